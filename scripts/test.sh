@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, checks the generated sample bank and runs
+# every test (offscreen).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/deps.sh"
+bash "$root/scripts/build.sh"
+build=${BUILD_DIR:-$root/build}
+cd "$build"
+ctest --output-on-failure -j "$(nproc)"

@@ -1,0 +1,41 @@
+#pragma once
+// Line-oriented GBK text files: every data, record and bank file of the
+// program is one. Lines end in CR LF; a lone LF (or a lone CR) also ends a
+// line. Whole-file rewrites are atomic: a crash leaves the old or the new
+// file, never a torn one.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace gbk {
+
+// Decodes GBK bytes. Invalid bytes do not raise errors in the codec; they
+// come out as replacement or private-use characters.
+QString decode(const QByteArray &bytes);
+QByteArray encode(const QString &text);
+
+// Splits raw bytes into lines (CR LF, LF or CR end a line; a last line without
+// terminator counts, an empty trailing piece does not).
+QList<QByteArray> splitLines(const QByteArray &bytes);
+
+// All lines of a file, decoded. std::nullopt when the file cannot be read.
+std::optional<QStringList> readLines(const QString &path);
+
+// Line n (from 1). Past the end gives the last line of the file; nullopt when
+// the file cannot be read, is empty, or n < 1.
+std::optional<QString> readLineClamped(const QString &path, int n);
+
+// Line n (from 1) exactly, nullopt when the file is shorter or unreadable.
+std::optional<QString> readLineExact(const QString &path, int n);
+
+// Rewrites the file whole, each line followed by CR LF, through an atomic
+// replace. Returns false (and leaves the old file) on failure.
+bool writeLines(const QString &path, const QStringList &lines);
+
+// Appends lines, each followed by CR LF. Creates the file when missing; never
+// creates folders.
+bool appendLines(const QString &path, const QStringList &lines);
+
+} // namespace gbk

@@ -1,0 +1,29 @@
+#pragma once
+// Number reading as the data files need it.
+
+#include <QString>
+#include <QStringView>
+
+namespace num {
+
+// Leading decimal digits of a record field: digits up to the first non-digit;
+// a field that starts with anything else reads as 0. Saturates at INT_MAX.
+int leadingInt(QStringView field);
+
+// The leading decimal value of a text: optional blanks, optional sign, digits
+// with an optional decimal point and fraction; reading stops at the first
+// character that cannot continue the number. No digits gives 0.
+double leadingValue(QStringView text);
+
+// As leadingValue, with blanks anywhere in the text ignored (the six-digit
+// groups of the product information may hold spaces).
+double leadingValueIgnoringSpaces(QStringView text);
+
+// Rounds to the nearest whole number, halves to the even neighbour.
+long long roundHalfEven(double v);
+
+// A colour or number in "&H" hexadecimal ("&H666666", "&H00FFFFFF"); without
+// the prefix the leading decimal value counts. Invalid digits end the number.
+long long hexOrDecimal(QStringView text);
+
+} // namespace num

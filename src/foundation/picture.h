@@ -1,0 +1,21 @@
+#pragma once
+// Picture loading by content: the ".mxy" suffix says nothing about the format.
+// Decoded pictures are cached by path and file time, so showing a scene again
+// decodes nothing.
+
+#include <QPixmap>
+#include <QString>
+#include <optional>
+
+namespace pic {
+
+// The picture in a file, or nullopt when it is missing or unreadable.
+std::optional<QPixmap> load(const QString &path);
+
+// Loads into target; a missing or unreadable picture leaves target as it was.
+bool loadInto(QPixmap &target, const QString &path);
+
+// Drops cached pictures (tests that rewrite a file within one second).
+void clearCache();
+
+} // namespace pic

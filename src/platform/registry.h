@@ -1,0 +1,35 @@
+#pragma once
+// The install values the program records go to an INI file instead of a
+// system registry: group = key path, key = value name. The file is
+// <config>/examsim/registry.ini unless EXAMSIM_REGISTRY names another file.
+
+#include <QString>
+#include <QVariant>
+
+namespace reg {
+
+// Predefined root keys, kept as the numbers callers pass.
+constexpr quint32 HKEY_CURRENT_USER = 0x80000001u;
+constexpr quint32 HKEY_LOCAL_MACHINE = 0x80000002u;
+
+constexpr int REG_SZ = 1;
+constexpr int REG_EXPAND_SZ = 2;
+constexpr int REG_BINARY = 3;
+constexpr int REG_DWORD = 4;
+
+constexpr long ERROR_SUCCESS = 0;
+constexpr long ERROR_ACCESS_DENIED = 5;
+
+// The INI file in use.
+QString registryFile();
+// Tests redirect it; empty restores the default.
+void overrideRegistryFile(const QString &path);
+
+// Creates or opens the key for writing and stores one value. Returns 0 on
+// success, a non-zero code when the file cannot be written.
+long setValue(quint32 root, const QString &keyPath, const QString &name, const QVariant &value);
+
+// Reads a value back (tests; the program never reads its own values).
+QVariant value(quint32 root, const QString &keyPath, const QString &name);
+
+} // namespace reg

@@ -1,0 +1,59 @@
+#include "testsupport.h"
+
+#include "foundation/picture.h"
+#include "foundation/programfolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace ts {
+
+QString sampleProgramDir() { return QStringLiteral(EXAMSIM_PROGRAM_DIR); }
+
+QString toolPath(const QString &name) { return sampleProgramDir() + u'/' + name; }
+
+bool copyTree(const QString &from, const QString &to, bool skipExecutables)
+{
+    QDir src(from);
+    if (!src.exists())
+        return false;
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo fi = it.fileInfo();
+        const QString rel = src.relativeFilePath(fi.absoluteFilePath());
+        if (fi.isDir()) {
+            QDir().mkpath(to + u'/' + rel);
+            continue;
+        }
+        if (skipExecutables && fi.isExecutable())
+            continue;
+        QDir().mkpath(QFileInfo(to + u'/' + rel).absolutePath());
+        if (!QFile::copy(fi.absoluteFilePath(), to + u'/' + rel))
+            return false;
+    }
+    return true;
+}
+
+ProgramCopy::ProgramCopy() : dir_(std::make_unique<QTemporaryDir>())
+{
+    if (dir_->isValid() && copyTree(sampleProgramDir(), dir_->path(), true)) {
+        progdir::overrideProgramFolder(dir_->path());
+        pic::clearCache();
+    }
+}
+
+ProgramCopy::~ProgramCopy()
+{
+    progdir::overrideProgramFolder(QString());
+    pic::clearCache();
+}
+
+QString ProgramCopy::path() const { return dir_->path(); }
+bool ProgramCopy::isValid() const { return dir_->isValid(); }
+QString ProgramCopy::file(const QString &relative) const { return dir_->path() + u'/' + relative; }
+
+} // namespace ts

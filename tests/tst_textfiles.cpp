@@ -1,0 +1,172 @@
+// GBK line files and number reading: the ground every data file stands on.
+#include "foundation/gbkfile.h"
+#include "foundation/numparse.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TstTextFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void splitLines_data();
+    void splitLines();
+    void roundTripGbkWithCrlf();
+    void clampedLineReading();
+    void unreadableFileGivesNothing();
+    void appendAddsCrlfLines();
+    void failedRewriteKeepsOldFile();
+    void leadingInt_data();
+    void leadingInt();
+    void leadingValue_data();
+    void leadingValue();
+    void roundHalfEven();
+    void hex_data();
+    void hex();
+};
+
+void TstTextFiles::splitLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<QByteArray>>("lines");
+    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QList<QByteArray>{"a", "b"};
+    QTest::newRow("lone lf") << QByteArray("a\nb") << QList<QByteArray>{"a", "b"};
+    QTest::newRow("mixed") << QByteArray("a\r\n\nb\r") << QList<QByteArray>{"a", "", "b"};
+    QTest::newRow("empty") << QByteArray() << QList<QByteArray>{};
+    QTest::newRow("blank lines kept") << QByteArray("\r\n\r\n") << QList<QByteArray>{"", ""};
+}
+
+void TstTextFiles::splitLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<QByteArray>, lines);
+    QCOMPARE(gbk::splitLines(bytes), lines);
+}
+
+void TstTextFiles::roundTripGbkWithCrlf()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("t.mxy");
+    const QStringList lines{QStringLiteral("考试练习"), QString(), QStringLiteral("abc|网页")};
+    QVERIFY(gbk::writeLines(path, lines));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray raw = f.readAll();
+    // 考 is 0xBFBC in GBK; lines end in CR LF.
+    QVERIFY(raw.startsWith("\xBF\xBC"));
+    QVERIFY(raw.endsWith("\r\n"));
+    QCOMPARE(raw.count("\r\n"), 3);
+    QCOMPARE(*gbk::readLines(path), lines);
+}
+
+void TstTextFiles::clampedLineReading()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("l.mxy");
+    QVERIFY(gbk::writeLines(path, {"one", "two", "three"}));
+    QCOMPARE(*gbk::readLineClamped(path, 2), QString("two"));
+    QCOMPARE(*gbk::readLineClamped(path, 99), QString("three"));
+    QVERIFY(!gbk::readLineClamped(path, 0));
+    QCOMPARE(*gbk::readLineExact(path, 3), QString("three"));
+    QVERIFY(!gbk::readLineExact(path, 4));
+}
+
+void TstTextFiles::unreadableFileGivesNothing()
+{
+    QVERIFY(!gbk::readLines("/nonexistent/x.mxy"));
+    QVERIFY(!gbk::readLineClamped("/nonexistent/x.mxy", 1));
+    QTemporaryDir dir;
+    QVERIFY(gbk::writeLines(dir.filePath("e"), {}));
+    QVERIFY(!gbk::readLineClamped(dir.filePath("e"), 1));
+}
+
+void TstTextFiles::appendAddsCrlfLines()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("log.txt");
+    QVERIFY(gbk::appendLines(path, {"a"}));
+    QVERIFY(gbk::appendLines(path, {"b", "c"}));
+    QCOMPARE(*gbk::readLines(path), (QStringList{"a", "b", "c"}));
+    QVERIFY(!gbk::appendLines(dir.filePath("missing/log.txt"), {"a"}));
+}
+
+void TstTextFiles::failedRewriteKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("r.mxy");
+    QVERIFY(gbk::writeLines(path, {"old"}));
+    // A read-only folder refuses the temporary file: the old file stays whole.
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool wrote = gbk::writeLines(path, {"new"});
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (wrote)
+        QSKIP("running with rights that ignore folder permissions");
+    QCOMPARE(*gbk::readLines(path), QStringList{"old"});
+}
+
+void TstTextFiles::leadingInt_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("value");
+    QTest::newRow("digits") << "00125" << 125;
+    QTest::newRow("stops at letter") << "12A45" << 12;
+    QTest::newRow("letter first") << "H3300" << 0;
+    QTest::newRow("blank first") << " 12" << 0;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("twenty digits saturate") << "99999999999999999999" << INT_MAX;
+}
+
+void TstTextFiles::leadingInt()
+{
+    QFETCH(QString, field);
+    QFETCH(int, value);
+    QCOMPARE(num::leadingInt(field), value);
+}
+
+void TstTextFiles::leadingValue_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("plain") << "240" << 240.0;
+    QTest::newRow("blanks and sign") << "  -12.5abc" << -12.5;
+    QTest::newRow("no digits") << "abc" << 0.0;
+    QTest::newRow("second point ends") << "1.2.3" << 1.2;
+}
+
+void TstTextFiles::leadingValue()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(num::leadingValue(text), value);
+    QCOMPARE(num::leadingValueIgnoringSpaces(QStringLiteral(" 2 49 084")), 249084.0);
+}
+
+void TstTextFiles::roundHalfEven()
+{
+    QCOMPARE(num::roundHalfEven(2.5), 2LL);
+    QCOMPARE(num::roundHalfEven(3.5), 4LL);
+    QCOMPARE(num::roundHalfEven(-157.5), -158LL);
+    QCOMPARE(num::roundHalfEven(202.5), 202LL);
+}
+
+void TstTextFiles::hex_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qlonglong>("value");
+    QTest::newRow("grey") << "&H666666" << qlonglong(0x666666);
+    QTest::newRow("lower h") << "&hff" << qlonglong(255);
+    QTest::newRow("white with alpha") << "&H00FFFFFF" << qlonglong(0xFFFFFF);
+    QTest::newRow("decimal") << "42" << qlonglong(42);
+    QTest::newRow("bad digit ends") << "&H12G4" << qlonglong(0x12);
+}
+
+void TstTextFiles::hex()
+{
+    QFETCH(QString, text);
+    QFETCH(qlonglong, value);
+    QCOMPARE(num::hexOrDecimal(text), value);
+}
+
+QTEST_GUILESS_MAIN(TstTextFiles)
+#include "tst_textfiles.moc"
