@@ -1,0 +1,35 @@
+#pragma once
+// The sample-bank generator: each part of the program folder is written by
+// one registered step; steps run in ascending order.
+
+#include <QString>
+#include <QStringList>
+
+namespace bankgen {
+
+// Fixed facts of the sample bank that several steps share.
+inline const QString kDataFolder = QStringLiteral("wydata"); // ver.txt line 3
+constexpr int kModuleNo = 8;                                  // ver.txt line 4 and "288899"
+
+struct Context {
+    QString programDir; // the program folder, no trailing separator
+    QString dataDir;    // programDir + "/" + kDataFolder, no trailing separator
+    QStringList errors; // a step that fails adds a line; the generator then exits 1
+
+    QString dataFile(const QString &name) const { return dataDir + u'/' + name + QStringLiteral(".mxy"); }
+    QString programFile(const QString &name) const { return programDir + u'/' + name; }
+};
+
+using StepFn = void (*)(Context &);
+
+struct Registrar {
+    Registrar(int order, const char *name, StepFn fn);
+};
+
+} // namespace bankgen
+
+// Registers a generator step: BANKGEN_STEP(20, "product information", writeProductInfo)
+#define BANKGEN_CAT2(a, b) a##b
+#define BANKGEN_CAT(a, b) BANKGEN_CAT2(a, b)
+#define BANKGEN_STEP(order, name, fn) \
+    static const bankgen::Registrar BANKGEN_CAT(bankgenStep_, __LINE__)(order, name, fn)

@@ -1,0 +1,56 @@
+// examsim-bankgen <program-folder>: writes the sample program folder.
+#include "bankgen.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace bankgen {
+namespace {
+struct Step {
+    int order;
+    const char *name;
+    StepFn fn;
+};
+std::vector<Step> &steps()
+{
+    static std::vector<Step> s;
+    return s;
+}
+} // namespace
+
+Registrar::Registrar(int order, const char *name, StepFn fn) { steps().push_back({order, name, fn}); }
+
+} // namespace bankgen
+
+int main(int argc, char *argv[])
+{
+    // Pictures are drawn with QPainter and fonts: a GUI application, offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: examsim-bankgen <program-folder>\n");
+        return 2;
+    }
+    bankgen::Context ctx;
+    ctx.programDir = QDir::cleanPath(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
+    ctx.dataDir = ctx.programDir + u'/' + bankgen::kDataFolder;
+    for (const char *sub : {"", "/ksdata", "/examdata"})
+        QDir().mkpath(ctx.programDir + QString::fromLatin1(sub));
+    QDir().mkpath(ctx.dataDir);
+
+    auto steps = bankgen::steps();
+    std::stable_sort(steps.begin(), steps.end(), [](auto &a, auto &b) { return a.order < b.order; });
+    for (const auto &s : steps) {
+        const qsizetype before = ctx.errors.size();
+        s.fn(ctx);
+        if (ctx.errors.size() > before)
+            std::fprintf(stderr, "bankgen: step \"%s\" failed\n", s.name);
+    }
+    for (const QString &e : ctx.errors)
+        std::fprintf(stderr, "bankgen: %s\n", qPrintable(e));
+    return ctx.errors.isEmpty() ? 0 : 1;
+}
