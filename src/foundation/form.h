@@ -1,0 +1,62 @@
+#pragma once
+// Every window exists once: a program-wide instance created and loaded on its
+// first use, and unloaded by deleting it, so the next use loads it anew.
+//
+//   class FrmMain : public QWidget, public Form<FrmMain> {
+//       friend class Form<FrmMain>;
+//       FrmMain();          // builds the controls, names them
+//       void formLoad();    // the window's load handler
+//       void formUnload();  // optional: last act before deletion
+//   };
+//   FrmMain::get().show();  // loads on first use
+//   FrmMain::unload();
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+template <class T>
+class Form
+{
+public:
+    // The instance, created and loaded when missing.
+    static T &get()
+    {
+        if (!slot()) {
+            T *w = new T();
+            slot() = w;
+            w->formLoad();
+        }
+        return *slot();
+    }
+
+    // The instance when it is loaded, else nullptr; never loads.
+    static T *loaded() { return slot().data(); }
+
+    // Deletes the instance. The window may be inside one of its own handlers,
+    // so it is hidden, its timers stopped and it is deleted from the event
+    // loop; the next get() makes a fresh one at once.
+    static void unload()
+    {
+        T *w = slot().data();
+        if (!w)
+            return;
+        slot() = nullptr;
+        if constexpr (requires { w->formUnload(); })
+            w->formUnload();
+        for (QTimer *t : w->template findChildren<QTimer *>())
+            t->stop();
+        w->hide();
+        w->deleteLater();
+    }
+
+protected:
+    void formLoad() {}
+
+private:
+    static QPointer<T> &slot()
+    {
+        static QPointer<T> p;
+        return p;
+    }
+};

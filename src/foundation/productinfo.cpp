@@ -1,0 +1,7 @@
+#include "foundation/productinfo.h"
+
+namespace fnd {
+
+void readInfo() {}
+
+} // namespace fnd
