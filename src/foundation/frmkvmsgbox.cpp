@@ -141,7 +141,6 @@ qint16 FrmKVMSGBOX::showModal()
     QEventLoop loop;
     connect(box, &FrmKVMSGBOX::closed, &loop, &QEventLoop::quit);
     connect(box, &QObject::destroyed, &loop, &QEventLoop::quit);
-    fnd::centreOnScreen(box);
     box->show();
     if (box && box->isVisible())
         loop.exec(QEventLoop::DialogExec);
@@ -168,6 +167,7 @@ void FrmKVMSGBOX::showEvent(QShowEvent *e)
     // The box answers for itself: nothing confirmed yet.
     fnd::MsgResult = 0;
     LblTitle->adjustSize();
+    fnd::centreOnScreen(this);
     QWidget::showEvent(e);
 }
 
