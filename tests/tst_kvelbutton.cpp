@@ -47,6 +47,8 @@ private slots:
     void captionCentredAndPressedOffset();
     void wideCaptionCutOnBothSides();
     void fontChangeWaitsForNextCentring();
+    void windowOverButtonIsNotHover();
+    void pointerShapes();
 
 private:
     QWidget *host = nullptr;
@@ -216,6 +218,35 @@ void TstKvelButton::fontChangeWaitsForNextCentring()
     button->resize(90, 40);
     QCOMPARE(button->LblCaption->x(), (90 - button->LblCaption->width()) / 2);
     QVERIFY(button->LblCaption->pos() != before);
+}
+
+void TstKvelButton::windowOverButtonIsNotHover()
+{
+    auto *cover = new QWidget(host);
+    cover->setGeometry(40, 40, 60, 50); // over the button's left part
+    cover->show();
+    QTest::mouseMove(host, QPoint(120, 65));
+    QVERIFY(button->IsMouseOver());
+    QTest::mouseMove(host, QPoint(60, 65));
+    QVERIFY(!button->IsMouseOver());
+    button->setEnabled(false);
+    QTest::mouseMove(host, QPoint(120, 65));
+    QVERIFY(!button->IsMouseOver());
+}
+
+void TstKvelButton::pointerShapes()
+{
+    QCOMPARE(button->cursor().shape(), Qt::ArrowCursor);
+    button->setMousePointer(11);
+    QCOMPARE(button->cursor().shape(), Qt::WaitCursor);
+    QPixmap icon(16, 16);
+    icon.fill(Qt::black);
+    button->setMouseIcon(QCursor(icon, 3, 4));
+    button->setMousePointer(99);
+    QCOMPARE(button->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(button->cursor().hotSpot(), QPoint(3, 4));
+    button->setMousePointer(0);
+    QVERIFY(!button->testAttribute(Qt::WA_SetCursor));
 }
 
 QTEST_MAIN(TstKvelButton)
