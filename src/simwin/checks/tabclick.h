@@ -1,0 +1,52 @@
+#pragma once
+// Clicks on the cells of a dialog's tab strip and on its Cancel spot, as
+// data: which page to show, which row of a two-row strip goes in front, what
+// the hint line and the red box become, where a Cancel goes back to.
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace chk {
+
+// The strip as the scene builder left it (its form variables).
+struct TabStrip
+{
+    QString layout;   // the 155-character layout string
+    int count = 0;    // number of tabs, 1-13
+    int target = 0;   // the tab the step asks for
+    int image = 0;    // picture area 1-5 showing the dialog
+    int areaTop = 0;  // top of that area, twips
+    QString hintText; // the step's hint text
+};
+
+// A click on tab cell index (1-13).
+struct TabClick
+{
+    QString pagePicture;       // the clicked tab's page, into area `image` when 1-5
+    std::optional<int> newRow; // two-row strip: TabRow becomes this, then place rows
+    bool rightTab = false;
+    // Right tab: area `image` (when 1-5) then loads the step's own picture of
+    // that area over the page; Label1 takes its box size again and the red
+    // box Label1's rectangle. Wrong tab: Label1 shrinks to 1 by 1 twip and the
+    // red box takes the rectangle of cell `target`.
+    QString hint; // the hint line's new caption
+};
+TabClick tabClick(int index, const TabStrip &strip);
+
+// The hint line of a wrong tab: "请选择第" n "个选项卡".
+QString wrongTabHint(int target);
+
+// A hint caption with every "|" turned into a line break.
+QString hintLines(const QString &hint);
+
+// Tops of the tab cells 1..count (result index 0 is cell 1), twips: the row
+// holding the chosen tab lies 300 design twips below the layout's row top.
+QList<double> tabCellTops(const QString &layout, int count, int row, int areaTop, double yScale);
+
+// The Cancel spot (cell 0): the step to rebuild. backSpec "Q" + four
+// characters goes back by its last character's number (0 counts as 1), any
+// other value back by one; never below step 1.
+int cancelStep(const QString &backSpec, int stepNo);
+
+} // namespace chk
