@@ -2,6 +2,7 @@
 // pointers from cursor files.
 #include "foundation/programfolder.h"
 #include "simwin/checks/pointer.h"
+#include "steplines.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -46,26 +47,31 @@ private slots:
 
 void TstPointer::pointerFields_data()
 {
+    QTest::addColumn<QByteArray>("code");
     QTest::addColumn<QString>("field");
     QTest::addColumn<bool>("drag");
     QTest::addColumn<int>("pointer");
     QTest::addColumn<QString>("file");
-    QTest::newRow("S0011 hourglass") << "S0011" << false << 11 << "";
-    QTest::newRow("M0007 cursor file") << "M0007" << false << 99 << "ico07.CUR";
-    QTest::newRow("00000 default") << "00000" << false << 0 << "";
-    QTest::newRow("S4012 drag pointer 12") << "S4012" << true << 12 << "";
-    QTest::newRow("S0000 drag pointer 0") << "S0000" << true << 0 << "";
-    QTest::newRow("drag from a file, any letter") << "X0003" << true << 99 << "ico03.CUR";
-    QTest::newRow("drag from a file, digits") << "00015" << true << 99 << "ico15.CUR";
+    QTest::newRow("S0011 hourglass") << QByteArray("9001") << "S0011" << false << 11 << "";
+    QTest::newRow("M0007 cursor file") << QByteArray("9001") << "M0007" << false << 99 << "ico07.CUR";
+    QTest::newRow("00000 default") << QByteArray("9001") << "00000" << false << 0 << "";
+    QTest::newRow("drag step shows the default") << QByteArray("0041") << "S0011" << false << 0 << "";
+    QTest::newRow("outline drag step too") << QByteArray("0050") << "M0007" << false << 0 << "";
+    QTest::newRow("S4012 drag pointer 12") << QByteArray("0050") << "S4012" << true << 12 << "";
+    QTest::newRow("S0000 drag pointer 0") << QByteArray("0050") << "S0000" << true << 0 << "";
+    QTest::newRow("drag from a file, any letter") << QByteArray("0050") << "X0003" << true << 99 << "ico03.CUR";
+    QTest::newRow("drag from a file, digits") << QByteArray("0050") << "00015" << true << 99 << "ico15.CUR";
 }
 
 void TstPointer::pointerFields()
 {
+    QFETCH(QByteArray, code);
     QFETCH(QString, field);
     QFETCH(bool, drag);
     QFETCH(int, pointer);
     QFETCH(QString, file);
-    const PointerChoice c = drag ? dragPointer(field) : targetPointer(field);
+    const QString line = ts::stepLine({{8, code.constData()}, {101, qPrintable(field)}});
+    const PointerChoice c = drag ? dragPointer(line) : targetPointer(line);
     QCOMPARE(c.mousePointer, pointer);
     QCOMPARE(c.cursorFile, file.isEmpty() ? QString() : progdir::inProgramFolder(file));
 }
@@ -128,17 +134,17 @@ void TstPointer::customPointerFromFile()
     f.write(bytes);
     f.close();
 
-    const auto cursor = cursorFor(targetPointer(u"M0007"));
+    const auto cursor = cursorFor(targetPointer(ts::stepLine({{101, "M0007"}})));
     QVERIFY(cursor);
     QCOMPARE(cursor->shape(), Qt::BitmapCursor);
     QCOMPARE(cursor->hotSpot(), QPoint(7, 9));
     // A missing or broken file gives nothing: the label keeps its icon.
-    QVERIFY(!cursorFor(targetPointer(u"M0008")));
+    QVERIFY(!cursorFor(targetPointer(ts::stepLine({{101, "M0008"}}))));
     QFile broken(dir.filePath("ico09.CUR"));
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("not a cursor");
     broken.close();
-    QVERIFY(!cursorFor(targetPointer(u"M0009")));
+    QVERIFY(!cursorFor(targetPointer(ts::stepLine({{101, "M0009"}}))));
     progdir::overrideProgramFolder({});
 }
 

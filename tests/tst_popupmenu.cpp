@@ -2,6 +2,7 @@
 // overrides, the filling of the pop-up, the openers and the item check.
 #include "foundation/gbkfile.h"
 #include "simwin/checks/popupmenu.h"
+#include "steplines.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -202,7 +203,8 @@ void TstPopupMenu::menuCodeWithOverride()
     QFETCH(int, stepType);
     QFETCH(QString, field);
     QFETCH(int, code);
-    QCOMPARE(menuCode(stepType, field), code);
+    const QByteArray type = QByteArray::number(stepType).rightJustified(4, '0');
+    QCOMPARE(menuCode(ts::stepLine({{8, type.constData()}, {86, qPrintable(field)}})), code);
 }
 
 void TstPopupMenu::itemCheck_data()
@@ -271,7 +273,7 @@ void TstPopupMenu::openers()
     QFETCH(int, menu);
     std::optional<int> got;
     if (opener == "override")
-        got = overridePopupMenu(field, button);
+        got = overridePopupMenu(ts::stepLine({{86, qPrintable(field)}}), button);
     else if (opener == "step")
         got = stepTypePopupMenu(stepType, button);
     else if (opener == "toolbar")
@@ -289,15 +291,16 @@ void TstPopupMenu::popupForOverrideStep()
     putBlock(file, 4, 1, {"x", "0", "", "甲|乙|丙|丁", "0", "", "0", "0", "", "0", "0", "", "0", "", "0"});
     QVERIFY(gbk::writeLines(path, file));
     // R8123 on a right-click step: family 4 menu 1 (lines 406-420), slot 3 of group 1.
-    const int code = menuCode(9002, u"R8123");
-    const int menu = *overridePopupMenu(u"R8123", 2);
+    const QString line = ts::stepLine({{8, "9002"}, {86, "R8123"}});
+    const int code = menuCode(line);
+    const int menu = *overridePopupMenu(line, 2);
     const PopupModel m = buildPopup(path, code, menu);
     QCOMPARE(visibleCaptions(m.arrays[2]), (QStringList{"甲", "乙", "丙", "丁"}));
     for (int c = 1; c <= MenuCascades; ++c)
         QVERIFY(!m.cascades[c].visible);
     QVERIFY(menuItemIsRight(code, menu, 2, 3));
     // The same opening with "RA" reads the same block.
-    QCOMPARE(visibleCaptions(buildPopup(path, menuCode(9002, u"RA123"), 1).arrays[2]).size(), 4);
+    QCOMPARE(visibleCaptions(buildPopup(path, menuCode(ts::stepLine({{8, "9002"}, {86, "RA123"}})), 1).arrays[2]).size(), 4);
 }
 
 void TstPopupMenu::missingFileGivesEmptyPopup()

@@ -1,6 +1,7 @@
 // Typed text, selections and list choices against the answer-text file.
 #include "foundation/gbkfile.h"
 #include "simwin/checks/typedtext.h"
+#include "simwin/scene/steprecord.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -19,11 +20,7 @@ class TstTypedText : public QObject
 {
     Q_OBJECT
 private slots:
-    void answerLookup_data();
-    void answerLookup();
     void missingOrEmptyAnswerFile();
-    void alternatives_data();
-    void alternatives();
     void changeChecks_data();
     void changeChecks();
     void enterChecks_data();
@@ -36,36 +33,12 @@ private slots:
     void listChoice();
 };
 
-void TstTypedText::answerLookup_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("000 is empty") << "000" << "";
-    QTest::newRow("line 2 from char 4") << "002" << "Index.htm|index.html";
-    QTest::newRow("line 1") << "001" << "网页标题";
-    QTest::newRow("short line") << "003" << "";
-    QTest::newRow("beyond the end gives last") << "099" << "abc|def|ghi";
-    QTest::newRow("zero written otherwise gives last") << "0A0" << "abc|def|ghi";
-}
-
-void TstTypedText::answerLookup()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, expected);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("288890.mxy");
-    QVERIFY(gbk::writeLines(path, {"001网页标题", "002Index.htm|index.html", "03", "004abc|def|ghi"}));
-    QCOMPARE(lookupAnswer(field, path), OptText(expected));
-}
-
 void TstTypedText::missingOrEmptyAnswerFile()
 {
     QTemporaryDir dir;
-    const QString missing = dir.filePath("none.mxy");
-    QVERIFY(!lookupAnswer(u"001", missing));
-    QCOMPARE(lookupAnswer(u"000", missing), OptText(QString())); // never opened
+    QVERIFY(!steprec::lookup(dir.filePath("none.mxy"), u"001"));
     QVERIFY(gbk::writeLines(dir.filePath("empty.mxy"), {}));
-    QVERIFY(!lookupAnswer(u"001", dir.filePath("empty.mxy")));
+    QVERIFY(!steprec::lookup(dir.filePath("empty.mxy"), u"001"));
     // Without an answer nothing typed counts, not even the empty text.
     QVERIFY(!text1ChangeAdvances(u"0020", QString(), noFile));
     QVERIFY(!text2ChangeAdvances(QStringLiteral("  "), noFile));
@@ -73,27 +46,6 @@ void TstTypedText::missingOrEmptyAnswerFile()
     QVERIFY(!typedTextConfirmed(QString(), noFile));
     QVERIFY(!selectionAdvances(u"0023", QString(), noFile));
     QCOMPARE(text1KeyUpVerdict(u"0022", 13, QString(), noFile), EnterVerdict::Clear);
-}
-
-void TstTypedText::alternatives_data()
-{
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
-    QTest::newRow("no bar") << "abc" << "abc" << "abc";
-    QTest::newRow("one bar") << "a|b" << "a" << "b";
-    QTest::newRow("two bars") << "abc|def|ghi" << "abc" << "def|ghi";
-    QTest::newRow("leading bar") << "|x" << "" << "x";
-}
-
-void TstTypedText::alternatives()
-{
-    QFETCH(QString, expected);
-    QFETCH(QString, first);
-    QFETCH(QString, second);
-    const Alternatives a = splitAlternatives(expected);
-    QCOMPARE(a.first, first);
-    QCOMPARE(a.second, second);
 }
 
 void TstTypedText::changeChecks_data()

@@ -1,30 +1,34 @@
 #include "simwin/checks/pointer.h"
 
-#include "foundation/numparse.h"
+#include "simwin/checks/dragdrop.h"
+
 #include "foundation/picture.h"
 #include "foundation/programfolder.h"
+#include "simwin/scene/steprecord.h"
 
 #include <QFile>
 #include <QtEndian>
 
 namespace chk {
 
-static QStringView lastTwo(QStringView field) { return field.mid(3, 2); }
-
-PointerChoice targetPointer(QStringView cursorField)
+PointerChoice targetPointer(QStringView stepLine)
 {
-    if (cursorField.startsWith(u'S'))
-        return {num::leadingInt(lastTwo(cursorField)), {}};
-    if (cursorField.startsWith(u'M'))
-        return {99, cursorFilePath(lastTwo(cursorField))};
-    return {};
+    if (isDragAndDropStep(stepLine))
+        return {};
+    const steprec::CursorSpec c = steprec::cursorSpec(stepLine);
+    switch (c.kind) {
+    case steprec::CursorSpec::Standard: return {c.number, {}};
+    case steprec::CursorSpec::Custom: return {99, cursorFilePath(c.fileDigits)};
+    default: return {};
+    }
 }
 
-PointerChoice dragPointer(QStringView cursorField)
+PointerChoice dragPointer(QStringView stepLine)
 {
-    if (cursorField.startsWith(u'S'))
-        return {num::leadingInt(lastTwo(cursorField)), {}};
-    return {99, cursorFilePath(lastTwo(cursorField))};
+    const steprec::CursorSpec c = steprec::cursorSpec(stepLine);
+    if (c.kind == steprec::CursorSpec::Standard)
+        return {c.number, {}};
+    return {99, cursorFilePath(c.fileDigits)};
 }
 
 QString cursorFilePath(QStringView twoChars)

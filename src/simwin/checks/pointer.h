@@ -22,14 +22,15 @@ struct PointerChoice
     bool operator==(const PointerChoice &) const = default;
 };
 
-// The main target's pointer from the five characters at 101: "S" the standard
-// pointer numbered by the last two characters, "M" the custom pointer of the
-// cursor file named by them, anything else the default pointer.
-PointerChoice targetPointer(QStringView cursorField);
+// The main target's pointer from the record's pointer field (101-105): "S"
+// the standard pointer numbered by its last two characters, "M" the custom
+// pointer of the cursor file named by them, anything else the default
+// pointer. Drag-and-drop steps ("004", "005") show the default pointer.
+PointerChoice targetPointer(QStringView stepLine);
 
 // The drag pointer of a drag-and-drop source: "S" the standard pointer, any
 // other first character the cursor file.
-PointerChoice dragPointer(QStringView cursorField);
+PointerChoice dragPointer(QStringView stepLine);
 
 // Program folder + "/ico" + the two characters + ".CUR".
 QString cursorFilePath(QStringView twoChars);

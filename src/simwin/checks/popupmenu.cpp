@@ -1,8 +1,8 @@
 #include "simwin/checks/popupmenu.h"
 
 #include "foundation/gbkfile.h"
-#include "foundation/numparse.h"
 #include "foundation/programfolder.h"
+#include "simwin/scene/steprecord.h"
 
 namespace chk {
 
@@ -103,20 +103,9 @@ PopupModel popupFromBlock(const MenuBlock &block)
     return model;
 }
 
-bool hasMenuOverride(QStringView overrideField)
+int menuCode(QStringView stepLine)
 {
-    return overrideField.startsWith(u'R');
-}
-
-int menuCode(int stepType, QStringView overrideField)
-{
-    if (!hasMenuOverride(overrideField))
-        return stepType;
-    const QChar second = overrideField.size() > 1 ? overrideField[1] : QChar();
-    // "R8ddd" and "RAddd" both stand for the family-4 code 6ddd.
-    if (second == u'8' || second == u'A')
-        return 6000 + num::leadingInt(overrideField.mid(2, 3));
-    return num::leadingInt(overrideField.mid(1, 4));
+    return steprec::menuCodeOverride(stepLine).value_or(steprec::stepType(stepLine));
 }
 
 PopupModel buildPopup(const QString &menuFile, int menuCode, int popMenuNo)
@@ -132,15 +121,15 @@ bool menuItemIsRight(int menuCode, int popMenuNo, int arrayDigit, int slot)
 
 static int hundreds(int code) { return (code / 100) % 10; }
 
-std::optional<int> overridePopupMenu(QStringView overrideField, int button)
+std::optional<int> overridePopupMenu(QStringView stepLine, int button)
 {
-    if (!hasMenuOverride(overrideField) || button != 2)
+    const auto code = steprec::menuCodeOverride(stepLine);
+    if (!code || button != 2)
         return std::nullopt;
-    const int code = menuCode(0, overrideField);
-    const int thousands = code / 1000;
+    const int thousands = *code / 1000;
     if (thousands < 3 || thousands > 6)
         return std::nullopt;
-    return hundreds(code);
+    return hundreds(*code);
 }
 
 std::optional<int> stepTypePopupMenu(int stepType, int button)

@@ -83,13 +83,10 @@ struct PopupModel
 // is not read. Lines the file did not reach count as absent.
 PopupModel popupFromBlock(const MenuBlock &block);
 
-// The step's menu code: the step type, or the override in characters 86-90 of
-// the step record ("R" + four digits; "R8" or "RA" + three digits give 6000 +
-// those digits). overrideField is those five characters.
-int menuCode(int stepType, QStringView overrideField);
-
-// True when the five characters hold an override (they begin with "R").
-bool hasMenuOverride(QStringView overrideField);
+// The step's menu code: the override of characters 86-90 when there is one
+// ("R" + four digits; "R8" or "RA" + three digits give 6000 + them), else the
+// step type. Read from the record at the moment of asking.
+int menuCode(QStringView stepLine);
 
 // The pop-up for a step: family from its menu code, block of menu popMenuNo.
 PopupModel buildPopup(const QString &menuFile, int menuCode, int popMenuNo);
@@ -103,7 +100,7 @@ bool menuItemIsRight(int menuCode, int popMenuNo, int arrayDigit, int slot);
 // nothing. Buttons: 1 left, 2 right, 4 middle.
 //  - main target release, the override step: an override whose thousands digit
 //    is 3-6, right button;
-std::optional<int> overridePopupMenu(QStringView overrideField, int button);
+std::optional<int> overridePopupMenu(QStringView stepLine, int button);
 //  - main target release, the step's own code: 3000-6000 or 8100-8999, right;
 std::optional<int> stepTypePopupMenu(int stepType, int button);
 //  - toolbar picture outside its cells: above 3000 and below 6000, right;

@@ -1,37 +1,9 @@
 #include "simwin/checks/typedtext.h"
 
-#include "cover/runstate.h"
-#include "foundation/gbkfile.h"
 #include "foundation/numparse.h"
-
-#include <limits>
+#include "simwin/scene/steprecord.h"
 
 namespace chk {
-
-std::optional<QString> lookupAnswer(QStringView lineField, const QString &answerFile)
-{
-    if (lineField == u"000")
-        return QString();
-    // A number that addresses no line (0, or past the end) gives the last line.
-    const int n = num::leadingInt(lineField);
-    const auto line = gbk::readLineClamped(answerFile, n >= 1 ? n : std::numeric_limits<int>::max());
-    if (!line)
-        return std::nullopt;
-    return line->mid(3);
-}
-
-AnswerLookup commonDataLookup()
-{
-    return [](QStringView field) { return lookupAnswer(field, run::CommonDataFile); };
-}
-
-Alternatives splitAlternatives(const QString &expected)
-{
-    const qsizetype bar = expected.indexOf(u'|');
-    if (bar < 0)
-        return {expected, expected};
-    return {expected.left(bar), expected.mid(bar + 1)};
-}
 
 QString trimBlanks(QStringView text)
 {
@@ -58,13 +30,13 @@ static QString folded(QStringView text) { return trimBlanks(text).toLower(); }
 // caseCounts.
 static bool matchesEither(const QString &text, const QString &expected, bool caseCounts)
 {
-    const Alternatives alt = splitAlternatives(expected);
+    const auto [first, second] = steprec::alternatives(expected);
     if (caseCounts) {
         const QString t = trimBlanks(text);
-        return t == trimBlanks(alt.first) || t == trimBlanks(alt.second);
+        return t == trimBlanks(first) || t == trimBlanks(second);
     }
     const QString t = folded(text);
-    return t == folded(alt.first) || t == folded(alt.second);
+    return t == folded(first) || t == folded(second);
 }
 
 bool text1ChangeAdvances(QStringView stepCode, const QString &text, const std::optional<QString> &expected)

@@ -2,36 +2,19 @@
 // Typed text, selections and list choices judged against the answer-text
 // file. Plain functions of (step code, what the candidate typed or chose,
 // expected text): the window reads its boxes, calls these and advances on
-// true.
+// true. Text1 changes, Text2/Text3 changes and list clicks must not be judged
+// while the scene builder itself fills the boxes: the window runs each such
+// check once when the scene is complete.
 
 #include <QString>
 #include <QStringView>
-#include <functional>
 #include <optional>
 
 namespace chk {
 
-// The expected text addressed by a three-character line field of the step
-// record: "000" is the empty text (the file is not opened); otherwise the line
-// with that number from its fourth character, the last line when the number
-// addresses no line. nullopt when the file is missing, unreadable or empty: no
-// text can then be right.
-std::optional<QString> lookupAnswer(QStringView lineField, const QString &answerFile);
-
-// How the window's checks get expected texts: by line field. The default reads
-// run::CommonDataFile at every call (nothing is cached, so an edited file
-// counts at once).
-using AnswerLookup = std::function<std::optional<QString>(QStringView lineField)>;
-AnswerLookup commonDataLookup();
-
-// The two alternatives of an expected text, split at its first "|"; without
-// "|" both are the whole text.
-struct Alternatives
-{
-    QString first;
-    QString second;
-};
-Alternatives splitAlternatives(const QString &expected);
+// Expected texts come from the step record's reference fields through
+// steprec::lookup: nullopt (no answer file, or an empty one) never matches,
+// not even an empty box; "000" is the empty text.
 
 // Leading and trailing U+0020 removed, nothing else.
 QString trimBlanks(QStringView text);
