@@ -1,6 +1,7 @@
 // Handle drag arithmetic, tab-strip clicks and the Cancel spot.
 #include "simwin/checks/handledrag.h"
 #include "simwin/checks/tabclick.h"
+#include "steplines.h"
 
 #include <QtTest>
 
@@ -134,17 +135,25 @@ void TstDialogParts::tabClicks()
     QFETCH(bool, right);
     QFETCH(QString, hint);
     const TabStrip strip{layoutA, 3, target, 3, 1500, QStringLiteral("第一行|第二行")};
-    const TabClick c = tabClick(index, strip);
+    // Picture area 3 of the record holds "888888": loaded by name for the right tab.
+    const QString line = ts::stepLine({{50, "0200000150888888"}});
+    const TabClick c = tabClick(index, strip, line);
     QCOMPARE(c.pagePicture, page);
     QCOMPARE(c.rightTab, right);
+    QCOMPARE(c.ownPicture, right ? QString("888888") : QString());
     QCOMPARE(c.hint, hint);
     QVERIFY(!c.newRow); // three tabs: rows never move
+    // A dialog area outside 1-5 loads nothing.
+    TabStrip noArea = strip;
+    noArea.image = 6;
+    QVERIFY(tabClick(index, noArea, line).pagePicture.isEmpty());
+    QVERIFY(tabClick(index, noArea, line).ownPicture.isEmpty());
 }
 
 void TstDialogParts::twoRowStrip()
 {
     const TabStrip strip{layoutF, 10, 2, 1, 1000, QString()};
-    const TabClick c8 = tabClick(8, strip);
+    const TabClick c8 = tabClick(8, strip, ts::stepLine({}));
     QCOMPARE(c8.pagePicture, QString("300198"));
     QCOMPARE(c8.newRow.value_or(0), 2);
     QList<double> tops = tabCellTops(layoutF, 10, 2, 1000, 1.0);
@@ -154,7 +163,7 @@ void TstDialogParts::twoRowStrip()
     for (int i = 6; i < 10; ++i)
         QCOMPARE(tops[i], 1795.0);
     // Tab 3 afterwards swaps the rows.
-    QCOMPARE(tabClick(3, strip).newRow.value_or(0), 1);
+    QCOMPARE(tabClick(3, strip, ts::stepLine({})).newRow.value_or(0), 1);
     tops = tabCellTops(layoutF, 10, 1, 1000, 2.0);
     QCOMPARE(tops[0], 2590.0);
     QCOMPARE(tops[9], 1990.0);

@@ -1,6 +1,7 @@
 #include "simwin/checks/tabclick.h"
 
 #include "foundation/numparse.h"
+#include "simwin/scene/steprecord.h"
 
 #include <algorithm>
 
@@ -17,13 +18,17 @@ QString hintLines(const QString &hint)
     return out.replace(u'|', QStringLiteral("\r\n"));
 }
 
-TabClick tabClick(int index, const TabStrip &strip)
+TabClick tabClick(int index, const TabStrip &strip, QStringView stepLine)
 {
     TabClick c;
-    c.pagePicture = strip.layout.mid(10 * index - 1, 6);
+    const bool area = strip.image >= 1 && strip.image <= 5;
+    if (area)
+        c.pagePicture = strip.layout.mid(10 * index - 1, 6);
     if (strip.count > 9)
         c.newRow = index > 6 ? 2 : 1;
     c.rightTab = index == strip.target;
+    if (c.rightTab && area)
+        c.ownPicture = steprec::pictureArea(stepLine, strip.image).name;
     c.hint = hintLines(c.rightTab ? strip.hintText : wrongTabHint(strip.target));
     return c;
 }

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 namespace chk {
@@ -23,16 +24,22 @@ struct TabStrip
 // A click on tab cell index (1-13).
 struct TabClick
 {
-    QString pagePicture;       // the clicked tab's page, into area `image` when 1-5
+    // Pictures to load, in this order, into picture area `image` (empty: none;
+    // both are empty when the area is not 1-5): the clicked tab's page, then
+    // for the right tab the step record's own picture of that area, loaded
+    // by name whatever it is ("000000" and "888888" too); a missing file
+    // leaves the page.
+    QString pagePicture;
+    QString ownPicture;
     std::optional<int> newRow; // two-row strip: TabRow becomes this, then place rows
+    // Right tab: Label1 visible with its box size again (left and top kept)
+    // and the red box on Label1's rectangle. Wrong tab: Label1 shrinks to 1
+    // by 1 twip (visibility kept) and the red box takes cell `target`'s
+    // rectangle. Choosing the right tab does not advance the step.
     bool rightTab = false;
-    // Right tab: area `image` (when 1-5) then loads the step's own picture of
-    // that area over the page; Label1 takes its box size again and the red
-    // box Label1's rectangle. Wrong tab: Label1 shrinks to 1 by 1 twip and the
-    // red box takes the rectangle of cell `target`.
     QString hint; // the hint line's new caption
 };
-TabClick tabClick(int index, const TabStrip &strip);
+TabClick tabClick(int index, const TabStrip &strip, QStringView stepLine);
 
 // The hint line of a wrong tab: "请选择第" n "个选项卡".
 QString wrongTabHint(int target);

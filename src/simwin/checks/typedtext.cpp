@@ -81,6 +81,8 @@ bool typedTextConfirmed(const QString &text, const std::optional<QString> &expec
     return expected && matchesEither(text, *expected, false);
 }
 
+bool text1FocusMovesToText3(QStringView stepCode) { return stepCode == u"0027"; }
+
 bool listChoiceAdvances(int listIndex, QStringView answerField)
 {
     return listIndex == num::leadingInt(answerField);

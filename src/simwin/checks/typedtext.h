@@ -53,6 +53,9 @@ bool selectionAdvances(QStringView stepCode, const QString &selectedText, const 
 // "0028": Text1 against either alternative, trimmed, any case, no compact form.
 bool typedTextConfirmed(const QString &text, const std::optional<QString> &expected);
 
+// Text1 took the focus on a "0027" step: the focus moves on to Text3.
+bool text1FocusMovesToText3(QStringView stepCode);
+
 // List choice: the chosen 0-based index against the answer field (characters
 // 109-111) read as a number; "000" is the first item.
 bool listChoiceAdvances(int listIndex, QStringView answerField);
