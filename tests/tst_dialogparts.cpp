@@ -101,7 +101,9 @@ void TstDialogParts::handleRelease()
     QFETCH(bool, advance);
     QFETCH(double, left);
     QFETCH(double, top);
-    const HandleLimits lim{3000, 2000, 1000, 1000, 1.0, 1.5};
+    // Picture area 5 at (1000, 1000); limits (3000, 2000).
+    const QString line = ts::stepLine({{151, "0100001000h00001"}, {167, "0300002000"}});
+    const HandleLimits lim = handleLimits(line, 1.0, 1.5);
     const auto r = chk::handleRelease(code, dragX, dragY, lim);
     QVERIFY(r);
     QCOMPARE(r->advance, advance);

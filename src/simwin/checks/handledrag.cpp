@@ -1,6 +1,7 @@
 #include "simwin/checks/handledrag.h"
 
 #include "foundation/numparse.h"
+#include "simwin/scene/steprecord.h"
 
 namespace chk {
 
@@ -37,6 +38,12 @@ std::optional<HandleMove> handleMove(int stepType, int buttons, double x, double
         m.dragY = int(num::roundHalfEven(*m.top));
     }
     return m;
+}
+
+HandleLimits handleLimits(QStringView stepLine, double xScale, double yScale)
+{
+    const steprec::PictureArea handle = steprec::pictureArea(stepLine, 5);
+    return {steprec::dragLimitX(stepLine), steprec::dragLimitY(stepLine), handle.left, handle.top, xScale, yScale};
 }
 
 static bool reached(int stepType, int dragX, int dragY, double lx, double ly)

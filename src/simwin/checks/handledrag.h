@@ -4,6 +4,7 @@
 // (the step is done) or goes back where the scene put it. Positions in
 // window twips unless said otherwise.
 
+#include <QStringView>
 #include <optional>
 
 namespace chk {
@@ -36,6 +37,10 @@ struct HandleLimits
     double xScale = 1.0;
     double yScale = 1.0;
 };
+
+// The limits and start of the handle from the step record (drag limits at
+// 167-176, picture area 5's left and top).
+HandleLimits handleLimits(QStringView stepLine, double xScale, double yScale);
 
 // A release of any button. Success puts the handle on the limit and advances
 // (doNext, no jump); failure puts it back and stores the restored coordinates
