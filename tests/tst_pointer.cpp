@@ -96,7 +96,6 @@ void TstPointer::standardShapes()
 {
     QFETCH(int, number);
     QFETCH(int, shape);
-    QCOMPARE(int(standardCursorShape(number)), shape);
     QCOMPARE(int(cursorFor({number, {}})->shape()), shape);
 }
 

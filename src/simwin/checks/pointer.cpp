@@ -1,5 +1,7 @@
 #include "simwin/checks/pointer.h"
 
+#include "platform/pointers.h"
+
 #include "simwin/checks/dragdrop.h"
 
 #include "foundation/picture.h"
@@ -36,26 +38,6 @@ QString cursorFilePath(QStringView twoChars)
     return progdir::inProgramFolder(QStringLiteral("ico") + twoChars.toString() + QStringLiteral(".CUR"));
 }
 
-Qt::CursorShape standardCursorShape(int mousePointer)
-{
-    switch (mousePointer) {
-    case 2: return Qt::CrossCursor;
-    case 3: return Qt::IBeamCursor;
-    case 5: return Qt::SizeAllCursor;
-    case 6: return Qt::SizeBDiagCursor; // north-east to south-west
-    case 7: return Qt::SizeVerCursor;
-    case 8: return Qt::SizeFDiagCursor; // north-west to south-east
-    case 9: return Qt::SizeHorCursor;
-    case 10: return Qt::UpArrowCursor;
-    case 11: return Qt::WaitCursor;
-    case 12: return Qt::ForbiddenCursor;
-    case 13: return Qt::BusyCursor;
-    case 14: return Qt::WhatsThisCursor;
-    case 15: return Qt::SizeAllCursor;
-    default: return Qt::ArrowCursor; // 0 default, 1 arrow, 4 icon, unknown
-    }
-}
-
 std::optional<QPoint> cursorHotSpot(const QByteArray &header)
 {
     if (header.size() < 14)
@@ -83,7 +65,8 @@ std::optional<QCursor> cursorFor(const PointerChoice &choice)
 {
     if (choice.mousePointer == 99)
         return loadCursorFile(choice.cursorFile);
-    return QCursor(standardCursorShape(choice.mousePointer));
+    // The default pointer (0) over a target is the arrow.
+    return plat::standardPointer(choice.mousePointer).value_or(QCursor(Qt::ArrowCursor));
 }
 
 } // namespace chk

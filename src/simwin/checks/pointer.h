@@ -35,10 +35,6 @@ PointerChoice dragPointer(QStringView stepLine);
 // Program folder + "/ico" + the two characters + ".CUR".
 QString cursorFilePath(QStringView twoChars);
 
-// The standard pointer numbers of the data (0-15) as Qt shapes; 0 and
-// numbers without a shape give the arrow.
-Qt::CursorShape standardCursorShape(int mousePointer);
-
 // The hot spot stored in a cursor file's header: little-endian words at byte
 // offsets 10 and 12 of a header with reserved word 0 and type 2.
 std::optional<QPoint> cursorHotSpot(const QByteArray &header);
