@@ -154,7 +154,7 @@ void home(QPainter &p, const Home &h)
     if (h.selWelcome)
         draw::selection(p, welcome());
     draw::text(p, welcome(), QStringLiteral("Welcome"), 12, Qt::black, Qt::AlignLeft | Qt::AlignVCenter, h.boldWelcome);
-    draw::text(p, {welcome().r() + 90, 2550, 4000, 330}, QStringLiteral("to my homepage!"), 12);
+    draw::text(p, {welcome().r() + 45, 2550, 4000, 330}, QStringLiteral("to my homepage!"), 12);
     const QString phrase = QStringLiteral("本网站介绍网页制作的基础知识。");
     QFont f = draw::font(12);
     const QFontMetrics fm(f);

@@ -182,10 +182,11 @@ Unit unitFrames(SampleBank &b)
                  .area(1, at1.l, at1.t, edit(QStringLiteral("页面默认值"))).label1(frameButton.moved(at1.l, at1.t))
                  .backSpec(1, cancel1.l + at1.l, cancel1.t + at1.t);
         q << b.hinted(QStringLiteral("L") + digits(targets, 3), QStringLiteral("在列表中选择“新建窗口”"))
-                 .area(2, at2.l, at2.t, target(QStringLiteral("页面默认值")))
+                 .area(1, at1.l, at1.t, QStringLiteral("888888")).area(2, at2.l, at2.t, target(QStringLiteral("页面默认值")))
                  .text1({at2.l + combo.l, at2.t + combo.b(), combo.w, 1560}).initialText(0).answer(3);
         q << b.hinted("9001", QStringLiteral("单击“目标框架”对话框的“确定”按钮"))
-                 .area(2, at2.l, at2.t, target(QStringLiteral("新建窗口"))).label1(ok2.moved(at2.l, at2.t))
+                 .area(1, at1.l, at1.t, QStringLiteral("888888")).area(2, at2.l, at2.t, target(QStringLiteral("新建窗口")))
+                 .label1(ok2.moved(at2.l, at2.t))
                  .backSpec(2, cancel2.l + at2.l, cancel2.t + at2.t);
         q << b.hinted("9001", QStringLiteral("单击“编辑超链接”对话框的“确定”按钮"))
                  .area(1, at1.l, at1.t, edit(QStringLiteral("新建窗口"))).label1(ok1.moved(at1.l, at1.t))
@@ -196,7 +197,7 @@ Unit unitFrames(SampleBank &b)
     { // 6. Jumps: "No" goes to the end, "Yes" (a picture) to a save dialog whose Cancel comes back.
         Question q{QStringLiteral("关闭当前网页，不保存所做的修改。"), {}, {}};
         const Tw msgAt{3300, 3300, 0, 0};
-        const Tw yes{1020, 1380, 1110, 330}, no{2190, 1380, 1110, 330}, cancel{3360, 1380, 1110, 330};
+        const Tw yes{900, 1380, 1110, 330}, no{2145, 1380, 1110, 330}, cancel{3390, 1380, 1110, 330};
         const QString asking = b.editor("home:askSave", QStringLiteral("index.htm *"), QStringLiteral("就绪"), [=](QPainter &p) {
             page::home(p, {});
             p.translate(draw::px(msgAt.l), draw::px(msgAt.t));
