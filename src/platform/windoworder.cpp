@@ -13,6 +13,11 @@ QWidget *questionWindow()
     return nullptr;
 }
 
+namespace {
+// Without a window system (the offscreen platform) there is no order to keep.
+bool hasWindowOrder() { return QGuiApplication::platformName() != QLatin1String("offscreen"); }
+} // namespace
+
 void makeTopmost(QWidget *w)
 {
     if (!w)
@@ -23,13 +28,13 @@ void makeTopmost(QWidget *w)
         if (shown)
             w->show(); // changing the flags hides the window
     }
-    if (w->isVisible())
+    if (w->isVisible() && hasWindowOrder())
         w->raise();
 }
 
 void bringToTop(QWidget *w)
 {
-    if (w && w->isVisible())
+    if (w && w->isVisible() && hasWindowOrder())
         w->raise();
 }
 

@@ -1,5 +1,7 @@
 #include "scenefixture.h"
 
+#include "testsupport.h"
+
 #include "cover/runstate.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
@@ -9,6 +11,7 @@
 #include "simwin/scene/scenestate.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 
 namespace ts {
@@ -26,6 +29,10 @@ SceneFixture::SceneFixture()
     QDir().mkpath(dataDir());
     QDir().mkpath(programDir() + QStringLiteral("/examdata"));
     QDir().mkpath(programDir() + QStringLiteral("/ksdata"));
+    // The sample bank's product information, so that the program finds this
+    // data folder.
+    QFile::copy(sampleProgramDir() + QStringLiteral("/ver.txt"), programDir() + QStringLiteral("/ver.txt"));
+    QFile::copy(sampleProgramDir() + QStringLiteral("/wydata/288901.mxy"), dataFile(QStringLiteral("288901")));
     progdir::overrideProgramFolder(programDir());
     fnd::resetGlobals();
     fnd::DataPath = dataDir() + u'/';
