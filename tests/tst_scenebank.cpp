@@ -33,11 +33,17 @@ private slots:
     void everyStepBuilds();
     void firstSceneThroughTheTimer();
     void probePlaysASampleQuestion();
+
+private:
+    // Reading the product information marks the first run in the data
+    // folder: work on a copy of the sample program folder.
+    std::unique_ptr<ts::ProgramCopy> copy_;
 };
 
 void TstSceneBank::initTestCase()
 {
-    progdir::overrideProgramFolder(ts::sampleProgramDir());
+    copy_ = std::make_unique<ts::ProgramCopy>();
+    QVERIFY(copy_->isValid());
     fnd::readInfo();
     QVERIFY2(QFileInfo::exists(fnd::dataFile(QStringLiteral("288870"))), qPrintable(fnd::DataPath));
 }
@@ -104,7 +110,7 @@ void TstSceneBank::probePlaysASampleQuestion()
 {
     QProcess p;
     p.start(ts::toolPath(QStringLiteral("examsim-probe")),
-            {QStringLiteral("play"), ts::sampleProgramDir(), QStringLiteral("2"), QStringLiteral("3")});
+            {QStringLiteral("play"), copy_->path(), QStringLiteral("2"), QStringLiteral("3")});
     QVERIFY(p.waitForStarted());
     p.write("scene\n");
     p.closeWriteChannel();
