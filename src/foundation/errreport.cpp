@@ -1,10 +1,74 @@
 #include "foundation/errreport.h"
 
+#include "cover/runstate.h"
+#include "foundation/blanks.h"
+#include "foundation/gbkfile.h"
 #include "foundation/globals.h"
+#include "foundation/httptext.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
 
 namespace fnd {
 
-void ErrReport() {}
+namespace {
+QString &endpointOverride()
+{
+    static QString s;
+    return s;
+}
+
+// True while a report's request is on its way: a report raised meanwhile
+// (its own request's failure, or a handler run by its wait) is logged only.
+bool sending = false;
+
+QString encoded(const QString &value) { return QString::fromLatin1(QUrl::toPercentEncoding(value)); }
+} // namespace
+
+QString errorEndpoint()
+{
+    if (!endpointOverride().isEmpty())
+        return endpointOverride();
+    return qEnvironmentVariable("EXAMSIM_ERROR_ENDPOINT").trimmed();
+}
+
+void setErrorEndpoint(const QString &base) { endpointOverride() = base; }
+
+QString errSubmitAddress(const QString &base, const QString &tag, long number, const QString &description,
+                         const QString &extra)
+{
+    QString b = base;
+    while (b.endsWith(u'/'))
+        b.chop(1);
+    return b + QStringLiteral("/up/error/submit.asp?pronm=") + encoded(ExamTitle)
+           + QStringLiteral("&pver=") + encoded(run::BankVersion)
+           + QStringLiteral("&osver=") + encoded(OsVer)
+           + QStringLiteral("&errsub=") + encoded(tag)
+           + QStringLiteral("&errno=") + QString::number(number)
+           + QStringLiteral("&errdescript=") + encoded(description + extra);
+}
+
+void ErrReport(const QString &tag, long number, const QString &description, const QString &extra)
+{
+    // Copies: a failure during the request overwrites the shared fields, and
+    // this report must still log its own.
+    const QString t = tag, d = description, x = extra;
+    const QString base = errorEndpoint();
+    if (!base.isEmpty() && !sending) {
+        sending = true;
+        getHtmlStr(errSubmitAddress(base, t, number, d, x), 1);
+        sending = false;
+    }
+    const QString text = QStringLiteral("软件运行提示:") + t + d + QStringLiteral("\r\n") + QStringLiteral("系统版本:")
+                         + OsVer + QStringLiteral(",软件版本:") + run::BankVersion + u',' + QString::number(number)
+                         + QStringLiteral("\r\n");
+    WriteLog(ErrLogFile, text);
+}
+
+void ErrReport() { ErrReport(ErrSub, ErrNo, ErrDescript, QString()); }
 
 void trapError(const QString &tag, long number, const QString &description)
 {
@@ -12,6 +76,22 @@ void trapError(const QString &tag, long number, const QString &description)
     ErrNo = number;
     ErrDescript = description;
     ErrReport();
+}
+
+void WriteLog(const QString &path, const QString &text)
+{
+    if (path.isEmpty())
+        return;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo::exists(folder))
+        QDir().mkdir(folder);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    const QString entry = QStringLiteral("\r\n")
+                          + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                          + QStringLiteral("\r\n") + trimBlanks(text) + QStringLiteral("\r\n");
+    f.write(gbk::encode(entry));
 }
 
 } // namespace fnd

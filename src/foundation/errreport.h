@@ -9,8 +9,34 @@ namespace fnd {
 // Reports ErrSub, ErrNo and ErrDescript.
 void ErrReport();
 
+// Reports one failure: one GET to the error endpoint (1 second time-out, the
+// answer ignored) and one entry in ErrLogFile. Nothing is sent while the
+// endpoint is empty or while another report is being sent (a failure during a
+// report's own request is logged only, so reports never nest); nothing is
+// logged while ErrLogFile is empty. Nothing inside is reported.
+void ErrReport(const QString &tag, long number, const QString &description, const QString &extra);
+
 // Stores the three fields and reports them: what a trapping procedure does
 // before it goes on with its next statement.
 void trapError(const QString &tag, long number, const QString &description);
+
+// Appends one log entry: an empty line, the time "YYYY-MM-DD HH:MM:SS", the
+// text without leading and trailing blanks and a line end, in GBK with CR LF.
+// A missing log folder (one level, e.g. "ksdata") is created; any failure is
+// silent.
+void WriteLog(const QString &path, const QString &text);
+
+// The error endpoint's base address (scheme and host, e.g.
+// "http://errors.example.invalid"). Empty by default: then reports are only
+// logged. Set by the environment variable EXAMSIM_ERROR_ENDPOINT; tests set it
+// directly (an empty text goes back to the environment's value).
+QString errorEndpoint();
+void setErrorEndpoint(const QString &base);
+
+// The report's address: base & "/up/error/submit.asp?pronm=…&pver=…&osver=…
+// &errsub=…&errno=…&errdescript=…" with every value percent-encoded as UTF-8
+// and the extra text appended to the description.
+QString errSubmitAddress(const QString &base, const QString &tag, long number, const QString &description,
+                         const QString &extra);
 
 } // namespace fnd

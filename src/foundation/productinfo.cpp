@@ -1,7 +1,170 @@
 #include "foundation/productinfo.h"
 
+#include "foundation/errreport.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "foundation/infocode.h"
+#include "foundation/programfolder.h"
+#include "platform/registry.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
 namespace fnd {
 
-void readInfo() {}
+namespace {
+
+const QString Tag = QStringLiteral("readInfo");
+
+// Failure numbers, as the program has always logged them.
+constexpr long ErrInvalidCall = 5;
+constexpr long ErrOverflow = 6;
+constexpr long ErrSubscript = 9;
+constexpr long ErrFileNotFound = 53;
+constexpr long ErrPastEnd = 62;
+constexpr long ErrFileAccess = 75;
+constexpr long ErrorInvalidParameter = 87;
+
+void report(long number, const QString &description) { trapError(Tag, number, description); }
+
+// A product information file up to its line limit; nullopt (reported) when it
+// cannot be read.
+std::optional<info::FileLines> readInfoFile(const QString &path, const QString &name, int maxLines)
+{
+    QFile f(path);
+    if (!f.exists()) {
+        report(ErrFileNotFound, QStringLiteral("File not found: ") + name);
+        return std::nullopt;
+    }
+    if (!f.open(QIODevice::ReadOnly)) {
+        report(ErrFileAccess, QStringLiteral("Path/File access error: ") + name);
+        return std::nullopt;
+    }
+    return info::splitLimited(f.readAll(), maxLines);
+}
+
+void report(const info::Failure &f)
+{
+    const QString more = f.count > 1 ? QStringLiteral(" and %1 more").arg(f.count - 1) : QString();
+    switch (f.kind) {
+    case info::Failure::LineBeyondTable:
+        report(ErrSubscript,
+               QStringLiteral("Subscript out of range: %1 line %2%3 beyond the table").arg(f.file).arg(f.line).arg(more));
+        break;
+    case info::Failure::BadCharCode:
+        report(ErrInvalidCall, QStringLiteral("Invalid procedure call or argument: character code out of range in %1 "
+                                              "line %2%3")
+                                   .arg(f.file)
+                                   .arg(f.line)
+                                   .arg(more));
+        break;
+    case info::Failure::ModuleNoOverflow:
+        report(ErrOverflow, QStringLiteral("Overflow: module number in %1 line %2").arg(f.file).arg(f.line));
+        break;
+    }
+}
+
+void reportFrom(const info::Result &r, const QString &file)
+{
+    for (const info::Failure &f : r.failures)
+        if (f.file == file)
+            report(f);
+}
+
+} // namespace
+
+void loadInfo()
+{
+    const QString folder = progdir::programFolder();
+    const QString verName = QStringLiteral("ver.txt");
+    const auto ver = readInfoFile(folder + u'/' + verName, verName, info::VerMaxLines);
+
+    // The data folder comes from ver.txt; the product file is read only then.
+    const info::Result fromVer = info::build(ver ? &*ver : nullptr, nullptr);
+    reportFrom(fromVer, verName);
+    const QString dataPath = folder + u'/' + fromVer.dataFolder + u'/';
+    const QString productName = QStringLiteral("288901.mxy");
+    const auto product = readInfoFile(dataPath + productName, productName, info::ProductMaxLines);
+    const info::Result r = info::build(ver ? &*ver : nullptr, product ? &*product : nullptr);
+    reportFrom(r, productName);
+
+    InfoTable = r.table;
+    ExamTitle = r.examTitle;
+    ModuleName = r.moduleName;
+    DataPath = dataPath;
+    if (r.moduleNo)
+        ModuleNo = *r.moduleNo;
+    for (int u = 0; u < info::UnitNames; ++u)
+        UnitTable[u][1] = r.units[u];
+    AppTitle = info::appTitle(InfoTable, ExamTitle);
+}
+
+void recordFirstRun()
+{
+    const QString path = dataFile(QStringLiteral("288892"));
+    if (!QFileInfo::exists(path)) {
+        report(ErrFileNotFound, QStringLiteral("File not found: 288892.mxy"));
+        return;
+    }
+    const auto lines = gbk::readLines(path);
+    if (!lines) {
+        report(ErrFileAccess, QStringLiteral("Path/File access error: 288892.mxy"));
+        return;
+    }
+    if (lines->isEmpty()) {
+        report(ErrPastEnd, QStringLiteral("Input past end of file: 288892.mxy"));
+        return;
+    }
+    if (lines->first() != QStringLiteral("0"))
+        return;
+
+    const QString key = QStringLiteral("Software\\") + InfoTable[15];
+    const QString nn = info::moduleSuffix(ModuleNo);
+    QVariant folderData = progdir::programFolder() + QString(72, u'*');
+    QVariant nameData = progdir::executableName() + QString(36, u'*');
+    qint32 length = 0;
+    SetRegValue(reg::HKEY_CURRENT_USER, key, QStringLiteral("ProPath") + nn, reg::REG_SZ, folderData, length);
+    length = 0;
+    SetRegValue(reg::HKEY_CURRENT_USER, key, QStringLiteral("ProName") + nn, reg::REG_SZ, nameData, length);
+    // Marked done whatever the registry said, so the record is tried once.
+    if (!gbk::writeLines(path, {QStringLiteral("1")}))
+        report(ErrFileAccess, QStringLiteral("Path/File access error: 288892.mxy"));
+}
+
+void readInfo()
+{
+    loadInfo();
+    recordFirstRun();
+}
+
+long SetRegValue(quint32 root, const QString &keyPath, const QString &valueName, qint32 type, QVariant &data,
+                 qint32 &length)
+{
+    switch (type) {
+    case reg::REG_SZ:
+    case reg::REG_EXPAND_SZ: {
+        const QString text = data.toString();
+        length = qint32(gbk::encode(text).size() + 1); // with the terminating zero
+        return reg::setValue(root, keyPath, valueName, text);
+    }
+    case reg::REG_DWORD: {
+        const qint32 v = data.toInt();
+        data = v;
+        length = 4;
+        return reg::setValue(root, keyPath, valueName, v);
+    }
+    case reg::REG_BINARY: {
+        const qint32 v = data.toInt();
+        data = v;
+        if (length < 1 || length > 4)
+            return ErrorInvalidParameter;
+        const qint32 le = qToLittleEndian(v);
+        return reg::setValue(root, keyPath, valueName, QByteArray(reinterpret_cast<const char *>(&le), length));
+    }
+    default:
+        return ErrorInvalidParameter;
+    }
+}
 
 } // namespace fnd

@@ -1,0 +1,210 @@
+#include "foundation/infocode.h"
+
+#include "foundation/blanks.h"
+#include "foundation/numparse.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <climits>
+#include <cmath>
+
+namespace info {
+
+namespace {
+
+constexpr long long LowBase = 200000;
+constexpr long long HighBase = 500000;
+
+bool codeInRange(long long code) { return code >= -32768 && code <= 65535; }
+
+// One character of the code page: a single byte, or a lead and a trail byte.
+// Each character is decoded on its own, as it would be built one at a time.
+QString characterFor(QStringDecoder &dec, long long code)
+{
+    if (code < 0)
+        code += 65536;
+    char bytes[2];
+    qsizetype n = 0;
+    if (code <= 255) {
+        bytes[n++] = char(code);
+    } else {
+        bytes[n++] = char((code >> 8) & 0xFF);
+        bytes[n++] = char(code & 0xFF);
+    }
+    return dec.decode(QByteArrayView(bytes, n));
+}
+
+void noteFailure(QList<Failure> &out, Failure::Kind kind, const QString &file, int line, int count)
+{
+    if (count > 0)
+        out.append(Failure{kind, file, line, count});
+}
+
+// Decodes the lines of one file into the table, line k into entry k + shift.
+// Bad character codes of the whole file become one failure.
+void overlay(Table &table, const FileLines &f, int shift, const QString &file, QList<Failure> &failures)
+{
+    int badLines = 0, firstBadLine = 0;
+    for (qsizetype i = 0; i < f.lines.size(); ++i) {
+        const Decoded d = decodeLine(f.lines[i]);
+        if (d.badCodes > 0 && badLines++ == 0)
+            firstBadLine = int(i) + 1;
+        const qsizetype entry = i + 1 + shift;
+        if (entry >= 0 && entry < TableSize)
+            table[entry] = d.text;
+    }
+    noteFailure(failures, Failure::BadCharCode, file, firstBadLine, badLines);
+    noteFailure(failures, Failure::LineBeyondTable, file, int(f.lines.size()) + 1, f.linesBeyond);
+}
+
+} // namespace
+
+std::optional<long long> groupCode(QStringView group)
+{
+    const double value = num::leadingValueIgnoringSpaces(group);
+    const long long v = num::roundHalfEven(value);
+    if (v == 0)
+        return std::nullopt;
+    return v > HighBase ? v - HighBase : v - LowBase;
+}
+
+Decoded decodeLine(QStringView line)
+{
+    Decoded out;
+    QStringDecoder dec("GBK", QStringConverter::Flag::Stateless);
+    int group = 0;
+    for (qsizetype at = 0; at < line.size(); at += 6) {
+        ++group;
+        const auto code = groupCode(line.mid(at, 6));
+        if (!code)
+            continue;
+        if (!codeInRange(*code)) {
+            if (out.badCodes++ == 0)
+                out.firstBadGroup = group;
+            continue;
+        }
+        out.text += dec.isValid() ? characterFor(dec, *code) : QString(QChar(char16_t(*code & 0xFF)));
+    }
+    return out;
+}
+
+std::optional<QString> encodeLine(QStringView text, bool high)
+{
+    QStringEncoder enc("GBK", QStringConverter::Flag::Stateless);
+    if (!enc.isValid())
+        return std::nullopt;
+    QString out;
+    out.reserve(text.size() * 6);
+    for (QChar c : text) {
+        if (c.isSurrogate())
+            return std::nullopt;
+        const QByteArray b = enc.encode(QStringView(&c, 1));
+        if (enc.hasError() || (b == "?" && c != u'?'))
+            return std::nullopt;
+        long long code;
+        if (b.size() == 1)
+            code = quint8(b[0]);
+        else if (b.size() == 2)
+            code = quint8(b[0]) * 256 + quint8(b[1]);
+        else
+            return std::nullopt;
+        out += QString::number((high ? HighBase : LowBase) + code);
+    }
+    return out;
+}
+
+Table defaults()
+{
+    Table t;
+    t[0] = QStringLiteral("Velkor");
+    t[1] = QStringLiteral("http://www.example.invalid/");
+    t[2] = QStringLiteral("http://www.example.invalid/bank/");
+    t[3] = QStringLiteral("http://chat.example.invalid/?service=1");
+    t[4] = QStringLiteral("http://chat.example.invalid/?service=2");
+    t[5] = QStringLiteral("http://www.example.invalid/news/");
+    t[6] = QStringLiteral("http://www.example.invalid/help/");
+    t[7] = QStringLiteral("示例软件工作室");
+    t[8] = QStringLiteral("考生");
+    t[9] = QStringLiteral("Marrowby考试练习系统");
+    t[10] = QStringLiteral("000-0000-0000");
+    t[11] = QStringLiteral("000000");
+    t[12] = QStringLiteral("velkor");
+    t[13] = QStringLiteral("http://www.example.invalid/download/");
+    t[15] = QStringLiteral("Velkor");
+    t[16] = QStringLiteral("www.example.invalid");
+    t[26] = QStringLiteral("2015");
+    t[29] = QStringLiteral("&H666666");
+    t[30] = QStringLiteral("240");
+    t[31] = QStringLiteral("5040");
+    t[32] = QStringLiteral("7440");
+    t[33] = QStringLiteral("9930");
+    t[34] = QStringLiteral("2");
+    return t;
+}
+
+FileLines splitLimited(const QByteArray &bytes, int maxLines)
+{
+    FileLines out;
+    QStringDecoder dec("GBK", QStringConverter::Flag::Stateless);
+    const char *p = bytes.constData();
+    const qsizetype n = bytes.size();
+    qsizetype start = 0;
+    auto take = [&](qsizetype end) {
+        if (out.lines.size() < maxLines) {
+            const QByteArrayView raw(p + start, end - start);
+            out.lines.append(dec.isValid() ? QString(dec.decode(raw)) : QString::fromLatin1(raw));
+        } else {
+            ++out.linesBeyond;
+        }
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = p[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        take(i);
+        if (c == '\r' && i + 1 < n && p[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        take(n);
+    return out;
+}
+
+Result build(const FileLines *ver, const FileLines *product)
+{
+    Result r;
+    r.table = defaults();
+    const QString verName = QStringLiteral("ver.txt");
+
+    // ver.txt first: what is derived from it is taken before the product
+    // file overwrites the entries.
+    if (ver)
+        overlay(r.table, *ver, 0, verName, r.failures);
+    const double raw = num::leadingValueIgnoringSpaces(r.table[4]);
+    const long long module = std::isfinite(raw) && std::fabs(raw) < 1e9 ? num::roundHalfEven(raw) : LLONG_MAX;
+    if (module >= -32768 && module <= 32767)
+        r.moduleNo = qint16(module);
+    else
+        noteFailure(r.failures, Failure::ModuleNoOverflow, verName, 4, 1);
+    r.examTitle = fnd::trimBlanks(r.table[1]);
+    r.moduleName = fnd::trimBlanks(r.table[2]);
+    r.dataFolder = fnd::trimBlanks(r.table[3]);
+    for (int u = 0; u < UnitNames; ++u)
+        r.units[u] = fnd::trimBlanks(r.table[u + 5]);
+
+    if (product)
+        overlay(r.table, *product, -1, QStringLiteral("288901.mxy"), r.failures);
+    for (QString &e : r.table)
+        e = fnd::trimBlanks(e);
+    return r;
+}
+
+QString appTitle(const Table &table, const QString &examTitle)
+{
+    return table[0] + table[9] + QStringLiteral("——") + examTitle + QStringLiteral("模块");
+}
+
+QString moduleSuffix(int moduleNo) { return (u'0' + QString::number(moduleNo)).right(2); }
+
+} // namespace info

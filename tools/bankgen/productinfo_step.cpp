@@ -1,0 +1,59 @@
+// Product information of the sample bank: ver.txt in the program folder and
+// the data folder's product file, first-run flag, module number and version.
+#include "bankgen.h"
+
+#include "foundation/gbkfile.h"
+#include "foundation/infocode.h"
+
+namespace {
+
+const QString BankStamp = QStringLiteral("202401150900");
+
+// Encodes each text as product-information groups; every other line uses the
+// high form so both forms are exercised by the sample bank.
+QStringList encoded(const QStringList &texts, bankgen::Context &ctx)
+{
+    QStringList out;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const auto line = info::encodeLine(texts[i], i % 2 == 1);
+        if (!line)
+            ctx.errors << QStringLiteral("product information text not codable: ") + texts[i];
+        out << line.value_or(QString());
+    }
+    return out;
+}
+
+void write(bankgen::Context &ctx, const QString &path, const QStringList &lines)
+{
+    if (!gbk::writeLines(path, lines))
+        ctx.errors << QStringLiteral("cannot write ") + path;
+}
+
+void writeProductInfo(bankgen::Context &ctx)
+{
+    // ver.txt: exam title, module name, data folder, module number, then the
+    // names of units 0 to 20.
+    QStringList ver{QStringLiteral("计算机应用能力考试"), QStringLiteral("网页制作"), bankgen::kDataFolder,
+                    QString::number(bankgen::kModuleNo), QStringLiteral("网页基础"), QStringLiteral("表格与表单"),
+                    QStringLiteral("框架与超链接")};
+    while (ver.size() < 25)
+        ver << QString();
+    write(ctx, ctx.programFile(QStringLiteral("ver.txt")), encoded(ver, ctx));
+
+    // The product file: line k is entry k - 1.
+    info::Table t = info::defaults();
+    t[9] = QStringLiteral("考试练习系统");
+    write(ctx, ctx.dataFile(QStringLiteral("288901")), encoded(QStringList(t.begin(), t.begin() + 35), ctx));
+
+    write(ctx, ctx.dataFile(QStringLiteral("288892")), {QStringLiteral("0")});
+    write(ctx, ctx.dataFile(QStringLiteral("288899")), {QString::number(bankgen::kModuleNo)});
+    // The version file is a copy of the last update manifest: the stamp, then
+    // one line per file (target letter, file stamp, name).
+    write(ctx, ctx.dataFile(QStringLiteral("288895")),
+          {BankStamp, QStringLiteral("D") + BankStamp + QStringLiteral("288901"),
+           QStringLiteral("D") + BankStamp + QStringLiteral("288899")});
+}
+
+} // namespace
+
+BANKGEN_STEP(10, "product information", writeProductInfo);
