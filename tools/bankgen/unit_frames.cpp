@@ -31,7 +31,7 @@ void preview(QPainter &p)
     p.fillRect(QRect(0, 0, 800, 600), QColor(225, 228, 235));
     p.fillRect(QRect(0, 0, 800, 25), QColor(70, 90, 120));
     draw::text(p, {150, 0, 9000, 375}, QStringLiteral("预览 - frames.htm"), 9, Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true);
-    draw::sunken(p, {150, 450, 11700, 360});
+    draw::sunken(p, {150, 450, 10500, 360});
     draw::text(p, {240, 450, 11000, 360}, QStringLiteral("file:///C:/我的网站/frames.htm"));
     p.save();
     p.translate(0, -draw::px(600));
@@ -338,12 +338,17 @@ Unit unitFrames(SampleBank &b)
         u.questions.push_back(q);
     }
     { // 13. A menu item with a function-key shortcut, then a key press with a function-key alternative.
-        Question q{QStringLiteral("使用“文件”菜单中的“在浏览器中预览”命令（或按 F12 键）预览网页，然后按 F5 键（或 Ctrl+R）刷新预览。"), {}, {}};
+        Question q{QStringLiteral("使用“文件”菜单中的“在浏览器中预览”命令（或按 F12 键）预览网页，然后按 F5 键（或 Ctrl+R）刷新预览，也可单击“刷新”按钮。"), {}, {}};
         const QString shown = b.pics.add("preview", u'e', {0, 0, 12000, 9000}, preview);
         q << b.hinted("0000", QStringLiteral("单击“文件”菜单，选择“在浏览器中预览”（也可按 F12 键）"))
                  .bars("A3").background(frames).target(1, "H0113");
-        q << b.hinted(StepRecord::keyCode(2, 82), QStringLiteral("按 F5 键（或 Ctrl+R）刷新"))
-                 .background(shown).keyAlt(1, 6016);
+        // The refresh button is a picture box of its own: clicking it also refreshes.
+        const Tw refresh{10800, 450, 1050, 360};
+        const QString refreshButton = b.boxPiece("refresh", {0, 0, refresh.w, refresh.h}, [refresh](QPainter &p) {
+            draw::button(p, {0, 0, refresh.w, refresh.h}, QStringLiteral("刷新"));
+        });
+        q << b.hinted(StepRecord::keyCode(2, 82), QStringLiteral("按 F5 键（或 Ctrl+R，或单击“刷新”按钮）刷新"))
+                 .background(shown).keyAlt(1, 6016).area(6, refresh.l, refresh.t, refreshButton, u'3');
         q << StepRecord("9999");
         u.questions.push_back(q);
     }
