@@ -15,7 +15,7 @@ quint32 P_Cls_Tick::tickCount()
         t.start();
         return t;
     }();
-    return quint32(clock.msecsSinceReference());
+    return quint32(clock.msecsSinceReference() + clock.elapsed());
 }
 
 P_Cls_Tick::P_Cls_Tick(QObject *parent) : QObject(parent), startTick_(tickCount()), lastTick_(startTick_) {}
