@@ -3,7 +3,7 @@
 #include "foundation/gbkfile.h"
 #include "foundation/numparse.h"
 #include "simwin/scene/steprecord.h"
-#include "simwin/scene/tabstriplayout.h"
+#include "simwin/scene/tabstrip.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -278,21 +278,22 @@ private:
         // Tab strip and its pages.
         const TabSpec tab = tabSpec(line);
         if (tab.present) {
-            const auto layout = tabstrip::layout(tab.layout);
+            const auto layout = scene::tabLayout(tab.layout);
+            const int tabCount = layout ? scene::tabCount(*layout) : 0;
             if (!layout) {
                 add(FaultKind::TabPage, place, q, s, QStringLiteral("tab layout \"%1\" does not exist").arg(tab.layout));
             } else {
-                if (tab.shownTab < 1 || tab.shownTab > layout->tabCount || tab.targetTab < 1 || tab.targetTab > layout->tabCount)
+                if (tab.shownTab < 1 || tab.shownTab > tabCount || tab.targetTab < 1 || tab.targetTab > tabCount)
                     add(FaultKind::TabPage, place, q, s,
                         QStringLiteral("tabs %1 and %2 of layout %3, which has %4 tabs")
-                            .arg(tab.shownTab).arg(tab.targetTab).arg(tab.layout).arg(layout->tabCount));
+                            .arg(tab.shownTab).arg(tab.targetTab).arg(tab.layout).arg(tabCount));
                 if (tab.pictureArea < 1 || tab.pictureArea > 5)
                     add(FaultKind::TabPage, place, q, s,
                         QStringLiteral("the dialog's picture area %1 is not 1 to 5").arg(tab.pictureArea));
-                for (int i = 0; i < layout->pages.size(); ++i)
-                    if (!pictureUsable(layout->pages[i]))
+                for (int i = 1; i <= tabCount; ++i)
+                    if (const QString page = scene::tabPage(*layout, i); !pictureUsable(page))
                         add(FaultKind::TabPage, place, q, s,
-                            QStringLiteral("page \"%1\" of tab %2 of layout %3 is missing").arg(layout->pages[i]).arg(i + 1).arg(tab.layout));
+                            QStringLiteral("page \"%1\" of tab %2 of layout %3 is missing").arg(page).arg(i).arg(tab.layout));
             }
         }
 

@@ -1,6 +1,6 @@
 #include "samplebank.h"
 
-#include "simwin/scene/tabstriplayout.h"
+#include "simwin/scene/tabstrip.h"
 
 namespace bankgen {
 
@@ -57,16 +57,20 @@ QString SampleBank::illustration(const QString &key, const Tw &size, const Pictu
 TabLayout tabLayout(QChar letter)
 {
     TabLayout L;
-    const auto decoded = tabstrip::layout(letter);
-    if (!decoded)
+    const auto layout = scene::tabLayout(letter);
+    if (!layout)
         return L;
     L.letter = letter;
-    L.count = decoded->tabCount;
-    L.rowTop = decoded->rowTop;
-    L.tabHeight = decoded->tabHeight;
-    L.lefts = decoded->lefts;
-    L.pages = decoded->pages;
-    L.cancel = {decoded->cancelLeft, decoded->cancelTop, decoded->cancelWidth, decoded->cancelHeight};
+    L.count = scene::tabCount(*layout);
+    L.rowTop = scene::tabRowTop(*layout);
+    L.tabHeight = scene::tabHeight(*layout);
+    for (int i = 1; i <= L.count; ++i) {
+        L.pages << scene::tabPage(*layout, i);
+        L.lefts.push_back(scene::tabLeftEdge(*layout, i));
+    }
+    L.lefts.push_back(scene::tabEndEdge(*layout));
+    const QRect c = scene::tabCancelSpot(*layout);
+    L.cancel = {c.left(), c.top(), c.width(), c.height()};
     return L;
 }
 
