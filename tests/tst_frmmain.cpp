@@ -44,6 +44,16 @@ int px(double twips) { return fnd::twipsToPx(twips); }
 simwin::PictureBox *image(int k) { return FrmMain::get().Image[k]; }
 QRect geo(const QWidget *w) { return w->geometry(); }
 
+// The window, shown (focus and visibility need a shown window).
+FrmMain &shownWindow()
+{
+    FrmMain &w = FrmMain::get();
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&w))
+        qWarning("FrmMain was not exposed");
+    return w;
+}
+
 // Builds step `step` of question `q` at once.
 void build(int q, int step)
 {
@@ -327,9 +337,7 @@ void TstFrmMain::textBoxFontAndInitialText()
         record({{8, s("0020")}, {86, textBox}, {106, s("001")}, {125, s("00000XAB31")}}),
     }});
     QVERIFY(run::startUnitPractice(0));
-    FrmMain &w = FrmMain::get();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    FrmMain &w = shownWindow();
 
     build(1, 1);
     QVERIFY(w.Text1->isVisible());
@@ -376,9 +384,7 @@ void TstFrmMain::hintAndAnswerMode()
         record({{8, s("9001")}, {66, label}, {112, s("0045000600000")}}),
     }});
     QVERIFY(run::startUnitPractice(0));
-    FrmMain &w = FrmMain::get();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    FrmMain &w = shownWindow();
 
     build(1, 1); // practice: no hint and no boxes
     QCOMPARE(w.LHelp->text(), s("单击“文件”菜单"));
@@ -417,9 +423,7 @@ void TstFrmMain::targetAreas()
     }});
     QVERIFY(run::startUnitPractice(0));
     run::AnswerMode = 1;
-    FrmMain &w = FrmMain::get();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    FrmMain &w = shownWindow();
 
     build(1, 1);
     QVERIFY(w.Label1->isVisible());
@@ -497,9 +501,7 @@ void TstFrmMain::hotSpotsTakeTheMouse()
     fx.writeUnit(0, {{record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 300)}, {112, s("0300004500000")}})}});
     QVERIFY(run::startUnitPractice(0));
     run::AnswerMode = 1;
-    FrmMain &w = FrmMain::get();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    FrmMain &w = shownWindow();
     build(1, 1);
     w.PicTool->show();
     MouseCounter window, cell;
