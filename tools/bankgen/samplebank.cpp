@@ -1,5 +1,7 @@
 #include "samplebank.h"
 
+#include "simwin/scene/tabstriplayout.h"
+
 namespace bankgen {
 
 int SampleBank::text(const QString &s)
@@ -52,34 +54,19 @@ QString SampleBank::illustration(const QString &key, const Tw &size, const Pictu
     return pics.add(QStringLiteral("illustration:") + key, u'p', size, content);
 }
 
-// The layouts that the sample questions use, as the scene builder reads them.
-static const char *const kLayouts[] = {
-    "A3051033030022701203002280900300229177000000024750000000000000000000000000000000000000000000000000000000000000000000000000000000000000000007650579011100300",
-    "B3051033030006101203000621230300063210000000029700000000000000000000000000000000000000000000000000000000000000000000000000000000000000000004710483011100300",
-    "C6054030030013301203001340870300135159030013622953001383060300139375000000044550000000000000000000000000000000000000000000000000000000000004290519011100300",
-    "FA049530030019001203001911215300192270030019339303001945190300195645030019901203001981855300197357030019656400000007530000000000000000000006450711011100300",
-    "J2054030030031001203003110900000000156000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000006000585011100300",
-};
-
 TabLayout tabLayout(QChar letter)
 {
     TabLayout L;
-    for (const char *raw : kLayouts) {
-        const QString s = QString::fromLatin1(raw);
-        if (s[0] != letter)
-            continue;
-        L.letter = letter;
-        const QChar c = s[1];
-        L.count = c.isDigit() ? c.digitValue() : 10 + (c.unicode() - u'A');
-        L.rowTop = s.mid(2, 4).toInt();
-        L.tabHeight = s.mid(6, 3).toInt();
-        for (int i = 1; i <= L.count + 1; ++i) {
-            if (i <= L.count)
-                L.pages << s.mid(10 * i - 1, 6);
-            L.lefts.push_back(s.mid(10 * i + 5, 4).toInt());
-        }
-        L.cancel = {s.mid(139, 4).toInt(), s.mid(143, 4).toInt(), s.mid(147, 4).toInt(), s.mid(151, 4).toInt()};
-    }
+    const auto decoded = tabstrip::layout(letter);
+    if (!decoded)
+        return L;
+    L.letter = letter;
+    L.count = decoded->tabCount;
+    L.rowTop = decoded->rowTop;
+    L.tabHeight = decoded->tabHeight;
+    L.lefts = decoded->lefts;
+    L.pages = decoded->pages;
+    L.cancel = {decoded->cancelLeft, decoded->cancelTop, decoded->cancelWidth, decoded->cancelHeight};
     return L;
 }
 
@@ -167,7 +154,7 @@ void home(QPainter &p, const Home &h)
     if (h.selWelcome)
         draw::selection(p, welcome());
     draw::text(p, welcome(), QStringLiteral("Welcome"), 12, Qt::black, Qt::AlignLeft | Qt::AlignVCenter, h.boldWelcome);
-    draw::text(p, {welcome().r() + 90, 2550, 4000, 330}, QStringLiteral("to my homepage!"), 12);
+    draw::text(p, {welcome().r() + 45, 2550, 4000, 330}, QStringLiteral("to my homepage!"), 12);
     const QString phrase = QStringLiteral("本网站介绍网页制作的基础知识。");
     QFont f = draw::font(12);
     const QFontMetrics fm(f);

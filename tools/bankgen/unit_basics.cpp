@@ -142,7 +142,7 @@ Unit unitBasics(SampleBank &b)
                        selected);
             draw::text(p, {4800, 990, 900, 330}, QStringLiteral("字号(S)："));
             draw::list(p, {4800, 1320, 900, 1290}, {QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("12"),
-                                                    QStringLiteral("14"), QStringLiteral("18")}, 4);
+                                                    QStringLiteral("14"), QStringLiteral("18")}, 2);
             draw::group(p, {240, 2880, 5520, 1500}, QStringLiteral("预览"));
             draw::text(p, {240, 3180, 5520, 1050}, QStringLiteral("示例文字 AaBbCc"), 14, Qt::black, Qt::AlignCenter,
                        selected >= 2);

@@ -31,7 +31,7 @@ void preview(QPainter &p)
     p.fillRect(QRect(0, 0, 800, 600), QColor(225, 228, 235));
     p.fillRect(QRect(0, 0, 800, 25), QColor(70, 90, 120));
     draw::text(p, {150, 0, 9000, 375}, QStringLiteral("预览 - frames.htm"), 9, Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true);
-    draw::sunken(p, {150, 450, 11700, 360});
+    draw::sunken(p, {150, 450, 10500, 360});
     draw::text(p, {240, 450, 11000, 360}, QStringLiteral("file:///C:/我的网站/frames.htm"));
     p.save();
     p.translate(0, -draw::px(600));
@@ -182,10 +182,11 @@ Unit unitFrames(SampleBank &b)
                  .area(1, at1.l, at1.t, edit(QStringLiteral("页面默认值"))).label1(frameButton.moved(at1.l, at1.t))
                  .backSpec(1, cancel1.l + at1.l, cancel1.t + at1.t);
         q << b.hinted(QStringLiteral("L") + digits(targets, 3), QStringLiteral("在列表中选择“新建窗口”"))
-                 .area(2, at2.l, at2.t, target(QStringLiteral("页面默认值")))
+                 .area(1, at1.l, at1.t, QStringLiteral("888888")).area(2, at2.l, at2.t, target(QStringLiteral("页面默认值")))
                  .text1({at2.l + combo.l, at2.t + combo.b(), combo.w, 1560}).initialText(0).answer(3);
         q << b.hinted("9001", QStringLiteral("单击“目标框架”对话框的“确定”按钮"))
-                 .area(2, at2.l, at2.t, target(QStringLiteral("新建窗口"))).label1(ok2.moved(at2.l, at2.t))
+                 .area(1, at1.l, at1.t, QStringLiteral("888888")).area(2, at2.l, at2.t, target(QStringLiteral("新建窗口")))
+                 .label1(ok2.moved(at2.l, at2.t))
                  .backSpec(2, cancel2.l + at2.l, cancel2.t + at2.t);
         q << b.hinted("9001", QStringLiteral("单击“编辑超链接”对话框的“确定”按钮"))
                  .area(1, at1.l, at1.t, edit(QStringLiteral("新建窗口"))).label1(ok1.moved(at1.l, at1.t))
@@ -196,7 +197,7 @@ Unit unitFrames(SampleBank &b)
     { // 6. Jumps: "No" goes to the end, "Yes" (a picture) to a save dialog whose Cancel comes back.
         Question q{QStringLiteral("关闭当前网页，不保存所做的修改。"), {}, {}};
         const Tw msgAt{3300, 3300, 0, 0};
-        const Tw yes{1020, 1380, 1110, 330}, no{2190, 1380, 1110, 330}, cancel{3360, 1380, 1110, 330};
+        const Tw yes{900, 1380, 1110, 330}, no{2145, 1380, 1110, 330}, cancel{3390, 1380, 1110, 330};
         const QString asking = b.editor("home:askSave", QStringLiteral("index.htm *"), QStringLiteral("就绪"), [=](QPainter &p) {
             page::home(p, {});
             p.translate(draw::px(msgAt.l), draw::px(msgAt.t));
@@ -337,12 +338,17 @@ Unit unitFrames(SampleBank &b)
         u.questions.push_back(q);
     }
     { // 13. A menu item with a function-key shortcut, then a key press with a function-key alternative.
-        Question q{QStringLiteral("使用“文件”菜单中的“在浏览器中预览”命令（或按 F12 键）预览网页，然后按 F5 键（或 Ctrl+R）刷新预览。"), {}, {}};
+        Question q{QStringLiteral("使用“文件”菜单中的“在浏览器中预览”命令（或按 F12 键）预览网页，然后按 F5 键（或 Ctrl+R）刷新预览，也可单击“刷新”按钮。"), {}, {}};
         const QString shown = b.pics.add("preview", u'e', {0, 0, 12000, 9000}, preview);
         q << b.hinted("0000", QStringLiteral("单击“文件”菜单，选择“在浏览器中预览”（也可按 F12 键）"))
                  .bars("A3").background(frames).target(1, "H0113");
-        q << b.hinted(StepRecord::keyCode(2, 82), QStringLiteral("按 F5 键（或 Ctrl+R）刷新"))
-                 .background(shown).keyAlt(1, 6016);
+        // The refresh button is a picture box of its own: clicking it also refreshes.
+        const Tw refresh{10800, 450, 1050, 360};
+        const QString refreshButton = b.boxPiece("refresh", {0, 0, refresh.w, refresh.h}, [refresh](QPainter &p) {
+            draw::button(p, {0, 0, refresh.w, refresh.h}, QStringLiteral("刷新"));
+        });
+        q << b.hinted(StepRecord::keyCode(2, 82), QStringLiteral("按 F5 键（或 Ctrl+R，或单击“刷新”按钮）刷新"))
+                 .background(shown).keyAlt(1, 6016).area(6, refresh.l, refresh.t, refreshButton, u'3');
         q << StepRecord("9999");
         u.questions.push_back(q);
     }

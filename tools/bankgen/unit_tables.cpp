@@ -95,7 +95,7 @@ Unit unitTables(SampleBank &b)
         Table merged;
         merged.merged = true;
         q << b.hinted("0040", QStringLiteral("从“姓名”单元格按下鼠标，拖动到“数学”单元格后松开"))
-                 .pane("EE").background(table).label4(page::cell(plain, 0, 0)).label1(page::cell(plain, 0, 2));
+                 .pane("EE").background(table).cursor("S0002").label4(page::cell(plain, 0, 0)).label1(page::cell(plain, 0, 2));
         q << b.hinted("0000", QStringLiteral("单击“表格”菜单，选择“合并单元格”命令"))
                  .bars("A3").background(tableScene(b, "selRow1", sel)).target(1, "H0709");
         q << StepRecord("9999").background(tableScene(b, "merged", merged, kDone));
@@ -108,7 +108,7 @@ Unit unitTables(SampleBank &b)
         Table cleared;
         cleared.clearedA = true;
         q << b.hinted("0041", QStringLiteral("按住 Shift 键，从“姓名”单元格拖动到“李四”单元格"))
-                 .pane("EE").background(table).label4(page::cell(plain, 0, 0)).label1(page::cell(plain, 2, 0));
+                 .pane("EE").background(table).cursor("S0002").label4(page::cell(plain, 0, 0)).label1(page::cell(plain, 2, 0));
         q << b.hinted(StepRecord::keyCode(0, 46), QStringLiteral("按 Delete 键")).background(tableScene(b, "selColA", sel));
         q << StepRecord("9999").background(tableScene(b, "clearedA", cleared, kDone));
         u.questions.push_back(q);
