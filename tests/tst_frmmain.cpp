@@ -44,6 +44,16 @@ int px(double twips) { return fnd::twipsToPx(twips); }
 simwin::PictureBox *image(int k) { return FrmMain::get().Image[k]; }
 QRect geo(const QWidget *w) { return w->geometry(); }
 
+// The window, shown (focus and visibility need a shown window).
+FrmMain &shownWindow()
+{
+    FrmMain &w = FrmMain::get();
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&w))
+        qWarning("FrmMain was not exposed");
+    return w;
+}
+
 // Builds step `step` of question `q` at once.
 void build(int q, int step)
 {
@@ -71,6 +81,7 @@ private slots:
     void hintAndAnswerMode();
     void targetAreas();
     void badInput();
+    void hotSpotsTakeTheMouse();
     void unitPracticeStart();
     void probePlay();
     void sizeRuleOnSmallScreens_data();
@@ -326,9 +337,7 @@ void TstFrmMain::textBoxFontAndInitialText()
         record({{8, s("0020")}, {86, textBox}, {106, s("001")}, {125, s("00000XAB31")}}),
     }});
     QVERIFY(run::startUnitPractice(0));
-    FrmMain &w = FrmMain::get();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    FrmMain &w = shownWindow();
 
     build(1, 1);
     QVERIFY(w.Text1->isVisible());
@@ -375,9 +384,7 @@ void TstFrmMain::hintAndAnswerMode()
         record({{8, s("9001")}, {66, label}, {112, s("0045000600000")}}),
     }});
     QVERIFY(run::startUnitPractice(0));
-    FrmMain &w = FrmMain::get();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    FrmMain &w = shownWindow();
 
     build(1, 1); // practice: no hint and no boxes
     QCOMPARE(w.LHelp->text(), s("单击“文件”菜单"));
@@ -416,9 +423,7 @@ void TstFrmMain::targetAreas()
     }});
     QVERIFY(run::startUnitPractice(0));
     run::AnswerMode = 1;
-    FrmMain &w = FrmMain::get();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    FrmMain &w = shownWindow();
 
     build(1, 1);
     QVERIFY(w.Label1->isVisible());
@@ -475,6 +480,54 @@ void TstFrmMain::badInput()
     build(1, 1);
     QCOMPARE(scene::StepLine, first);
     QCOMPARE(image(1)->pos(), QPoint(80, 60));
+}
+
+namespace {
+// Counts the mouse events that reach a widget itself.
+struct MouseCounter : QObject {
+    int moves = 0, presses = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        moves += e->type() == QEvent::MouseMove;
+        presses += e->type() == QEvent::MouseButtonPress;
+        return false;
+    }
+};
+} // namespace
+
+void TstFrmMain::hotSpotsTakeTheMouse()
+{
+    ts::SceneFixture fx;
+    fx.writeUnit(0, {{record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 300)}, {112, s("0300004500000")}})}});
+    QVERIFY(run::startUnitPractice(0));
+    run::AnswerMode = 1;
+    FrmMain &w = shownWindow();
+    build(1, 1);
+    w.PicTool->show();
+    MouseCounter window, cell;
+    w.installEventFilter(&window);
+    w.LblZHU[45]->installEventFilter(&cell);
+    QSignalSpy up(w.Label1, &simwin::HotSpot::mouseUp);
+    // Over a target or a bar cell the control takes the mouse; the window
+    // sees nothing of it.
+    QTest::mouseMove(w.Label1, QPoint(5, 5));
+    QTest::mouseClick(w.Label1, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier, QPoint(6, 4));
+    QTest::mouseMove(w.LblZHU[45], QPoint(3, 3));
+    QTest::mousePress(w.LblZHU[45], Qt::LeftButton);
+    QTest::mouseRelease(w.LblZHU[45], Qt::LeftButton);
+    QCOMPARE(window.moves, 0);
+    QCOMPARE(window.presses, 0);
+    QCOMPARE(cell.presses, 1);
+    QCOMPARE(up.size(), 1);
+    QCOMPARE(up[0][1].toInt(), 2);  // right button
+    QCOMPARE(up[0][2].toInt(), 3);  // Shift + Ctrl
+    QCOMPARE(up[0][3].toDouble(), 90.0); // twips within the control
+    QCOMPARE(up[0][4].toDouble(), 60.0);
+    // Frames and the hint let the mouse through to what lies below.
+    QVERIFY(w.Shape2->isVisible());
+    QCOMPARE(w.childAt(w.Shape2->geometry().topLeft() + QPoint(1, 1)), nullptr);
+    QTest::mouseMove(&w, QPoint(700, 400));
+    QCOMPARE(window.moves, 1);
 }
 
 void TstFrmMain::unitPracticeStart()

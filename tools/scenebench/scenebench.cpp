@@ -1,0 +1,190 @@
+// examsim-scenebench [program-folder] [benchmark options]: scene building on
+// the sample bank. The program folder (default: the one this tool lies in) is
+// copied first, since reading its product information marks the first run.
+//
+//   SceneCold   setData with the picture and line caches emptied
+//   SceneWarm   setData again on the same scene
+//   RawDecode   decoding the scene's picture files, nothing else
+//   StepLine/n  reading the last record of an n-line step file (kept lines)
+#include "cover/runstart.h"
+#include "cover/runstate.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "foundation/picture.h"
+#include "foundation/productinfo.h"
+#include "foundation/programfolder.h"
+#include "simwin/scene/frmmain.h"
+#include "simwin/scene/linecache.h"
+#include "simwin/scene/scenestate.h"
+#include "simwin/scene/steprecord.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+
+QTemporaryDir *workDir = nullptr;
+int sceneUnit = 0, sceneQuestion = 1, sceneStep = 1;
+QStringList scenePictures;
+
+bool copyFolder(const QString &from, const QString &to)
+{
+    QDir src(from);
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        if (it.fileInfo().isExecutable())
+            continue;
+        const QString target = to + u'/' + src.relativeFilePath(it.filePath());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!QFile::copy(it.filePath(), target))
+            return false;
+    }
+    return true;
+}
+
+// The pictures a step's record names (background and present areas).
+QStringList picturesOf(const QString &line)
+{
+    QStringList names;
+    const QString bg = steprec::background(line).toString();
+    if (bg != steprec::KeepPicture)
+        names << fnd::dataFile(bg);
+    for (int k = 1; k <= 6; ++k) {
+        const auto a = steprec::pictureArea(line, k);
+        if (!a.absent && !a.keep)
+            names << fnd::dataFile(a.name);
+    }
+    return names;
+}
+
+qint64 pixelsOf(const QStringList &files)
+{
+    qint64 n = 0;
+    for (const QString &f : files) {
+        QImageReader r(f);
+        r.setDecideFormatFromContent(true);
+        const QSize s = r.size();
+        n += qint64(s.width()) * s.height();
+    }
+    return n;
+}
+
+// The first step of the question whose first scene has the most picture
+// pixels: the heaviest scene of the bank to build.
+void chooseScene()
+{
+    qint64 best = -1;
+    for (int u = 0; u < 20 && QFileInfo::exists(run::tmFileFor(20, u)); ++u) {
+        run::startUnitPractice(u);
+        const auto lines = gbk::readLines(run::StepFile);
+        for (int q = 1; q <= run::TmSum && lines; ++q) {
+            const QString line = lines->value(run::StepStart[q] - 1);
+            const QStringList pics = picturesOf(line);
+            const qint64 px = pixelsOf(pics);
+            if (px > best) {
+                best = px;
+                sceneUnit = u;
+                sceneQuestion = q;
+                scenePictures = pics;
+            }
+        }
+    }
+}
+
+void openScene()
+{
+    run::startUnitPractice(sceneUnit);
+    run::TmNo = qint16(sceneQuestion);
+    scene::StepNo = qint16(sceneStep);
+}
+
+void SceneCold(benchmark::State &state)
+{
+    openScene();
+    FrmMain &w = FrmMain::get();
+    for (auto _ : state) {
+        state.PauseTiming();
+        pic::clearCache();
+        linecache::clear();
+        state.ResumeTiming();
+        w.setData();
+    }
+}
+
+void SceneWarm(benchmark::State &state)
+{
+    openScene();
+    FrmMain &w = FrmMain::get();
+    w.setData();
+    for (auto _ : state)
+        w.setData();
+}
+
+void RawDecode(benchmark::State &state)
+{
+    for (auto _ : state) {
+        for (const QString &f : scenePictures) {
+            QImageReader r(f);
+            r.setDecideFormatFromContent(true);
+            QImage img = r.read();
+            benchmark::DoNotOptimize(img);
+        }
+    }
+    state.counters["pictures"] = double(scenePictures.size());
+}
+
+void StepLine(benchmark::State &state)
+{
+    const int n = int(state.range(0));
+    const QString path = workDir->filePath(QStringLiteral("steps%1.mxy").arg(n));
+    const QString rec = QString(steprec::RecordLength, u'0');
+    gbk::writeLines(path, QStringList(n, rec));
+    linecache::lineClamped(path, n);
+    for (auto _ : state) {
+        auto line = linecache::lineClamped(path, n);
+        benchmark::DoNotOptimize(line);
+    }
+}
+
+} // namespace
+
+BENCHMARK(SceneCold)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(SceneWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(RawDecode)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(StepLine)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString folder = QCoreApplication::applicationDirPath();
+    if (argc > 1 && argv[1][0] != '-') {
+        folder = QString::fromLocal8Bit(argv[1]);
+        --argc;
+        ++argv;
+    }
+    QTemporaryDir dir;
+    workDir = &dir;
+    if (!copyFolder(folder, dir.path())) {
+        std::fprintf(stderr, "cannot copy the program folder %s\n", qPrintable(folder));
+        return 2;
+    }
+    progdir::overrideProgramFolder(dir.path());
+    fnd::readInfo();
+    chooseScene();
+    std::printf("scene: unit %d question %d step %d, %lld pictures\n", sceneUnit, sceneQuestion, sceneStep,
+                (long long)scenePictures.size());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    FrmMain::unload();
+    return 0;
+}
