@@ -76,6 +76,9 @@ public:
     // True while setData runs (checks that the scene's own filling of a box
     // raises can tell it from the user's change).
     bool buildingScene() const { return building_; }
+    // Counts the scenes built. A handler notes it when its gesture begins and
+    // does nothing more once it changed: one gesture advances at most one step.
+    quint64 sceneSerial() const { return sceneSerial_; }
 
     // ---- Form-level values ----------------------------------------------------
     int StepType = 0;
@@ -206,5 +209,6 @@ private:
     QPixmap picture_;
     QString pictureName_;
     bool building_ = false;
+    quint64 sceneSerial_ = 0;
     bool maximised_ = false;
 };

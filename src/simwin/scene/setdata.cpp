@@ -27,6 +27,7 @@ QString twoDigits(int n) { return (QStringLiteral("00") + QString::number(n)).ri
 void FrmMain::setData()
 {
     QScopedValueRollback<bool> guard(building_, true);
+    ++sceneSerial_;
     stageSetUp();
     stageLoadRecord();
     stageFirstStep();
