@@ -9,7 +9,7 @@
 //
 // The implementation is split by owner: frmmain.cpp (controls and load),
 // setdata.cpp (the scene builder), simwin/chrome/frmmain_chrome.cpp (bars),
-// simwin/checks/frmmain_checks.cpp (operation checks), keys.cpp (step
+// simwin/checks/checks_pointer.cpp and checks_typing.cpp (operation checks), keys.cpp (step
 // sequencing and keys). Event handlers are named Control_Event as the window's
 // own; a handler whose behaviour belongs to a later part has an empty body.
 
