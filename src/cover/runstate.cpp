@@ -21,6 +21,7 @@ void resetRunState()
     TmFile.clear();
     CommonDataFile.clear();
     UseIME = false;
+    YanShiRun = false;
     BankVersion.clear();
     PaperCount = 0;
     UnitCount = 0;

@@ -36,6 +36,7 @@ inline QString TmFile;
 inline QString CommonDataFile;
 
 inline bool UseIME = false;
+inline bool YanShiRun = false; // a demonstration is requested or running
 inline QString BankVersion;
 inline qint16 PaperCount = 0;
 inline qint16 UnitCount = 0;

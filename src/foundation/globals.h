@@ -46,8 +46,13 @@ inline QString dataFile(const QString &name) { return DataPath + name + QStringL
 inline double xTw(double designTwips) { return designTwips * XBiLi; }
 inline double yTw(double designTwips) { return designTwips * YBiLi; }
 inline int twipsToPx(double twips) { return int(twips >= 0 ? twips / 15.0 + 0.5 : twips / 15.0 - 0.5); }
-inline int xPx(double designTwips) { return twipsToPx(xTw(designTwips)); }
-inline int yPx(double designTwips) { return twipsToPx(yTw(designTwips)); }
+// Run-time twips to pixels: the screen has 15 x XBiLi twips a pixel across
+// and 15 x YBiLi down, so a design value keeps its size in pixels at any scale
+// (6000 design twips are 400 pixels at 15 and at 12 twips a pixel alike).
+inline int xTwipsToPx(double twips) { return twipsToPx(XBiLi > 0 ? twips / XBiLi : twips); }
+inline int yTwipsToPx(double twips) { return twipsToPx(YBiLi > 0 ? twips / YBiLi : twips); }
+inline int xPx(double designTwips) { return xTwipsToPx(xTw(designTwips)); }
+inline int yPx(double designTwips) { return yTwipsToPx(yTw(designTwips)); }
 inline double pxToTwips(int px) { return px * 15.0; }
 
 // Back to the values a fresh run starts with.

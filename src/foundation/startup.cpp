@@ -1,12 +1,30 @@
 #include "foundation/startup.h"
 
+#include "foundation/display.h"
+#include "foundation/frmstart.h"
+#include "foundation/singleinstance.h"
+
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 
 namespace startup {
+
 int run(QApplication &app)
 {
-    // The start-up window takes over here once it exists.
-    return 0;
-    Q_UNUSED(app);
+    fnd::installFontSubstitutions();
+    // The load refuses a second instance (and ends the program there).
+    FrmStart &start = FrmStart::get();
+    fnd::centreOnScreen(&start);
+    start.show();
+    return app.exec();
 }
+
+void endProgram()
+{
+    single::release();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
 } // namespace startup

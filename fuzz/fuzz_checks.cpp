@@ -1,0 +1,81 @@
+// libFuzzer target: the operation checks over arbitrary records and menu
+// files. The input is taken as a menu file (every family and menu filled into
+// a pop-up) and as a step record (every check decided on it). Links QtCore
+// and QtGui only; the sources it tests are compiled in here:
+//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fPIC -Isrc \
+//     $(pkg-config --cflags Qt6Gui) fuzz/fuzz_checks.cpp $(pkg-config --libs Qt6Gui)
+#include "cover/runstate.cpp"
+#include "foundation/gbkfile.cpp"
+#include "foundation/numparse.cpp"
+#include "foundation/picture.cpp"
+#include "foundation/programfolder.cpp"
+#include "simwin/checks/dragdrop.cpp"
+#include "simwin/checks/handledrag.cpp"
+#include "simwin/checks/hintframes.cpp"
+#include "simwin/checks/maintarget.cpp"
+#include "simwin/checks/pointer.cpp"
+#include "simwin/checks/popupmenu.cpp"
+#include "simwin/checks/tabclick.cpp"
+#include "simwin/checks/typedtext.cpp"
+#include "simwin/scene/linecache.cpp"
+#include "simwin/scene/steprecord.cpp"
+
+#include <QDir>
+#include <QFile>
+#include <cstdint>
+
+using namespace chk;
+
+static QString scratchFile()
+{
+    static const QString path = QDir::temp().filePath(QStringLiteral("fuzz_checks_%1.sys").arg(getpid()));
+    return path;
+}
+
+static void decideAll(const QString &line)
+{
+    long sink = 0;
+    for (int button : {1, 2, 4})
+        for (int shift : {0, 1, 3}) {
+            const Label1Release r = label1Release(line, button, shift, line.left(20));
+            sink += r.overrideMenu.value_or(0) + r.then.popupMenu.value_or(0) + r.then.move.kind;
+            const Label4Press p = label4Press(line, button, shift);
+            const Label4Move m = label4Move(line, shift, p.startOutline, p.startDrag);
+            const Label4Release rel = label4Release(line, shift, p.startOutline, button == 1, shift, line);
+            sink += p.move.kind + m.stretchOutline + rel.move.kind + rel.resetPointer;
+            sink += toolbarPopupMenu(steprec::stepType(line), button).value_or(0);
+        }
+    sink += label1DoubleClick(line).kind + label1Pointing(line).kind + targetPointer(line).mousePointer;
+    for (int k = 0; k <= 7; ++k)
+        sink += pictureClick(line, k).kind;
+    sink += handleRelease(steprec::stepType(line), 1, 2, handleLimits(line, 1, 1)).has_value();
+    const QList<QRectF> cells(89, QRectF(1, 2, 3, 4));
+    sink += hintFrames(line, cells, QSizeF(5, 6), 1, 1, true).visible[0];
+    const TabStrip strip{line.left(155), 13, steprec::tabSpec(line).targetTab, 3, 0, line};
+    for (int i = 1; i <= 13; ++i)
+        sink += tabClick(i, strip, line).hint.size();
+    sink += cancelStep(steprec::backSpec(line), steprec::stepType(line));
+    sink += menuItemIsRight(menuCode(line), 1, 2, 3);
+    sink += text1KeyUpVerdict(steprec::stepTypeText(line), 13, line, line) == EnterVerdict::Advance;
+    (void)sink;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    QFile f(scratchFile());
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        f.write(bytes);
+        f.close();
+        long shown = 0;
+        for (int family = 0; family <= 5; ++family)
+            for (int menu = 0; menu <= 10; ++menu)
+                shown += popupFromBlock(readMenuBlock(scratchFile(), family, menu)).isEmpty();
+        (void)shown;
+    }
+    run::CommonDataFile = scratchFile();
+    const QString text = gbk::decode(bytes);
+    for (const QString &line : text.split(u'\n'))
+        decideAll(line);
+    return 0;
+}

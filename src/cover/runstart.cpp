@@ -1,0 +1,67 @@
+#include "cover/runstart.h"
+
+#include "cover/runstate.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "foundation/numparse.h"
+#include "simwin/scene/scenestate.h"
+
+namespace run {
+
+QString workFileDigits(int n) { return (QStringLiteral("00") + QString::number(n)).right(2); }
+
+QString stepFileFor(int paperType, int taoNo)
+{
+    return fnd::dataFile(QStringLiteral("2888") + workFileDigits(paperType + taoNo));
+}
+
+QString tmFileFor(int paperType, int taoNo)
+{
+    return fnd::dataFile(QStringLiteral("2888") + workFileDigits(paperType + 50 + taoNo));
+}
+
+bool prepareRun()
+{
+    CommonDataFile = fnd::dataFile(QStringLiteral("288890"));
+    StepFile = stepFileFor(PaperType, TaoNo);
+    TmFile = tmFileFor(PaperType, TaoNo);
+    TmNo = 1;
+    scene::StepNo = 1;
+    LeftMinutes = 50;
+    StepStart[1] = 1;
+    const auto lines = gbk::readLines(TmFile);
+    if (!lines)
+        return false;
+    for (int c = 1; c <= lines->size() && c < MaxQuestions; ++c) {
+        const QString &line = lines->at(c - 1);
+        if (line.trimmed().isEmpty())
+            break;
+        StepStart[c + 1] = qint16(StepStart[c] + num::leadingInt(QStringView(line).mid(4, 2)));
+    }
+    return true;
+}
+
+bool startUnitPractice(int unit)
+{
+    const auto lines = gbk::readLines(tmFileFor(20, unit));
+    if (!lines)
+        return false;
+    int count = 0;
+    while (count < lines->size() && count < MaxQuestions && !lines->at(count).trimmed().isEmpty())
+        ++count;
+    if (count == 0)
+        return false;
+    PaperType = 20;
+    TaoNo = qint16(unit);
+    RecNo = qint16(unit);
+    TmSum = qint16(count);
+    for (int i = 1; i <= count; ++i) {
+        TmId[i] = qint16(unit * 100 + i);
+        TmDone[i] = QStringLiteral("F");
+        TmState[i] = 0;
+    }
+    AnswerMode = 2;
+    return prepareRun();
+}
+
+} // namespace run

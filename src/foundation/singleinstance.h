@@ -1,0 +1,20 @@
+#pragma once
+// One running program per program folder. The lock is a file in the program
+// folder (or, when that folder is read-only, in the user's runtime folder,
+// named after the program folder). A lock left behind by a run that crashed
+// is recognised by its dead process and taken over.
+
+#include <QString>
+
+namespace single {
+
+// Takes the lock; false when another running instance holds it.
+bool acquire();
+
+// Gives the lock up (program end; tests).
+void release();
+
+// The lock file for the current program folder.
+QString lockPath();
+
+} // namespace single

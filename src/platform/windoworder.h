@@ -1,0 +1,22 @@
+#pragma once
+// Window order and placement between the program's own windows: the question
+// window stays topmost and docked at the simulated window's bottom-right
+// corner. Stands in for the platform's window-position calls.
+
+class QWidget;
+
+namespace winorder {
+
+// The question window when it is loaded (a top-level window named "FrmTm"),
+// else nullptr. Looking never loads it.
+QWidget *questionWindow();
+
+// Above every other window, without moving or sizing it.
+void makeTopmost(QWidget *w);
+// On top of the windows that are not topmost, without moving or sizing it.
+void bringToTop(QWidget *w);
+
+// w's right and bottom edges on anchor's right and bottom edges.
+void dockAtBottomRight(QWidget *w, const QWidget *anchor);
+
+} // namespace winorder

@@ -1,0 +1,31 @@
+// The operation checks of the simulated window: each handler decides whether
+// the user's action is the operation the current step expects and, if so,
+// advances with doNext or GoStep. Fields are read from scene::StepLine at the
+// moment of the event.
+#include "simwin/scene/frmmain.h"
+
+void FrmMain::Label1_MouseDown(int, int, double, double) {}
+void FrmMain::Label1_MouseMove(int, int, double, double) {}
+void FrmMain::Label1_MouseUp(int, int, double, double) {}
+void FrmMain::Label1_DblClick() {}
+void FrmMain::Label4_MouseDown(int, int, double, double) {}
+void FrmMain::Label4_MouseMove(int, int, double, double) {}
+void FrmMain::Label4_MouseUp(int, int, double, double) {}
+void FrmMain::Image_MouseDown(int, int, int, double, double) {}
+void FrmMain::Image_MouseMove(int, int, int, double, double) {}
+void FrmMain::Image_MouseUp(int, int, int, double, double) {}
+void FrmMain::Image_Click(int) {}
+void FrmMain::Text1_Change() {}
+void FrmMain::Text1_KeyUp(QKeyEvent *) {}
+void FrmMain::Text1_MouseUp(int, int) {}
+void FrmMain::Text1_GotFocus() {}
+void FrmMain::Text2_Change() {}
+void FrmMain::Text3_Change() {}
+void FrmMain::Text3_GotFocus() {}
+void FrmMain::LstLA_Click() {}
+void FrmMain::LblXXK_Click(int) {}
+void FrmMain::PicTool_MouseUp(int, int, double, double) {}
+void FrmMain::TimerDisFK_Timer() {}
+void FrmMain::wm100_Click(const QString &, int) {}
+void FrmMain::systemMenu() {}
+void FrmMain::DoubleXXK() {}

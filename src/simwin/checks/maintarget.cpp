@@ -1,0 +1,57 @@
+#include "simwin/checks/maintarget.h"
+
+#include "simwin/checks/popupmenu.h"
+#include "simwin/checks/typedtext.h"
+#include "simwin/scene/steprecord.h"
+
+namespace chk {
+
+static TargetAction stepCodeRule(QStringView line, int button, int shift, const QString &text1)
+{
+    const int code = steprec::stepType(line);
+    const QChar jump = steprec::label1Box(line).jump;
+    if (code >= 9000 && code <= 9999) {
+        if (button == code % 100 && shift == (code / 100) % 10)
+            return {jumpBy(jump), {}};
+        return {};
+    }
+    if (code == 3)
+        return {button == 2 ? jumpBy(jump) : StepMove{}, {}};
+    if ((code >= 3000 && code <= 6000) || (code >= 8100 && code <= 8999))
+        return {{}, stepTypePopupMenu(code, button)};
+    if (code == 1)
+        return {button == 1 && shift == 0 ? jumpBy(jump) : StepMove{}, {}};
+    if (code == 22 || code == 26 || code == 28) {
+        if (button == 1 && typedTextConfirmed(text1, steprec::lookup(steprec::answerField(line))))
+            return {StepMove::next(), {}};
+        return {};
+    }
+    if (code == 2) // the double click decides
+        return {};
+    return {goUnlessZero(jump), {}};
+}
+
+Label1Release label1Release(QStringView stepLine, int button, int shift, const QString &text1)
+{
+    return {overridePopupMenu(stepLine, button), stepCodeRule(stepLine, button, shift, text1)};
+}
+
+StepMove label1DoubleClick(QStringView stepLine)
+{
+    if (steprec::stepTypeText(stepLine) != u"0002")
+        return {};
+    return jumpBy(steprec::label1Box(stepLine).jump);
+}
+
+StepMove label1Pointing(QStringView stepLine)
+{
+    return steprec::stepTypeText(stepLine) == u"0030" ? StepMove::next() : StepMove{};
+}
+
+StepMove pictureClick(QStringView stepLine, int k)
+{
+    const steprec::PictureArea area = steprec::pictureArea(stepLine, k);
+    return area.index ? goUnlessZero(area.jump) : StepMove{};
+}
+
+} // namespace chk

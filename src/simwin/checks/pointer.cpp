@@ -1,0 +1,72 @@
+#include "simwin/checks/pointer.h"
+
+#include "platform/pointers.h"
+
+#include "simwin/checks/dragdrop.h"
+
+#include "foundation/picture.h"
+#include "foundation/programfolder.h"
+#include "simwin/scene/steprecord.h"
+
+#include <QFile>
+#include <QtEndian>
+
+namespace chk {
+
+PointerChoice targetPointer(QStringView stepLine)
+{
+    if (isDragAndDropStep(stepLine))
+        return {};
+    const steprec::CursorSpec c = steprec::cursorSpec(stepLine);
+    switch (c.kind) {
+    case steprec::CursorSpec::Standard: return {c.number, {}};
+    case steprec::CursorSpec::Custom: return {99, cursorFilePath(c.fileDigits)};
+    default: return {};
+    }
+}
+
+PointerChoice dragPointer(QStringView stepLine)
+{
+    const steprec::CursorSpec c = steprec::cursorSpec(stepLine);
+    if (c.kind == steprec::CursorSpec::Standard)
+        return {c.number, {}};
+    return {99, cursorFilePath(c.fileDigits)};
+}
+
+QString cursorFilePath(QStringView twoChars)
+{
+    return progdir::inProgramFolder(QStringLiteral("ico") + twoChars.toString() + QStringLiteral(".CUR"));
+}
+
+std::optional<QPoint> cursorHotSpot(const QByteArray &header)
+{
+    if (header.size() < 14)
+        return std::nullopt;
+    const auto word = [&](int offset) { return qFromLittleEndian<quint16>(header.constData() + offset); };
+    if (word(0) != 0 || word(2) != 2 || word(4) < 1)
+        return std::nullopt;
+    return QPoint(word(10), word(12));
+}
+
+std::optional<QCursor> loadCursorFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const auto hot = cursorHotSpot(f.read(14));
+    f.close();
+    const auto picture = pic::load(path);
+    if (!hot || !picture)
+        return std::nullopt;
+    return QCursor(*picture, hot->x(), hot->y());
+}
+
+std::optional<QCursor> cursorFor(const PointerChoice &choice)
+{
+    if (choice.mousePointer == 99)
+        return loadCursorFile(choice.cursorFile);
+    // The default pointer (0) over a target is the arrow.
+    return plat::standardPointer(choice.mousePointer).value_or(QCursor(Qt::ArrowCursor));
+}
+
+} // namespace chk

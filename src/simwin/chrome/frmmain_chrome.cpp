@@ -1,0 +1,174 @@
+// The simulated window's bars: the four bar boxes with their cells, overlay
+// images and hint frames, the two drop-down panels, and the procedures that
+// lay them out. Clicks and hovers on the cells belong to the chrome's own
+// handlers below.
+#include "simwin/scene/frmmain.h"
+
+#include "foundation/globals.h"
+#include "simwin/chrome/hotspotlayout.h"
+#include "simwin/scene/steprecord.h"
+#include "simwin/scene/scenestate.h"
+#include "simwin/scene/twips.h"
+
+#include <QHash>
+
+using simwin::FrameShape;
+using simwin::HotSpot;
+using simwin::PictureBox;
+
+QString FrmMain::toolTipText(int hotSpot)
+{
+    static const QHash<int, QString> table = [] {
+        QHash<int, QString> t;
+        const std::pair<int, const char *> rows[] = {
+            {41, "新建普通网页"}, {43, "打开"}, {45, "保存"}, {46, "查找"}, {47, "发布网站"},
+            {48, "切换窗格"}, {50, "打印"}, {51, "Microsoft Internet Explorer 6.0 中的预览"},
+            {53, "拼写检查"}, {54, "剪切"}, {55, "复制"}, {56, "粘贴"}, {57, "格式刷"}, {58, "撤消"},
+            {59, "恢复"}, {60, "Web组件"}, {61, "插入表格"}, {62, "插入层"}, {63, "插入文件中的图片"},
+            {64, "绘图"}, {65, "插入超链接"}, {66, "刷新"}, {67, "停止"}, {68, "全部显示"},
+            {69, "中文简繁转换"}, {70, "样式"}, {71, "字体"}, {72, "字号"}, {73, "加粗"}, {74, "倾斜"},
+            {75, "下划线"}, {76, "左对齐"}, {77, "居中对齐"}, {78, "右对齐"}, {79, "两端对齐"},
+            {80, "增大字号"}, {81, "减小字号"}, {82, "编号"}, {83, "项目符号"}, {84, "减少缩进量"},
+            {85, "增加缩进量"}, {86, "框线"}, {87, "突出显示(非突出显示)"},
+            {14, "直线"}, {15, "箭头"}, {16, "矩形"}, {17, "椭圆"}, {18, "文本框"}, {19, "竖排文本框"},
+            {20, "插入艺术字"}, {21, "插入组织结构图或其它图示"}, {22, "插入剪贴画"},
+            {23, "插入文件中的图片"}, {24, "填充颜色"}, {25, "线条颜色"}, {26, "字体颜色"}, {27, "线型"},
+            {28, "虚线线型"}, {29, "箭头样式"}, {30, "阴影样式"}, {31, "三维效果样式"}};
+        for (const auto &[cell, text] : rows)
+            t.insert(cell, QString::fromUtf8(text));
+        return t;
+    }();
+    return table.value(hotSpot);
+}
+
+void FrmMain::buildBars()
+{
+    auto bar = [this](const char *name, const char *overlay, const char *frame, PictureBox *&box, PictureBox *&img,
+                      FrameShape *&shape) {
+        box = new PictureBox(this, QString::fromLatin1(name));
+        box->setBackColor(BackColor);
+        box->setFocusPolicy(Qt::ClickFocus);
+        box->hide();
+        img = new PictureBox(box, QString::fromLatin1(overlay));
+        shape = new FrameShape(box, QString::fromLatin1(frame), QColor(255, 0, 0), 2);
+        shape->hide();
+    };
+    // Bars lie above the scene; the extra panel above the bars.
+    bar("PicHui", "ImgHui", "ShapeHui", PicHui, ImgHui, ShapeHui);
+    bar("PicTool", "ImgTool", "ShapeTool", PicTool, ImgTool, ShapeTool);
+    bar("PicMenu", "ImgMenu", "ShapeMenu", PicMenu, ImgMenu, ShapeMenu);
+    bar("PicElse", "ImgElse", "ShapeElse", PicElse, ImgElse, ShapeElse);
+    PicMenu->setBasePicture(chrome::menuBarPicture(fnd::XBiLi, fnd::YBiLi));
+    PicTool->setBasePicture(chrome::toolBarPicture(fnd::XBiLi, fnd::YBiLi));
+    PicHui->setBasePicture(chrome::drawingBarPicture(fnd::XBiLi, fnd::YBiLi));
+    PicElse->setBasePicture(chrome::extraPanelPicture(fnd::XBiLi, fnd::YBiLi));
+
+    // Cells above the overlay image, higher numbers above lower ones; the
+    // hint frame above all.
+    for (int i = 0; i <= LastHotSpot; ++i) {
+        PictureBox *box = nullptr;
+        switch (chrome::barOf(i)) {
+        case chrome::Bar::Menu: box = PicMenu; break;
+        case chrome::Bar::Hui: box = PicHui; break;
+        case chrome::Bar::Tool: box = PicTool; break;
+        default: box = PicElse; break;
+        }
+        LblZHU[i] = new HotSpot(box, QStringLiteral("LblZHU"), i);
+    }
+    // Cell 0 keeps the place the window's definition gives it.
+    LblZHU[0]->setGeometry(fnd::twipsToPx(3720), fnd::twipsToPx(720), fnd::twipsToPx(495), fnd::twipsToPx(375));
+    for (FrameShape *s : {ShapeMenu, ShapeTool, ShapeHui, ShapeElse})
+        s->raise();
+
+    // Drop-down panels, parked and hidden until the chrome opens them.
+    auto panel = [this](const char *name, PictureBox *&box) {
+        box = new PictureBox(this, QString::fromLatin1(name));
+        box->setFocusPolicy(Qt::ClickFocus);
+        box->hide();
+    };
+    panel("Pic1J", Pic1J);
+    Img1jBK = new PictureBox(Pic1J, QStringLiteral("Img1jBK"));
+    Img1J = new PictureBox(Pic1J, QStringLiteral("Img1J"));
+    for (int i = 1; i <= MenuItems; ++i)
+        Lbl1J[i] = new HotSpot(Pic1J, QStringLiteral("Lbl1J"), i);
+    panel("Pic2J", Pic2J);
+    Img2J = new PictureBox(Pic2J, QStringLiteral("Img2J"));
+    for (int i = 1; i <= MenuItems; ++i)
+        Lbl2J[i] = new HotSpot(Pic2J, QStringLiteral("Lbl2J"), i);
+}
+
+void FrmMain::ToolCSH()
+{
+    using fnd::XBiLi;
+    using fnd::YBiLi;
+    for (PictureBox *img : {ImgMenu, ImgHui, ImgTool, ImgElse})
+        img->clearPicture();
+    Pic1J->hide();
+    Pic2J->hide();
+    tw::move(PicMenu, 0, chrome::MenuBarTop * YBiLi);
+    tw::syncFromPixels(PicMenu);
+    tw::move(PicTool, 0, chrome::ToolBarTop * YBiLi);
+    tw::syncFromPixels(PicTool);
+    tw::move(PicHui, 0, chrome::DrawingBarTop * YBiLi);
+    tw::syncFromPixels(PicHui);
+    for (int i = 1; i <= LastHotSpot; ++i) {
+        const QRectF d = chrome::designCell(i);
+        if (d.isEmpty())
+            continue;
+        tw::setRect(LblZHU[i], d.x() * XBiLi, d.y() * YBiLi, d.width() * XBiLi, d.height() * YBiLi);
+    }
+}
+
+void FrmMain::frmCsh()
+{
+    if (CurZHU != 33 && CurZHU != 34) {
+        Pic1J->hide();
+        CurZHU = 0;
+    }
+    Pic2J->hide();
+    for (PictureBox *img : {ImgMenu, ImgTool, ImgElse, ImgHui})
+        img->clearPicture();
+}
+
+void FrmMain::ElseToolCSH()
+{
+    using fnd::XBiLi;
+    using fnd::YBiLi;
+    for (int i = 32; i <= 40; ++i)
+        tw::setRect(LblZHU[i], 0, 0, 0, 0);
+    PicElse->hide();
+    const int n = steprec::extraPanel(scene::StepLine);
+    if (!n)
+        return;
+    double left = steprec::extraPanelLeft(scene::StepLine);
+    double top = steprec::extraPanelTop(scene::StepLine);
+    if (n == 32) {
+        left = 9075;
+        top = 1605;
+    } else if (n == 37) {
+        left = 6240;
+        top = 420;
+    }
+    tw::move(PicElse, left * XBiLi, top * YBiLi);
+    PicElse->loadPicture(ExamDataPath + QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')) + QStringLiteral("0000.mxy"));
+    tw::syncFromPixels(PicElse);
+    PicElse->show();
+    tw::setRect(LblZHU[n], 0, 0, 8100 * XBiLi, 6000 * YBiLi);
+    if (n == 33 || n == 34) {
+        PicElse->hide();
+        TimTool->start();
+    }
+}
+
+void FrmMain::Tool1JCSH() {}
+void FrmMain::Tool2JCSH() {}
+
+// ---- Chrome event handlers --------------------------------------------------
+
+void FrmMain::LblZHU_MouseMove(int, int, int, double, double) {}
+void FrmMain::LblZHU_MouseUp(int, int, int, double, double) {}
+void FrmMain::Lbl1J_MouseMove(int, int, int, double, double) {}
+void FrmMain::Lbl1J_Click(int) {}
+void FrmMain::Lbl2J_MouseMove(int, int, int, double, double) {}
+void FrmMain::Lbl2J_Click(int) {}
+void FrmMain::TimTool_Timer() {}

@@ -1,0 +1,35 @@
+#pragma once
+// The fixed geometry of the bar cells (LblZHU) in design twips, relative to
+// the bar that holds each cell, and the base pictures of the bars, which are
+// part of the simulated window's own definition.
+
+#include <QPixmap>
+#include <QRectF>
+#include <QString>
+
+namespace chrome {
+
+enum class Bar { None, Menu, Tool, Hui, Else };
+
+// Which bar holds a cell: 1-11 menu bar, 12-31 drawing toolbar, 0 and 32-40
+// extra panel, 41-88 standard and formatting toolbars.
+Bar barOf(int hotSpot);
+
+// A cell's design rectangle (twips at 15 twips a pixel) within its bar, by
+// the fixed layout; an empty rectangle for cell 0 and the panel cells 32-40,
+// which are not part of it.
+QRectF designCell(int hotSpot);
+
+// Design tops of the three bars in the window's client area.
+constexpr double MenuBarTop = 390;
+constexpr double ToolBarTop = 735;
+constexpr double DrawingBarTop = 8325;
+
+// The bars' base pictures at the given scale (1: 722x19, 800x51, 671x26 and
+// 174x17 pixels), drawn so that every cell lies on its button.
+QPixmap menuBarPicture(double xScale, double yScale);
+QPixmap toolBarPicture(double xScale, double yScale);
+QPixmap drawingBarPicture(double xScale, double yScale);
+QPixmap extraPanelPicture(double xScale, double yScale);
+
+} // namespace chrome

@@ -1,0 +1,166 @@
+#include "simwin/scene/controls.h"
+
+#include "foundation/picture.h"
+
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace simwin {
+
+int buttonOf(Qt::MouseButton b)
+{
+    switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+int shiftOf(Qt::KeyboardModifiers m)
+{
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+
+namespace {
+// The button that changed for press and release; the held buttons for moves.
+int buttonsHeld(Qt::MouseButtons bs)
+{
+    return (bs & Qt::LeftButton ? 1 : 0) | (bs & Qt::RightButton ? 2 : 0) | (bs & Qt::MiddleButton ? 4 : 0);
+}
+double twX(const QMouseEvent *e) { return e->position().x() * 15.0; }
+double twY(const QMouseEvent *e) { return e->position().y() * 15.0; }
+} // namespace
+
+// ---- MouseTarget ------------------------------------------------------------
+
+MouseTarget::MouseTarget(QWidget *parent, const QString &name, int index) : QLabel(parent), index_(index)
+{
+    setObjectName(index >= 0 ? QStringLiteral("%1_%2").arg(name).arg(index) : name);
+    setMouseTracking(true);
+}
+
+void MouseTarget::mousePressEvent(QMouseEvent *e)
+{
+    e->accept();
+    emit mouseDown(index_, buttonOf(e->button()), shiftOf(e->modifiers()), twX(e), twY(e));
+}
+
+void MouseTarget::mouseMoveEvent(QMouseEvent *e)
+{
+    e->accept();
+    emit mouseMove(index_, buttonsHeld(e->buttons()), shiftOf(e->modifiers()), twX(e), twY(e));
+}
+
+void MouseTarget::mouseReleaseEvent(QMouseEvent *e)
+{
+    e->accept();
+    const bool inside = rect().contains(e->position().toPoint());
+    emit mouseUp(index_, buttonOf(e->button()), shiftOf(e->modifiers()), twX(e), twY(e));
+    if (inside && e->button() == Qt::LeftButton)
+        emit clicked(index_);
+}
+
+void MouseTarget::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    e->accept();
+    emit dblClicked(index_);
+}
+
+HotSpot::HotSpot(QWidget *parent, const QString &name, int index) : MouseTarget(parent, name, index)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+}
+
+// ---- PictureBox -----------------------------------------------------------------
+
+PictureBox::PictureBox(QWidget *parent, const QString &name, int index) : MouseTarget(parent, name, index)
+{
+    resize(0, 0);
+}
+
+void PictureBox::adopt(const QPixmap &pm, const QString &name)
+{
+    pixmap_ = pm;
+    name_ = name;
+    if (autoSize_ && !pm.isNull()) {
+        const QSize s = pm.deviceIndependentSize().toSize();
+        if (s != size())
+            resize(s);
+    }
+    update();
+}
+
+bool PictureBox::loadPicture(const QString &path)
+{
+    QPixmap pm;
+    if (!pic::loadInto(pm, path))
+        return false;
+    QString name = QFileInfo(path).fileName();
+    if (name.endsWith(QLatin1String(".mxy"), Qt::CaseInsensitive))
+        name.chop(4);
+    adopt(pm, name);
+    return true;
+}
+
+void PictureBox::setBasePicture(const QPixmap &pm) { adopt(pm, QString()); }
+
+void PictureBox::clearPicture()
+{
+    pixmap_ = QPixmap();
+    name_.clear();
+    update();
+}
+
+void PictureBox::setBackColor(const QColor &c)
+{
+    back_ = c;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (back_.isValid())
+        p.fillRect(rect(), back_);
+    if (pixmap_.isNull())
+        return;
+    if (stretch_)
+        p.drawPixmap(rect(), pixmap_);
+    else
+        p.drawPixmap(0, 0, pixmap_);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *e)
+{
+    emit keyDown(e);
+    QWidget::keyPressEvent(e);
+}
+
+// ---- FrameShape ------------------------------------------------------------------
+
+FrameShape::FrameShape(QWidget *parent, const QString &name, const QColor &color, int borderWidth, bool dotted)
+    : QWidget(parent), color_(color), border_(borderWidth), dotted_(dotted)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void FrameShape::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    QPen pen(color_, border_);
+    pen.setJoinStyle(Qt::MiterJoin);
+    if (dotted_)
+        pen.setStyle(Qt::DotLine);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    const qreal inset = border_ / 2.0;
+    p.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+}
+
+} // namespace simwin

@@ -1,0 +1,383 @@
+// The simulated window's controls, their wiring and the window's load.
+#include "simwin/scene/frmmain.h"
+
+#include "foundation/globals.h"
+#include "foundation/picture.h"
+#include "foundation/programfolder.h"
+#include "platform/windoworder.h"
+#include "simwin/scene/scenestate.h"
+#include "simwin/scene/twips.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+using simwin::FrameShape;
+using simwin::HotSpot;
+using simwin::PictureBox;
+
+namespace {
+QTimer *makeTimer(QObject *parent, const char *name, int ms, bool singleShot)
+{
+    auto *t = new QTimer(parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setInterval(ms);
+    t->setSingleShot(singleShot);
+    return t; // all timers are off in the window's definition
+}
+
+QLineEdit *makeTextBox(QWidget *parent, const char *name)
+{
+    auto *t = new QLineEdit(parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setFrame(false);
+    t->hide();
+    return t;
+}
+} // namespace
+
+FrmMain::FrmMain() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMouseTracking(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, BackColor);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    buildControls();
+    buildBars();
+    buildPopup();
+    wireEvents();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::buildControls()
+{
+    // Stacking from bottom to top: pictures and drawn frames, then labels
+    // (hot spots above what they cover), then the controls with windows of
+    // their own.
+    ImgLogo = new PictureBox(this, QStringLiteral("ImgLogo"));
+    ImgLogo->setAutoSize(false);
+    ImgLogo->setStretch(true);
+    for (int k = 1; k <= 5; ++k) {
+        Image[k] = new PictureBox(this, QStringLiteral("Image%1").arg(k));
+        Image[k]->hide();
+    }
+    Shape4 = new FrameShape(this, QStringLiteral("Shape4"), QColor(0, 255, 0), 2);
+    Shape1 = new FrameShape(this, QStringLiteral("Shape1"), QColor(255, 0, 0), 2);
+    Shape2 = new FrameShape(this, QStringLiteral("Shape2"), QColor(255, 255, 0), 2);
+    Shape6 = new FrameShape(this, QStringLiteral("Shape6"), QColor(0, 0, 0), 1, true);
+    for (auto *s : {Shape1, Shape2, Shape4, Shape6})
+        s->hide();
+
+    LHelp = new QLabel(this);
+    LHelp->setObjectName(QStringLiteral("LHelp"));
+    LHelp->setAutoFillBackground(true);
+    {
+        QPalette p = LHelp->palette();
+        p.setColor(QPalette::Window, QColor(255, 255, 192));
+        p.setColor(QPalette::WindowText, QColor(255, 0, 0));
+        LHelp->setPalette(p);
+        QFont f(QStringLiteral("宋体"));
+        f.setBold(true);
+        LHelp->setFont(f);
+    }
+    LHelp->setAttribute(Qt::WA_TransparentForMouseEvents);
+    LHelp->hide();
+
+    LblSuccess = new QLabel(QStringLiteral("操作成功！"), this);
+    LblSuccess->setObjectName(QStringLiteral("LblSuccess"));
+    LblSuccess->setAttribute(Qt::WA_TranslucentBackground);
+    {
+        QPalette p = LblSuccess->palette();
+        p.setColor(QPalette::WindowText, QColor(255, 0, 0));
+        LblSuccess->setPalette(p);
+        LblSuccess->setFont(QFont(QStringLiteral("宋体")));
+    }
+    LblSuccess->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Label4 = new HotSpot(this, QStringLiteral("Label4"));
+    Label1 = new HotSpot(this, QStringLiteral("Label1"));
+    for (int i = 0; i < TabCells; ++i)
+        LblXXK[i] = new HotSpot(this, QStringLiteral("LblXXK"), i);
+    lblMove = new HotSpot(this, QStringLiteral("lblMove"));
+
+    Image[6] = new PictureBox(this, QStringLiteral("Image6"));
+    Image[6]->setFocusPolicy(Qt::ClickFocus);
+    Image[6]->hide();
+    Text1 = makeTextBox(this, "Text1");
+    Text2 = makeTextBox(this, "Text2");
+    Text3 = makeTextBox(this, "Text3");
+    LstLA = new QListWidget(this);
+    LstLA->setObjectName(QStringLiteral("LstLA"));
+    LstLA->setFrameShape(QFrame::NoFrame);
+    LstLA->hide();
+    QWidget **strips[] = {&PicLeft, &PicTop, &PicRight, &PicBottom};
+    const char *stripNames[] = {"PicLeft", "PicTop", "PicRight", "PicBottom"};
+    for (int i = 0; i < 4; ++i) {
+        auto *b = new PictureBox(this, QString::fromLatin1(stripNames[i]));
+        b->setAutoSize(false);
+        b->setBackColor(QColor(127, 157, 185));
+        b->hide();
+        *strips[i] = b;
+    }
+
+    Timer2 = makeTimer(this, "Timer2", 100, true);
+    Timer3 = makeTimer(this, "Timer3", 1000, false);
+    TimerDisFK = makeTimer(this, "TimerDisFK", 100, true);
+    TimTool = makeTimer(this, "TimTool", 100, true);
+}
+
+void FrmMain::buildPopup()
+{
+    // wm100 holds, in order: cascade 1 with its items, items 1, cascade 2,
+    // items 2, cascade 3, items 3, cascade 4, cascade 5, items 4. Each item
+    // array is defined with element 0; the load adds elements 1 to 10.
+    wm100 = new QMenu(this);
+    wm100->setObjectName(QStringLiteral("wm100"));
+    auto cascade = [this](int n) {
+        sKvelMain[n] = wm100->addMenu(QString());
+        sKvelMain[n]->setObjectName(QStringLiteral("sKvelMain%1").arg(n));
+        sKvelMain[n]->menuAction()->setObjectName(QStringLiteral("sKvelMain%1").arg(n));
+        auto *a = sKvelMain[n]->addAction(QString());
+        a->setObjectName(QStringLiteral("sKvelSub%1_0").arg(n));
+        sKvelSub[n].append(a);
+    };
+    auto items = [this](int n) {
+        auto *a = wm100->addAction(QString());
+        a->setObjectName(QStringLiteral("sKvelInde%1_0").arg(n));
+        sKvelInde[n].append(a);
+    };
+    cascade(1);
+    items(1);
+    cascade(2);
+    items(2);
+    cascade(3);
+    items(3);
+    cascade(4);
+    cascade(5);
+    items(4);
+}
+
+void FrmMain::wireEvents()
+{
+    connect(Timer2, &QTimer::timeout, this, &FrmMain::Timer2_Timer);
+    connect(Timer3, &QTimer::timeout, this, &FrmMain::Timer3_Timer);
+    connect(TimerDisFK, &QTimer::timeout, this, &FrmMain::TimerDisFK_Timer);
+    connect(TimTool, &QTimer::timeout, this, &FrmMain::TimTool_Timer);
+
+    connect(Label1, &HotSpot::mouseDown, this, [this](int, int b, int s, double x, double y) { Label1_MouseDown(b, s, x, y); });
+    connect(Label1, &HotSpot::mouseMove, this, [this](int, int b, int s, double x, double y) { Label1_MouseMove(b, s, x, y); });
+    connect(Label1, &HotSpot::mouseUp, this, [this](int, int b, int s, double x, double y) { Label1_MouseUp(b, s, x, y); });
+    connect(Label1, &HotSpot::dblClicked, this, [this](int) { Label1_DblClick(); });
+    connect(Label4, &HotSpot::mouseDown, this, [this](int, int b, int s, double x, double y) { Label4_MouseDown(b, s, x, y); });
+    connect(Label4, &HotSpot::mouseMove, this, [this](int, int b, int s, double x, double y) { Label4_MouseMove(b, s, x, y); });
+    connect(Label4, &HotSpot::mouseUp, this, [this](int, int b, int s, double x, double y) { Label4_MouseUp(b, s, x, y); });
+    connect(lblMove, &HotSpot::mouseDown, this, [this](int, int b, int s, double x, double y) { lblMove_MouseDown(b, s, x, y); });
+    for (int k = 1; k <= 6; ++k) {
+        PictureBox *img = Image[k];
+        connect(img, &PictureBox::mouseDown, this, [this, k](int, int b, int s, double x, double y) { Image_MouseDown(k, b, s, x, y); });
+        connect(img, &PictureBox::mouseMove, this, [this, k](int, int b, int s, double x, double y) { Image_MouseMove(k, b, s, x, y); });
+        connect(img, &PictureBox::mouseUp, this, [this, k](int, int b, int s, double x, double y) { Image_MouseUp(k, b, s, x, y); });
+        connect(img, &PictureBox::clicked, this, [this, k](int) { Image_Click(k); });
+    }
+    connect(Image[6], &PictureBox::keyDown, this, &FrmMain::Image6_KeyDown);
+    for (int i = 0; i < TabCells; ++i)
+        connect(LblXXK[i], &HotSpot::clicked, this, &FrmMain::LblXXK_Click);
+
+    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+    connect(Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
+    connect(Text3, &QLineEdit::textChanged, this, [this] { Text3_Change(); });
+    Text1->installEventFilter(this);
+    Text3->installEventFilter(this);
+    connect(LstLA, &QListWidget::currentRowChanged, this, [this] { LstLA_Click(); });
+
+    for (int i = 0; i <= LastHotSpot; ++i) {
+        connect(LblZHU[i], &HotSpot::mouseMove, this, &FrmMain::LblZHU_MouseMove);
+        connect(LblZHU[i], &HotSpot::mouseUp, this, &FrmMain::LblZHU_MouseUp);
+    }
+    for (int i = 1; i <= MenuItems; ++i) {
+        connect(Lbl1J[i], &HotSpot::mouseMove, this, &FrmMain::Lbl1J_MouseMove);
+        connect(Lbl1J[i], &HotSpot::clicked, this, &FrmMain::Lbl1J_Click);
+        connect(Lbl2J[i], &HotSpot::mouseMove, this, &FrmMain::Lbl2J_MouseMove);
+        connect(Lbl2J[i], &HotSpot::clicked, this, &FrmMain::Lbl2J_Click);
+    }
+    connect(PicTool, &PictureBox::mouseUp, this, [this](int, int b, int s, double x, double y) { PicTool_MouseUp(b, s, x, y); });
+    // Key-downs of the ten picture boxes go to the key handling.
+    for (PictureBox *box : {PicMenu, PicTool, PicHui, PicElse, Pic1J, Pic2J})
+        connect(box, &PictureBox::keyDown, this, &FrmMain::Bar_KeyDown);
+    for (QWidget *w : {PicLeft, PicTop, PicRight, PicBottom})
+        connect(static_cast<PictureBox *>(w), &PictureBox::keyDown, this, &FrmMain::Bar_KeyDown);
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text1) {
+        switch (event->type()) {
+        case QEvent::KeyRelease:
+            Text1_KeyUp(static_cast<QKeyEvent *>(event));
+            break;
+        case QEvent::MouseButtonRelease: {
+            auto *me = static_cast<QMouseEvent *>(event);
+            Text1_MouseUp(simwin::buttonOf(me->button()), simwin::shiftOf(me->modifiers()));
+            break;
+        }
+        case QEvent::FocusIn:
+            Text1_GotFocus();
+            break;
+        default:
+            break;
+        }
+    } else if (watched == Text3 && event->type() == QEvent::FocusIn) {
+        Text3_GotFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmMain::formLoad()
+{
+    using fnd::XBiLi;
+    using fnd::YBiLi;
+    // 1. Icon.
+    QPixmap icon;
+    if (pic::loadInto(icon, fnd::dataFile(QStringLiteral("l62011"))))
+        setWindowIcon(icon);
+
+    // 2-3. Size rule: a screen more than 650 pixels high gets a normal window
+    // of 12000 x 9000 design twips, centred; a smaller one keeps the window
+    // maximised at the top-left corner.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect sg = screen ? screen->geometry() : QRect(0, 0, 800, 600);
+    const float screenH = float(sg.height() * 15.0 * YBiLi / 15.0);
+    const float limit = float(650 * YBiLi);
+    if (limit < screenH) {
+        maximised_ = false;
+        const double w = 12000 * XBiLi, h = 9000 * YBiLi;
+        const double left = (sg.width() * 15.0 - w) / 2, top = (sg.height() * 15.0 - h) / 2;
+        setGeometry(fnd::twipsToPx(left) + sg.x(), fnd::twipsToPx(top) + sg.y(), fnd::twipsToPx(w), fnd::twipsToPx(h));
+        setWindowState(Qt::WindowNoState);
+    } else {
+        maximised_ = true;
+        setGeometry(sg);
+        setWindowState(Qt::WindowMaximized);
+    }
+    // 4. The question window at the bottom-right corner.
+    dockQuestionWindow();
+    // 5-6.
+    Label1->setText(QString());
+    tw::setRect(ImgLogo, 10200 * XBiLi, 8235 * YBiLi, 1740 * XBiLi, 345 * YBiLi);
+    ImgLogo->loadPicture(fnd::dataFile(QStringLiteral("l62009")));
+    // 7. The first forty questions resume at step 1.
+    for (int i = 1; i <= 40; ++i)
+        scene::TmStep[i] = 1;
+    // 8. Elements 1 to 10 of every item array, in the window's order.
+    for (int n = 1; n < PopupSlots; ++n) {
+        auto addInde = [&](int k) {
+            QAction *a = new QAction(wm100);
+            a->setObjectName(QStringLiteral("sKvelInde%1_%2").arg(k).arg(n));
+            QAction *before = sKvelInde[k].last();
+            const auto acts = wm100->actions();
+            const qsizetype at = acts.indexOf(before);
+            wm100->insertAction(at + 1 < acts.size() ? acts.at(at + 1) : nullptr, a);
+            sKvelInde[k].append(a);
+        };
+        auto addSub = [&](int k) {
+            QAction *a = sKvelMain[k]->addAction(QString());
+            a->setObjectName(QStringLiteral("sKvelSub%1_%2").arg(k).arg(n));
+            sKvelSub[k].append(a);
+        };
+        for (int k = 1; k <= 4; ++k)
+            addInde(k);
+        for (int k = 1; k <= 5; ++k)
+            addSub(k);
+    }
+    for (int k = 1; k <= 5; ++k)
+        for (int n = 0; n < PopupSlots; ++n) {
+            QAction *a = sKvelSub[k][n];
+            connect(a, &QAction::triggered, this, [this, k, n] { wm100_Click(QStringLiteral("sKvelSub%1").arg(k), n); });
+        }
+    for (int k = 1; k <= 4; ++k)
+        for (int n = 0; n < PopupSlots; ++n) {
+            QAction *a = sKvelInde[k][n];
+            connect(a, &QAction::triggered, this, [this, k, n] { wm100_Click(QStringLiteral("sKvelInde%1").arg(k), n); });
+        }
+    // 9. The folder of bar, menu and panel pictures.
+    ExamDataPath = progdir::programFolder() + QStringLiteral("/examdata/");
+    // 10. Fonts of the hint and the list.
+    {
+        QFont f = LHelp->font();
+        f.setPointSizeF(11 * XBiLi);
+        LHelp->setFont(f);
+        QFont lf = LstLA->font();
+        lf.setPointSizeF(11 * XBiLi);
+        LstLA->setFont(lf);
+    }
+    // 11. Tooltips of the toolbar cells.
+    for (int i = 0; i <= LastHotSpot; ++i)
+        LblZHU[i]->setToolTip(toolTipText(i));
+    // 12. The drag strip over the screenshot's title bar.
+    tw::setRect(lblMove, 1440 * XBiLi, 0, 9495 * XBiLi, 375 * YBiLi);
+    // 13. The success label, placed and hidden.
+    {
+        QFont f = LblSuccess->font();
+        f.setPointSizeF(72 * XBiLi);
+        LblSuccess->setFont(f);
+        LblSuccess->adjustSize();
+        tw::syncFromPixels(LblSuccess);
+        tw::move(LblSuccess, 2640 * XBiLi, 3840 * YBiLi);
+        LblSuccess->hide();
+    }
+    // 14. The bar cells.
+    ToolCSH();
+}
+
+bool FrmMain::loadPicture(const QString &path)
+{
+    QPixmap pm;
+    if (!pic::loadInto(pm, path))
+        return false;
+    picture_ = pm;
+    pictureName_ = QFileInfo(path).completeBaseName();
+    update();
+    return true;
+}
+
+void FrmMain::paintEvent(QPaintEvent *)
+{
+    if (picture_.isNull())
+        return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, picture_);
+}
+
+void FrmMain::mouseMoveEvent(QMouseEvent *e)
+{
+    Form_MouseMove(simwin::buttonOf(e->button()), simwin::shiftOf(e->modifiers()), e->position().x() * 15.0,
+                   e->position().y() * 15.0);
+}
+
+void FrmMain::keyPressEvent(QKeyEvent *e)
+{
+    Form_KeyDown(e);
+    QWidget::keyPressEvent(e);
+}
+
+void FrmMain::dockQuestionWindow()
+{
+    winorder::dockAtBottomRight(winorder::questionWindow(), this);
+}
+
+void FrmMain::orderWindows()
+{
+    winorder::makeTopmost(winorder::questionWindow());
+    winorder::bringToTop(this);
+}

@@ -1,0 +1,210 @@
+#pragma once
+// FrmMain: the simulated editor window on which every operation question is
+// answered. Its background is the scene's screenshot; everything the
+// candidate acts on is an invisible hot spot, a picture over the screenshot,
+// a bar drawn from pictures, or one of a few real text boxes and a list.
+//
+// Other windows reach it only through its controls, pictures, timers,
+// placement and visibility; its public procedures are the scene engine's.
+//
+// The implementation is split by owner: frmmain.cpp (controls and load),
+// setdata.cpp (the scene builder), simwin/chrome/frmmain_chrome.cpp (bars),
+// simwin/checks/frmmain_checks.cpp (operation checks), keys.cpp (step
+// sequencing and keys). Event handlers are named Control_Event as the window's
+// own; a handler whose behaviour belongs to a later part has an empty body.
+
+#include "foundation/form.h"
+#include "simwin/scene/controls.h"
+
+#include <QColor>
+#include <QList>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QAction;
+class QKeyEvent;
+
+class FrmMain : public QWidget, public Form<FrmMain>
+{
+    Q_OBJECT
+    friend class Form<FrmMain>;
+
+public:
+    static constexpr QColor BackColor{195, 217, 249};
+    static constexpr int LastHotSpot = 88;
+    static constexpr int TabCells = 14;   // LblXXK 0 to 13
+    static constexpr int MenuItems = 44;  // Lbl1J / Lbl2J 1 to 44
+    static constexpr int PopupSlots = 11; // elements 0 to 10 of each item array
+
+    // ---- Public procedures ---------------------------------------------------
+    // Builds the scene of step StepNo of question TmNo.
+    void setData();
+    // Next step after a right action; jump to the step a JumpDigit names.
+    void doNext();
+    void GoStep(const QString &cStep);
+    // A key press that may perform the step's operation.
+    void KeyClick(int keyCode, int shift);
+    // Chrome: close drop-downs and hover pictures; lay out the step's extra
+    // panel; lay out the bar cells (once, at load); lay out drop-down items.
+    void frmCsh();
+    void ElseToolCSH();
+    void ToolCSH();
+    void Tool1JCSH();
+    void Tool2JCSH();
+    // Fills the right-click pop-up for PopMenuNo; moves the rows of a
+    // two-row tab strip.
+    void systemMenu();
+    void DoubleXXK();
+
+    // The window's picture (the scene's screenshot).
+    bool loadPicture(const QString &path);
+    const QPixmap &picture() const { return picture_; }
+    QString pictureName() const { return pictureName_; }
+
+    // Docks the question window, when it is loaded, at this window's
+    // bottom-right corner.
+    void dockQuestionWindow();
+    // The question window on top of everything, then this window on top of
+    // the other windows.
+    void orderWindows();
+
+    // True while setData runs (checks that the scene's own filling of a box
+    // raises can tell it from the user's change).
+    bool buildingScene() const { return building_; }
+
+    // ---- Form-level values ----------------------------------------------------
+    int StepType = 0;
+    QString BackSpec = QStringLiteral("NONO");
+    QString TabLayout;
+    int TabCount = 0, TabTarget = 0, TabImage = 0, TabRow = 1;
+    int TabAreaLeft = 0, TabAreaTop = 0;
+    QString HintText;
+    int Label1BoxWidth = 0, Label1BoxHeight = 0;
+    qint32 DragX = 0;
+    qint16 DragY = 0, DragLimitX = 0, DragLimitY = 0;
+    int CurZHU = 0, Cur1J = 0;
+    int PopMenuNo = 0;
+    QString ExamDataPath;
+    // The size rule kept the window maximised at the top-left corner.
+    bool maximisedByRule() const { return maximised_; }
+
+    // ---- Controls (object names as the window's own) ---------------------------
+    simwin::HotSpot *Label1 = nullptr;
+    simwin::HotSpot *Label4 = nullptr;
+    std::array<simwin::PictureBox *, 7> Image{}; // Image[1] .. Image[6]; [0] unused
+    QLineEdit *Text1 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QLineEdit *Text3 = nullptr;
+    QListWidget *LstLA = nullptr;
+    QWidget *PicLeft = nullptr, *PicTop = nullptr, *PicRight = nullptr, *PicBottom = nullptr;
+    std::array<simwin::HotSpot *, TabCells> LblXXK{};
+    QLabel *LHelp = nullptr;
+    simwin::FrameShape *Shape1 = nullptr, *Shape2 = nullptr, *Shape4 = nullptr, *Shape6 = nullptr;
+    QLabel *LblSuccess = nullptr;
+    simwin::PictureBox *ImgLogo = nullptr;
+    simwin::HotSpot *lblMove = nullptr;
+    QTimer *Timer2 = nullptr;
+    QTimer *Timer3 = nullptr;
+    QTimer *TimerDisFK = nullptr;
+    QTimer *TimTool = nullptr;
+
+    // Bars (chrome): boxes, their cells, overlay images and hint frames.
+    simwin::PictureBox *PicMenu = nullptr, *PicTool = nullptr, *PicHui = nullptr, *PicElse = nullptr;
+    std::array<simwin::HotSpot *, LastHotSpot + 1> LblZHU{};
+    simwin::PictureBox *ImgMenu = nullptr, *ImgTool = nullptr, *ImgHui = nullptr, *ImgElse = nullptr;
+    simwin::FrameShape *ShapeMenu = nullptr, *ShapeTool = nullptr, *ShapeHui = nullptr, *ShapeElse = nullptr;
+    simwin::PictureBox *Pic1J = nullptr, *Pic2J = nullptr;
+    std::array<simwin::HotSpot *, MenuItems + 1> Lbl1J{}; // 1 .. 44
+    std::array<simwin::HotSpot *, MenuItems + 1> Lbl2J{}; // 1 .. 44
+    simwin::PictureBox *Img1J = nullptr, *Img1jBK = nullptr, *Img2J = nullptr;
+
+    // The right-click pop-up: five cascades and nine item arrays.
+    QMenu *wm100 = nullptr;
+    std::array<QMenu *, 6> sKvelMain{}; // 1 .. 5
+    std::array<QList<QAction *>, 6> sKvelSub;  // 1 .. 5, elements 0 .. 10
+    std::array<QList<QAction *>, 5> sKvelInde; // 1 .. 4, elements 0 .. 10
+
+    // The tooltip of a bar cell, by LblZHU index (empty: none).
+    static QString toolTipText(int hotSpot);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    FrmMain();
+    ~FrmMain() override;
+    void formLoad();
+    void buildControls();
+    void buildBars();
+    void buildPopup();
+    void wireEvents();
+
+    // setData stages, in order.
+    void stageSetUp();         // 1
+    void stageLoadRecord();    // 2
+    void stageFirstStep();     // 3
+    void stagePictures();      // 4
+    void stageTextBox();       // 5
+    void stageHint();          // 6
+    void stageMainTarget();    // 7
+    void stageTabStrip();      // 8
+    void stageSecondTarget();  // 9
+    void stageOperationCode(); // 10
+    void stageFinish();        // 11
+
+    // ---- Event handlers -----------------------------------------------------------
+    // Scene engine: timers, keys, the bare window, the drag strip.
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Form_KeyDown(QKeyEvent *e);
+    void Form_MouseMove(int button, int shift, double x, double y);
+    void lblMove_MouseDown(int button, int shift, double x, double y);
+    // Operation checks.
+    void Label1_MouseDown(int button, int shift, double x, double y);
+    void Label1_MouseMove(int button, int shift, double x, double y);
+    void Label1_MouseUp(int button, int shift, double x, double y);
+    void Label1_DblClick();
+    void Label4_MouseDown(int button, int shift, double x, double y);
+    void Label4_MouseMove(int button, int shift, double x, double y);
+    void Label4_MouseUp(int button, int shift, double x, double y);
+    void Image_MouseDown(int index, int button, int shift, double x, double y);
+    void Image_MouseMove(int index, int button, int shift, double x, double y);
+    void Image_MouseUp(int index, int button, int shift, double x, double y);
+    void Image_Click(int index);
+    void Image6_KeyDown(QKeyEvent *e);
+    void Text1_Change();
+    void Text1_KeyUp(QKeyEvent *e);
+    void Text1_MouseUp(int button, int shift);
+    void Text1_GotFocus();
+    void Text2_Change();
+    void Text3_Change();
+    void Text3_GotFocus();
+    void LstLA_Click();
+    void LblXXK_Click(int index);
+    void PicTool_MouseUp(int button, int shift, double x, double y);
+    void TimerDisFK_Timer();
+    void wm100_Click(const QString &array, int index);
+    // Chrome.
+    void LblZHU_MouseMove(int index, int button, int shift, double x, double y);
+    void LblZHU_MouseUp(int index, int button, int shift, double x, double y);
+    void Lbl1J_MouseMove(int index, int button, int shift, double x, double y);
+    void Lbl1J_Click(int index);
+    void Lbl2J_MouseMove(int index, int button, int shift, double x, double y);
+    void Lbl2J_Click(int index);
+    void TimTool_Timer();
+    void Bar_KeyDown(QKeyEvent *e);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    QPixmap picture_;
+    QString pictureName_;
+    bool building_ = false;
+    bool maximised_ = false;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// Lines of the step files and the answer-text file, decoded once and kept per
+// file: reading a step's record costs the same in a long file as in a short
+// one. A file that changed on disk (time, size or identity) is read again.
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+namespace linecache {
+
+// The file's decoded lines, or nullptr when it cannot be read.
+std::shared_ptr<const QStringList> lines(const QString &path);
+
+// Line n (from 1); past the end (or below 1) the last line. nullopt when the
+// file cannot be read or is empty.
+std::optional<QString> lineClamped(const QString &path, int n);
+
+// Forgets every kept file.
+void clear();
+
+} // namespace linecache

@@ -1,0 +1,37 @@
+#include "simwin/scene/questionloader.h"
+
+#include "cover/runstate.h"
+#include "foundation/globals.h"
+#include "simwin/scene/frmmain.h"
+#include "simwin/scene/scenestate.h"
+
+namespace scene {
+
+void openRun()
+{
+    for (int i = 1; i <= run::MaxQuestions; ++i)
+        TmStep[i] = 1;
+    loadQuestion();
+}
+
+void loadQuestion()
+{
+    const int tm = std::clamp<int>(run::TmNo, 1, run::MaxQuestions);
+    FrmMain &w = FrmMain::get();
+    // A name that gives no loadable file leaves that picture as it was.
+    w.loadPicture(fnd::dataFile(TmPics[tm][0]));
+    for (int k = 1; k <= 6; ++k)
+        w.Image[k]->loadPicture(fnd::dataFile(TmPics[tm][k]));
+    w.Timer2->start();
+    if (!(run::TmState[tm] & 1))
+        run::TmState[tm] += 1;
+    StepNo = TmStep[tm];
+    if (run::AnswerMode != 3)
+        run::AnswerMode = 2;
+    if (w.maximisedByRule())
+        w.showMaximized();
+    else
+        w.showNormal();
+}
+
+} // namespace scene

@@ -1,0 +1,76 @@
+#include "simwin/scene/sceneinfo.h"
+
+#include "cover/runstate.h"
+#include "simwin/scene/frmmain.h"
+#include "simwin/scene/scenestate.h"
+
+#include <QAbstractButton>
+#include <QJsonArray>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+
+namespace scene {
+
+namespace {
+QJsonObject controlJson(const QWidget *c, const FrmMain &w)
+{
+    const QPoint at = c->isWindow() ? c->pos() - w.pos() : c->mapTo(&w, QPoint(0, 0));
+    QJsonObject o{{"name", c->objectName()}, {"x", at.x()}, {"y", at.y()}, {"w", c->width()}, {"h", c->height()}};
+    if (auto *p = qobject_cast<const simwin::PictureBox *>(c)) {
+        if (!p->pictureName().isEmpty())
+            o["picture"] = p->pictureName();
+    } else if (auto *l = qobject_cast<const QLabel *>(c)) {
+        if (!l->text().isEmpty())
+            o["text"] = l->text();
+    } else if (auto *t = qobject_cast<const QLineEdit *>(c)) {
+        o["text"] = t->text();
+        o["selectionStart"] = t->selectionStart();
+        o["selectionLength"] = int(t->selectedText().size());
+    } else if (auto *lst = qobject_cast<const QListWidget *>(c)) {
+        QJsonArray items;
+        for (int i = 0; i < lst->count(); ++i)
+            items.append(lst->item(i)->text());
+        o["items"] = items;
+        o["index"] = lst->currentRow();
+    } else if (auto *m = qobject_cast<const QMenu *>(c)) {
+        QJsonArray items;
+        for (const QAction *a : m->actions())
+            if (a->isVisible())
+                items.append(QJsonObject{{"name", a->objectName()}, {"text", a->text()}});
+        o["items"] = items;
+    }
+    return o;
+}
+} // namespace
+
+QJsonObject describe(const FrmMain &w)
+{
+    QJsonObject o;
+    o["StepNo"] = StepNo;
+    const int tm = std::clamp<int>(run::TmNo, 0, run::MaxQuestions);
+    o["TmNo"] = run::TmNo;
+    o["TmState"] = run::TmState[tm];
+    o["StepLine"] = StepLine;
+    QJsonArray controls;
+    QJsonObject self{{"name", w.objectName()}, {"x", 0}, {"y", 0}, {"w", w.width()}, {"h", w.height()}};
+    if (!w.pictureName().isEmpty())
+        self["picture"] = w.pictureName();
+    controls.append(self);
+    for (const QWidget *c : w.findChildren<QWidget *>()) {
+        if (c->objectName().isEmpty() || c->objectName().startsWith(u"qt_"))
+            continue;
+        if (!c->isVisibleTo(&w) || (c->isWindow() && !c->isVisible()))
+            continue;
+        // Parts of composite controls (list viewport, scroll bars) are not
+        // controls of the window.
+        if (qobject_cast<const QAbstractButton *>(c))
+            continue;
+        controls.append(controlJson(c, w));
+    }
+    o["controls"] = controls;
+    return o;
+}
+
+} // namespace scene

@@ -1,0 +1,16 @@
+#pragma once
+// The simulated window's scene as data: every visible control of FrmMain and
+// of its open pop-ups, with pixel geometry relative to FrmMain's top-left
+// corner, the picture file it shows and its text. For the probe and tests.
+
+#include <QJsonObject>
+
+class FrmMain;
+
+namespace scene {
+
+// {"StepNo", "TmState", "StepLine", "controls": [{"name", "x", "y", "w", "h",
+// "picture"?, "text"?, "items"?}, ...]}
+QJsonObject describe(const FrmMain &w);
+
+} // namespace scene

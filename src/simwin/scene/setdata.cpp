@@ -1,0 +1,241 @@
+// The scene builder: turns step StepNo of question TmNo into a scene. Every
+// stage is independent: an operation that fails (a missing picture, an
+// unreadable file, a refused focus) is skipped and the next one runs.
+#include "simwin/scene/frmmain.h"
+
+#include "cover/runstate.h"
+#include "foundation/globals.h"
+#include "simwin/scene/linecache.h"
+#include "simwin/scene/scenestate.h"
+#include "simwin/scene/steprecord.h"
+#include "simwin/scene/twips.h"
+
+#include <QLineEdit>
+#include <QScopedValueRollback>
+
+using fnd::XBiLi;
+using fnd::YBiLi;
+namespace sr = steprec;
+using simwin::HotSpot;
+using simwin::PictureBox;
+
+namespace {
+// The working-file number: the last two digits of PaperType + TaoNo.
+QString twoDigits(int n) { return (QStringLiteral("00") + QString::number(n)).right(2); }
+} // namespace
+
+void FrmMain::setData()
+{
+    QScopedValueRollback<bool> guard(building_, true);
+    stageSetUp();
+    stageLoadRecord();
+    stageFirstStep();
+    stagePictures();
+    stageTextBox();
+    stageHint();
+    stageMainTarget();
+    stageTabStrip();
+    stageSecondTarget();
+    stageOperationCode();
+    stageFinish();
+}
+
+// Stage 1: success label, window order, drop-down parked, working-file names,
+// bars hidden, text-box font size, Label4's pointer.
+void FrmMain::stageSetUp()
+{
+    LblSuccess->hide();
+    orderWindows();
+    tw::move(Pic1J, 30000 * XBiLi, 30000 * YBiLi);
+    run::StepFile = fnd::dataFile(QStringLiteral("2888") + twoDigits(run::PaperType + run::TaoNo));
+    run::TmFile = fnd::dataFile(QStringLiteral("2888") + twoDigits(run::PaperType + 50 + run::TaoNo));
+    for (QWidget *w : {static_cast<QWidget *>(PicMenu), static_cast<QWidget *>(PicTool),
+                       static_cast<QWidget *>(PicHui), static_cast<QWidget *>(PicElse),
+                       static_cast<QWidget *>(Shape6)})
+        w->hide();
+    for (QLineEdit *t : {Text1, Text2}) {
+        QFont f = t->font();
+        f.setPointSizeF(9 * XBiLi);
+        t->setFont(f);
+    }
+    Label4->unsetCursor();
+}
+
+// Stage 2: line StepStart(TmNo) + StepNo - 1 of the step file; the last line
+// of a shorter file; StepLine unchanged when the file cannot be read.
+void FrmMain::stageLoadRecord()
+{
+    const int tm = std::clamp<int>(run::TmNo, 0, run::MaxQuestions);
+    const int n = run::StepStart[tm] + scene::StepNo - 1;
+    if (const auto line = linecache::lineClamped(run::StepFile, n))
+        scene::StepLine = *line;
+}
+
+// Stage 3: the first step of a question clears the hot-spot pictures; the
+// question resumes here; the tab cells are parked.
+void FrmMain::stageFirstStep()
+{
+    const int tm = std::clamp<int>(run::TmNo, 0, run::MaxQuestions);
+    if (scene::StepNo == 1)
+        for (int k = 1; k <= 6; ++k)
+            Image[k]->clearPicture();
+    scene::TmStep[tm] = scene::StepNo;
+    for (HotSpot *cell : LblXXK) {
+        cell->setText(QString());
+        tw::setRect(cell, -1 * XBiLi, -1 * YBiLi, 1, 1);
+    }
+}
+
+// Stage 4: background and the six picture areas; drag start and limits.
+void FrmMain::stagePictures()
+{
+    const QString &line = scene::StepLine;
+    const int tm = std::clamp<int>(run::TmNo, 0, run::MaxQuestions);
+    const QString bg = sr::background(line).toString();
+    if (bg != sr::KeepPicture) {
+        loadPicture(fnd::dataFile(bg));
+        scene::TmPics[tm][0] = bg;
+    }
+    for (int k = 1; k <= 6; ++k) {
+        const sr::PictureArea a = sr::pictureArea(line, k);
+        PictureBox *img = Image[k];
+        if (a.absent) {
+            img->hide();
+            continue;
+        }
+        const double left = a.left * XBiLi, top = a.top * YBiLi;
+        tw::move(img, left, top);
+        if (!a.keep) {
+            img->loadPicture(fnd::dataFile(a.name));
+            scene::TmPics[tm][k] = a.name;
+        }
+        tw::syncFromPixels(img);
+        img->show();
+        if (k == 5) {
+            DragX = qint32(left);
+            DragY = qint16(top);
+        }
+    }
+    DragLimitX = qint16(sr::dragLimitX(line));
+    DragLimitY = qint16(sr::dragLimitY(line));
+}
+
+// Stage 5: the typing box with its initial text, selection and font.
+void FrmMain::stageTextBox()
+{
+    const QString &line = scene::StepLine;
+    const sr::BoxSpec box = sr::text1Box(line);
+    if (box.absent) {
+        Text1->hide();
+        Text2->hide();
+        return;
+    }
+    Text1->show();
+    tw::setRect(Text1, box.left * XBiLi, box.top * YBiLi, box.width * XBiLi, box.height * YBiLi);
+    const QStringView field = sr::initialTextField(line);
+    if (field == u"000") {
+        Text1->setText(QString());
+    } else {
+        // The line's text from its 4th character, before the first "|".
+        Text1->setText(sr::beforeFirstBar(sr::lookup(field).value_or(QString())));
+    }
+    Text1->setFocus();
+    Text1->setSelection(0, int(Text1->text().size()));
+
+    const sr::FontSpec spec = sr::fontSpec(line);
+    Qt::Alignment align = Qt::AlignLeft;
+    if (spec.align == sr::FontSpec::Right)
+        align = Qt::AlignRight;
+    else if (spec.align == sr::FontSpec::Center)
+        align = Qt::AlignHCenter;
+    Text1->setAlignment(align | Qt::AlignVCenter);
+    QFont f = Text1->font();
+    f.setPointSizeF(spec.pointSize * XBiLi);
+    if (spec.style >= 0) {
+        f.setBold(spec.style & 1);
+        f.setItalic(spec.style & 2);
+        f.setUnderline(spec.style & 4);
+    }
+    if (!spec.family.isEmpty())
+        f.setFamily(spec.family);
+    Text1->setFont(f);
+    QPalette pal = Text1->palette();
+    if (spec.textColor >= 0)
+        pal.setColor(QPalette::Text, QColor::fromRgb(QRgb(spec.textColor)));
+    pal.setColor(QPalette::Base, QColor::fromRgb(QRgb(spec.backColor)));
+    Text1->setPalette(pal);
+}
+
+// Stage 6: the hint label's place and text, and the teaching aids by mode.
+void FrmMain::stageHint()
+{
+    const QString &line = scene::StepLine;
+    if (!sr::hintKeepsPlace(line)) {
+        tw::move(LHelp, sr::hintLeft(line) * XBiLi, sr::hintTop(line) * YBiLi);
+        const QStringView field = sr::hintField(line);
+        if (field == u"000") {
+            LHelp->setText(QString());
+        } else {
+            // A missing answer-text file gives an empty hint.
+            HintText = sr::lookup(field).value_or(QString());
+            LHelp->setText(HintText);
+        }
+        LHelp->adjustSize();
+        tw::syncFromPixels(LHelp);
+        tw::setRect(Shape2, tw::rect(LHelp));
+    }
+    const bool hints = run::AnswerMode == 1;
+    for (QWidget *w : {static_cast<QWidget *>(LHelp), static_cast<QWidget *>(Shape1),
+                       static_cast<QWidget *>(Shape2), static_cast<QWidget *>(Shape4)})
+        w->setVisible(hints);
+}
+
+// Stage 7: the main target area and its red box.
+void FrmMain::stageMainTarget()
+{
+    const QString &line = scene::StepLine;
+    tw::resize(Label1, 1, 1);
+    const sr::BoxSpec box = sr::label1Box(line);
+    if (box.absent) {
+        Label1->hide();
+        Shape1->hide();
+    } else {
+        Label1->show();
+        tw::move(Label1, box.left * XBiLi, box.top * YBiLi);
+        Label1BoxWidth = box.width;
+        Label1BoxHeight = box.height;
+        tw::setWidth(Label1, Label1BoxWidth * XBiLi);
+        if (Label1BoxHeight != 0)
+            tw::setHeight(Label1, Label1BoxHeight * YBiLi);
+    }
+    // A target without height is never clickable.
+    if (Label1BoxHeight == 0) {
+        tw::resize(Label1, 1, 1);
+        Shape1->hide();
+    }
+    tw::setRect(Shape1, tw::rect(Label1));
+}
+
+// Stage 8: dialog tab strip and Cancel spot.
+void FrmMain::stageTabStrip() {}
+
+// Stage 9: the second target area and its box.
+void FrmMain::stageSecondTarget()
+{
+    const sr::BoxSpec box = sr::label4Box(scene::StepLine);
+    if (!box.absent) {
+        Label4->show();
+        tw::setRect(Label4, box.left * XBiLi, box.top * YBiLi, box.width * XBiLi, box.height * YBiLi);
+    } else {
+        tw::setRect(Label4, -1, tw::top(Label4), 1, 1);
+    }
+    tw::setRect(Shape4, tw::rect(Label4));
+}
+
+// Stage 10: operation code (auto-advance, collapsed targets, completion, the
+// typing-box variants, typing hints, list steps).
+void FrmMain::stageOperationCode() {}
+
+// Stage 11: final red-box visibility, pointer, bars, hint line breaks, window
+// order, chrome reset, hint frames.
+void FrmMain::stageFinish() {}

@@ -1,0 +1,82 @@
+#include "scenefixture.h"
+
+#include "testsupport.h"
+
+#include "cover/runstate.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "foundation/picture.h"
+#include "foundation/programfolder.h"
+#include "simwin/scene/linecache.h"
+#include "simwin/scene/scenestate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+namespace ts {
+
+QString record(std::initializer_list<std::pair<int, QString>> pieces, int length)
+{
+    QString r(std::max(length, 212), u'0');
+    for (const auto &[pos, text] : pieces)
+        r.replace(pos - 1, text.size(), text);
+    return r.left(length);
+}
+
+SceneFixture::SceneFixture()
+{
+    QDir().mkpath(dataDir());
+    QDir().mkpath(programDir() + QStringLiteral("/examdata"));
+    QDir().mkpath(programDir() + QStringLiteral("/ksdata"));
+    // The sample bank's product information, so that the program finds this
+    // data folder.
+    QFile::copy(sampleProgramDir() + QStringLiteral("/ver.txt"), programDir() + QStringLiteral("/ver.txt"));
+    QFile::copy(sampleProgramDir() + QStringLiteral("/wydata/288901.mxy"), dataFile(QStringLiteral("288901")));
+    progdir::overrideProgramFolder(programDir());
+    fnd::resetGlobals();
+    fnd::DataPath = dataDir() + u'/';
+    run::resetRunState();
+    scene::resetSceneState();
+    pic::clearCache();
+    linecache::clear();
+}
+
+SceneFixture::~SceneFixture()
+{
+    progdir::overrideProgramFolder(QString());
+    pic::clearCache();
+    linecache::clear();
+}
+
+QString SceneFixture::dataFile(const QString &name) const { return dataDir() + u'/' + name + QStringLiteral(".mxy"); }
+
+void SceneFixture::writeUnit(int unit, const QList<QStringList> &questions)
+{
+    QStringList steps, lines;
+    int q = 0;
+    for (const QStringList &s : questions) {
+        ++q;
+        steps += s;
+        lines += QStringLiteral("%1%2第%3题").arg(unit * 100 + q, 4, 10, QChar(u'0')).arg(s.size(), 2, 10, QChar(u'0')).arg(q);
+    }
+    gbk::writeLines(dataFile(QStringLiteral("2888%1").arg(20 + unit)), steps);
+    gbk::writeLines(dataFile(QStringLiteral("2888%1").arg(70 + unit)), lines);
+}
+
+void SceneFixture::writeAnswers(const QStringList &texts)
+{
+    QStringList lines;
+    for (int i = 0; i < texts.size(); ++i)
+        lines += QStringLiteral("%1").arg(i + 1, 3, 10, QChar(u'0')) + texts.at(i);
+    gbk::writeLines(dataFile(QStringLiteral("288890")), lines);
+}
+
+void SceneFixture::writePicture(const QString &name, QSize size, const QColor &color)
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(color);
+    img.save(dataFile(name), "PNG");
+}
+
+} // namespace ts

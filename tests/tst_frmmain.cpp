@@ -1,0 +1,582 @@
+// The simulated window: its controls and load, and the scene builder's
+// stages on records of known content (a small program folder of the test's
+// own), at the real window on the offscreen platform.
+#include "scenefixture.h"
+#include "testsupport.h"
+
+#include "cover/runstart.h"
+#include "cover/runstate.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "simwin/scene/frmmain.h"
+#include "simwin/scene/questionloader.h"
+#include "simwin/scene/scenestate.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QProcess>
+#include <QScreen>
+#include <QtTest>
+
+using ts::record;
+
+namespace {
+QString area(int left, char jump, int top, const char *name)
+{
+    return QStringLiteral("%1%2%3%4").arg(left, 5, 10, QChar(u'0')).arg(QChar(jump)).arg(top, 4, 10, QChar(u'0')).arg(QString::fromLatin1(name));
+}
+QString box(int left, char jump, int top, int w, int h)
+{
+    return QStringLiteral("%1%2%3%4%5")
+        .arg(left, 5, 10, QChar(u'0'))
+        .arg(QChar(jump))
+        .arg(top, 4, 10, QChar(u'0'))
+        .arg(w, 5, 10, QChar(u'0'))
+        .arg(h, 5, 10, QChar(u'0'));
+}
+QString s(const char *t) { return QString::fromUtf8(t); }
+int px(double twips) { return fnd::twipsToPx(twips); }
+
+simwin::PictureBox *image(int k) { return FrmMain::get().Image[k]; }
+QRect geo(const QWidget *w) { return w->geometry(); }
+
+// Builds step `step` of question `q` at once.
+void build(int q, int step)
+{
+    run::TmNo = qint16(q);
+    scene::StepNo = qint16(step);
+    FrmMain::get().setData();
+}
+} // namespace
+
+class TstFrmMain : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+
+    void loadBuildsTheWindow();
+    void barCellsAndPictures();
+    void scale_data();
+    void scale();
+    void workFileNames_data();
+    void workFileNames();
+    void picturesAcrossSteps();
+    void reopenedQuestionRestoresPictures();
+    void textBoxFontAndInitialText();
+    void hintAndAnswerMode();
+    void targetAreas();
+    void badInput();
+    void unitPracticeStart();
+    void probePlay();
+    void sizeRuleOnSmallScreens_data();
+    void sizeRuleOnSmallScreens();
+};
+
+void TstFrmMain::cleanup()
+{
+    FrmMain::unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    fnd::resetGlobals();
+}
+
+void TstFrmMain::loadBuildsTheWindow()
+{
+    ts::SceneFixture fx;
+    FrmMain &w = FrmMain::get();
+    // A 768-pixel screen: a normal 800 x 600 window, centred.
+    QVERIFY(!w.maximisedByRule());
+    QCOMPARE(w.geometry(), QRect(112, 84, 800, 600));
+    QCOMPARE(w.palette().color(QPalette::Window), QColor(195, 217, 249));
+    for (const char *name : {"Label1", "Label4", "Image1", "Image5", "Image6", "Text1", "Text2", "Text3", "LstLA",
+                             "PicLeft", "PicTop", "PicRight", "PicBottom", "LHelp", "Shape1", "Shape2", "Shape4",
+                             "Shape6", "LblSuccess", "ImgLogo", "lblMove", "LblXXK_0", "LblXXK_13", "PicMenu",
+                             "PicTool", "PicHui", "PicElse", "LblZHU_0", "LblZHU_88", "ImgMenu", "ImgTool", "ImgHui",
+                             "ImgElse", "ShapeMenu", "Pic1J", "Pic2J", "Lbl1J_1", "Lbl1J_44", "Lbl2J_44", "Img1J",
+                             "Img1jBK", "Img2J"})
+        QVERIFY2(w.findChild<QWidget *>(QString::fromLatin1(name)), name);
+    QVERIFY(!w.findChild<QWidget *>(QStringLiteral("LblZHU_89")));
+    for (const char *name : {"Timer2", "TimerDisFK", "TimTool"}) {
+        auto *t = w.findChild<QTimer *>(QString::fromLatin1(name));
+        QVERIFY(t && t->isSingleShot() && t->interval() == 100 && !t->isActive());
+    }
+    QVERIFY(!w.Timer3->isSingleShot() && w.Timer3->interval() == 1000 && !w.Timer3->isActive());
+    // Every item array of the pop-up has elements 0 to 10.
+    for (int k = 1; k <= 5; ++k)
+        QCOMPARE(w.sKvelSub[k].size(), 11);
+    for (int k = 1; k <= 4; ++k)
+        QCOMPARE(w.sKvelInde[k].size(), 11);
+    QVERIFY(w.findChild<QAction *>(QStringLiteral("sKvelInde4_10")));
+    QVERIFY(w.findChild<QMenu *>(QStringLiteral("sKvelMain5")));
+    QCOMPARE(scene::TmStep[40], qint16(1));
+    QCOMPARE(scene::TmStep[41], qint16(0));
+    QCOMPARE(w.ExamDataPath, fx.programDir() + QStringLiteral("/examdata/"));
+    QVERIFY(w.LblSuccess->isHidden());
+    QCOMPARE(w.LblSuccess->text(), s("操作成功！"));
+    QCOMPARE(w.LblSuccess->pos(), QPoint(176, 256));
+    QCOMPARE(geo(w.ImgLogo), QRect(680, 549, 116, 23));
+    QCOMPARE(geo(w.lblMove), QRect(96, 0, 633, 25));
+    QCOMPARE(w.LHelp->font().pointSizeF(), 11.0);
+}
+
+void TstFrmMain::barCellsAndPictures()
+{
+    ts::SceneFixture fx;
+    FrmMain &w = FrmMain::get();
+    QCOMPARE(geo(w.PicMenu), QRect(0, 26, 722, 19));
+    QCOMPARE(geo(w.PicTool), QRect(0, 49, 800, 51));
+    QCOMPARE(geo(w.PicHui), QRect(0, 555, 671, 26));
+    QCOMPARE(w.PicElse->size(), QSize(174, 17));
+    // Cell 1 covers pixels 10 to 67 of the menu bar, cell 11 590 to 647.
+    QCOMPARE(geo(w.LblZHU[1]), QRect(10, 1, 58, 18));
+    QCOMPARE(geo(w.LblZHU[11]).left(), 590);
+    QCOMPARE(geo(w.LblZHU[11]).right(), 647);
+    QCOMPARE(geo(w.LblZHU[41]), QRect(10, 1, 23, 22));
+    QCOMPARE(geo(w.LblZHU[70]), QRect(10, 28, 96, 22));
+    QCOMPARE(geo(w.LblZHU[13]), QRect(97, 4, 82, 18));
+    QCOMPARE(geo(w.LblZHU[0]), QRect(248, 48, 33, 25));
+    QVERIFY(w.LblZHU[87]->geometry().right() < 800);
+    // The overlap of 42 and 43 belongs to 43.
+    const QPoint overlap = w.LblZHU[43]->geometry().topLeft() + QPoint(0, 5);
+    QCOMPARE(w.PicTool->childAt(overlap), w.LblZHU[43]);
+    QCOMPARE(w.LblZHU[41]->parentWidget(), w.PicTool);
+    QCOMPARE(w.LblZHU[12]->parentWidget(), w.PicHui);
+    QCOMPARE(w.LblZHU[35]->parentWidget(), w.PicElse);
+    QCOMPARE(w.LblZHU[41]->toolTip(), s("新建普通网页"));
+    QCOMPARE(w.LblZHU[14]->toolTip(), s("直线"));
+    QCOMPARE(w.LblZHU[87]->toolTip(), s("突出显示(非突出显示)"));
+    for (int i : {0, 1, 11, 12, 13, 32, 40, 42, 44, 49, 52, 88})
+        QVERIFY2(w.LblZHU[i]->toolTip().isEmpty(), qPrintable(QString::number(i)));
+    // The drawn base pictures show a title on each menu cell and none past
+    // the last.
+    const QImage menu = w.PicMenu->picture().toImage();
+    auto darkPixels = [&menu](const QRect &r) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += qGray(menu.pixel(x, y)) < 80;
+        return n;
+    };
+    for (int i = 1; i <= 11; ++i)
+        QVERIFY2(darkPixels(geo(w.LblZHU[i])) > 10, qPrintable(QString::number(i)));
+    QCOMPARE(darkPixels(QRect(660, 0, 60, 19)), 0);
+}
+
+void TstFrmMain::scale_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("0.8") << 0.8;
+    QTest::newRow("1.25") << 1.25;
+}
+
+void TstFrmMain::scale()
+{
+    QFETCH(double, scale);
+    ts::SceneFixture fx;
+    fnd::XBiLi = fnd::YBiLi = scale;
+    fx.writePicture(QStringLiteral("100005"), QSize(20, 20), Qt::red);
+    fx.writeUnit(0, {{record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 300)}, {151, area(1000, '0', 600, "100005")},
+                              {177, box(3000, '0', 4500, 600, 450)}})}});
+    QVERIFY(run::startUnitPractice(0));
+    FrmMain &w = FrmMain::get();
+    QCOMPARE(w.size(), QSize(px(12000 * scale), px(9000 * scale)));
+    build(1, 1);
+    QCOMPARE(geo(w.Label1), QRect(px(1500 * scale), px(1200 * scale), px(1200 * scale), px(300 * scale)));
+    QCOMPARE(geo(w.Label4), QRect(px(3000 * scale), px(4500 * scale), px(600 * scale), px(450 * scale)));
+    QCOMPARE(w.Image[5]->pos(), QPoint(px(1000 * scale), px(600 * scale)));
+    QCOMPARE(w.DragX, qint32(1000 * scale));
+    QCOMPARE(w.DragY, qint16(600 * scale));
+    QCOMPARE(geo(w.LblZHU[45]), QRect(px(1170 * scale), px(15 * scale), px(345 * scale), px(330 * scale)));
+    QCOMPARE(w.PicMenu->width(), int(std::lround(722 * scale)));
+    QCOMPARE(w.PicHui->y(), px(8325 * scale));
+    QCOMPARE(w.LHelp->font().pointSizeF(), 11 * scale);
+}
+
+void TstFrmMain::workFileNames_data()
+{
+    QTest::addColumn<int>("paperType");
+    QTest::addColumn<int>("taoNo");
+    QTest::addColumn<QString>("stepFile");
+    QTest::addColumn<QString>("tmFile");
+    QTest::newRow("whole unit 7") << 20 << 7 << "288827" << "288877";
+    QTest::newRow("fixed paper 3") << 0 << 3 << "288803" << "288853";
+    QTest::newRow("composed set") << 2 << 17 << "288819" << "288869";
+}
+
+void TstFrmMain::workFileNames()
+{
+    ts::SceneFixture fx;
+    QFETCH(int, paperType);
+    QFETCH(int, taoNo);
+    QFETCH(QString, stepFile);
+    QFETCH(QString, tmFile);
+    run::PaperType = qint16(paperType);
+    run::TaoNo = qint16(taoNo);
+    build(1, 1);
+    QCOMPARE(run::StepFile, fx.dataFile(stepFile));
+    QCOMPARE(run::TmFile, fx.dataFile(tmFile));
+}
+
+void TstFrmMain::picturesAcrossSteps()
+{
+    ts::SceneFixture fx;
+    for (const char *name : {"100001", "100011", "100012", "100013", "100006"})
+        fx.writePicture(QString::fromLatin1(name), QSize(40, 30), Qt::darkCyan);
+    fx.writeUnit(0, {{
+        record({{8, s("9001")}, {12, s("100001")}, {18, area(1200, '0', 900, "100011")}, {34, area(3000, '0', 900, "888888")},
+                {50, area(600, '0', 600, "000000")}, {197, area(100, '0', 100, "00000A")}}),
+        record({{8, s("9001")}, {12, s("888888")}, {18, area(2400, '0', 1500, "888888")}, {34, area(3000, '0', 900, "100012")},
+                {50, area(600, '0', 600, "100013")}, {197, area(150, '0', 150, "100006")}}),
+        record({{8, s("9001")}, {12, s("888888")}, {18, area(2400, '0', 1500, "nopic1")}, {34, area(3000, '0', 900, "000000")},
+                {50, area(900, '0', 900, "888888")}}),
+        record({{8, s("9001")}, {12, s("888888")}, {18, area(2400, '0', 1500, "888888")}, {34, area(4500, '0', 900, "888888")}}),
+    }});
+    QVERIFY(run::startUnitPractice(0));
+    FrmMain &w = FrmMain::get();
+
+    build(1, 1);
+    QCOMPARE(w.pictureName(), QStringLiteral("100001"));
+    QVERIFY(image(1)->isVisibleTo(&w));
+    QCOMPARE(image(1)->pos(), QPoint(80, 60));
+    QCOMPARE(image(1)->pictureName(), QStringLiteral("100011"));
+    QCOMPARE(image(1)->size(), QSize(40, 30));
+    // Step 1 with "888888": shown at its place, with no picture (cleared).
+    QVERIFY(image(2)->isVisibleTo(&w));
+    QCOMPARE(image(2)->pos(), QPoint(200, 60));
+    QVERIFY(image(2)->picture().isNull());
+    QVERIFY(!image(3)->isVisibleTo(&w));
+    // Five zeros and a letter hide area 6.
+    QVERIFY(!image(6)->isVisibleTo(&w));
+    QCOMPARE(scene::TmPics[1][0], QStringLiteral("100001"));
+    QCOMPARE(scene::TmPics[1][1], QStringLiteral("100011"));
+    QCOMPARE(scene::TmPics[1][2], QString());
+
+    build(1, 2);
+    QCOMPARE(w.pictureName(), QStringLiteral("100001"));
+    QCOMPARE(image(1)->pos(), QPoint(160, 100)); // kept picture at the new place
+    QCOMPARE(image(1)->pictureName(), QStringLiteral("100011"));
+    QCOMPARE(image(2)->pictureName(), QStringLiteral("100012"));
+    QCOMPARE(image(6)->pictureName(), QStringLiteral("100006"));
+    QVERIFY(image(6)->isVisibleTo(&w));
+
+    build(1, 3);
+    // A missing picture leaves the area's picture; the name is still kept.
+    QCOMPARE(image(1)->pictureName(), QStringLiteral("100011"));
+    QCOMPARE(scene::TmPics[1][1], QStringLiteral("nopic1"));
+    QVERIFY(!image(2)->isVisibleTo(&w));
+    QCOMPARE(image(3)->pos(), QPoint(60, 60));
+    QCOMPARE(image(3)->pictureName(), QStringLiteral("100013"));
+
+    build(1, 4);
+    // Hidden by "000000", the picture was kept for this "888888" step.
+    QVERIFY(image(2)->isVisibleTo(&w));
+    QCOMPARE(image(2)->pos(), QPoint(300, 60));
+    QCOMPARE(image(2)->pictureName(), QStringLiteral("100012"));
+    QCOMPARE(scene::TmStep[1], qint16(4));
+    QCOMPARE(scene::StepLine, record({{8, s("9001")}, {12, s("888888")}, {18, area(2400, '0', 1500, "888888")},
+                                      {34, area(4500, '0', 900, "888888")}}));
+}
+
+void TstFrmMain::reopenedQuestionRestoresPictures()
+{
+    ts::SceneFixture fx;
+    for (const char *name : {"100001", "100011", "200001"})
+        fx.writePicture(QString::fromLatin1(name), QSize(40, 30), Qt::darkGreen);
+    const QString keep = record({{8, s("9001")}, {12, s("888888")}, {18, area(1500, '0', 1500, "888888")}});
+    fx.writeUnit(0, {{record({{8, s("9001")}, {12, s("100001")}, {18, area(1200, '0', 900, "100011")}}), keep, keep, keep},
+                     {record({{8, s("9001")}, {12, s("200001")}})}});
+    QVERIFY(run::startUnitPractice(0));
+    QCOMPARE(run::StepStart[2], qint16(5));
+    scene::openRun();
+    FrmMain &w = FrmMain::get();
+    QVERIFY(w.Timer2->isActive());
+    QVERIFY(w.isVisible());
+    QTRY_VERIFY(!w.Timer2->isActive()); // one tick built the scene and stopped
+    QCOMPARE(w.pictureName(), QStringLiteral("100001"));
+    QCOMPARE(run::TmState[1], qint16(1));
+    // Question 1 was left at step 4; question 2 shown in between.
+    scene::TmStep[1] = 4;
+    run::TmNo = 2;
+    scene::loadQuestion();
+    QTRY_VERIFY(!w.Timer2->isActive());
+    QCOMPARE(w.pictureName(), QStringLiteral("200001"));
+    run::TmNo = 1;
+    scene::loadQuestion();
+    QCOMPARE(scene::StepNo, qint16(4));
+    QTRY_VERIFY(!w.Timer2->isActive());
+    QCOMPARE(w.pictureName(), QStringLiteral("100001"));
+    QCOMPARE(image(1)->pictureName(), QStringLiteral("100011"));
+    QCOMPARE(image(1)->pos(), QPoint(100, 100));
+    QCOMPARE(run::TmState[1], qint16(1)); // visited once
+}
+
+void TstFrmMain::textBoxFontAndInitialText()
+{
+    ts::SceneFixture fx;
+    fx.writeAnswers({s("无"), s("第一|第二")});
+    const QString textBox = box(1500, '0', 2000, 3000, 360);
+    fx.writeUnit(0, {{
+        record({{8, s("0020")}, {86, textBox}, {106, s("002")}, {125, s("0105R01213")}}),
+        record({{8, s("9001")}, {86, s("H010200000")}}),
+        record({{8, s("0020")}, {86, textBox}, {106, s("000")}, {125, s("0000m08500")}}),
+        record({{8, s("0020")}, {86, textBox}, {106, s("001")}, {125, s("00000XAB31")}}),
+    }});
+    QVERIFY(run::startUnitPractice(0));
+    FrmMain &w = FrmMain::get();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    build(1, 1);
+    QVERIFY(w.Text1->isVisible());
+    QCOMPARE(geo(w.Text1), QRect(100, 133, 200, 24));
+    QCOMPARE(w.Text1->text(), s("第一"));
+    QCOMPARE(w.Text1->selectedText(), s("第一"));
+    QVERIFY(w.Text1->hasFocus());
+    QCOMPARE(w.Text1->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QCOMPARE(w.Text1->font().pointSizeF(), 10.5);
+    QVERIFY(w.Text1->font().bold());
+    QVERIFY(!w.Text1->font().italic());
+    QCOMPARE(w.Text1->font().family(), s("黑体"));
+    QCOMPARE(w.Text1->palette().color(QPalette::Text), QColor(0, 0, 255));
+    QCOMPARE(w.Text1->palette().color(QPalette::Base), QColor(192, 192, 192));
+
+    build(1, 2); // a target overlay: no text box, the font stays
+    QVERIFY(!w.Text1->isVisible());
+    QVERIFY(!w.Text2->isVisible());
+    QCOMPARE(w.Text1->font().family(), s("黑体"));
+
+    build(1, 3); // style 8 and font 5 leave bold and the family
+    QCOMPARE(w.Text1->text(), QString());
+    QCOMPARE(w.Text1->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(w.Text1->font().pointSizeF(), 9.0);
+    QVERIFY(w.Text1->font().bold());
+    QCOMPARE(w.Text1->font().family(), s("黑体"));
+    QCOMPARE(w.Text1->palette().color(QPalette::Text), QColor(0, 0, 0));
+
+    build(1, 4); // letters of a tab strip: plain, the first font, blue background
+    QCOMPARE(w.Text1->text(), s("无"));
+    QVERIFY(!w.Text1->font().bold());
+    QCOMPARE(w.Text1->font().family(), s("宋体"));
+    QCOMPARE(w.Text1->palette().color(QPalette::Base), QColor(0, 0, 255));
+}
+
+void TstFrmMain::hintAndAnswerMode()
+{
+    ts::SceneFixture fx;
+    fx.writeAnswers({s("单击“文件”菜单"), s("选择|输入")});
+    const QString label = box(1500, '0', 1200, 1200, 300);
+    fx.writeUnit(0, {{
+        record({{8, s("9001")}, {66, label}, {112, s("0030000450001")}}),
+        record({{8, s("9001")}, {66, label}, {112, s("0000000000002")}}),
+        record({{8, s("9001")}, {66, label}, {112, s("0045000600000")}}),
+    }});
+    QVERIFY(run::startUnitPractice(0));
+    FrmMain &w = FrmMain::get();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    build(1, 1); // practice: no hint and no boxes
+    QCOMPARE(w.LHelp->text(), s("单击“文件”菜单"));
+    for (QWidget *c : {static_cast<QWidget *>(w.LHelp), static_cast<QWidget *>(w.Shape1),
+                       static_cast<QWidget *>(w.Shape2), static_cast<QWidget *>(w.Shape4)})
+        QVERIFY(!c->isVisible());
+
+    run::AnswerMode = 1;
+    build(1, 1);
+    QCOMPARE(w.LHelp->pos(), QPoint(20, 30));
+    QVERIFY(w.LHelp->isVisible() && w.Shape1->isVisible() && w.Shape2->isVisible() && w.Shape4->isVisible());
+    QCOMPARE(geo(w.Shape1), geo(w.Label1));
+    QCOMPARE(geo(w.Shape2), geo(w.LHelp));
+
+    build(1, 2); // "0000000000": place and text stay, the hint field is not read
+    QCOMPARE(w.LHelp->pos(), QPoint(20, 30));
+    QCOMPARE(w.LHelp->text(), s("单击“文件”菜单"));
+
+    build(1, 3); // "000": empty caption, HintText kept
+    QCOMPARE(w.LHelp->pos(), QPoint(30, 40));
+    QCOMPARE(w.LHelp->text(), QString());
+    QCOMPARE(w.HintText, s("单击“文件”菜单"));
+
+    QVERIFY(QFile::remove(fx.dataFile(QStringLiteral("288890"))));
+    build(1, 1); // no answer-text file: an empty hint
+    QCOMPARE(w.LHelp->text(), QString());
+}
+
+void TstFrmMain::targetAreas()
+{
+    ts::SceneFixture fx;
+    fx.writeUnit(0, {{
+        record({{8, s("0040")}, {66, box(1500, '3', 1200, 1200, 300)}, {177, box(3000, '0', 4500, 600, 450)}}),
+        record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 0)}}),
+        record({{8, s("9001")}}),
+    }});
+    QVERIFY(run::startUnitPractice(0));
+    run::AnswerMode = 1;
+    FrmMain &w = FrmMain::get();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    build(1, 1);
+    QVERIFY(w.Label1->isVisible());
+    QCOMPARE(geo(w.Label1), QRect(100, 80, 80, 20));
+    QCOMPARE(w.Label1BoxWidth, 1200);
+    QCOMPARE(w.Label1BoxHeight, 300);
+    QVERIFY(w.Shape1->isVisible());
+    QVERIFY(w.Label4->isVisible());
+    QCOMPARE(geo(w.Label4), QRect(200, 300, 40, 30));
+    QCOMPARE(geo(w.Shape4), geo(w.Label4));
+    // The target takes the mouse; the frame lets it through.
+    QCOMPARE(w.childAt(QPoint(101, 81)), w.Label1);
+
+    build(1, 2); // height 0: 1 by 1 and no red box, even in hint mode
+    QVERIFY(w.Label1->isVisible());
+    QCOMPARE(w.Label1->size(), QSize(0, 0));
+    QVERIFY(!w.Shape1->isVisible());
+    // Label4 absent after a step that showed it: still visible, 1 by 1 at -1.
+    QVERIFY(w.Label4->isVisible());
+    QCOMPARE(w.Label4->size(), QSize(0, 0));
+    QCOMPARE(w.Label4->y(), 300);
+    QCOMPARE(geo(w.Shape4), geo(w.Label4));
+
+    build(1, 3); // twenty zeros: no main target
+    QVERIFY(!w.Label1->isVisible());
+    QVERIFY(!w.Shape1->isVisible());
+    QCOMPARE(w.Label1BoxHeight, 0);
+}
+
+void TstFrmMain::badInput()
+{
+    ts::SceneFixture fx;
+    fx.writePicture(QStringLiteral("100011"), QSize(40, 30), Qt::blue);
+    fx.writeUnit(0, {{
+        record({{8, s("9001")}, {18, area(1200, '0', 900, "100011")}}),
+        record({{8, s("9x0A")}, {18, s("x12y0z3z100011zz")}, {66, s("abcdefghijklmnopqrst")}, {86, s("1x")},
+                {106, s("q1w")}, {112, s("a1b2c3d4e5f6g")}, {125, s("ZZZZZZZZZZ")}, {177, s("!@#$%^&*()0000000000")}},
+               120),
+    }});
+    QVERIFY(run::startUnitPractice(0));
+    FrmMain &w = FrmMain::get();
+    build(1, 1);
+    const QString first = scene::StepLine;
+    // Past the question's steps: the file's last line (a short record with
+    // letters in its numeric fields) builds without harm.
+    build(1, 7);
+    QCOMPARE(scene::StepLine.size(), 120);
+    QCOMPARE(image(1)->pos(), QPoint(0, 0));
+    QCOMPARE(image(1)->pictureName(), QStringLiteral("100011"));
+    QVERIFY(!w.Label1->isHidden());
+    // A missing step file leaves StepLine and the scene as they were.
+    build(1, 1);
+    QVERIFY(QFile::remove(run::StepFile));
+    build(1, 1);
+    QCOMPARE(scene::StepLine, first);
+    QCOMPARE(image(1)->pos(), QPoint(80, 60));
+}
+
+void TstFrmMain::unitPracticeStart()
+{
+    ts::SceneFixture fx;
+    QStringList three(3, record({})), two(2, record({})), four(4, record({}));
+    fx.writeUnit(1, {three, two, four});
+    QVERIFY(run::startUnitPractice(1));
+    QCOMPARE(run::PaperType, qint16(20));
+    QCOMPARE(run::TaoNo, qint16(1));
+    QCOMPARE(run::TmSum, qint16(3));
+    QCOMPARE(run::TmId[3], qint16(103));
+    QCOMPARE(run::TmDone[2], QStringLiteral("F"));
+    QCOMPARE(run::StepFile, fx.dataFile(QStringLiteral("288821")));
+    QCOMPARE(run::TmFile, fx.dataFile(QStringLiteral("288871")));
+    QCOMPARE(run::CommonDataFile, fx.dataFile(QStringLiteral("288890")));
+    QCOMPARE((QList<qint16>{run::StepStart[1], run::StepStart[2], run::StepStart[3], run::StepStart[4]}),
+             (QList<qint16>{1, 4, 6, 10}));
+    // A blank line ends the scan; a unit without a question file has no run.
+    QVERIFY(gbk::writeLines(run::TmFile, {QStringLiteral("010103x"), QStringLiteral(" "), QStringLiteral("010202y")}));
+    run::StepStart.fill(0);
+    QVERIFY(run::prepareRun());
+    QCOMPARE(run::StepStart[2], qint16(4));
+    QCOMPARE(run::StepStart[3], qint16(0));
+    QVERIFY(!run::startUnitPractice(5));
+}
+
+void TstFrmMain::probePlay()
+{
+    ts::SceneFixture fx;
+    fx.writePicture(QStringLiteral("100001"), QSize(800, 600), Qt::white);
+    fx.writePicture(QStringLiteral("100011"), QSize(40, 30), Qt::blue);
+    fx.writeUnit(0, {{record({{6, s("C7")}, {8, s("9001")}, {12, s("100001")}, {18, area(1200, '0', 900, "100011")},
+                              {66, box(1500, '0', 1200, 1200, 300)}})},
+                     {record({{8, s("9999")}, {12, s("100001")}})}});
+    QProcess p;
+    p.start(ts::toolPath(QStringLiteral("examsim-probe")), {QStringLiteral("play"), fx.programDir(), QStringLiteral("0"), QStringLiteral("1")});
+    QVERIFY(p.waitForStarted());
+    p.write("scene\nwait 120\nbogus 1 2\nscene\n");
+    p.closeWriteChannel();
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(p.exitCode(), 0);
+    const QList<QByteArray> lines = p.readAllStandardOutput().trimmed().split('\n');
+    QCOMPARE(lines.size(), 4);
+    const QJsonObject scene = QJsonDocument::fromJson(lines[0]).object();
+    QCOMPARE(scene["StepNo"].toInt(), 1);
+    QCOMPARE(scene["TmState"].toInt(), 1);
+    QVERIFY(scene["StepLine"].toString().startsWith(QStringLiteral("00000C79001100001")));
+    QHash<QString, QJsonObject> byName;
+    for (const QJsonValue &v : scene["controls"].toArray())
+        byName.insert(v["name"].toString(), v.toObject());
+    QCOMPARE(byName["FrmMain"]["picture"].toString(), QStringLiteral("100001"));
+    QCOMPARE(byName["FrmMain"]["w"].toInt(), 800);
+    QCOMPARE(byName["Image1"]["picture"].toString(), QStringLiteral("100011"));
+    QCOMPARE(byName["Image1"]["x"].toInt(), 80);
+    QCOMPARE(byName["Label1"]["x"].toInt(), 100);
+    QCOMPARE(byName["Label1"]["w"].toInt(), 80);
+    QVERIFY(!byName.contains("Image2"));
+    QVERIFY(QJsonDocument::fromJson(lines[1]).object()["ok"].toBool());
+    QVERIFY(QJsonDocument::fromJson(lines[2]).object().contains("error"));
+    QCOMPARE(QJsonDocument::fromJson(lines[3]).object()["StepNo"].toInt(), 1);
+}
+
+void TstFrmMain::sizeRuleOnSmallScreens_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<bool>("maximised");
+    QTest::newRow("600 high") << QSize(800, 600) << QRect(0, 0, 800, 600) << true;
+    QTest::newRow("exactly 650 high") << QSize(1024, 650) << QRect(0, 0, 1024, 650) << true;
+    QTest::newRow("651 high") << QSize(1024, 651) << QRect(112, 26, 800, 600) << false;
+}
+
+void TstFrmMain::sizeRuleOnSmallScreens()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QRect, window);
+    ts::SceneFixture fx;
+    fx.writeUnit(0, {{record({{8, s("9999")}})}});
+    const QString config = fx.programDir() + QStringLiteral("/screen.json");
+    {
+        QFile f(config);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral(R"({"screens":[{"name":"s","x":0,"y":0,"width":%1,"height":%2,"logicalDpi":96}]})")
+                    .arg(screen.width())
+                    .arg(screen.height())
+                    .toUtf8());
+    }
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
+    p.setProcessEnvironment(env);
+    p.start(ts::toolPath(QStringLiteral("examsim-probe")), {QStringLiteral("play"), fx.programDir(), QStringLiteral("0"), QStringLiteral("1")});
+    QVERIFY(p.waitForStarted());
+    p.write("window\n");
+    p.closeWriteChannel();
+    QVERIFY(p.waitForFinished(20000));
+    const QJsonObject o = QJsonDocument::fromJson(p.readAllStandardOutput().trimmed()).object();
+    QFETCH(bool, maximised);
+    QCOMPARE(o["maximised"].toBool(), maximised);
+    QCOMPARE(QRect(o["x"].toInt(), o["y"].toInt(), o["w"].toInt(), o["h"].toInt()), window);
+}
+
+QTEST_MAIN(TstFrmMain)
+#include "tst_frmmain.moc"

@@ -1,0 +1,129 @@
+// Every step of every question of the generated sample bank builds its scene
+// on the simulated window: the record read is the question's own line, and
+// every picture the record names is shown where it says.
+#include "testsupport.h"
+
+#include "cover/runstart.h"
+#include "cover/runstate.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "foundation/picture.h"
+#include "foundation/productinfo.h"
+#include "foundation/programfolder.h"
+#include "simwin/scene/frmmain.h"
+#include "simwin/scene/linecache.h"
+#include "simwin/scene/questionloader.h"
+#include "simwin/scene/scenestate.h"
+#include "simwin/scene/steprecord.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QProcess>
+#include <QtTest>
+
+class TstSceneBank : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void everyStepBuilds();
+    void firstSceneThroughTheTimer();
+    void probePlaysASampleQuestion();
+
+private:
+    // Reading the product information marks the first run in the data
+    // folder: work on a copy of the sample program folder.
+    std::unique_ptr<ts::ProgramCopy> copy_;
+};
+
+void TstSceneBank::initTestCase()
+{
+    copy_ = std::make_unique<ts::ProgramCopy>();
+    QVERIFY(copy_->isValid());
+    fnd::readInfo();
+    QVERIFY2(QFileInfo::exists(fnd::dataFile(QStringLiteral("288870"))), qPrintable(fnd::DataPath));
+}
+
+void TstSceneBank::cleanup()
+{
+    FrmMain::unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TstSceneBank::everyStepBuilds()
+{
+    int units = 0, steps = 0;
+    for (int u = 0; u < 20 && QFileInfo::exists(run::tmFileFor(20, u)); ++u, ++units) {
+        run::resetRunState();
+        scene::resetSceneState();
+        QVERIFY(run::startUnitPractice(u));
+        const QStringList lines = *gbk::readLines(run::StepFile);
+        FrmMain &w = FrmMain::get();
+        for (int q = 1; q <= run::TmSum; ++q) {
+            run::TmNo = qint16(q);
+            const int count = run::StepStart[q + 1] - run::StepStart[q];
+            QVERIFY(count > 0);
+            for (int s = 1; s <= count; ++s, ++steps) {
+                const QString where = QStringLiteral("unit %1 question %2 step %3").arg(u).arg(q).arg(s);
+                scene::StepNo = qint16(s);
+                w.setData();
+                QCOMPARE(scene::StepLine, lines.at(run::StepStart[q] + s - 2));
+                QVERIFY2(scene::StepLine.size() >= steprec::RecordLength, qPrintable(where));
+                const QString bg = steprec::background(scene::StepLine).toString();
+                if (bg != steprec::KeepPicture)
+                    QVERIFY2(w.pictureName() == bg, qPrintable(where + QStringLiteral(" background ") + bg));
+                for (int k = 1; k <= 6; ++k) {
+                    const steprec::PictureArea a = steprec::pictureArea(scene::StepLine, k);
+                    QCOMPARE(w.Image[k]->isVisibleTo(&w), !a.absent);
+                    if (!a.absent && !a.keep)
+                        QVERIFY2(w.Image[k]->pictureName() == a.name, qPrintable(where + QStringLiteral(" area ") + a.name));
+                }
+                const auto text = steprec::text1Box(scene::StepLine);
+                QCOMPARE(w.Text1->isVisibleTo(&w), !text.absent);
+            }
+        }
+        FrmMain::unload();
+    }
+    QVERIFY(units >= 3);
+    QVERIFY(steps > 100);
+}
+
+void TstSceneBank::firstSceneThroughTheTimer()
+{
+    run::resetRunState();
+    scene::resetSceneState();
+    QVERIFY(run::startUnitPractice(1));
+    scene::openRun();
+    FrmMain &w = FrmMain::get();
+    QVERIFY(w.Timer2->isActive());
+    QTRY_VERIFY(!w.Timer2->isActive());
+    QCOMPARE(scene::StepLine, *linecache::lineClamped(run::StepFile, 1));
+    QCOMPARE(w.pictureName(), steprec::background(scene::StepLine).toString());
+    QCOMPARE(run::TmState[1], qint16(1));
+}
+
+void TstSceneBank::probePlaysASampleQuestion()
+{
+    QProcess p;
+    p.start(ts::toolPath(QStringLiteral("examsim-probe")),
+            {QStringLiteral("play"), copy_->path(), QStringLiteral("2"), QStringLiteral("3")});
+    QVERIFY(p.waitForStarted());
+    p.write("scene\n");
+    p.closeWriteChannel();
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(p.exitCode(), 0);
+    const QJsonObject o = QJsonDocument::fromJson(p.readAllStandardOutput().trimmed()).object();
+    QCOMPARE(o["StepNo"].toInt(), 1);
+    QCOMPARE(o["TmNo"].toInt(), 3);
+    const QJsonArray controls = o["controls"].toArray();
+    QVERIFY(!controls.isEmpty());
+    QCOMPARE(controls.first()["name"].toString(), QStringLiteral("FrmMain"));
+    QVERIFY(!controls.first()["picture"].toString().isEmpty());
+}
+
+QTEST_MAIN(TstSceneBank)
+#include "tst_scenebank.moc"

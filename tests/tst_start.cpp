@@ -1,0 +1,270 @@
+// Start-up: the splash, the hand-over to the cover, the cover's module check
+// and the refusal of a second instance (the last two on the real program,
+// started as processes on a private program folder).
+#include "cover/frmfengmian.h"
+#include "cover/runstate.h"
+#include "foundation/frmstart.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "foundation/productinfo.h"
+#include "foundation/programfolder.h"
+#include "foundation/singleinstance.h"
+#include "testsupport.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// Every file below a folder with its size and modification time.
+QMap<QString, QPair<qint64, qint64>> snapshot(const QString &folder)
+{
+    QMap<QString, QPair<qint64, qint64>> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo fi = it.fileInfo();
+        files.insert(fi.absoluteFilePath(), {fi.size(), fi.lastModified().toMSecsSinceEpoch()});
+    }
+    return files;
+}
+
+// The real program on a private program folder.
+void startProgram(QProcess &p, const QString &programFolder, bool autoAnswer)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("EXAMSIM_HOME", programFolder);
+    if (autoAnswer)
+        env.insert("EXAMSIM_AUTOANSWER", "1");
+    p.setProcessEnvironment(env);
+    p.start(ts::toolPath("examsim"), {});
+}
+
+// Runs the real program to its end; its standard error, or nullopt when it
+// did not end by itself with exit code 0.
+std::optional<QString> runToEnd(const QString &programFolder)
+{
+    QProcess p;
+    startProgram(p, programFolder, true);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(p.readAllStandardError());
+}
+
+// Not a first run: the start-up then writes nothing before the cover.
+void markInstalled(const ts::ProgramCopy &copy)
+{
+    QVERIFY(gbk::writeLines(copy.file("wydata/288892.mxy"), {"1"}));
+}
+
+} // namespace
+
+class TstStart : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void splashLayout();
+    void splashLayoutAt120Dpi();
+    void loadsWithoutPictures();
+    void handOverToCover();
+    void coverAcceptsOwnModule_data();
+    void coverAcceptsOwnModule();
+    void otherModuleEndsProgramSilently_data();
+    void otherModuleEndsProgramSilently();
+    void secondInstanceRefused();
+
+private:
+    std::unique_ptr<ts::ProgramCopy> copy;
+};
+
+void TstStart::init()
+{
+    fnd::resetGlobals();
+    run::resetRunState();
+    copy = std::make_unique<ts::ProgramCopy>();
+    QVERIFY(copy->isValid());
+    // A lock left in the sample folder by a program run by hand is not ours.
+    QFile::remove(single::lockPath());
+}
+
+void TstStart::cleanup()
+{
+    FrmStart::unload();
+    FrmFengmian::unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    single::release();
+    copy.reset();
+}
+
+void TstStart::splashLayout()
+{
+    // Run again by splashLayoutAt120Dpi on a 120 dpi screen.
+    const double scale = qEnvironmentVariable("TST_EXPECT_XBILI", "1").toDouble();
+    run::TaoNo = 7;
+    run::YanShiRun = true;
+    FrmStart &w = FrmStart::get();
+    QCOMPARE(fnd::XBiLi, scale);
+    QCOMPARE(fnd::YBiLi, scale);
+    // 6000 by 3000 design twips: 400 by 200 pixels at any scale.
+    QCOMPARE(w.size(), QSize(400, 200));
+    QCOMPARE(w.Label1->text(), "正在启动" + fnd::ModuleName + "，请稍候...");
+    QVERIFY(!fnd::ModuleName.isEmpty());
+    QCOMPARE(w.Label1->font().pointSizeF(), 11 * scale);
+    // 8.8 points at 120 dpi are as tall as 11 points at 96.
+    QCOMPARE(QFontInfo(w.Label1->font()).pixelSize(), qRound(11 * 96 / 72.0));
+    QCOMPARE(w.Label1->y(), 144);
+    QCOMPARE(w.Label1->size(), w.Label1->sizeHint());
+    QVERIFY(qAbs(w.Label1->x() - (400 - w.Label1->width()) / 2.0) <= 1.0);
+    QCOMPARE(w.Label1->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QCOMPARE(w.windowTitle(), QString("Marrowby考试练习系统"));
+    QVERIFY(!w.windowIcon().isNull());
+    QCOMPARE(run::TaoNo, qint16(0));
+    QCOMPARE(run::YanShiRun, false);
+    QCOMPARE(fnd::CandName, fnd::InfoTable[8]);
+    QVERIFY(fnd::OsVer == "Unknown" || QRegularExpression("^\\d+\\.\\d+$").match(fnd::OsVer).hasMatch());
+    QVERIFY(w.Timer1->isActive());
+    QCOMPARE(w.Timer1->interval(), 100);
+    // The splash picture from its top-left corner, under the label.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QImage shot = w.grab().toImage();
+    QImage splash;
+    QVERIFY(splash.load(fnd::dataFile("l20059")));
+    QCOMPARE(shot.pixelColor(5, 5), splash.pixelColor(5, 5));
+    QCOMPARE(shot.pixelColor(395, 10), splash.pixelColor(395, 10));
+}
+
+void TstStart::splashLayoutAt120Dpi()
+{
+    // 12 twips a pixel: the same test in a process whose screen has 120 dpi
+    // and no scaling of its own.
+    QTemporaryDir dir;
+    QFile cfg(dir.filePath("screen.json"));
+    QVERIFY(cfg.open(QIODevice::WriteOnly));
+    cfg.write(R"({"screens":[{"name":"s","x":0,"y":0,"width":1024,"height":768,"logicalDpi":120}]})");
+    cfg.close();
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + cfg.fileName());
+    env.insert("QT_ENABLE_HIGHDPI_SCALING", "0");
+    env.insert("TST_EXPECT_XBILI", "0.8");
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {"splashLayout"});
+    QVERIFY(child.waitForFinished(60000));
+    const QByteArray out = child.readAllStandardOutput() + child.readAllStandardError();
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, out.constData());
+    QVERIFY2(out.contains("PASS   : TstStart::splashLayout()"), out.constData());
+}
+
+void TstStart::loadsWithoutPictures()
+{
+    QVERIFY(QFile::remove(copy->file("wydata/l20059.mxy")));
+    QVERIFY(QFile::remove(copy->file("wydata/l62011.mxy")));
+    FrmStart &w = FrmStart::get();
+    QCOMPARE(w.size(), QSize(400, 200));
+    QCOMPARE(w.Label1->y(), 144);
+    QVERIFY(w.Timer1->isActive());
+}
+
+void TstStart::handOverToCover()
+{
+    markInstalled(*copy);
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    FrmStart &w = FrmStart::get();
+    w.show();
+    QVERIFY(!FrmFengmian::loaded());
+    QTRY_VERIFY(FrmFengmian::loaded() && FrmFengmian::loaded()->isVisible());
+    QTRY_VERIFY(!FrmStart::loaded());
+    const QDateTime after = QDateTime::currentDateTime().addSecs(1);
+    // The run's error log is named after the moment the cover appeared.
+    const QRegularExpression name("^" + QRegularExpression::escape(copy->path()) + "/ksdata/(\\d{14})\\.txt$");
+    const auto m = name.match(fnd::ErrLogFile);
+    QVERIFY2(m.hasMatch(), qPrintable(fnd::ErrLogFile));
+    const QDateTime stamp = QDateTime::fromString(m.captured(1), "yyyyMMddHHmmss");
+    QVERIFY(stamp >= before.addMSecs(-before.time().msec()) && stamp <= after);
+    QVERIFY(!QFile::exists(fnd::ErrLogFile));
+    QCOMPARE(FrmFengmian::loaded()->LblCaption->text(), fnd::ModuleName);
+}
+
+void TstStart::coverAcceptsOwnModule_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("plain") << "8";
+    QTest::newRow("leading zero") << "08";
+    QTest::newRow("leading blank") << " 8";
+    QTest::newRow("decimal") << "8.0";
+}
+
+void TstStart::coverAcceptsOwnModule()
+{
+    QFETCH(QString, line);
+    markInstalled(*copy);
+    fnd::readInfo();
+    QCOMPARE(fnd::ModuleNo, qint16(8));
+    QVERIFY(gbk::writeLines(fnd::dataFile("288899"), {line}));
+    // A mismatch would end this test process here.
+    FrmFengmian::get().show();
+    QVERIFY(FrmFengmian::loaded()->isVisible());
+}
+
+void TstStart::otherModuleEndsProgramSilently_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("removeFile");
+    QTest::newRow("other module") << "9" << false;
+    QTest::newRow("empty file") << "" << false;
+    QTest::newRow("missing file") << "" << true;
+}
+
+void TstStart::otherModuleEndsProgramSilently()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, removeFile);
+    markInstalled(*copy);
+    const QString moduleFile = copy->file("wydata/288899.mxy");
+    if (removeFile)
+        QVERIFY(QFile::remove(moduleFile));
+    else
+        QVERIFY(gbk::writeLines(moduleFile, line.isEmpty() ? QStringList{} : QStringList{line}));
+    const auto files = snapshot(copy->path());
+
+    const auto err = runToEnd(copy->path());
+    QVERIFY(err);
+    // No message, and not one file written, created or left behind.
+    QVERIFY(!err->contains("examsim message"));
+    QCOMPARE(snapshot(copy->path()), files);
+}
+
+void TstStart::secondInstanceRefused()
+{
+    markInstalled(*copy);
+    QProcess first;
+    startProgram(first, copy->path(), true);
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY(QFile::exists(single::lockPath()));
+    const auto files = snapshot(copy->path());
+
+    const auto err = runToEnd(copy->path());
+    QVERIFY(err);
+    QVERIFY2(err->contains("examsim message: 系统提示: "
+                          "考试练习系统已在运行。如果你没有找到，请关闭其它窗口和程序，或者注销或重启。"),
+             qPrintable(*err));
+    QCOMPARE(first.state(), QProcess::Running);
+    QCOMPARE(snapshot(copy->path()), files);
+
+    // A run that dies leaves its lock behind; the next start takes it over.
+    first.kill();
+    QVERIFY(first.waitForFinished());
+    QVERIFY(QFile::exists(single::lockPath()));
+    QVERIFY(single::acquire());
+}
+
+QTEST_MAIN(TstStart)
+#include "tst_start.moc"

@@ -1,0 +1,200 @@
+// Pictures of the start-up window, the message box and its buttons: plain
+// drawings of our own at the sizes the windows lay them out.
+#include "bankgen.h"
+
+#include "foundation/display.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+const QColor Navy(0x1f, 0x4e, 0x8c);
+const QColor Sky(0x5b, 0x9b, 0xd5);
+const QColor Paper(0xf4, 0xf7, 0xfb);
+
+void save(bankgen::Context &ctx, const QString &name, const QImage &img)
+{
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    QFile f(ctx.dataFile(name));
+    if (!img.save(&buf, "PNG") || !f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        ctx.errors << QStringLiteral("cannot write picture ") + name;
+}
+
+QImage canvas(int w, int h, const QColor &fill = Qt::transparent)
+{
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(fill);
+    return img;
+}
+
+QFont font(const char *family, double px, bool bold = false)
+{
+    QFont f(QString::fromUtf8(family));
+    f.setPixelSize(int(px));
+    f.setBold(bold);
+    return f;
+}
+
+// A rounded page with a folded corner: the program's emblem.
+void drawEmblem(QPainter &p, const QRectF &r)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Navy, r.width() / 16));
+    p.setBrush(Qt::white);
+    const double fold = r.width() * 0.3;
+    QPainterPath page;
+    page.moveTo(r.left(), r.top());
+    page.lineTo(r.right() - fold, r.top());
+    page.lineTo(r.right(), r.top() + fold);
+    page.lineTo(r.right(), r.bottom());
+    page.lineTo(r.left(), r.bottom());
+    page.closeSubpath();
+    p.drawPath(page);
+    p.setPen(QPen(Sky, r.width() / 12, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 3; ++i) {
+        const double y = r.top() + r.height() * (0.45 + 0.18 * i);
+        p.drawLine(QPointF(r.left() + r.width() * 0.2, y), QPointF(r.right() - r.width() * 0.2, y));
+    }
+    p.restore();
+}
+
+QImage splash()
+{
+    QImage img = canvas(400, 200);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 0, 200);
+    g.setColorAt(0, Sky);
+    g.setColorAt(1, Navy);
+    p.fillRect(img.rect(), g);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 28));
+    p.drawEllipse(QPointF(340, 30), 110, 110);
+    p.drawEllipse(QPointF(40, 190), 70, 70);
+    drawEmblem(p, QRectF(40, 40, 56, 68));
+    p.setPen(Qt::white);
+    p.setFont(font("黑体", 28, true));
+    p.drawText(QRectF(112, 44, 280, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("考试练习系统"));
+    p.setFont(font("黑体", 14));
+    p.drawText(QRectF(114, 84, 280, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("操作题练习与模拟考试"));
+    p.setPen(QPen(QColor(255, 255, 255, 120), 1));
+    p.drawLine(40, 128, 360, 128);
+    return img;
+}
+
+QImage icon(int size)
+{
+    QImage img = canvas(size, size);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Navy);
+    p.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+    drawEmblem(p, QRectF(size * 0.22, size * 0.16, size * 0.56, size * 0.68));
+    return img;
+}
+
+QImage messageBackground()
+{
+    QImage img = canvas(370, 250, Paper);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 0, 36);
+    g.setColorAt(0, Sky);
+    g.setColorAt(1, Navy);
+    p.fillRect(0, 0, 370, 36, g);
+    p.setPen(QColor(0xc8, 0xd3, 0xe0));
+    p.drawLine(16, 182, 354, 182);
+    p.setPen(Navy);
+    p.drawRect(0, 0, 369, 249);
+    return img;
+}
+
+QImage roundMark(const QColor &colour, const QString &mark)
+{
+    QImage img = canvas(48, 48);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour.darker(130), 2));
+    p.setBrush(colour);
+    p.drawEllipse(QRectF(3, 3, 42, 42));
+    p.setPen(Qt::white);
+    p.setFont(font("黑体", 28, true));
+    p.drawText(QRectF(3, 3, 42, 42), Qt::AlignCenter, mark);
+    return img;
+}
+
+// Four frames side by side: normal, hover, pressed, disabled. `draw` paints
+// one frame's face into its rectangle; the pressed face sits one pixel lower
+// and to the right.
+template <class Draw>
+QImage strip(int w, int h, Draw draw)
+{
+    QImage img = canvas(4 * w, h);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int f = 0; f < 4; ++f) {
+        p.save();
+        p.translate(f * w, 0);
+        draw(p, QRect(0, 0, w, h), f);
+        p.restore();
+    }
+    return img;
+}
+
+QImage captionStrip(const QString &text, const QColor &base)
+{
+    return strip(90, 30, [&](QPainter &p, QRect r, int f) {
+        const QColor faces[4] = {base, base.lighter(118), base.darker(125), QColor(0xb8, 0xbc, 0xc2)};
+        p.setPen(QPen(f == 3 ? QColor(0x9a, 0x9e, 0xa4) : base.darker(150), 1));
+        p.setBrush(faces[f]);
+        p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        p.setPen(f == 3 ? QColor(0xe8, 0xea, 0xee) : Qt::white);
+        p.setFont(font("宋体", 14, true));
+        p.drawText(r.translated(f == 2 ? 1 : 0, f == 2 ? 1 : 0), Qt::AlignCenter, text);
+    });
+}
+
+QImage symbolStrip(bool cross)
+{
+    return strip(22, 22, [&](QPainter &p, QRect r, int f) {
+        const QColor faces[4] = {Qt::transparent, QColor(255, 255, 255, 60), QColor(0, 0, 0, 50), Qt::transparent};
+        p.setPen(Qt::NoPen);
+        p.setBrush(faces[f]);
+        p.drawRoundedRect(QRectF(r).adjusted(1, 1, -1, -1), 3, 3);
+        p.setPen(QPen(f == 3 ? QColor(255, 255, 255, 110) : Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+        const QPointF d = f == 2 ? QPointF(1, 1) : QPointF(0, 0);
+        if (cross) {
+            p.drawLine(QPointF(7, 7) + d, QPointF(15, 15) + d);
+            p.drawLine(QPointF(15, 7) + d, QPointF(7, 15) + d);
+        } else {
+            p.drawLine(QPointF(6, 14) + d, QPointF(16, 14) + d);
+        }
+    });
+}
+
+void writeWindowPictures(bankgen::Context &ctx)
+{
+    fnd::installFontSubstitutions();
+    save(ctx, QStringLiteral("l20059"), splash());
+    save(ctx, QStringLiteral("l62011"), icon(32));
+    save(ctx, QStringLiteral("l20069"), messageBackground());
+    save(ctx, QStringLiteral("l20067"), icon(24));
+    save(ctx, QStringLiteral("l20071"), roundMark(QColor(0x2e, 0x7d, 0xd2), QStringLiteral("?")));
+    save(ctx, QStringLiteral("l20072"), roundMark(QColor(0x2e, 0x9d, 0x5a), QStringLiteral("i")));
+    save(ctx, QStringLiteral("l20000"), captionStrip(QStringLiteral("取消"), QColor(0x7a, 0x86, 0x96)));
+    save(ctx, QStringLiteral("l20001"), captionStrip(QStringLiteral("确定"), QColor(0x2f, 0x6f, 0xba)));
+    save(ctx, QStringLiteral("l20002"), symbolStrip(false));
+    save(ctx, QStringLiteral("l20003"), symbolStrip(true));
+}
+
+} // namespace
+
+BANKGEN_STEP(40, "window pictures", writeWindowPictures);

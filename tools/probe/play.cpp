@@ -1,0 +1,170 @@
+// examsim-probe play <program-folder> <unit> <question>: the practice of a
+// whole unit on the simulated window, offscreen, driven by commands on
+// standard input.
+#include "play.h"
+#include "probe.h"
+
+#include "cover/runstart.h"
+#include "cover/runstate.h"
+#include "foundation/globals.h"
+#include "foundation/productinfo.h"
+#include "foundation/programfolder.h"
+#include "simwin/scene/frmmain.h"
+#include "simwin/scene/questionloader.h"
+#include "simwin/scene/sceneinfo.h"
+#include "simwin/scene/scenestate.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QJsonDocument>
+#include <QMenu>
+#include <QProcess>
+#include <QTimer>
+#include <iostream>
+#include <map>
+#include <string>
+
+namespace play {
+
+namespace {
+struct Command {
+    const char *usage;
+    CommandFn fn;
+};
+std::map<std::string, Command> &commands()
+{
+    static std::map<std::string, Command> c;
+    return c;
+}
+
+void settle()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QJsonObject sceneCommand(const QStringList &) { return scene::describe(window()); }
+
+QJsonObject waitCommand(const QStringList &args)
+{
+    bool ok = false;
+    const int ms = args.value(0).toInt(&ok);
+    if (!ok || ms < 0)
+        return error(QStringLiteral("usage: wait <ms>"));
+    waitMs(ms);
+    return QJsonObject{{"ok", true}, {"waited", ms}};
+}
+
+QJsonObject windowCommand(const QStringList &)
+{
+    const FrmMain &w = window();
+    const QRect g = w.geometry();
+    return QJsonObject{{"x", g.x()}, {"y", g.y()}, {"w", g.width()}, {"h", g.height()},
+                       {"maximised", w.maximisedByRule()}, {"visible", w.isVisible()}};
+}
+
+QJsonObject helpCommand(const QStringList &)
+{
+    QJsonObject o;
+    for (const auto &[name, c] : commands())
+        o[QString::fromStdString(name)] = QString::fromUtf8(c.usage);
+    return o;
+}
+} // namespace
+
+Registrar::Registrar(const char *name, const char *usage, CommandFn fn) { commands()[name] = {usage, fn}; }
+
+QJsonObject error(const QString &message) { return QJsonObject{{"error", message}}; }
+
+FrmMain &window() { return FrmMain::get(); }
+
+QWidget *control(const QString &name)
+{
+    FrmMain &w = window();
+    if (name == w.objectName())
+        return &w;
+    return w.findChild<QWidget *>(name);
+}
+
+void waitMs(int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents,
+                                        int(std::max<qint64>(1, deadline.remainingTime())));
+    }
+    settle();
+}
+
+} // namespace play
+
+PLAY_COMMAND("scene", "every visible control of FrmMain and its open pop-ups", play::sceneCommand);
+PLAY_COMMAND("wait", "<ms>  lets the timers run", play::waitCommand);
+PLAY_COMMAND("window", "FrmMain's place and size on the screen", play::windowCommand);
+PLAY_COMMAND("help", "the commands and their arguments", play::helpCommand);
+
+namespace {
+
+int playCommand(const QStringList &args)
+{
+    bool okUnit = false, okQuestion = false;
+    const int unit = args.value(1).toInt(&okUnit);
+    const int question = args.value(2).toInt(&okQuestion);
+    if (args.size() != 3 || !okUnit || !okQuestion || unit < 0 || unit > 19 || question < 1) {
+        probe::err(QStringLiteral("usage: examsim-probe play <program-folder> <unit> <question>"));
+        return 2;
+    }
+    const QString folder = QDir(args.at(0)).absolutePath();
+    if (!QDir(folder).exists()) {
+        probe::err(QStringLiteral("no program folder: %1").arg(folder));
+        return 2;
+    }
+    progdir::overrideProgramFolder(folder);
+    fnd::readInfo();
+    if (fnd::DataPath.isEmpty())
+        fnd::DataPath = folder + QStringLiteral("/wydata/"); // the sample bank's data folder
+    run::resetRunState();
+    scene::resetSceneState();
+    if (!run::startUnitPractice(unit)) {
+        probe::err(QStringLiteral("unit %1 has no questions in %2").arg(unit).arg(fnd::DataPath));
+        return 1;
+    }
+    if (question > run::TmSum) {
+        probe::err(QStringLiteral("unit %1 has %2 questions").arg(unit).arg(run::TmSum));
+        return 1;
+    }
+    scene::openRun();
+    run::TmNo = qint16(question);
+    scene::loadQuestion();
+    // The question's first scene is built by Timer2 after the load.
+    FrmMain &w = play::window();
+    QDeadlineTimer deadline(5000);
+    while (w.Timer2->isActive() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    play::settle();
+
+    std::string raw;
+    while (std::getline(std::cin, raw)) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty())
+            continue;
+        if (line == u"quit")
+            break;
+        QStringList words = QProcess::splitCommand(line);
+        const std::string name = words.takeFirst().toStdString();
+        const auto it = play::commands().find(name);
+        const QJsonObject answer = it == play::commands().end()
+                                       ? play::error(QStringLiteral("unsupported command: %1").arg(QString::fromStdString(name)))
+                                       : it->second.fn(words);
+        play::settle();
+        probe::out(QString::fromUtf8(QJsonDocument(answer).toJson(QJsonDocument::Compact)));
+    }
+    FrmMain::unload();
+    play::settle();
+    return 0;
+}
+
+} // namespace
+
+PROBE_COMMAND("play", "<program-folder> <unit> <question>  practice a unit's question; commands on stdin", playCommand);

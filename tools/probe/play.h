@@ -1,0 +1,42 @@
+#pragma once
+// Commands of `examsim-probe play`: one command a line on standard input, one
+// JSON line on standard output for each. Each command lives in its own file
+// and registers itself:
+//
+//   static QJsonObject clickCommand(const QStringList &args) { ... }
+//   PLAY_COMMAND("click", "<control> [left|right|middle] [shift] [ctrl] [alt] [x y]", clickCommand);
+//
+// A command returns its answer object; play::error("...") makes the error
+// answer {"error": "..."}. Between commands the event loop runs until nothing
+// is pending; `wait <ms>` lets timers fire.
+
+#include <QJsonObject>
+#include <QStringList>
+
+class FrmMain;
+class QWidget;
+
+namespace play {
+
+using CommandFn = QJsonObject (*)(const QStringList &args);
+
+struct Registrar {
+    Registrar(const char *name, const char *usage, CommandFn fn);
+};
+
+QJsonObject error(const QString &message);
+
+// The simulated window of the run.
+FrmMain &window();
+// A control of FrmMain or of its pop-ups by object name ("Label1",
+// "LblZHU_24"), or nullptr.
+QWidget *control(const QString &name);
+// Runs the event loop for ms milliseconds.
+void waitMs(int ms);
+
+} // namespace play
+
+#define PLAY_CAT2(a, b) a##b
+#define PLAY_CAT(a, b) PLAY_CAT2(a, b)
+#define PLAY_COMMAND(name, usage, fn) \
+    static const play::Registrar PLAY_CAT(playCommand_, __LINE__)(name, usage, fn)
