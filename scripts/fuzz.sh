@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Builds and runs every fuzz target: fuzz/fuzz_<name>.cpp, linked with the
 # library sources listed in fuzz/fuzz_<name>.sources (one path from the
-# repository root a line, "#" starts a comment) and QtCore, under libFuzzer
-# with the address and undefined-behaviour sanitizers. Seeds come from
+# repository root a line, "#" starts a comment; a target may also include
+# its sources itself) and QtCore, under libFuzzer with the address and
+# undefined-behaviour sanitizers. Further Qt modules come from a line
+# "qt <Module>..." in the .sources file or a mention of Qt6<Module> in the
+# target's own text (its build comment). Seeds come from
 # fuzz/seeds/fuzz_<name>/ when it exists; new inputs go to
 # build/fuzz/corpus/fuzz_<name>/.
 #
@@ -28,7 +31,6 @@ if ! command -v qtpaths6 >/dev/null 2>&1; then
 fi
 qtinc=$(qtpaths6 --query QT_INSTALL_HEADERS)
 qtlib=$(qtpaths6 --query QT_INSTALL_LIBS)
-qtflags=(-I"$qtinc" -I"$qtinc/QtCore" -DQT_CORE_LIB -DQT_NO_DEBUG -L"$qtlib" -lQt6Core)
 
 shopt -s nullglob
 targets=("$root"/fuzz/fuzz_*.cpp)
@@ -41,27 +43,30 @@ per=$(( seconds / ${#targets[@]} - 1 ))
 [ "$per" -lt 1 ] && per=1
 mkdir -p "$out"
 
-# Every header under src/ counts as an input of every target.
-headers=("$root"/src/*/*.h "$root"/src/*/*/*.h "$root"/src/*/*/*/*.h)
-
 status=0
 for src in "${targets[@]}"; do
   name=$(basename "$src" .cpp)
   sources=()
+  modules=(Core $(grep -o "Qt6[A-Z][A-Za-z]*" "$src" | sed "s/^Qt6//" | sort -u || true))
   if [ -f "${src%.cpp}.sources" ]; then
     while IFS= read -r line || [ -n "$line" ]; do
       line=${line%%#*}
       line=$(echo "$line" | xargs)
-      [ -n "$line" ] && sources+=("$root/$line")
+      if [[ "$line" == qt\ * ]]; then
+        modules+=(${line#qt })
+      elif [ -n "$line" ]; then
+        sources+=("$root/$line")
+      fi
     done < "${src%.cpp}.sources"
   fi
-  bin="$out/$name"
-  stale=0
-  [ -x "$bin" ] || stale=1
-  for f in "$src" "${src%.cpp}.sources" "${sources[@]}" "${headers[@]}"; do
-    [ -e "$f" ] && [ "$f" -nt "$bin" ] && stale=1 && break
+  qtflags=(-I"$qtinc" -DQT_NO_DEBUG -L"$qtlib")
+  for m in $(printf '%s\n' "${modules[@]}" | sort -u); do
+    qtflags+=(-I"$qtinc/Qt$m" "-DQT_$(echo "$m" | tr '[:lower:]' '[:upper:]')_LIB" "-lQt6$m")
   done
-  if [ "$stale" -eq 1 ]; then
+  bin="$out/$name"
+  # Rebuilt when anything under src/ or fuzz/ is newer (targets may include
+  # library sources themselves).
+  if [ ! -x "$bin" ] || [ -n "$(find "$root/src" "$root/fuzz" -newer "$bin" -print -quit)" ]; then
     echo "fuzz: building $name"
     if ! "$cxx" -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined \
         -fno-sanitize-recover=undefined -I"$root/src" "$src" "${sources[@]}" "${qtflags[@]}" -o "$bin" \
