@@ -8,3 +8,5 @@ bash "$root/scripts/build.sh"
 build=${BUILD_DIR:-$root/build}
 cd "$build"
 ctest --output-on-failure -j "$(nproc)"
+# Then every fuzz target briefly (30 seconds in all), so a regression shows.
+bash "$root/scripts/fuzz.sh" 30

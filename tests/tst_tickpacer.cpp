@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <ctime>
 
 namespace {
 // Opens the protected wait for the test.
@@ -85,13 +86,16 @@ void TstTickPacer::waitReturnsAtOnceUnlessPaused()
 void TstTickPacer::waitEndsWhenAHandlerLiftsPauseOrStops_data()
 {
     QTest::addColumn<bool>("byStop");
-    QTest::newRow("pause lifted") << false;
-    QTest::newRow("stop requested") << true;
+    QTest::addColumn<int>("waitTime");
+    QTest::newRow("pause lifted") << false << 25;
+    QTest::newRow("stop requested") << true << 25;
+    QTest::newRow("wait time 0 does not spin") << false << 0;
 }
 
 void TstTickPacer::waitEndsWhenAHandlerLiftsPauseOrStops()
 {
     QFETCH(bool, byStop);
+    QFETCH(int, waitTime);
     fnd::P_Cls_Tick t;
     t.setOPause(true);
     // The handler runs inside the wait, after a few ticks of another timer.
@@ -101,9 +105,15 @@ void TstTickPacer::waitEndsWhenAHandlerLiftsPauseOrStops()
         if (++ticks == 5)
             byStop ? t.setOStop(true) : t.setOPause(false);
     });
-    other.start(10);
-    t.WaitPauseOrStop(25);
+    other.start(40);
+    QElapsedTimer wall;
+    wall.start();
+    const std::clock_t cpuStart = std::clock();
+    t.WaitPauseOrStop(waitTime);
+    const double cpuMs = double(std::clock() - cpuStart) * 1000.0 / CLOCKS_PER_SEC;
     QVERIFY(ticks >= 5);
+    // The wait sleeps between its steps.
+    QVERIFY2(cpuMs < wall.elapsed() * 0.5, qPrintable(QStringLiteral("%1 ms of processor in %2 ms").arg(cpuMs).arg(wall.elapsed())));
 }
 
 void TstTickPacer::pumpWaitHandlesEventsForItsTime()

@@ -15,6 +15,14 @@ namespace {
 constexpr long long LowBase = 200000;
 constexpr long long HighBase = 500000;
 
+// One stateless GBK decoder for all lines: making one per call costs more than
+// decoding a line. Never destroyed, so it outlives every user at exit.
+QStringDecoder &gbkDecoder()
+{
+    static QStringDecoder *dec = new QStringDecoder("GBK", QStringConverter::Flag::Stateless);
+    return *dec;
+}
+
 bool codeInRange(long long code) { return code >= -32768 && code <= 65535; }
 
 // One character of the code page: a single byte, or a lead and a trail byte.
@@ -71,7 +79,7 @@ std::optional<long long> groupCode(QStringView group)
 Decoded decodeLine(QStringView line)
 {
     Decoded out;
-    QStringDecoder dec("GBK", QStringConverter::Flag::Stateless);
+    QStringDecoder &dec = gbkDecoder();
     int group = 0;
     for (qsizetype at = 0; at < line.size(); at += 6) {
         ++group;
@@ -91,7 +99,8 @@ Decoded decodeLine(QStringView line)
 std::optional<QString> encodeLine(QStringView text, bool high)
 {
     QStringEncoder enc("GBK", QStringConverter::Flag::Stateless);
-    if (!enc.isValid())
+    QStringDecoder &dec = gbkDecoder();
+    if (!enc.isValid() || !dec.isValid())
         return std::nullopt;
     QString out;
     out.reserve(text.size() * 6);
@@ -108,7 +117,11 @@ std::optional<QString> encodeLine(QStringView text, bool high)
             code = quint8(b[0]) * 256 + quint8(b[1]);
         else
             return std::nullopt;
-        out += QString::number((high ? HighBase : LowBase) + code);
+        // Only characters that come back as themselves are written.
+        if (characterFor(dec, code) != QString(c))
+            return std::nullopt;
+        // 500000 itself reads as the low form, so code 0 is always written low.
+        out += QString::number((high && code > 0 ? HighBase : LowBase) + code);
     }
     return out;
 }
@@ -145,7 +158,7 @@ Table defaults()
 FileLines splitLimited(const QByteArray &bytes, int maxLines)
 {
     FileLines out;
-    QStringDecoder dec("GBK", QStringConverter::Flag::Stateless);
+    QStringDecoder &dec = gbkDecoder();
     const char *p = bytes.constData();
     const qsizetype n = bytes.size();
     qsizetype start = 0;

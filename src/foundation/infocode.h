@@ -40,8 +40,8 @@ Decoded decodeLine(QStringView line);
 std::optional<long long> groupCode(QStringView group);
 
 // Encodes a text as six-digit groups, each character by its GBK code:
-// 200000 + code, or 500000 + code when high is set. Characters GBK cannot
-// hold give nullopt.
+// 200000 + code, or 500000 + code when high is set. A text with a character
+// that GBK cannot hold, or that would not decode back to itself, gives nullopt.
 std::optional<QString> encodeLine(QStringView text, bool high = false);
 
 // The built-in defaults: entries 0 to 38 set, 39 and 40 empty.

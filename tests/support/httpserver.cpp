@@ -1,6 +1,7 @@
 #include "httpserver.h"
 
 #include <QTcpSocket>
+#include <memory>
 
 namespace ts {
 

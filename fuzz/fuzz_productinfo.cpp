@@ -1,0 +1,42 @@
+// Fuzz target: the product information files. The input is ver.txt and the
+// data folder's product file, split at the first NUL byte; both go through
+// the line reading, the character code and the overlay. The input read as
+// UTF-8 text also goes through the encoder, which must round-trip.
+#include "foundation/infocode.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const qsizetype cut = bytes.indexOf('\0');
+    const QByteArray verBytes = cut < 0 ? bytes : bytes.left(cut);
+    const QByteArray productBytes = cut < 0 ? QByteArray() : bytes.mid(cut + 1);
+
+    const info::FileLines ver = info::splitLimited(verBytes, info::VerMaxLines);
+    const info::FileLines product = info::splitLimited(productBytes, info::ProductMaxLines);
+    if (ver.lines.size() > info::VerMaxLines || product.lines.size() > info::ProductMaxLines)
+        std::abort();
+    const info::Result r = info::build(&ver, cut < 0 ? nullptr : &product);
+    // At most one failure per file and kind.
+    if (r.failures.size() > 5)
+        std::abort();
+    for (const QString &e : r.table)
+        if (e.startsWith(u' ') || e.endsWith(u' '))
+            std::abort();
+    (void)info::appTitle(r.table, r.examTitle);
+    if (r.moduleNo)
+        (void)info::moduleSuffix(*r.moduleNo);
+
+    const QString text = QString::fromUtf8(bytes);
+    for (bool high : {false, true}) {
+        const auto line = info::encodeLine(text, high);
+        if (line) {
+            const info::Decoded d = info::decodeLine(*line);
+            if (d.text != text || d.badCodes != 0)
+                std::abort();
+        }
+    }
+    return 0;
+}
