@@ -121,7 +121,7 @@ int playCommand(const QStringList &args)
         return 2;
     }
     progdir::overrideProgramFolder(folder);
-    fnd::readInfo();
+    fnd::loadInfo(); // reads only: a probe never marks the first run
     if (fnd::DataPath.isEmpty())
         fnd::DataPath = folder + QStringLiteral("/wydata/"); // the sample bank's data folder
     run::resetRunState();

@@ -5,16 +5,6 @@
 
 namespace chk {
 
-QString trimBlanks(QStringView text)
-{
-    qsizetype b = 0, e = text.size();
-    while (b < e && text[b] == u' ')
-        ++b;
-    while (e > b && text[e - 1] == u' ')
-        --e;
-    return text.mid(b, e - b).toString();
-}
-
 QString compactForm(QStringView text)
 {
     QString out;

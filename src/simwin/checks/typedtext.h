@@ -6,6 +6,7 @@
 // while the scene builder itself fills the boxes: the window runs each such
 // check once when the scene is complete.
 
+#include "foundation/blanks.h"
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -17,7 +18,7 @@ namespace chk {
 // not even an empty box; "000" is the empty text.
 
 // Leading and trailing U+0020 removed, nothing else.
-QString trimBlanks(QStringView text);
+using fnd::trimBlanks;
 
 // The printable ASCII characters other than the space (codes 33-126) of a
 // text, in order.
