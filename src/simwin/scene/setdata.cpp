@@ -143,22 +143,22 @@ void FrmMain::stageTextBox()
     Text1->setFocus();
     Text1->setSelection(0, int(Text1->text().size()));
 
-    const sr::FontSpec spec = sr::fontSpec(line);
+    const sr::FontSpec font = sr::fontSpec(line);
     Qt::Alignment align = Qt::AlignLeft;
-    if (spec.align == sr::FontSpec::Right)
+    if (font.align == sr::FontSpec::Right)
         align = Qt::AlignRight;
-    else if (spec.align == sr::FontSpec::Center)
+    else if (font.align == sr::FontSpec::Center)
         align = Qt::AlignHCenter;
     Text1->setAlignment(align | Qt::AlignVCenter);
     QFont f = Text1->font();
-    f.setPointSizeF(spec.pointSize * XBiLi);
-    if (spec.style >= 0) {
-        f.setBold(spec.style & 1);
-        f.setItalic(spec.style & 2);
-        f.setUnderline(spec.style & 4);
+    f.setPointSizeF(font.pointSize * XBiLi);
+    if (font.style >= 0) {
+        f.setBold(font.style & 1);
+        f.setItalic(font.style & 2);
+        f.setUnderline(font.style & 4);
     }
-    if (!spec.family.isEmpty())
-        f.setFamily(spec.family);
+    if (!font.family.isEmpty())
+        f.setFamily(font.family);
     Text1->setFont(f);
     QPalette pal = Text1->palette();
     if (spec.textColor >= 0)
