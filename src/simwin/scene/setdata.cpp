@@ -161,9 +161,9 @@ void FrmMain::stageTextBox()
         f.setFamily(font.family);
     Text1->setFont(f);
     QPalette pal = Text1->palette();
-    if (spec.textColor >= 0)
-        pal.setColor(QPalette::Text, QColor::fromRgb(QRgb(spec.textColor)));
-    pal.setColor(QPalette::Base, QColor::fromRgb(QRgb(spec.backColor)));
+    if (font.textColor >= 0)
+        pal.setColor(QPalette::Text, QColor::fromRgb(QRgb(font.textColor)));
+    pal.setColor(QPalette::Base, QColor::fromRgb(QRgb(font.backColor)));
     Text1->setPalette(pal);
 }
 
