@@ -334,7 +334,8 @@ void TstFrmMain::textBoxFontAndInitialText()
         // "0028": a typing step that keeps the initial selection.
         record({{8, s("0028")}, {86, textBox}, {106, s("002")}, {125, s("0105R01213")}}),
         record({{8, s("9001")}, {86, s("H010200000")}}),
-        record({{8, s("0020")}, {86, textBox}, {106, s("000")}, {125, s("0000m08500")}}),
+        // An answer of its own: an empty box with answer "000" would be right at once.
+        record({{8, s("0020")}, {86, textBox}, {106, s("000")}, {109, s("001")}, {125, s("0000m08500")}}),
         record({{8, s("0020")}, {86, textBox}, {106, s("001")}, {125, s("00000XAB31")}}),
     }});
     QVERIFY(run::startUnitPractice(0));
