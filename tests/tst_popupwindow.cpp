@@ -12,6 +12,9 @@
 #include "simwin/scene/scenestate.h"
 
 #include <QAction>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QtTest>
 
@@ -95,6 +98,7 @@ private slots:
     void overridesAndLongLines();
     void missingMenuFileGivesAnEmptyPopup();
     void realMenuAtThePointer();
+    void probeAnswersThePopup();
 
 private:
     std::unique_ptr<ts::BankSteps> bank_;
@@ -356,6 +360,33 @@ void TstPopupWindow::realMenuAtThePointer()
     w->openPopup(1);
     QCOMPARE(shownAt, pointer);
     QCOMPARE(scene::StepNo, 2);
+}
+
+void TstPopupWindow::probeAnswersThePopup()
+{
+    // Unit 3 question 7 (3312): a right click on a toolbar cell opens the
+    // pop-up; the probe answers it when it opens, or with a queued choice.
+    auto play = [this](const QByteArray &input) { return ts::playProbe(bank_->programDir(), 2, 7, input); };
+    if (!play("help\n").value(0).contains(QStringLiteral("click")))
+        QSKIP("the probe has no click command");
+
+    // Each opening: the open pop-up, the answer to it, the click's own
+    // answer; then the scene.
+    QList<QJsonObject> a = play("click LblZHU_45 right\npopup sKvelSub1 1\nscene\n"
+                                "click LblZHU_45 right\npopup sKvelSub1 2\nscene\n");
+    QCOMPARE(a.size(), 8);
+    QCOMPARE(a[0]["popup"].toString(), QStringLiteral("open"));
+    QCOMPARE(a[0]["menu"].toInt(), 3);
+    QCOMPARE(a[0]["items"].toArray().first()["text"].toString(), s("工具栏(T)"));
+    QCOMPARE(a[1]["chosen"].toString(), QStringLiteral("sKvelSub1_1"));
+    QCOMPARE(a[3]["StepNo"].toInt(), 1);
+    QCOMPARE(a[5]["text"].toString(), s("绘图"));
+    QCOMPARE(a[7]["StepNo"].toInt(), 2);
+
+    a = play("popup sKvelSub1 2\nclick LblZHU_45 right\nscene\n");
+    QCOMPARE(a.size(), 3);
+    QCOMPARE(a[0]["queued"].toString(), QStringLiteral("sKvelSub1_2"));
+    QCOMPARE(a[2]["StepNo"].toInt(), 2);
 }
 
 QTEST_MAIN(TstPopupWindow)

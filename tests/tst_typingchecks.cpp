@@ -13,6 +13,8 @@
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
@@ -55,6 +57,7 @@ private slots:
     void listStartingAtTheAnswer_data();
     void listStartingAtTheAnswer();
     void focusActivatesTheChosenLayout();
+    void probeSelectsAndTypes();
 
 private:
     std::unique_ptr<ts::BankSteps> bank_;
@@ -362,6 +365,23 @@ void TstTypingChecks::focusActivatesTheChosenLayout()
     w->setFocus();
     w->Text3->setFocus();
     QTRY_COMPARE(plat::layoutActivationCount(), 2);
+}
+
+void TstTypingChecks::probeSelectsAndTypes()
+{
+    // Unit 3 question 14: select "我的主页" in the markup, then type "Study".
+    const QList<QJsonObject> answers = ts::playProbe(bank_->programDir(), 2, 14,
+                                                     "select Text1 6 5\nselect Text1 7 4\n"
+                                                     "type Text1 \"  Stud\"\ntype Text1 yyy\n");
+    QCOMPARE(answers.size(), 4);
+    QCOMPARE(answers[0]["selected"].toString(), s(">我的主页"));
+    QCOMPARE(answers[0]["StepNo"].toInt(), 1);
+    QCOMPARE(answers[1]["StepNo"].toInt(), 2);
+    QCOMPARE(answers[2]["text"].toString(), QStringLiteral("  Stud"));
+    QCOMPARE(answers[2]["StepNo"].toInt(), 2);
+    // The first "y" completes the answer; the rest is not typed.
+    QCOMPARE(answers[3]["typed"].toInt(), 1);
+    QCOMPARE(answers[3]["StepNo"].toInt(), 3);
 }
 
 QTEST_MAIN(TstTypingChecks)
