@@ -3,6 +3,7 @@
 // own), at the real window on the offscreen platform.
 #include "scenefixture.h"
 #include "testsupport.h"
+#include "windowdrive.h"
 
 #include "cover/runstart.h"
 #include "cover/runstate.h"
@@ -44,23 +45,8 @@ int px(double twips) { return fnd::twipsToPx(twips); }
 simwin::PictureBox *image(int k) { return FrmMain::get().Image[k]; }
 QRect geo(const QWidget *w) { return w->geometry(); }
 
-// The window, shown (focus and visibility need a shown window).
-FrmMain &shownWindow()
-{
-    FrmMain &w = FrmMain::get();
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        qWarning("FrmMain was not exposed");
-    return w;
-}
-
-// Builds step `step` of question `q` at once.
-void build(int q, int step)
-{
-    run::TmNo = qint16(q);
-    scene::StepNo = qint16(step);
-    FrmMain::get().setData();
-}
+using ts::shownWindow;
+void build(int q, int step) { ts::buildStep(q, step); }
 } // namespace
 
 class TstFrmMain : public QObject
