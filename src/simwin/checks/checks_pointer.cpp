@@ -18,4 +18,3 @@ void FrmMain::Image_MouseUp(int, int, int, double, double) {}
 void FrmMain::Image_Click(int) {}
 void FrmMain::LblXXK_Click(int) {}
 void FrmMain::TimerDisFK_Timer() {}
-void FrmMain::DoubleXXK() {}

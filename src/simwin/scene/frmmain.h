@@ -28,6 +28,7 @@ class QListWidget;
 class QMenu;
 class QAction;
 class QKeyEvent;
+class QMoveEvent;
 
 class FrmMain : public QWidget, public Form<FrmMain>
 {
@@ -60,6 +61,11 @@ public:
     // two-row tab strip.
     void systemMenu();
     void DoubleXXK();
+    // Opens the right-click pop-up of menu menuNo the one way every opener
+    // does: PopMenuNo, systemMenu, then wm100 at the pointer through
+    // popupchoice::exec. Returns once an item was chosen (and its check made)
+    // or the pop-up was dismissed.
+    void openPopup(int menuNo);
 
     // The window's picture (the scene's screenshot).
     bool loadPicture(const QString &path);
@@ -95,6 +101,9 @@ public:
     QString ExamDataPath;
     // The size rule kept the window maximised at the top-left corner.
     bool maximisedByRule() const { return maximised_; }
+    // The drag strip moves the window only on a screen at least 650 x yScale
+    // pixels high.
+    static bool dragStripMoves(double yScale, int screenHeightPx);
 
     // ---- Controls (object names as the window's own) ---------------------------
     simwin::HotSpot *Label1 = nullptr;
@@ -139,6 +148,7 @@ protected:
     void paintEvent(QPaintEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+    void moveEvent(QMoveEvent *e) override;
 
 private:
     FrmMain();
@@ -206,9 +216,18 @@ private:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    // Change and list checks raised by the scene's own filling of a box or
+    // the list while setData runs are held back; each runs once when the
+    // scene is complete (the call at the end of setData).
+    enum DeferredCheck : unsigned { DeferText1 = 1, DeferText2 = 2, DeferText3 = 4, DeferList = 8 };
+    bool deferWhileBuilding(DeferredCheck check);
+    void runDeferredChecks();
+    unsigned deferredChecks_ = 0;
+
     QPixmap picture_;
     QString pictureName_;
     bool building_ = false;
     quint64 sceneSerial_ = 0;
     bool maximised_ = false;
+    bool movingByStrip_ = false;
 };

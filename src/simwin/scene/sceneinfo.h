@@ -9,8 +9,10 @@ class FrmMain;
 
 namespace scene {
 
-// {"StepNo", "TmState", "StepLine", "controls": [{"name", "x", "y", "w", "h",
-// "picture"?, "text"?, "items"?}, ...]}
+// {"StepNo", "TmState", "StepLine", "StepType", "acceptedKeys": [key names],
+// "Timer3", "tabs": {"TabLayout", "TabTarget", "TabRow", "BackSpec"},
+// "LblUnit", "LblBiao", "controls": [{"name", "x", "y", "w", "h", "picture"?,
+// "text"?, "items"?}, ...]}
 QJsonObject describe(const FrmMain &w);
 
 } // namespace scene
