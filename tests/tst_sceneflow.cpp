@@ -9,6 +9,7 @@
 #include "cover/runstate.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
+#include "platform/pointers.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/questionlabels.h"
@@ -71,6 +72,8 @@ private slots:
     void cancelSpotOfATypingStep();
     void listSteps_data();
     void listSteps();
+    void barsPointerAndHintFrames_data();
+    void barsPointerAndHintFrames();
     void probeKeys();
 
 private:
@@ -331,6 +334,39 @@ void TstSceneFlow::listSteps()
     QVERIFY(!w.LstLA->isVisible());
     QVERIFY(!w.PicBottom->isVisible());
     QCOMPARE(w.LblXXK[0]->text(), QString());
+}
+
+void TstSceneFlow::barsPointerAndHintFrames_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("bars"); // M menu bar, T toolbars, H drawing bar, E extra panel
+    QTest::addColumn<int>("pointer");
+    QTest::newRow("menu bar and toolbars") << 0 << 1 << 1 << QStringLiteral("MT") << 0;
+    QTest::newRow("no bars, cross pointer") << 1 << 3 << 1 << QString() << 2;
+    QTest::newRow("extra panel 32") << 1 << 10 << 1 << QStringLiteral("MTE") << 0;
+    QTest::newRow("preset pop-up 33: no panel") << 1 << 12 << 1 << QStringLiteral("MT") << 0;
+}
+
+void TstSceneFlow::barsPointerAndHintFrames()
+{
+    QFETCH(int, unit);
+    QFETCH(int, question);
+    QFETCH(int, step);
+    QFETCH(QString, bars);
+    QFETCH(int, pointer);
+    startUnit(unit);
+    FrmMain &w = shownWindow();
+    build(question, step);
+    QCOMPARE(w.PicMenu->isVisible(), bars.contains(u'M'));
+    QCOMPARE(w.PicTool->isVisible(), bars.contains(u'T'));
+    QCOMPARE(w.PicHui->isVisible(), bars.contains(u'H'));
+    QCOMPARE(w.PicElse->isVisible(), bars.contains(u'E'));
+    const Qt::CursorShape shape = pointer ? plat::standardPointer(pointer)->shape() : Qt::ArrowCursor;
+    QCOMPARE(w.Label1->cursor().shape(), shape);
+    // The hint frames are drawn once the scene stands.
+    QVERIFY(w.TimerDisFK->isActive());
 }
 
 // The probe answers unit 3, question 13 by keys: F12, then F5.
