@@ -70,6 +70,7 @@ private slots:
     void tabStripShowingAnotherTab();
     void twoRowTabStrip();
     void cancelSpotOfATypingStep();
+    void typingSteps();
     void listSteps_data();
     void listSteps();
     void barsPointerAndHintFrames_data();
@@ -287,6 +288,43 @@ void TstSceneFlow::cancelSpotOfATypingStep()
     QCOMPARE(w.LHelp->text(), s("输入 index.htm 并按回车键或点红色方框处"));
     QVERIFY(w.Shape1->isVisible());
     QCOMPARE(w.Text1->selectedText(), QString());
+}
+
+// The typing box's variants take its place; typing hints are worded for the
+// candidate, alternatives read as choices.
+void TstSceneFlow::typingSteps()
+{
+    startUnit(2);
+    FrmMain &w = shownWindow();
+    run::AnswerMode = 1;
+    build(3, 3); // "0022" with two accepted answers
+    QCOMPARE(w.LHelp->text(), s("输入 mailto:info@example.com或  info@example.com 并按回车键或点红色方框处"));
+    QVERIFY(w.Text1->isVisible());
+    QVERIFY(!w.Text2->isVisible());
+
+    build(11, 2); // "0021"
+    QVERIFY(w.Text2->isVisible());
+    QVERIFY(!w.Text1->isVisible());
+    QCOMPARE(tw::rect(w.Text2), tw::rect(w.Text1));
+    QCOMPARE(w.Text2->text(), w.Text1->text());
+    QVERIFY(!w.Shape1->isVisible());
+    QVERIFY(w.LHelp->text().startsWith(s("输入 ")));
+
+    startUnit(1);
+    build(9, 2); // "0027": the variant that keeps the text box's font
+    QVERIFY(w.Text3->isVisible());
+    QVERIFY(!w.Text1->isVisible());
+    QVERIFY(!w.Text2->isVisible());
+    QCOMPARE(tw::rect(w.Text3), tw::rect(w.Text1));
+    QCOMPARE(w.Text3->font().family(), w.Text1->font().family());
+    QCOMPARE(w.Text3->font().pointSizeF(), w.Text1->font().pointSizeF());
+    QCOMPARE(w.Text3->font().bold(), w.Text1->font().bold());
+    QCOMPARE(w.Text3->palette().color(QPalette::Base), w.Text1->palette().color(QPalette::Base));
+    QVERIFY(!w.Shape1->isVisible());
+
+    build(9, 3); // a click step: both variants hidden
+    QVERIFY(!w.Text3->isVisible());
+    QVERIFY(!w.Text2->isVisible());
 }
 
 void TstSceneFlow::listSteps_data()
