@@ -1,0 +1,342 @@
+// Mouse operations on the simulated window, on the generated sample bank:
+// clicks with buttons and keys on the main target, double clicks, pointing,
+// the red-box confirmation of typed text, drags from the second target, the
+// handle, the dialog tabs and the hint frames. Real mouse events on the real
+// window (offscreen).
+#include "testsupport.h"
+
+#include "cover/runstart.h"
+#include "cover/runstate.h"
+#include "foundation/globals.h"
+#include "foundation/productinfo.h"
+#include "simwin/scene/frmmain.h"
+#include "simwin/scene/questionloader.h"
+#include "simwin/scene/scenestate.h"
+#include "simwin/scene/steprecord.h"
+#include "simwin/scene/twips.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QtTest>
+
+namespace {
+
+// Question q of unit u (0 = the first unit) as practice, at step `step`.
+FrmMain &openQuestion(int unit, int q, int step = 1)
+{
+    FrmMain::unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    run::resetRunState();
+    scene::resetSceneState();
+    if (!run::startUnitPractice(unit))
+        qFatal("unit %d of the sample bank is missing", unit);
+    run::TmNo = qint16(q);
+    scene::openRun();
+    FrmMain &w = FrmMain::get();
+    if (!QTest::qWaitFor([&] { return !w.Timer2->isActive(); }))
+        qWarning("the first scene was not built");
+    if (!QTest::qWaitForWindowExposed(&w))
+        qWarning("FrmMain was not exposed");
+    if (step != 1) {
+        scene::StepNo = qint16(step);
+        w.setData();
+    }
+    return w;
+}
+
+int stepNo() { return scene::StepNo; }
+
+// A pointer move without buttons, as the window system sends it.
+void hover(QWidget *w, QPoint at)
+{
+    QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+// A pointer move with the left button held and the keys `mods`.
+void drag(QWidget *w, QPoint at, Qt::KeyboardModifiers mods = {})
+{
+    QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, mods);
+    QApplication::sendEvent(w, &e);
+}
+
+// The pop-up, once shown, is dismissed without a choice; counts its showings.
+struct MenuDismisser
+{
+    int shown = 0;
+    QTimer timer;
+    explicit MenuDismisser(QMenu *menu)
+    {
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this, menu] {
+            if (menu->isVisible()) {
+                ++shown;
+                menu->close();
+            }
+        });
+        timer.start();
+    }
+};
+
+// The point of `to` (pixels in its own coordinates) in the coordinates of `from`.
+QPoint mapBetween(const QWidget *from, const QWidget *to, QPoint at) { return from->mapFrom(to->window(), to->mapTo(to->window(), at)); }
+
+} // namespace
+
+class TstMouseChecks : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void targetClicks_data();
+    void targetClicks();
+    void singleClickDoesNothingOnDoubleClickStep();
+    void firstHoverAdvancesPointingStep();
+    void redBoxConfirmsTypedText();
+    void rightClickMenuDismissedFallsThrough();
+    void shiftDragOntoTargetEdge();
+    void pointerDrags_data();
+    void pointerDrags();
+    void typedTextConfirmedOnSecondTarget();
+
+private:
+    std::unique_ptr<ts::ProgramCopy> copy_;
+};
+
+void TstMouseChecks::initTestCase()
+{
+    // Reading the product information marks the first run: work on a copy.
+    copy_ = std::make_unique<ts::ProgramCopy>();
+    QVERIFY(copy_->isValid());
+    fnd::readInfo();
+    QVERIFY(!fnd::DataPath.isEmpty());
+}
+
+void TstMouseChecks::cleanup()
+{
+    FrmMain::unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TstMouseChecks::targetClicks_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("expected");
+    const int L = Qt::LeftButton, R = Qt::RightButton, M = Qt::MiddleButton;
+    const int none = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
+    // 9001: a plain left click only.
+    QTest::newRow("9001 left") << 0 << 13 << 1 << L << none << 2;
+    QTest::newRow("9001 shift-left") << 0 << 13 << 1 << L << shift << 1;
+    QTest::newRow("9001 right") << 0 << 13 << 1 << R << none << 1;
+    QTest::newRow("9001 middle") << 0 << 13 << 1 << M << none << 1;
+    // 9101: Shift alone with the left button.
+    QTest::newRow("9101 shift-left") << 0 << 13 << 2 << L << shift << 3;
+    QTest::newRow("9101 left") << 0 << 13 << 2 << L << none << 2;
+    QTest::newRow("9101 shift-ctrl-left") << 0 << 13 << 2 << L << (shift | ctrl) << 2;
+    // 9401 Alt, 9201 Ctrl.
+    QTest::newRow("9401 alt-left") << 1 << 14 << 1 << L << alt << 2;
+    QTest::newRow("9401 ctrl-left") << 1 << 14 << 1 << L << ctrl << 1;
+    QTest::newRow("9201 ctrl-left") << 1 << 14 << 2 << L << ctrl << 3;
+    // 0001: a plain left click; Ctrl held does nothing.
+    QTest::newRow("0001 left") << 2 << 11 << 1 << L << none << 2;
+    QTest::newRow("0001 ctrl-left") << 2 << 11 << 1 << L << ctrl << 1;
+    // 9001 whose jump digit is 4 goes to step 4.
+    QTest::newRow("9001 jump 4") << 2 << 6 << 2 << L << none << 4;
+    // "0002": a single click does nothing.
+    QTest::newRow("0002 single click") << 0 << 6 << 1 << L << none << 1;
+}
+
+void TstMouseChecks::targetClicks()
+{
+    QFETCH(int, unit);
+    QFETCH(int, question);
+    QFETCH(int, step);
+    QFETCH(int, button);
+    QFETCH(int, modifiers);
+    QFETCH(int, expected);
+    FrmMain &w = openQuestion(unit, question, step);
+    QCOMPARE(stepNo(), step);
+    QVERIFY(w.Label1->isVisible());
+    QTest::mouseClick(w.Label1, Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(stepNo(), expected);
+}
+
+void TstMouseChecks::singleClickDoesNothingOnDoubleClickStep()
+{
+    FrmMain &w = openQuestion(0, 6);
+    QCOMPARE(steprec::stepTypeText(scene::StepLine), u"0002");
+    QTest::mouseClick(w.Label1, Qt::LeftButton);
+    QCOMPARE(stepNo(), 1);
+    // The double click: press, release, double click, release.
+    QTest::mousePress(w.Label1, Qt::LeftButton);
+    QTest::mouseRelease(w.Label1, Qt::LeftButton);
+    QCOMPARE(stepNo(), 1);
+    QTest::mouseDClick(w.Label1, Qt::LeftButton);
+    QCOMPARE(stepNo(), 2);
+    QTest::mouseRelease(w.Label1, Qt::LeftButton);
+    QCOMPARE(stepNo(), 2);
+}
+
+void TstMouseChecks::firstHoverAdvancesPointingStep()
+{
+    FrmMain &w = openQuestion(0, 8);
+    QCOMPARE(steprec::stepTypeText(scene::StepLine), u"0030");
+    hover(w.Label1, QPoint(2, 2));
+    QCOMPARE(stepNo(), 2);
+    QCOMPARE(steprec::stepTypeText(scene::StepLine), u"8888");
+}
+
+void TstMouseChecks::redBoxConfirmsTypedText()
+{
+    // 0022 "index.htm": trimmed and case-blind; the left button only.
+    FrmMain &w = openQuestion(0, 2, 2);
+    QCOMPARE(steprec::stepTypeText(scene::StepLine), u"0022");
+    QTest::mouseClick(w.Label1, Qt::LeftButton);
+    QCOMPARE(stepNo(), 2); // the initial text is not the answer
+    w.Text1->setText(QStringLiteral("  INDEX.HTM "));
+    QTest::mouseClick(w.Label1, Qt::RightButton);
+    QCOMPARE(stepNo(), 2);
+    w.Text1->setText(QStringLiteral("index .htm"));
+    QTest::mouseClick(w.Label1, Qt::LeftButton);
+    QCOMPARE(stepNo(), 2);
+    w.Text1->setText(QStringLiteral("  INDEX.HTM "));
+    QTest::mouseClick(w.Label1, Qt::LeftButton);
+    QCOMPARE(stepNo(), 3);
+}
+
+void TstMouseChecks::rightClickMenuDismissedFallsThrough()
+{
+    // 3123: a right release opens menu 1 of its family; a left one does not.
+    {
+        FrmMain &w = openQuestion(0, 3);
+        MenuDismisser menu(w.wm100);
+        QTest::mouseClick(w.Label1, Qt::LeftButton);
+        QCOMPARE(menu.shown, 0);
+        QTest::mouseClick(w.Label1, Qt::RightButton);
+        QCOMPARE(menu.shown, 1);
+        QCOMPARE(w.PopMenuNo, 1);
+        QCOMPARE(stepNo(), 1);
+        QCOMPARE(w.StepType, 3123);
+    }
+    // Override R8123 on code 0000: the menu opens; dismissed, the step's own
+    // code (jump "0") does nothing, and StepType is the step's own again.
+    {
+        FrmMain &w = openQuestion(0, 12);
+        QCOMPARE(steprec::chars(scene::StepLine, 86, 5), u"R8123");
+        MenuDismisser menu(w.wm100);
+        QTest::mouseClick(w.Label1, Qt::RightButton);
+        QCOMPARE(menu.shown, 1);
+        QCOMPARE(w.PopMenuNo, 1);
+        QCOMPARE(stepNo(), 1);
+        QCOMPARE(w.StepType, 0);
+    }
+}
+
+void TstMouseChecks::shiftDragOntoTargetEdge()
+{
+    // 0041, pane "EE": a drag with Shift from Label4 to Label1.
+    FrmMain &w = openQuestion(1, 4);
+    QCOMPARE(steprec::stepTypeText(scene::StepLine), u"0041");
+    const QRectF target = tw::rect(w.Label1);
+    // Label1's bottom-right corner, in Label4's pixels (the sample's
+    // rectangles lie on whole pixels).
+    const QPoint corner = mapBetween(w.Label4, w.Label1, QPoint(w.Label1->width(), w.Label1->height()));
+    QCOMPARE(tw::left(w.Label4) + corner.x() * 15.0, target.right());
+    QCOMPARE(tw::top(w.Label4) + corner.y() * 15.0, target.bottom());
+
+    // Without Shift: no outline, and the release does nothing.
+    QTest::mousePress(w.Label4, Qt::LeftButton);
+    QVERIFY(w.Shape6->isHidden());
+    drag(w.Label4, corner);
+    QTest::mouseRelease(w.Label4, Qt::LeftButton, {}, corner);
+    QCOMPARE(stepNo(), 1);
+
+    // With Shift, released one pixel beyond the edge: the outline goes.
+    const QPoint beyond = corner + QPoint(1, 1);
+    QTest::mousePress(w.Label4, Qt::LeftButton, Qt::ShiftModifier);
+    QVERIFY(!w.Shape6->isHidden());
+    drag(w.Label4, beyond, Qt::ShiftModifier);
+    QTest::mouseRelease(w.Label4, Qt::LeftButton, Qt::ShiftModifier, beyond);
+    QCOMPARE(stepNo(), 1);
+    QVERIFY(w.Shape6->isHidden());
+
+    // With Shift, released on the edge: the next step.
+    const QPoint press = w.Label4->rect().center();
+    QTest::mousePress(w.Label4, Qt::LeftButton, Qt::ShiftModifier, press);
+    QCOMPARE(QPointF(w.DragStartX, w.DragStartY), tw::rect(w.Label4).topLeft() + QPointF(press) * 15.0);
+    drag(w.Label4, corner, Qt::ShiftModifier);
+    // The outline keeps its corner at the press point.
+    QCOMPARE(tw::rect(w.Shape6), QRectF(w.DragStartX, w.DragStartY, target.right() - w.DragStartX,
+                                        target.bottom() - w.DragStartY));
+    QTest::mouseRelease(w.Label4, Qt::LeftButton, Qt::ShiftModifier, corner);
+    QCOMPARE(stepNo(), 2);
+}
+
+void TstMouseChecks::pointerDrags_data()
+{
+    QTest::addColumn<int>("question");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("pointer"); // the cursor shape during the drag; -1 the cursor file
+    QTest::addColumn<int>("expected");
+    // 0050: pointer from ico07.CUR, drop jump "0".
+    QTest::newRow("0050") << 5 << int(Qt::NoModifier) << -1 << 2;
+    // 0052: Ctrl held, standard pointer 15, drop jump "2".
+    QTest::newRow("0052") << 6 << int(Qt::ControlModifier) << int(Qt::SizeAllCursor) << 2;
+}
+
+void TstMouseChecks::pointerDrags()
+{
+    QFETCH(int, question);
+    QFETCH(int, modifiers);
+    QFETCH(int, pointer);
+    QFETCH(int, expected);
+    const auto mods = Qt::KeyboardModifiers(modifiers);
+    FrmMain &w = openQuestion(1, question);
+    const QPoint inside = mapBetween(w.Label4, w.Label1, w.Label1->rect().center());
+    // Released inside without a drag pointer shown: a press and release only.
+    QTest::mousePress(w.Label4, Qt::LeftButton, mods);
+    QTest::mouseRelease(w.Label4, Qt::LeftButton, mods, inside);
+    QCOMPARE(stepNo(), 1);
+    QVERIFY(!w.Dragging);
+    // Wrong keys: no drag starts.
+    QTest::mousePress(w.Label4, Qt::LeftButton, mods ^ Qt::ShiftModifier);
+    QVERIFY(!w.Dragging);
+    QTest::mouseRelease(w.Label4, Qt::LeftButton, mods ^ Qt::ShiftModifier, inside);
+    QCOMPARE(stepNo(), 1);
+
+    QTest::mousePress(w.Label4, Qt::LeftButton, mods);
+    QVERIFY(w.Dragging);
+    drag(w.Label4, inside, mods);
+    QVERIFY(w.Label4->testAttribute(Qt::WA_SetCursor));
+    if (pointer >= 0)
+        QCOMPARE(int(w.Label4->cursor().shape()), pointer);
+    else
+        QCOMPARE(w.Label4->cursor().shape(), Qt::BitmapCursor);
+    QTest::mouseRelease(w.Label4, Qt::LeftButton, mods, inside);
+    QCOMPARE(stepNo(), expected);
+}
+
+void TstMouseChecks::typedTextConfirmedOnSecondTarget()
+{
+    // 0028 "index.htm", confirmed on Label4: the press does nothing, the
+    // release with the right text advances.
+    FrmMain &w = openQuestion(2, 11, 3);
+    QCOMPARE(steprec::stepTypeText(scene::StepLine), u"0028");
+    w.Text1->setText(QStringLiteral("default.htm"));
+    QTest::mouseClick(w.Label4, Qt::LeftButton);
+    QCOMPARE(stepNo(), 3);
+    w.Text1->setText(QStringLiteral("Index.htm"));
+    QTest::mousePress(w.Label4, Qt::LeftButton);
+    QCOMPARE(stepNo(), 3);
+    QTest::mouseRelease(w.Label4, Qt::LeftButton);
+    QCOMPARE(stepNo(), 4);
+}
+
+QTEST_MAIN(TstMouseChecks)
+#include "tst_mousechecks.moc"
