@@ -323,7 +323,8 @@ void TstFrmMain::textBoxFontAndInitialText()
     fx.writeAnswers({s("无"), s("第一|第二")});
     const QString textBox = box(1500, '0', 2000, 3000, 360);
     fx.writeUnit(0, {{
-        record({{8, s("0020")}, {86, textBox}, {106, s("002")}, {125, s("0105R01213")}}),
+        // "0028": a typing step that keeps the initial selection.
+        record({{8, s("0028")}, {86, textBox}, {106, s("002")}, {125, s("0105R01213")}}),
         record({{8, s("9001")}, {86, s("H010200000")}}),
         record({{8, s("0020")}, {86, textBox}, {106, s("000")}, {125, s("0000m08500")}}),
         record({{8, s("0020")}, {86, textBox}, {106, s("001")}, {125, s("00000XAB31")}}),

@@ -15,12 +15,14 @@
 #include "simwin/scene/questionloader.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/steprecord.h"
+#include "simwin/scene/tabstrip.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QtTest>
 
@@ -76,14 +78,28 @@ void TstSceneBank::everyStepBuilds()
                 const QString bg = steprec::background(scene::StepLine).toString();
                 if (bg != steprec::KeepPicture)
                     QVERIFY2(w.pictureName() == bg, qPrintable(where + QStringLiteral(" background ") + bg));
+                // A dialog showing another tab than the one asked for shows that tab's page.
+                const steprec::TabSpec tab = steprec::tabSpec(scene::StepLine);
+                const bool pageShown = tab.present && tab.shownTab != tab.targetTab;
                 for (int k = 1; k <= 6; ++k) {
                     const steprec::PictureArea a = steprec::pictureArea(scene::StepLine, k);
                     QCOMPARE(w.Image[k]->isVisibleTo(&w), !a.absent);
+                    QString expected = a.name;
+                    if (pageShown && k == tab.pictureArea)
+                        expected = scene::tabPage(*scene::tabLayout(tab.layout), tab.shownTab);
                     if (!a.absent && !a.keep)
-                        QVERIFY2(w.Image[k]->pictureName() == a.name, qPrintable(where + QStringLiteral(" area ") + a.name));
+                        QVERIFY2(w.Image[k]->pictureName() == expected, qPrintable(where + QStringLiteral(" area ") + expected));
                 }
+                // The typing box, or the variant or list that takes its place.
                 const auto text = steprec::text1Box(scene::StepLine);
-                QCOMPARE(w.Text1->isVisibleTo(&w), !text.absent);
+                const QStringView code = steprec::stepTypeText(scene::StepLine);
+                QWidget *box = steprec::isListStep(scene::StepLine) ? static_cast<QWidget *>(w.LstLA)
+                               : code == u"0021"                    ? w.Text2
+                               : code == u"0027"                    ? w.Text3
+                                                                    : w.Text1;
+                QVERIFY2(box->isVisibleTo(&w) == !text.absent, qPrintable(where));
+                if (box != w.Text1)
+                    QVERIFY2(!w.Text1->isVisibleTo(&w), qPrintable(where));
             }
         }
         FrmMain::unload();

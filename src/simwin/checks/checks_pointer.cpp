@@ -284,4 +284,3 @@ void FrmMain::TimerDisFK_Timer()
     TimerDisFK->stop();
 }
 
-void FrmMain::DoubleXXK() {}

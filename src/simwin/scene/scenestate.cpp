@@ -1,5 +1,7 @@
 #include "simwin/scene/scenestate.h"
 
+#include "simwin/scene/questionlabels.h"
+
 namespace scene {
 
 void resetSceneState()
@@ -9,6 +11,7 @@ void resetSceneState()
     TmStep.fill(0);
     for (auto &pics : TmPics)
         pics.fill(QString());
+    qwin::resetCaptions();
 }
 
 } // namespace scene

@@ -5,12 +5,18 @@
 
 #include "cover/runstate.h"
 #include "foundation/globals.h"
+#include "simwin/checks/pointer.h"
+#include "simwin/checks/tabclick.h"
 #include "simwin/scene/linecache.h"
+#include "simwin/scene/questionlabels.h"
+#include "simwin/scene/sceneend.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/steprecord.h"
+#include "simwin/scene/tabstrip.h"
 #include "simwin/scene/twips.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScopedValueRollback>
 
 using fnd::XBiLi;
@@ -22,6 +28,16 @@ using simwin::PictureBox;
 namespace {
 // The working-file number: the last two digits of PaperType + TaoNo.
 QString twoDigits(int n) { return (QStringLiteral("00") + QString::number(n)).right(2); }
+
+// The hint line takes its new caption and sizes to it.
+void setHint(QLabel *hint, const QString &caption)
+{
+    if (hint->text() == caption)
+        return;
+    hint->setText(caption);
+    hint->adjustSize();
+    tw::syncFromPixels(hint);
+}
 } // namespace
 
 void FrmMain::setData()
@@ -218,7 +234,46 @@ void FrmMain::stageMainTarget()
 }
 
 // Stage 8: dialog tab strip and Cancel spot.
-void FrmMain::stageTabStrip() {}
+void FrmMain::stageTabStrip()
+{
+    scene::TabStageInput in;
+    in.form = {TabLayout, TabCount, TabTarget, TabImage, TabRow, TabAreaLeft, TabAreaTop, BackSpec};
+    for (int k = 1; k <= 5; ++k)
+        in.areaPos[k] = QPointF(tw::left(Image[k]), tw::top(Image[k]));
+    in.label1 = tw::rect(Label1);
+    in.hintText = HintText;
+    in.label1BoxWidth = Label1BoxWidth;
+    in.label1BoxHeight = Label1BoxHeight;
+    in.xScale = XBiLi;
+    in.yScale = YBiLi;
+    const scene::TabStage s = scene::tabStripStage(scene::StepLine, in);
+
+    TabLayout = s.form.TabLayout;
+    TabCount = s.form.TabCount;
+    TabTarget = s.form.TabTarget;
+    TabImage = s.form.TabImage;
+    TabRow = s.form.TabRow;
+    TabAreaLeft = s.form.TabAreaLeft;
+    TabAreaTop = s.form.TabAreaTop;
+    BackSpec = s.form.BackSpec;
+    for (int i = 0; i < TabCells; ++i)
+        tw::setRect(LblXXK[i], s.cells[i]);
+    if (!s.pagePicture.isEmpty() && TabImage >= 1 && TabImage <= 5)
+        Image[TabImage]->loadPicture(fnd::dataFile(s.pagePicture));
+    if (s.hint)
+        setHint(LHelp, *s.hint);
+    tw::setRect(Label1, s.label1);
+    tw::setRect(Shape1, s.shape1);
+}
+
+// The rows of a two-row tab strip: the row holding the chosen tab (TabRow)
+// lies next to the page, the other row behind it. Cell 0 never moves.
+void FrmMain::DoubleXXK()
+{
+    const QList<double> tops = chk::tabCellTops(TabLayout, TabCount, TabRow, TabAreaTop, YBiLi);
+    for (int i = 1; i <= TabCount && i < TabCells && i <= tops.size(); ++i)
+        tw::setTop(LblXXK[i], tops[i - 1]);
+}
 
 // Stage 9: the second target area and its box.
 void FrmMain::stageSecondTarget()
@@ -235,8 +290,123 @@ void FrmMain::stageSecondTarget()
 
 // Stage 10: operation code (auto-advance, collapsed targets, completion, the
 // typing-box variants, typing hints, list steps).
-void FrmMain::stageOperationCode() {}
+void FrmMain::stageOperationCode()
+{
+    const QString &line = scene::StepLine;
+    const scene::CodeStage c = scene::operationCodeStage(line, LHelp->text(), !LHelp->isHidden(), run::AnswerMode);
+
+    StepType = c.stepType;
+    // An "8888" scene after another keeps the running timer: one tick a second.
+    if (!c.timer3)
+        Timer3->stop();
+    else if (!Timer3->isActive())
+        Timer3->start();
+
+    if (c.collapseTargets) {
+        tw::resize(Label1, 1, 1);
+        tw::resize(Label4, 1, 1);
+    }
+
+    if (c.finalScene) {
+        if (run::TmNo >= 1 && run::TmNo <= run::MaxQuestions)
+            run::TmState[run::TmNo] = qint16(scene::completedState(run::TmState[run::TmNo]));
+        qwin::setLblUnitCaption(scene::unfinishedCaption(run::TmState, run::TmSum));
+        qwin::setLblBiaoCaption(scene::completedHeader(qwin::lblBiaoCaption()));
+    }
+    if (c.showSuccess)
+        LblSuccess->show();
+
+    // The typing-box variants take Text1's place (their own change handling
+    // runs on the copied text, as on a user's change).
+    if (c.useText2) {
+        Text2->setText(Text1->text());
+        tw::setRect(Text2, tw::rect(Text1));
+        Text2->show();
+        Text1->hide();
+    } else {
+        Text2->hide();
+    }
+    if (c.useText3) {
+        Text3->setText(Text1->text());
+        tw::setRect(Text3, tw::rect(Text1));
+        QFont f = Text3->font();
+        const QFont &from = Text1->font();
+        f.setPointSizeF(from.pointSizeF());
+        f.setFamily(from.family());
+        f.setBold(from.bold());
+        Text3->setFont(f);
+        QPalette pal = Text3->palette();
+        pal.setColor(QPalette::Text, Text1->palette().color(QPalette::Text));
+        pal.setColor(QPalette::Base, Text1->palette().color(QPalette::Base));
+        Text3->setPalette(pal);
+        Text3->show();
+        Text1->hide();
+    } else {
+        Text3->hide();
+    }
+
+    // An empty selection at its start: the caret stays where the text begins.
+    if (c.clearText1Selection && Text1->hasSelectedText())
+        Text1->setCursorPosition(Text1->selectionStart());
+    setHint(LHelp, c.hint);
+    LHelp->setVisible(c.hintVisible);
+    Shape1->setVisible(c.shape1Visible);
+
+    HotSpot *listText = LblXXK[0];
+    QWidget *strips[] = {PicLeft, PicRight, PicTop, PicBottom};
+    if (c.list) {
+        const QRectF listRect = tw::rect(Text1);
+        tw::setRect(LstLA, listRect);
+        const scene::ListBorders b = scene::listBorders(listRect, XBiLi, YBiLi);
+        const QRectF rects[] = {b.left, b.right, b.top, b.bottom};
+        for (int i = 0; i < 4; ++i) {
+            tw::setRect(strips[i], rects[i]);
+            strips[i]->show();
+        }
+        LstLA->show();
+        Text1->hide();
+        {
+            // Refilling is not a choice; setting the start index below is,
+            // and runs the list's own check once.
+            const QSignalBlocker quiet(LstLA);
+            LstLA->clear();
+            LstLA->addItems(c.list->items);
+        }
+        if (c.list->selected >= 0)
+            LstLA->setCurrentRow(c.list->selected);
+        listText->setText(c.list->selectedText);
+        tw::setWidth(listText, listRect.width());
+    } else {
+        LstLA->hide();
+        for (QWidget *w : strips)
+            w->hide();
+        listText->setText(QString());
+    }
+}
 
 // Stage 11: final red-box visibility, pointer, bars, hint line breaks, window
 // order, chrome reset, hint frames.
-void FrmMain::stageFinish() {}
+void FrmMain::stageFinish()
+{
+    const scene::FinishStage f = scene::finishStage(scene::StepLine, !Label1->isHidden(), tw::height(Label1),
+                                                    LHelp->text(), !LHelp->isHidden());
+    if (f.hideShape1)
+        Shape1->hide();
+    Shape2->setVisible(f.shape2Visible);
+    if (const auto cursor = chk::cursorFor(f.label1Pointer))
+        Label1->setCursor(*cursor);
+    // Stage 1 hid every bar; the extra panel's own layout decides last.
+    if (f.bars.PicMenu)
+        PicMenu->show();
+    if (f.bars.PicTool)
+        PicTool->show();
+    if (f.bars.PicHui)
+        PicHui->show();
+    if (f.bars.PicElse)
+        PicElse->show();
+    setHint(LHelp, f.hint);
+    orderWindows();
+    frmCsh();
+    ElseToolCSH();
+    TimerDisFK->start();
+}
