@@ -100,6 +100,14 @@ private slots:
     void pointerDrags_data();
     void pointerDrags();
     void typedTextConfirmedOnSecondTarget();
+    void handleDrag_data();
+    void handleDrag();
+    void handleMovesOnlyWithLeftButton();
+    void wrongAndRightTab();
+    void twoRowStripSwapsRows();
+    void cancelSpot_data();
+    void cancelSpot();
+    void hintFrameOnTheBar();
 
 private:
     std::unique_ptr<ts::ProgramCopy> copy_;
@@ -336,6 +344,190 @@ void TstMouseChecks::typedTextConfirmedOnSecondTarget()
     QCOMPARE(stepNo(), 3);
     QTest::mouseRelease(w.Label4, Qt::LeftButton);
     QCOMPARE(stepNo(), 4);
+}
+
+// Presses the handle, moves the pointer `moves` times to the window point
+// `to` (pixels) with the left button held, and releases on the handle.
+static void dragHandle(FrmMain &w, QPoint to, int moves = 16)
+{
+    QWidget *h = w.Image[5];
+    QTest::mousePress(h, Qt::LeftButton, {}, QPoint(1, 1));
+    for (int i = 0; i < moves; ++i)
+        drag(h, h->mapFromParent(to));
+    QTest::mouseRelease(h, Qt::LeftButton, {}, QPoint(1, 1));
+}
+
+void TstMouseChecks::handleDrag_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("dx"); // -1 left, 1 right, 0 that axis stays
+    QTest::addColumn<int>("dy");
+    QTest::newRow("8007 down-right") << 0 << 11 << 1 << 1 << 1;
+    QTest::newRow("8002 right") << 1 << 7 << 1 << 1 << 0;
+    QTest::newRow("8004 down") << 1 << 7 << 2 << 0 << 1;
+    QTest::newRow("8001 left") << 2 << 8 << 1 << -1 << 0;
+    QTest::newRow("8003 up") << 2 << 9 << 1 << 0 << -1;
+    QTest::newRow("8009 up-right") << 2 << 9 << 2 << 1 << -1;
+    QTest::newRow("8006 down-left") << 2 << 10 << 1 << -1 << 1;
+    QTest::newRow("8008 up-left") << 2 << 10 << 2 << -1 << -1;
+}
+
+void TstMouseChecks::handleDrag()
+{
+    QFETCH(int, unit);
+    QFETCH(int, question);
+    QFETCH(int, step);
+    QFETCH(int, dx);
+    QFETCH(int, dy);
+    FrmMain &w = openQuestion(unit, question, step);
+    QVERIFY(w.StepType >= 8001 && w.StepType <= 8009);
+    const QPointF start = tw::rect(w.Image[5]).topLeft();
+    const QPointF limit(w.DragLimitX * fnd::XBiLi, w.DragLimitY * fnd::YBiLi);
+    // The pointer's goal for an axis: 40 pixels short of the limit or past
+    // it; an axis the code does not move keeps the handle's own place.
+    auto goal = [&](int overshoot) {
+        const double x = dx ? limit.x() + dx * overshoot * 600 : start.x();
+        const double y = dy ? limit.y() + dy * overshoot * 600 : start.y();
+        return QPoint(fnd::twipsToPx(x), fnd::twipsToPx(y));
+    };
+
+    // Short of the limit: the handle goes back where the scene put it.
+    dragHandle(w, goal(-1));
+    QCOMPARE(stepNo(), step);
+    QCOMPARE(tw::rect(w.Image[5]).topLeft(), start);
+    QCOMPARE(QPointF(w.DragX, w.DragY), start);
+
+    // Past it: the handle lands on the limit and the step advances once.
+    dragHandle(w, goal(1));
+    QCOMPARE(stepNo(), step + 1);
+    // Where the next scene has no handle, the hidden handle still stands
+    // where it landed.
+    if (w.Image[5]->isHidden()) {
+        const QPointF at = tw::rect(w.Image[5]).topLeft();
+        QCOMPARE(at.x(), dx ? limit.x() : start.x());
+        QCOMPARE(at.y(), dy ? limit.y() : start.y());
+    }
+}
+
+void TstMouseChecks::handleMovesOnlyWithLeftButton()
+{
+    FrmMain &w = openQuestion(1, 7);
+    QCOMPARE(w.StepType, 8002);
+    const QPointF start = tw::rect(w.Image[5]).topLeft();
+    QWidget *h = w.Image[5];
+    QTest::mousePress(h, Qt::RightButton, {}, QPoint(1, 1));
+    QMouseEvent e(QEvent::MouseMove, QPoint(200, 1), h->mapToGlobal(QPoint(200, 1)), Qt::NoButton,
+                  Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(h, &e);
+    QCOMPARE(tw::rect(h).topLeft(), start);
+    // Its release is still tested: the handle stands short, so it stays.
+    QTest::mouseRelease(h, Qt::RightButton, {}, QPoint(1, 1));
+    QCOMPARE(stepNo(), 1);
+    // One left-button move carries the handle half way to the pointer.
+    QTest::mousePress(h, Qt::LeftButton, {}, QPoint(0, 1));
+    drag(h, QPoint(40, 1));
+    QCOMPARE(tw::left(h), start.x() + 40 * 15 / 2);
+    QCOMPARE(w.DragX, qint32(start.x() + 300));
+}
+
+void TstMouseChecks::wrongAndRightTab()
+{
+    // Strip A: the second tab is shown, the first is asked for.
+    FrmMain &w = openQuestion(0, 3, 2);
+    const QString own = steprec::pictureArea(scene::StepLine, 1).name;
+    const QSize box(fnd::twipsToPx(w.Label1BoxWidth), fnd::twipsToPx(w.Label1BoxHeight));
+    QCOMPARE(w.TabTarget, 1);
+    QCOMPARE(w.Label1->size(), QSize(0, 0));
+
+    // A wrong tab: its page, the target still out of reach, the hint names
+    // the target tab and the red box marks it.
+    QTest::mouseClick(w.LblXXK[3], Qt::LeftButton);
+    QCOMPARE(w.Image[1]->pictureName(), w.TabLayout.mid(29, 6));
+    QCOMPARE(w.Label1->size(), QSize(0, 0));
+    QCOMPARE(w.LHelp->text(), QStringLiteral("请选择第1个选项卡"));
+    QCOMPARE(tw::rect(w.Shape1), tw::rect(w.LblXXK[1]));
+
+    // The right tab: the step's own picture, the target at its box size
+    // under the red box, the step's hint; the step does not advance.
+    QTest::mouseClick(w.LblXXK[1], Qt::LeftButton);
+    QCOMPARE(w.Image[1]->pictureName(), own);
+    QCOMPARE(w.Label1->size(), box);
+    QCOMPARE(tw::rect(w.Shape1), tw::rect(w.Label1));
+    QCOMPARE(w.LHelp->text(), w.HintText);
+    QCOMPARE(stepNo(), 2);
+    QTest::mouseClick(w.Label1, Qt::LeftButton);
+    QCOMPARE(stepNo(), 3);
+}
+
+void TstMouseChecks::twoRowStripSwapsRows()
+{
+    // Strip F: ten tabs in two rows, tab 8 shown, tab 3 asked for.
+    FrmMain &w = openQuestion(2, 4, 2);
+    QCOMPARE(w.TabCount, 10);
+    const auto top = [&](int i) { return w.LblXXK[i]->y(); };
+    const int front = top(8), back = top(1);
+    QCOMPARE(front - back, fnd::twipsToPx(300 * fnd::YBiLi));
+    QTest::mouseClick(w.LblXXK[3], Qt::LeftButton);
+    QCOMPARE(w.TabRow, 1);
+    for (int i = 1; i <= 6; ++i)
+        QCOMPARE(top(i), front);
+    for (int i = 7; i <= 10; ++i)
+        QCOMPARE(top(i), back);
+    QVERIFY(w.Label1->width() > 0);
+    QTest::mouseClick(w.LblXXK[8], Qt::LeftButton);
+    QCOMPARE(top(3), back);
+    QCOMPARE(top(8), front);
+    QCOMPARE(w.Label1->size(), QSize(0, 0));
+}
+
+void TstMouseChecks::cancelSpot_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("backSpec");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("Q back 1") << 2 << 5 << 2 << "Q0001" << 1;
+    QTest::newRow("Q back 2") << 2 << 5 << 4 << "Q0002" << 2;
+    QTest::newRow("Q back 4") << 2 << 5 << 5 << "Q0004" << 1;
+    QTest::newRow("NONO back 1") << 0 << 3 << 2 << "NONO" << 1;
+}
+
+void TstMouseChecks::cancelSpot()
+{
+    QFETCH(int, unit);
+    QFETCH(int, question);
+    QFETCH(int, step);
+    QFETCH(QString, backSpec);
+    QFETCH(int, expected);
+    FrmMain &w = openQuestion(unit, question, step);
+    QCOMPARE(w.BackSpec, backSpec);
+    QVERIFY(w.LblXXK[0]->width() > 0);
+    QTest::mouseClick(w.LblXXK[0], Qt::LeftButton);
+    QCOMPARE(stepNo(), expected);
+}
+
+void TstMouseChecks::hintFrameOnTheBar()
+{
+    // "H0101": the File menu title. Outside hint mode the tick draws nothing.
+    FrmMain &w = openQuestion(0, 1);
+    QTRY_VERIFY(!w.TimerDisFK->isActive());
+    for (QWidget *f : {w.ShapeMenu, w.ShapeTool, w.ShapeHui, w.ShapeElse})
+        QVERIFY(f->isHidden());
+    // In hint mode the frame outlines the cell, in the menu bar.
+    run::AnswerMode = 1;
+    w.setData();
+    QVERIFY(w.TimerDisFK->isActive());
+    QTRY_VERIFY(!w.ShapeMenu->isHidden());
+    QCOMPARE(w.ShapeMenu->parentWidget(), w.PicMenu);
+    QCOMPARE(tw::rect(w.ShapeMenu), tw::rect(w.LblZHU[1]));
+    QVERIFY(w.ShapeMenu->isVisible());
+    for (QWidget *f : {w.ShapeTool, w.ShapeHui, w.ShapeElse})
+        QVERIFY(f->isHidden());
+    // The frame lets the click through to the cell.
+    QCOMPARE(w.PicMenu->childAt(w.LblZHU[1]->geometry().center()), w.LblZHU[1]);
 }
 
 QTEST_MAIN(TstMouseChecks)

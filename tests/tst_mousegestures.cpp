@@ -1,7 +1,8 @@
 // One gesture advances at most one step: the parts of a mouse gesture that
 // follow the part that advanced (the release after a press or a double click,
 // the click after a release, the rest of a release after its pop-up) leave
-// the next step alone. Records of the test's own, on the real window.
+// the next step alone. Also the Cancel spot's lower bound and hint frames of
+// two bars. Records of the test's own, on the real window.
 #include "scenefixture.h"
 #include "testsupport.h"
 
@@ -9,6 +10,7 @@
 #include "cover/runstate.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
+#include "simwin/scene/twips.h"
 
 #include <QMenu>
 #include <QtTest>
@@ -49,6 +51,9 @@ private slots:
     void releaseAfterAdvancingPress();
     void clickJumpWithKeys();
     void dismissedOverrideMenuFallsThrough();
+    void handleReleaseThenPictureClick();
+    void cancelNeverBelowStepOne();
+    void hintFramesOfTwoBars();
 };
 
 void TstMouseGestures::cleanup()
@@ -132,6 +137,67 @@ void TstMouseGestures::dismissedOverrideMenuFallsThrough()
     QCOMPARE(shown, 1);
     QCOMPARE(w.PopMenuNo, 1);
     QCOMPARE(stepNo(), 2);
+}
+
+void TstMouseGestures::handleReleaseThenPictureClick()
+{
+    // A handle (8002, limit 3600) whose successful release advances to a step
+    // where the picture in the same place jumps to step 4: the click that
+    // ends the release is not a click on step 2.
+    ts::SceneFixture fx;
+    fx.writePicture(QStringLiteral("hdl001"), QSize(20, 20), Qt::blue);
+    FrmMain &w = start(fx, {record({{8, s("8002")}, {151, s("0300000300hdl001")}, {167, s("0360000000")}}),
+                            record({{8, s("9001")}, {151, s("0300040300hdl001")}}),
+                            record({{8, s("9999")}}), record({{8, s("9999")}})});
+    QWidget *h = w.Image[5];
+    QCOMPARE(h->geometry(), QRect(200, 20, 20, 20));
+    QTest::mousePress(h, Qt::LeftButton, {}, QPoint(1, 1));
+    for (int i = 0; i < 12; ++i) {
+        const QPoint to = h->mapFromParent(QPoint(260, 25));
+        QMouseEvent e(QEvent::MouseMove, to, h->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(h, &e);
+    }
+    QVERIFY(h->x() > 240);
+    QTest::mouseRelease(h, Qt::LeftButton, {}, QPoint(1, 1));
+    QCOMPARE(stepNo(), 2);
+    QCOMPARE(h->geometry(), QRect(200, 20, 20, 20));
+    // A click of its own follows the picture's jump.
+    QTest::mouseClick(h, Qt::LeftButton);
+    QCOMPARE(stepNo(), 4);
+}
+
+void TstMouseGestures::cancelNeverBelowStepOne()
+{
+    // Step 2's Cancel spot goes back three steps: it stops at step 1.
+    ts::SceneFixture fx;
+    FrmMain &w = start(fx, {record({{8, s("9001")}}), record({{8, s("9001")}, {125, s("Q0003")}, {167, s("0300003000")}}),
+                            record({{8, s("9999")}})});
+    scene::StepNo = 2;
+    w.setData();
+    QTest::mouseClick(w.LblXXK[0], Qt::LeftButton);
+    QCOMPARE(stepNo(), 1);
+}
+
+void TstMouseGestures::hintFramesOfTwoBars()
+{
+    // Menu title 3 at 96 and toolbar button 45 at 86: two frames, each in
+    // its bar; only in hint mode.
+    ts::SceneFixture fx;
+    FrmMain &w = start(fx, {record({{6, s("A3")}, {8, s("0000")}, {86, s("H450000000H030100000")}}),
+                            record({{8, s("9999")}})});
+    run::AnswerMode = 1;
+    w.setData();
+    QTRY_VERIFY(!w.TimerDisFK->isActive());
+    QVERIFY(w.ShapeMenu->isVisible());
+    QVERIFY(w.ShapeTool->isVisible());
+    QCOMPARE(tw::rect(w.ShapeMenu), tw::rect(w.LblZHU[3]));
+    QCOMPARE(tw::rect(w.ShapeTool), tw::rect(w.LblZHU[45]));
+    QVERIFY(w.ShapeHui->isHidden() && w.ShapeElse->isHidden());
+    // The final scene hides the hint: the next tick hides the frames.
+    scene::StepNo = 2;
+    w.setData();
+    QTRY_VERIFY(!w.TimerDisFK->isActive());
+    QVERIFY(w.ShapeMenu->isHidden() && w.ShapeTool->isHidden());
 }
 
 QTEST_MAIN(TstMouseGestures)
