@@ -9,6 +9,7 @@
 #include "cover/runstate.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
+#include "simwin/checks/popupchoice.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/questionloader.h"
 #include "simwin/scene/scenestate.h"
@@ -59,24 +60,6 @@ void drag(QWidget *w, QPoint at, Qt::KeyboardModifiers mods = {})
     QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, mods);
     QApplication::sendEvent(w, &e);
 }
-
-// The pop-up, once shown, is dismissed without a choice; counts its showings.
-struct MenuDismisser
-{
-    int shown = 0;
-    QTimer timer;
-    explicit MenuDismisser(QMenu *menu)
-    {
-        timer.setInterval(5);
-        QObject::connect(&timer, &QTimer::timeout, [this, menu] {
-            if (menu->isVisible()) {
-                ++shown;
-                menu->close();
-            }
-        });
-        timer.start();
-    }
-};
 
 // The point of `to` (pixels in its own coordinates) in the coordinates of `from`.
 QPoint mapBetween(const QWidget *from, const QWidget *to, QPoint at) { return from->mapFrom(to->window(), to->mapTo(to->window(), at)); }
@@ -223,11 +206,12 @@ void TstMouseChecks::rightClickMenuDismissedFallsThrough()
     // 3123: a right release opens menu 1 of its family; a left one does not.
     {
         FrmMain &w = openQuestion(0, 3);
-        MenuDismisser menu(w.wm100);
+        int shown = 0;
+        const popupchoice::ScopedChooser dismiss([&](QMenu &, QPoint) -> QAction * { ++shown; return nullptr; });
         QTest::mouseClick(w.Label1, Qt::LeftButton);
-        QCOMPARE(menu.shown, 0);
+        QCOMPARE(shown, 0);
         QTest::mouseClick(w.Label1, Qt::RightButton);
-        QCOMPARE(menu.shown, 1);
+        QCOMPARE(shown, 1);
         QCOMPARE(w.PopMenuNo, 1);
         QCOMPARE(stepNo(), 1);
         QCOMPARE(w.StepType, 3123);
@@ -237,9 +221,10 @@ void TstMouseChecks::rightClickMenuDismissedFallsThrough()
     {
         FrmMain &w = openQuestion(0, 12);
         QCOMPARE(steprec::chars(scene::StepLine, 86, 5), u"R8123");
-        MenuDismisser menu(w.wm100);
+        int shown = 0;
+        const popupchoice::ScopedChooser dismiss([&](QMenu &, QPoint) -> QAction * { ++shown; return nullptr; });
         QTest::mouseClick(w.Label1, Qt::RightButton);
-        QCOMPARE(menu.shown, 1);
+        QCOMPARE(shown, 1);
         QCOMPARE(w.PopMenuNo, 1);
         QCOMPARE(stepNo(), 1);
         QCOMPARE(w.StepType, 0);

@@ -8,6 +8,7 @@
 
 #include "cover/runstart.h"
 #include "cover/runstate.h"
+#include "simwin/checks/popupchoice.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/twips.h"
@@ -122,19 +123,15 @@ void TstMouseGestures::dismissedOverrideMenuFallsThrough()
     // right click.
     ts::SceneFixture fx;
     FrmMain &w = start(fx, {record({{8, s("9002")}, {66, kTarget}, {86, s("R8123")}}), record({{8, s("9999")}})});
-    int shown = 0;
-    QTimer dismiss;
-    dismiss.setInterval(5);
-    connect(&dismiss, &QTimer::timeout, [&] {
-        if (w.wm100->isVisible()) {
-            ++shown;
-            QCOMPARE(w.StepType, 6123); // the override's code while its menu is open
-            w.wm100->close();
-        }
+    int shown = 0, codeWhileOpen = 0;
+    const popupchoice::ScopedChooser dismiss([&](QMenu &, QPoint) -> QAction * {
+        ++shown;
+        codeWhileOpen = w.StepType;
+        return nullptr;
     });
-    dismiss.start();
     QTest::mouseClick(w.Label1, Qt::RightButton);
     QCOMPARE(shown, 1);
+    QCOMPARE(codeWhileOpen, 6123); // the override's code while its menu is open
     QCOMPARE(w.PopMenuNo, 1);
     QCOMPARE(stepNo(), 2);
 }

@@ -24,7 +24,6 @@
 
 #include <QCursor>
 #include <QLineEdit>
-#include <QMenu>
 
 using fnd::XBiLi;
 using fnd::YBiLi;
@@ -65,15 +64,6 @@ bool FrmMain::releaseSpent()
     const bool spent = gestureOpen_ && gestureSerial_ != sceneSerial_;
     gestureOpen_ = false;
     return spent;
-}
-
-// ---- The right-click pop-up --------------------------------------------------
-
-void FrmMain::openPopup(int menuNo)
-{
-    PopMenuNo = menuNo;
-    systemMenu();
-    wm100->exec(QCursor::pos());
 }
 
 // ---- Main target Label1 ----------------------------------------------------------

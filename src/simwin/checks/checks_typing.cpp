@@ -4,14 +4,202 @@
 // from scene::StepLine at the moment of the event.
 #include "simwin/scene/frmmain.h"
 
-void FrmMain::Text1_Change() {}
-void FrmMain::Text1_KeyUp(QKeyEvent *) {}
-void FrmMain::Text1_MouseUp(int, int) {}
-void FrmMain::Text1_GotFocus() {}
-void FrmMain::Text2_Change() {}
-void FrmMain::Text3_Change() {}
-void FrmMain::Text3_GotFocus() {}
-void FrmMain::LstLA_Click() {}
-void FrmMain::PicTool_MouseUp(int, int, double, double) {}
-void FrmMain::wm100_Click(const QString &, int) {}
-void FrmMain::systemMenu() {}
+#include "cover/runstate.h"
+#include "examflow/examstate.h"
+#include "platform/keyboardlayout.h"
+#include "simwin/checks/popupchoice.h"
+#include "simwin/checks/popupmenu.h"
+#include "simwin/checks/typedtext.h"
+#include "simwin/scene/keycodes.h"
+#include "simwin/scene/scenestate.h"
+#include "simwin/scene/steprecord.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+
+namespace sr = steprec;
+using scene::StepLine;
+
+namespace {
+// The expected text of a reference field; nullopt (no answer file) never
+// matches.
+std::optional<QString> expectedText(QStringView field) { return sr::lookup(field); }
+} // namespace
+
+// ---- Scene filling -----------------------------------------------------------
+
+bool FrmMain::deferWhileBuilding(DeferredCheck check)
+{
+    if (!building_)
+        return false;
+    deferredChecks_ |= check;
+    return true;
+}
+
+void FrmMain::runDeferredChecks()
+{
+    // The scene is complete: its own filling is judged like a change the
+    // user made, once per control, in the order the builder fills them.
+    building_ = false;
+    const unsigned pending = std::exchange(deferredChecks_, 0u);
+    const quint64 serial = sceneSerial_;
+    const std::pair<DeferredCheck, void (FrmMain::*)()> checks[] = {
+        {DeferText1, &FrmMain::Text1_Change},
+        {DeferText2, &FrmMain::Text2_Change},
+        {DeferText3, &FrmMain::Text3_Change},
+        {DeferList, &FrmMain::LstLA_Click},
+    };
+    for (const auto &[bit, check] : checks) {
+        // A check that advanced built the next scene, with its own checks.
+        if (sceneSerial_ != serial)
+            return;
+        if (pending & bit)
+            (this->*check)();
+    }
+}
+
+// ---- Typing boxes ------------------------------------------------------------
+
+void FrmMain::Text1_Change()
+{
+    if (deferWhileBuilding(DeferText1))
+        return;
+    StepType = sr::stepType(StepLine);
+    if (chk::text1ChangeAdvances(sr::stepTypeText(StepLine), Text1->text(), expectedText(sr::answerField(StepLine))))
+        doNext();
+}
+
+void FrmMain::Text2_Change()
+{
+    if (deferWhileBuilding(DeferText2))
+        return;
+    if (chk::text2ChangeAdvances(Text2->text(), expectedText(sr::answerField(StepLine))))
+        doNext();
+}
+
+void FrmMain::Text3_Change()
+{
+    if (deferWhileBuilding(DeferText3))
+        return;
+    if (chk::text3ChangeAdvances(Text3->text(), expectedText(sr::answerField(StepLine))))
+        doNext();
+}
+
+void FrmMain::Text1_KeyUp(QKeyEvent *e)
+{
+    const int code = keys::keyCode(e->key(), e->modifiers());
+    switch (chk::text1KeyUpVerdict(sr::stepTypeText(StepLine), code, Text1->text(),
+                                   expectedText(sr::answerField(StepLine)))) {
+    case chk::EnterVerdict::Advance:
+        doNext();
+        break;
+    case chk::EnterVerdict::Clear:
+        Text1->clear();
+        break;
+    case chk::EnterVerdict::Ignore:
+        break;
+    }
+}
+
+void FrmMain::Text1_MouseUp(int, int)
+{
+    if (chk::selectionAdvances(sr::stepTypeText(StepLine), Text1->selectedText(),
+                               expectedText(sr::hintField(StepLine))))
+        doNext();
+}
+
+void FrmMain::Text1_GotFocus()
+{
+    if (run::UseIME)
+        plat::activateKeyboardLayout(exam::CurHKL, 1);
+    // A hidden box cannot take the focus; Qt skips it.
+    if (chk::text1FocusMovesToText3(sr::stepTypeText(StepLine)))
+        Text3->setFocus();
+}
+
+void FrmMain::Text3_GotFocus()
+{
+    if (run::UseIME)
+        plat::activateKeyboardLayout(exam::CurHKL, 1);
+}
+
+// ---- List ----------------------------------------------------------------------
+
+void FrmMain::LstLA_Click()
+{
+    if (deferWhileBuilding(DeferList))
+        return;
+    const int row = LstLA->currentRow();
+    const QListWidgetItem *item = LstLA->item(row);
+    LblXXK[0]->setText(item ? item->text() : QString());
+    if (!chk::listChoiceAdvances(row, sr::answerField(StepLine)))
+        return;
+    LstLA->hide();
+    for (QWidget *strip : {PicLeft, PicRight, PicTop, PicBottom})
+        strip->hide();
+    LblXXK[0]->setText(QString());
+    doNext();
+}
+
+// ---- Right-click pop-up --------------------------------------------------------
+
+void FrmMain::PicTool_MouseUp(int button, int, double, double)
+{
+    StepType = sr::stepType(StepLine);
+    if (const auto menu = chk::toolbarPopupMenu(StepType, button))
+        openPopup(*menu);
+}
+
+void FrmMain::openPopup(int menuNo)
+{
+    PopMenuNo = menuNo;
+    systemMenu();
+    popupchoice::exec(*wm100, QCursor::pos());
+}
+
+void FrmMain::systemMenu()
+{
+    // Everything hidden first, so nothing of the last opening shows.
+    for (int n = 1; n <= chk::MenuCascades; ++n)
+        sKvelMain[n]->menuAction()->setVisible(false);
+    auto slotsOf = [this](const chk::PopupArrayInfo &a) -> const QList<QAction *> & {
+        // Groups are named sKvelInde1 to sKvelInde4.
+        return a.cascade ? sKvelSub[a.cascade] : sKvelInde[QChar(QLatin1String(a.name).back()).digitValue()];
+    };
+    for (const chk::PopupArrayInfo &a : chk::kPopupArrays)
+        for (QAction *slot : slotsOf(a))
+            slot->setVisible(false);
+
+    const chk::PopupModel model = chk::buildPopup(chk::menuFilePath(), chk::menuCode(StepLine), PopMenuNo);
+    for (int n = 1; n <= chk::MenuCascades; ++n) {
+        if (!model.cascades[n].visible)
+            continue;
+        sKvelMain[n]->setTitle(model.cascades[n].caption);
+        sKvelMain[n]->menuAction()->setVisible(true);
+    }
+    for (const chk::PopupArrayInfo &a : chk::kPopupArrays) {
+        const QList<QAction *> &row = slotsOf(a);
+        for (int i = 0; i < chk::MenuSlots && i < row.size(); ++i) {
+            const chk::PopupSlot &s = model.arrays[a.arrayDigit][i];
+            if (!s.visible)
+                continue;
+            row[i]->setText(s.caption);
+            row[i]->setSeparator(s.isSeparator());
+            row[i]->setVisible(true);
+        }
+    }
+}
+
+void FrmMain::wm100_Click(const QString &array, int index)
+{
+    int digit = 0;
+    for (const chk::PopupArrayInfo &a : chk::kPopupArrays)
+        if (array == QLatin1String(a.name))
+            digit = a.arrayDigit;
+    if (chk::menuItemIsRight(chk::menuCode(StepLine), PopMenuNo, digit, index))
+        doNext();
+}

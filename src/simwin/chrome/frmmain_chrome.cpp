@@ -5,6 +5,7 @@
 #include "simwin/scene/frmmain.h"
 
 #include "foundation/globals.h"
+#include "simwin/checks/popupmenu.h"
 #include "simwin/chrome/hotspotlayout.h"
 #include "simwin/scene/steprecord.h"
 #include "simwin/scene/scenestate.h"
@@ -166,7 +167,17 @@ void FrmMain::Tool2JCSH() {}
 // ---- Chrome event handlers --------------------------------------------------
 
 void FrmMain::LblZHU_MouseMove(int, int, int, double, double) {}
-void FrmMain::LblZHU_MouseUp(int, int, int, double, double) {}
+void FrmMain::LblZHU_MouseUp(int, int button, int, double, double)
+{
+    if (button != 1) {
+        // Any cell released with another button: the right-click pop-up of
+        // the step, whichever cell it was.
+        StepType = steprec::stepType(scene::StepLine);
+        if (const auto menu = chk::hotSpotPopupMenu(StepType, button))
+            openPopup(*menu);
+        return;
+    }
+}
 void FrmMain::Lbl1J_MouseMove(int, int, int, double, double) {}
 void FrmMain::Lbl1J_Click(int) {}
 void FrmMain::Lbl2J_MouseMove(int, int, int, double, double) {}

@@ -60,6 +60,11 @@ public:
     // two-row tab strip.
     void systemMenu();
     void DoubleXXK();
+    // Opens the right-click pop-up of menu menuNo the one way every opener
+    // does: PopMenuNo, systemMenu, then wm100 at the pointer through
+    // popupchoice::exec. Returns once an item was chosen (and its check made)
+    // or the pop-up was dismissed.
+    void openPopup(int menuNo);
 
     // The window's picture (the scene's screenshot).
     bool loadPicture(const QString &path);
@@ -218,15 +223,20 @@ private:
     // every scene.
     int label4Pointer() const;
     void setLabel4Pointer(int mousePointer, const QString &cursorFile);
-    // Sets PopMenuNo, fills the pop-up and shows it at the pointer; returns
-    // when an item was chosen (its check has run) or the menu was dismissed.
-    void openPopup(int menuNo);
     quint64 gestureSerial_ = 0;
     bool gestureOpen_ = false;
     quint64 releaseSerial_ = 0;
     bool releaseSpent_ = false;
     int label4Pointer_ = 0;
     quint64 label4PointerScene_ = 0;
+
+    // Change and list checks raised by the scene's own filling of a box or
+    // the list while setData runs are held back; each runs once when the
+    // scene is complete (the call at the end of setData).
+    enum DeferredCheck : unsigned { DeferText1 = 1, DeferText2 = 2, DeferText3 = 4, DeferList = 8 };
+    bool deferWhileBuilding(DeferredCheck check);
+    void runDeferredChecks();
+    unsigned deferredChecks_ = 0;
 
     QPixmap picture_;
     QString pictureName_;

@@ -55,6 +55,7 @@ void FrmMain::setData()
     stageSecondTarget();
     stageOperationCode();
     stageFinish();
+    runDeferredChecks();
 }
 
 // Stage 1: success label, window order, drop-down parked, working-file names,

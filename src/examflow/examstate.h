@@ -1,0 +1,17 @@
+#pragma once
+// Shared values of the question window and the exam flow that other windows
+// read. One home; tests reset it.
+
+#include <QtGlobal>
+
+namespace exam {
+
+// The keyboard layout chosen in the question window's input-method menu
+// (0 until the candidate first chooses one). The typing boxes of the
+// simulated window activate it when they take the focus, if automatic
+// input-method switching is on.
+inline quint32 CurHKL = 0;
+
+void resetExamState();
+
+} // namespace exam

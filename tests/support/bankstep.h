@@ -1,0 +1,36 @@
+#pragma once
+// Scenes of the generated sample bank on the real simulated window, for the
+// operation-check tests: a private copy of the sample program folder, and
+// step s of question q of a unit built on the shown window.
+
+#include "testsupport.h"
+
+#include <QString>
+#include <memory>
+
+class FrmMain;
+
+namespace ts {
+
+class BankSteps
+{
+public:
+    // Copies the sample program folder and reads its product information.
+    BankSteps();
+    ~BankSteps();
+    bool isValid() const;
+    QString programDir() const;
+
+    // Unit u (from 1), question q, step s built on the shown FrmMain; the
+    // run and scene state are reset first. Nullptr when the unit cannot be
+    // started.
+    FrmMain *open(int unit, int question, int step);
+
+private:
+    std::unique_ptr<ProgramCopy> copy_;
+};
+
+// Sends the characters of `text` to a widget as typed keys (any script).
+void typeText(QWidget *w, const QString &text);
+
+} // namespace ts
