@@ -16,7 +16,11 @@
 #include "simwin/scene/steprecord.h"
 #include "simwin/scene/twips.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
+#include <QProcess>
 #include <QMenu>
 #include <QtTest>
 
@@ -91,6 +95,7 @@ private slots:
     void cancelSpot_data();
     void cancelSpot();
     void hintFrameOnTheBar();
+    void probeShowsHintFrames();
 
 private:
     std::unique_ptr<ts::ProgramCopy> copy_;
@@ -513,6 +518,41 @@ void TstMouseChecks::hintFrameOnTheBar()
         QVERIFY(f->isHidden());
     // The frame lets the click through to the cell.
     QCOMPARE(w.PicMenu->childAt(w.LblZHU[1]->geometry().center()), w.LblZHU[1]);
+}
+
+void TstMouseChecks::probeShowsHintFrames()
+{
+    // The probe's scene lists the four frames; the hint button shows the one
+    // around the File menu's title.
+    QProcess p;
+    p.start(ts::toolPath(QStringLiteral("examsim-probe")), {QStringLiteral("play"), copy_->path(), QStringLiteral("0"), QStringLiteral("1")});
+    QVERIFY(p.waitForStarted());
+    p.write("scene\nhint\nscene\n");
+    p.closeWriteChannel();
+    QVERIFY(p.waitForFinished(20000));
+    const QList<QByteArray> lines = p.readAllStandardOutput().trimmed().split('\n');
+    QCOMPARE(lines.size(), 3);
+    auto frames = [](const QByteArray &line) {
+        QMap<QString, QJsonObject> byName;
+        const QJsonObject o = QJsonDocument::fromJson(line).object();
+        for (const QJsonValue v : o["hintFrames"].toArray())
+            byName[v["name"].toString()] = v.toObject();
+        for (const QJsonValue v : o["controls"].toArray())
+            if (v["name"].toString() == u"LblZHU_1")
+                byName[QStringLiteral("cell")] = v.toObject();
+        return byName;
+    };
+    const auto before = frames(lines[0]);
+    QCOMPARE(before.size(), 5);
+    for (const QJsonObject &f : before)
+        QVERIFY(!f["visible"].toBool());
+    const auto after = frames(lines[2]);
+    QVERIFY(after["ShapeMenu"]["visible"].toBool());
+    QCOMPARE(after["ShapeMenu"]["bar"].toString(), QStringLiteral("PicMenu"));
+    for (const char *k : {"x", "y", "w", "h"})
+        QCOMPARE(after["ShapeMenu"][QLatin1String(k)], after["cell"][QLatin1String(k)]);
+    for (const char *name : {"ShapeTool", "ShapeHui", "ShapeElse"})
+        QVERIFY(!after[QLatin1String(name)]["visible"].toBool());
 }
 
 QTEST_MAIN(TstMouseChecks)

@@ -10,7 +10,8 @@ class FrmMain;
 namespace scene {
 
 // {"StepNo", "TmState", "StepLine", "controls": [{"name", "x", "y", "w", "h",
-// "picture"?, "text"?, "items"?}, ...]}
+// "picture"?, "text"?, "items"?}, ...], "hintFrames": [{"name", "bar",
+// "visible", "x", "y", "w", "h"}, ...] (the four frames, seen or not)}
 QJsonObject describe(const FrmMain &w);
 
 } // namespace scene
