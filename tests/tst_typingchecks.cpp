@@ -13,6 +13,8 @@
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
@@ -50,7 +52,12 @@ private slots:
     void missingAnswerFileNeverMatches_data();
     void missingAnswerFileNeverMatches();
     void sceneFillingIsJudgedOnceWhenComplete();
+    void listChoice_data();
+    void listChoice();
+    void listStartingAtTheAnswer_data();
+    void listStartingAtTheAnswer();
     void focusActivatesTheChosenLayout();
+    void probeSelectsAndTypes();
 
 private:
     std::unique_ptr<ts::BankSteps> bank_;
@@ -233,8 +240,8 @@ void TstTypingChecks::sceneFillingIsJudgedOnceWhenComplete()
     w.setData();
     // The first scene was completed, then judged: one advance, to a scene
     // built whole.
-    QCOMPARE(hintWhenAdvanced, s("第一步"));
-    QCOMPARE(w.LHelp->text(), s("第二步"));
+    QCOMPARE(hintWhenAdvanced, s("输入 第一步"));
+    QCOMPARE(w.LHelp->text(), s("输入 第二步"));
     QCOMPARE(scene::StepNo, 2);
     QCOMPARE(w.sceneSerial(), before + 2);
     QCOMPARE(scene::StepLine, typing2);
@@ -243,6 +250,90 @@ void TstTypingChecks::sceneFillingIsJudgedOnceWhenComplete()
     // The user's typing is judged at once again.
     retype(w.Text1, s("我的主页"));
     QCOMPARE(scene::StepNo, 3);
+}
+
+void TstTypingChecks::listChoice_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("row");      // clicked; -1: one Down key instead
+    QTest::addColumn<bool>("advances");
+    QTest::addColumn<QString>("caption"); // LblXXK_0 when the step stays
+
+    // "白色|浅黄色|浅蓝色|浅绿色|银灰色", starting at 0, answer 1.
+    QTest::newRow("right item") << 1 << 10 << 2 << 1 << true << QString();
+    QTest::newRow("wrong item") << 1 << 10 << 2 << 4 << false << s("银灰色");
+    QTest::newRow("arrow onto the answer") << 1 << 10 << 2 << -1 << true << QString();
+    // "0|1|2|3|4|5", starting at 1, answer 2.
+    QTest::newRow("third item") << 2 << 2 << 2 << 2 << true << QString();
+    QTest::newRow("first item") << 2 << 2 << 2 << 0 << false << "0";
+    // Five targets, starting at 0, answer 3.
+    QTest::newRow("fourth item") << 3 << 5 << 3 << 3 << true << QString();
+    QTest::newRow("arrow past nothing") << 3 << 5 << 3 << -1 << false << s("相同框架");
+}
+
+void TstTypingChecks::listChoice()
+{
+    QFETCH(int, unit);
+    QFETCH(int, question);
+    QFETCH(int, step);
+    QFETCH(int, row);
+    QFETCH(bool, advances);
+    QFETCH(QString, caption);
+
+    FrmMain *w = bank_->open(unit, question, step);
+    QVERIFY(w);
+    QListWidget *list = w->LstLA;
+    QVERIFY(list->isVisible());
+    if (row >= 0) {
+        QListWidgetItem *item = list->item(row);
+        QVERIFY(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    } else {
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+    }
+    QCOMPARE(scene::StepNo, advances ? step + 1 : step);
+    if (advances) {
+        for (const QWidget *c : {static_cast<QWidget *>(list), w->PicLeft, w->PicRight, w->PicTop, w->PicBottom})
+            QVERIFY2(!c->isVisible(), qPrintable(c->objectName()));
+        QCOMPARE(w->LblXXK[0]->text(), QString());
+    } else {
+        QVERIFY(list->isVisible());
+        QCOMPARE(w->LblXXK[0]->text(), caption);
+    }
+}
+
+void TstTypingChecks::listStartingAtTheAnswer_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::newRow("first item") << "000";
+    QTest::newRow("third item") << "002";
+}
+
+void TstTypingChecks::listStartingAtTheAnswer()
+{
+    // A list whose start index is the answer: the scene is built whole, then
+    // the start index is judged once, and the step advances once.
+    QFETCH(QString, start);
+    ts::SceneFixture fx;
+    const QString list = ts::record({{8, "L001"}, {86, "03000003000300001500"}, {106, start}, {109, start},
+                                     {112, "0270007830002"}});
+    const QString next = ts::record({{8, "9001"}, {66, "03000003000300000330"}});
+    fx.writeUnit(0, {{list, next, ts::record({{8, "9999"}})}});
+    fx.writeAnswers({s("甲|乙|丙|丁"), s("选择")});
+    QVERIFY(run::startUnitPractice(0));
+    FrmMain &w = FrmMain::get();
+    run::TmNo = 1;
+    scene::StepNo = 1;
+    const quint64 before = w.sceneSerial();
+    w.setData();
+    QCOMPARE(scene::StepNo, 2);
+    QCOMPARE(w.sceneSerial(), before + 2);
+    QCOMPARE(scene::StepLine, next);
+    QVERIFY(!w.LstLA->isVisible());
+    QCOMPARE(w.LblXXK[0]->text(), QString());
 }
 
 void TstTypingChecks::focusActivatesTheChosenLayout()
@@ -265,9 +356,32 @@ void TstTypingChecks::focusActivatesTheChosenLayout()
     QTRY_COMPARE(plat::layoutActivationCount(), 1);
     QCOMPARE(plat::lastLayoutActivation()->layout, 0x08040804u);
     QCOMPARE(plat::lastLayoutActivation()->flags, 1u);
-    w->Text3->show();
+
+    // A "0027" step: Text1 gives way to Text3, which has the focus when the
+    // scene is built and activates the layout when it takes it again.
+    w = bank_->open(2, 9, 2);
+    QTRY_VERIFY(w->Text3->hasFocus());
+    run::UseIME = true;
+    w->setFocus();
     w->Text3->setFocus();
     QTRY_COMPARE(plat::layoutActivationCount(), 2);
+}
+
+void TstTypingChecks::probeSelectsAndTypes()
+{
+    // Unit 3 question 14: select "我的主页" in the markup, then type "Study".
+    const QList<QJsonObject> answers = ts::playProbe(bank_->programDir(), 2, 14,
+                                                     "select Text1 6 5\nselect Text1 7 4\n"
+                                                     "type Text1 \"  Stud\"\ntype Text1 yyy\n");
+    QCOMPARE(answers.size(), 4);
+    QCOMPARE(answers[0]["selected"].toString(), s(">我的主页"));
+    QCOMPARE(answers[0]["StepNo"].toInt(), 1);
+    QCOMPARE(answers[1]["StepNo"].toInt(), 2);
+    QCOMPARE(answers[2]["text"].toString(), QStringLiteral("  Stud"));
+    QCOMPARE(answers[2]["StepNo"].toInt(), 2);
+    // The first "y" completes the answer; the rest is not typed.
+    QCOMPARE(answers[3]["typed"].toInt(), 1);
+    QCOMPARE(answers[3]["StepNo"].toInt(), 3);
 }
 
 QTEST_MAIN(TstTypingChecks)

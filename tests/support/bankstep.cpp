@@ -7,6 +7,8 @@
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
 
+#include <QJsonDocument>
+#include <QProcess>
 #include <QtTest>
 
 namespace ts {
@@ -40,6 +42,23 @@ FrmMain *BankSteps::open(int unit, int question, int step)
     scene::StepNo = qint16(step);
     w.setData();
     return &w;
+}
+
+QList<QJsonObject> playProbe(const QString &programDir, int unit, int question, const QByteArray &input)
+{
+    QProcess p;
+    p.start(toolPath(QStringLiteral("examsim-probe")),
+            {QStringLiteral("play"), programDir, QString::number(unit), QString::number(question)});
+    QList<QJsonObject> answers;
+    if (!p.waitForStarted())
+        return answers;
+    p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(20000) || p.exitCode() != 0)
+        return answers;
+    for (const QByteArray &line : p.readAllStandardOutput().trimmed().split('\n'))
+        answers << QJsonDocument::fromJson(line).object();
+    return answers;
 }
 
 void typeText(QWidget *w, const QString &text)

@@ -5,6 +5,8 @@
 
 #include "testsupport.h"
 
+#include <QJsonObject>
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -29,6 +31,11 @@ public:
 private:
     std::unique_ptr<ProgramCopy> copy_;
 };
+
+// Runs `examsim-probe play <programDir> <unit> <question>` with the input
+// lines and returns its answer lines as objects (unit from 0, as the probe
+// counts).
+QList<QJsonObject> playProbe(const QString &programDir, int unit, int question, const QByteArray &input);
 
 // Sends the characters of `text` to a widget as typed keys (any script).
 void typeText(QWidget *w, const QString &text);

@@ -134,10 +134,12 @@ void PictureBox::paintEvent(QPaintEvent *)
         p.drawPixmap(0, 0, pixmap_);
 }
 
+// A key goes to the picture box that holds the focus and no further: the
+// window's own key-down is for keys no control took.
 void PictureBox::keyPressEvent(QKeyEvent *e)
 {
+    e->accept();
     emit keyDown(e);
-    QWidget::keyPressEvent(e);
 }
 
 // ---- FrameShape ------------------------------------------------------------------

@@ -361,6 +361,9 @@ void FrmMain::paintEvent(QPaintEvent *)
 
 void FrmMain::mouseMoveEvent(QMouseEvent *e)
 {
+    // A move a control left unused is not a move over the bare window.
+    if (childAt(e->position().toPoint()))
+        return;
     Form_MouseMove(simwin::buttonOf(e->button()), simwin::shiftOf(e->modifiers()), e->position().x() * 15.0,
                    e->position().y() * 15.0);
 }

@@ -28,6 +28,7 @@ class QListWidget;
 class QMenu;
 class QAction;
 class QKeyEvent;
+class QMoveEvent;
 
 class FrmMain : public QWidget, public Form<FrmMain>
 {
@@ -103,6 +104,9 @@ public:
     QString ExamDataPath;
     // The size rule kept the window maximised at the top-left corner.
     bool maximisedByRule() const { return maximised_; }
+    // The drag strip moves the window only on a screen at least 650 x yScale
+    // pixels high.
+    static bool dragStripMoves(double yScale, int screenHeightPx);
 
     // ---- Controls (object names as the window's own) ---------------------------
     simwin::HotSpot *Label1 = nullptr;
@@ -147,6 +151,7 @@ protected:
     void paintEvent(QPaintEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+    void moveEvent(QMoveEvent *e) override;
 
 private:
     FrmMain();
@@ -243,4 +248,5 @@ private:
     bool building_ = false;
     quint64 sceneSerial_ = 0;
     bool maximised_ = false;
+    bool movingByStrip_ = false;
 };

@@ -2,6 +2,8 @@
 
 #include "cover/runstate.h"
 #include "simwin/scene/frmmain.h"
+#include "simwin/scene/keyaccept.h"
+#include "simwin/scene/questionlabels.h"
 #include "simwin/scene/scenestate.h"
 
 #include <QAbstractButton>
@@ -53,6 +55,18 @@ QJsonObject describe(const FrmMain &w)
     o["TmNo"] = run::TmNo;
     o["TmState"] = run::TmState[tm];
     o["StepLine"] = StepLine;
+    o["StepType"] = w.StepType;
+    // The key presses that perform the step, the auto-advance, the dialog's
+    // tab strip and the question window's captions.
+    QJsonArray keyNames;
+    for (const keys::KeyPress &k : acceptedKeys(StepLine))
+        keyNames.append(keys::keyName(k));
+    o["acceptedKeys"] = keyNames;
+    o["Timer3"] = w.Timer3->isActive();
+    o["tabs"] = QJsonObject{{"TabLayout", w.TabLayout.left(1)}, {"TabTarget", w.TabTarget},
+                            {"TabRow", w.TabRow}, {"BackSpec", w.BackSpec}};
+    o["LblUnit"] = qwin::lblUnitCaption();
+    o["LblBiao"] = qwin::lblBiaoCaption();
     QJsonArray controls;
     QJsonObject self{{"name", w.objectName()}, {"x", 0}, {"y", 0}, {"w", w.width()}, {"h", w.height()}};
     if (!w.pictureName().isEmpty())

@@ -406,6 +406,9 @@ void FrmMain::stageFinish()
     if (f.bars.PicElse)
         PicElse->show();
     setHint(LHelp, f.hint);
+    // A control the scene hid keeps no focus: the keys go to the window.
+    if (const QWidget *fw = focusWidget(); fw && fw != this && !fw->isVisibleTo(this))
+        setFocus();
     orderWindows();
     frmCsh();
     ElseToolCSH();

@@ -1,0 +1,74 @@
+// play command `key [@control] <key> ...`: key presses on the simulated
+// window, as the window system delivers them: each goes to the control that
+// holds the focus (the window itself when none does), then travels on to the
+// window if that control leaves it unused. "@control" gives that control the
+// focus first. Key names as keys::parseQtKey reads them ("Ctrl+C", "F5",
+// "Shift+Ctrl+Z", "VK12").
+#include "play.h"
+
+#include "simwin/scene/frmmain.h"
+#include "simwin/scene/keycodes.h"
+#include "simwin/scene/scenestate.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QKeyEvent>
+
+namespace {
+
+// The text a key types: printable keys without Ctrl or Alt.
+QString typedText(Qt::Key key, Qt::KeyboardModifiers m)
+{
+    if (m & (Qt::ControlModifier | Qt::AltModifier) || key < Qt::Key_Space || key > Qt::Key_AsciiTilde)
+        return {};
+    const QChar c(key);
+    return m & Qt::ShiftModifier ? QString(c) : QString(c.toLower());
+}
+
+void press(const keys::QtKeyPress &k)
+{
+    FrmMain &w = play::window();
+    QWidget *to = w.focusWidget() ? w.focusWidget() : &w;
+    const QString text = typedText(k.key, k.modifiers);
+    QKeyEvent down(QEvent::KeyPress, k.key, k.modifiers, text);
+    QApplication::sendEvent(to, &down);
+    // The press may have built a new scene that moved the focus.
+    to = w.focusWidget() ? w.focusWidget() : &w;
+    QKeyEvent up(QEvent::KeyRelease, k.key, k.modifiers, text);
+    QApplication::sendEvent(to, &up);
+}
+
+QJsonObject keyCommand(const QStringList &args)
+{
+    QStringList names = args;
+    if (!names.isEmpty() && names.first().startsWith(u'@')) {
+        QWidget *c = play::control(names.takeFirst().mid(1));
+        if (!c)
+            return play::error(QStringLiteral("no control %1").arg(args.first().mid(1)));
+        c->setFocus();
+    }
+    if (names.isEmpty())
+        return play::error(QStringLiteral("usage: key [@control] <key> ..."));
+    QList<keys::QtKeyPress> presses;
+    for (const QString &n : names) {
+        const auto k = keys::parseQtKey(n);
+        if (!k)
+            return play::error(QStringLiteral("unknown key: %1").arg(n));
+        presses << *k;
+    }
+    QJsonArray done;
+    for (int i = 0; i < presses.size(); ++i) {
+        const auto code = keys::parseKey(names[i]);
+        press(presses[i]);
+        done.append(QJsonObject{{"key", keys::keyName(*code)}, {"code", code->code}, {"shift", code->shift},
+                                {"StepNo", scene::StepNo}});
+    }
+    const FrmMain &w = play::window();
+    const QWidget *f = w.focusWidget();
+    return QJsonObject{{"ok", true}, {"keys", done}, {"StepNo", scene::StepNo}, {"StepType", w.StepType},
+                       {"focus", f ? f->objectName() : w.objectName()}};
+}
+
+} // namespace
+
+PLAY_COMMAND("key", "[@control] <key> ...  key presses (\"Ctrl+C\", \"F5\") to the focused control or the window", keyCommand);
