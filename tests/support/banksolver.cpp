@@ -1,6 +1,8 @@
 #include "banksolver.h"
 
 #include "simwin/checks/popupmenu.h"
+#include "simwin/scene/keyaccept.h"
+#include "simwin/scene/keycodes.h"
 #include "simwin/scene/steprecord.h"
 
 #include <QDeadlineTimer>
@@ -83,7 +85,7 @@ std::optional<QString> popupChoice(int menuCode)
     const int digit = (menuCode / 10) % 10;
     if (digit < 1 || digit > chk::MenuArrays)
         return std::nullopt;
-    return command({QStringLiteral("choose"), QString::fromLatin1(chk::kPopupArrays[digit - 1].name),
+    return command({QStringLiteral("popup"), QString::fromLatin1(chk::kPopupArrays[digit - 1].name),
                     QString::number(menuCode % 10)});
 }
 
@@ -109,7 +111,25 @@ QStringList handleDrag(QStringView line, int code)
     return out;
 }
 
-QString typeInto(const QString &box, const QString &text) { return command({QStringLiteral("type"), box, quoted(text)}); }
+// The text a control shows in the scene.
+QString textOf(const QJsonObject &scene, const QString &name)
+{
+    for (const QJsonValue v : scene[QStringLiteral("controls")].toArray())
+        if (v["name"].toString() == name)
+            return v["text"].toString();
+    return {};
+}
+
+// Types `text` over whatever the box holds.
+QStringList typeInto(const QJsonObject &scene, const QString &box, const QString &text)
+{
+    QStringList out;
+    const qsizetype held = textOf(scene, box).size();
+    if (held > 0)
+        out << QStringLiteral("select %1 0 %2").arg(box).arg(held);
+    out << command({QStringLiteral("type"), box, quoted(text)});
+    return out;
+}
 
 } // namespace
 
@@ -183,7 +203,7 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
     }
 
     if (sr::isListStep(line)) {
-        p.commands << QStringLiteral("select LstLA %1").arg(sr::answerNumber(line));
+        p.commands << QStringLiteral("choose %1").arg(sr::answerNumber(line));
     } else if (code.startsWith(u"004") || code.startsWith(u"005")) {
         const QString keys = keyWords(sr::number(line, 11, 1));
         p.commands << command({QStringLiteral("press Label4"), keys}) << command({QStringLiteral("move Label1"), keys})
@@ -204,22 +224,26 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
     } else if (code == u"0030") {
         p.commands << QStringLiteral("move Label1");
     } else if (code == u"0020" || code == u"0025") {
-        p.commands << typeInto(QStringLiteral("Text1"), firstAnswer);
+        p.commands << typeInto(scene, QStringLiteral("Text1"), firstAnswer);
     } else if (code == u"0021") {
-        p.commands << typeInto(QStringLiteral("Text2"), answer);
+        p.commands << typeInto(scene, QStringLiteral("Text2"), answer);
     } else if (code == u"0027") {
-        p.commands << typeInto(QStringLiteral("Text3"), firstAnswer);
+        p.commands << typeInto(scene, QStringLiteral("Text3"), firstAnswer);
     } else if (code == u"0022" || code == u"0026") {
-        p.commands << typeInto(QStringLiteral("Text1"), firstAnswer) << QStringLiteral("click Label1");
+        p.commands << typeInto(scene, QStringLiteral("Text1"), firstAnswer) << QStringLiteral("click Label1");
     } else if (code == u"0028") {
-        p.commands << typeInto(QStringLiteral("Text1"), firstAnswer) << QStringLiteral("click Label4");
+        p.commands << typeInto(scene, QStringLiteral("Text1"), firstAnswer) << QStringLiteral("click Label4");
     } else if (code == u"0024") {
-        p.commands << typeInto(QStringLiteral("Text1"), firstAnswer) << QStringLiteral("key Text1 13");
+        p.commands << typeInto(scene, QStringLiteral("Text1"), firstAnswer + QStringLiteral("{Enter}"));
     } else if (code == u"0023") {
+        // The hint line's text, selected where the box holds it.
         const QString hint = sr::lookup(answerFile, sr::hintField(line)).value_or(QString()).trimmed();
-        p.commands << command({QStringLiteral("select Text1"), quoted(hint)});
-    } else if (n >= 6001 && n <= 6999) {
-        p.commands << QStringLiteral("key %1").arg(n);
+        const qsizetype at = textOf(scene, QStringLiteral("Text1")).indexOf(hint, 0, Qt::CaseInsensitive);
+        if (hint.isEmpty() || at < 0)
+            return fail(QStringLiteral("the box does not hold the text to select"));
+        p.commands << QStringLiteral("select Text1 %1 %2").arg(at).arg(hint.size());
+    } else if (const auto key = scene::keyOfCode(n, scene::KeyPlace::OperationCode)) {
+        p.commands << QStringLiteral("key ") + keys::keyName(*key);
     } else {
         return fail(QStringLiteral("no operation known for code %1").arg(code));
     }
