@@ -13,6 +13,7 @@
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/twips.h"
 
+#include <QFile>
 #include <QMenu>
 #include <QtTest>
 
@@ -52,6 +53,8 @@ private slots:
     void releaseAfterAdvancingPress();
     void clickJumpWithKeys();
     void dismissedOverrideMenuFallsThrough();
+    void overrideMenuChoiceEndsTheRelease();
+    void pointingSetsTheNextStepsPointer();
     void handleReleaseThenPictureClick();
     void cancelNeverBelowStepOne();
     void hintFramesOfTwoBars();
@@ -133,6 +136,38 @@ void TstMouseGestures::dismissedOverrideMenuFallsThrough()
     QCOMPARE(shown, 1);
     QCOMPARE(codeWhileOpen, 6123); // the override's code while its menu is open
     QCOMPARE(w.PopMenuNo, 1);
+    QCOMPARE(stepNo(), 2);
+}
+
+void TstMouseGestures::overrideMenuChoiceEndsTheRelease()
+{
+    // Override R8123 on a right-click step 0003: choosing the override's item
+    // advances; the same release is then not step 1's right click too.
+    ts::SceneFixture fx;
+    QVERIFY(QFile::copy(ts::sampleProgramDir() + QStringLiteral("/sMenu.sys"), fx.programDir() + QStringLiteral("/sMenu.sys")));
+    FrmMain &w = start(fx, {record({{8, s("0003")}, {66, kTarget}, {86, s("R8123")}}), record({{8, s("9001")}, {66, kTarget}}),
+                            record({{8, s("9999")}})});
+    const popupchoice::ScopedChooser choose(
+        [](QMenu &menu, QPoint) { return popupchoice::slotAction(menu, QStringLiteral("sKvelInde1"), 3); });
+    QTest::mouseClick(w.Label1, Qt::RightButton);
+    QCOMPARE(stepNo(), 2);
+    QCOMPARE(w.StepType, 9001);
+}
+
+void TstMouseGestures::pointingSetsTheNextStepsPointer()
+{
+    // "0030" advances on the first move; the next step's pointer (the
+    // hourglass, 11) is over the target at once.
+    ts::SceneFixture fx;
+    FrmMain &w = start(fx, {record({{8, s("0030")}, {66, kTarget}}), record({{8, s("9001")}, {66, kTarget}, {101, s("S0011")}}),
+                            record({{8, s("9999")}})});
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), w.Label1->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(w.Label1, &move);
+    QCOMPARE(stepNo(), 2);
+    QCOMPARE(w.Label1->cursor().shape(), Qt::WaitCursor);
+    // Further moves over a click step change nothing.
+    QApplication::sendEvent(w.Label1, &move);
     QCOMPARE(stepNo(), 2);
 }
 

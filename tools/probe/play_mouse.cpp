@@ -144,14 +144,37 @@ void releaseAt(const Gesture &g)
     send(to, QEvent::MouseButtonRelease, g.control->mapToGlobal(g.at), g.button, gr.buttons, mods);
 }
 
-QJsonObject pressCommand(const QStringList &args)
+// A gesture that begins with a press on the named control, which must be
+// reachable there.
+QJsonObject pressing(const QStringList &args, void (*act)(const Gesture &))
 {
     QString error;
     const auto g = parse(args, &error);
     if (!g || !reachable(*g, &error))
         return play::error(error);
-    pressAt(*g);
+    act(*g);
     return done();
+}
+
+QJsonObject pressCommand(const QStringList &args) { return pressing(args, [](const Gesture &g) { pressAt(g); }); }
+
+QJsonObject clickCommand(const QStringList &args)
+{
+    return pressing(args, [](const Gesture &g) {
+        pressAt(g);
+        releaseAt(g);
+    });
+}
+
+QJsonObject dblclickCommand(const QStringList &args)
+{
+    // What the window system delivers: press, release, double click, release.
+    return pressing(args, [](const Gesture &g) {
+        pressAt(g);
+        releaseAt(g);
+        pressAt(g, QEvent::MouseButtonDblClick);
+        releaseAt(g);
+    });
 }
 
 QJsonObject releaseCommand(const QStringList &args)
@@ -162,31 +185,6 @@ QJsonObject releaseCommand(const QStringList &args)
         return play::error(error);
     if (!grab().widget && !g->control->isVisible())
         return play::error(QStringLiteral("%1 is not visible").arg(g->control->objectName()));
-    releaseAt(*g);
-    return done();
-}
-
-QJsonObject clickCommand(const QStringList &args)
-{
-    QString error;
-    const auto g = parse(args, &error);
-    if (!g || !reachable(*g, &error))
-        return play::error(error);
-    pressAt(*g);
-    releaseAt(*g);
-    return done();
-}
-
-QJsonObject dblclickCommand(const QStringList &args)
-{
-    QString error;
-    const auto g = parse(args, &error);
-    if (!g || !reachable(*g, &error))
-        return play::error(error);
-    // What the window system delivers: press, release, double click, release.
-    pressAt(*g);
-    releaseAt(*g);
-    pressAt(*g, QEvent::MouseButtonDblClick);
     releaseAt(*g);
     return done();
 }
