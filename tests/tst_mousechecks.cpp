@@ -87,6 +87,9 @@ private slots:
     void pointerDrags_data();
     void pointerDrags();
     void typedTextConfirmedOnSecondTarget();
+    void pictureClicks_data();
+    void pictureClicks();
+    void movesOverPicturesCloseDropDowns();
     void handleDrag_data();
     void handleDrag();
     void handleMovesOnlyWithLeftButton();
@@ -334,6 +337,47 @@ void TstMouseChecks::typedTextConfirmedOnSecondTarget()
     QCOMPARE(stepNo(), 3);
     QTest::mouseRelease(w.Label4, Qt::LeftButton);
     QCOMPARE(stepNo(), 4);
+}
+
+void TstMouseChecks::pictureClicks_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("image");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("Image2 jumps back to step 3") << 0 << 13 << 4 << 2 << 3;
+    QTest::newRow("Image6 jumps to step 3") << 2 << 13 << 2 << 6 << 3;
+    QTest::newRow("Image5 with jump 0") << 0 << 11 << 1 << 5 << 1;
+}
+
+void TstMouseChecks::pictureClicks()
+{
+    QFETCH(int, unit);
+    QFETCH(int, question);
+    QFETCH(int, step);
+    QFETCH(int, image);
+    QFETCH(int, expected);
+    FrmMain &w = openQuestion(unit, question, step);
+    QVERIFY(w.Image[image]->isVisible());
+    QTest::mouseClick(w.Image[image], Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(stepNo(), expected);
+}
+
+void TstMouseChecks::movesOverPicturesCloseDropDowns()
+{
+    // A drop-down of the bars left open closes when the pointer moves over
+    // Image1-4, not over the handle (Image5) or Image6.
+    struct Row { int unit, question, step, image; bool closes; };
+    for (const Row &r : {Row{2, 13, 2, 6, false}, Row{0, 11, 1, 5, false}, Row{0, 13, 4, 2, true}}) {
+        FrmMain &w = openQuestion(r.unit, r.question, r.step);
+        QVERIFY(w.Image[r.image]->isVisible());
+        w.Pic1J->show();
+        w.CurZHU = 5;
+        hover(w.Image[r.image], QPoint(2, 2));
+        QCOMPARE(w.Pic1J->isHidden(), r.closes);
+        QCOMPARE(w.CurZHU, r.closes ? 0 : 5);
+    }
 }
 
 // Presses the handle, moves the pointer `moves` times to the window point
