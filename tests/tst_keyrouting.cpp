@@ -41,6 +41,7 @@ private slots:
     void keysOnTheWindow();
     void routing();
     void tabStripOnTheTargetTab();
+    void captionsOfALoadedQuestionWindow();
     void bareWindowMove();
     void dragStrip();
     void dragStripScreenRule_data();
@@ -220,6 +221,25 @@ void TstKeyRouting::tabStripOnTheTargetTab()
     QCOMPARE(tw::rect(w.LblXXK[1]), QRectF(2120, 2010, 780, 330));
     QCOMPARE(w.LHelp->text(), s("请选择第1个选项卡"));
     QCOMPARE(tw::rect(w.Label1).size(), QSizeF(1, 1));
+}
+
+// With a question window loaded, the final scene writes its labels.
+void TstKeyRouting::captionsOfALoadedQuestionWindow()
+{
+    ts::SceneFixture fx;
+    fx.writeUnit(0, {{record({{8, s("9999")}})}, {record({{8, s("9001")}})}, {record({{8, s("9001")}})}});
+    QVERIFY(run::startUnitPractice(0));
+    auto *tm = new QWidget;
+    tm->setObjectName(QStringLiteral("FrmTm"));
+    auto *unit = new QLabel(tm);
+    unit->setObjectName(QStringLiteral("LblUnit"));
+    auto *header = new QLabel(s("第1题(未完成)"), tm);
+    header->setObjectName(QStringLiteral("LblBiao"));
+    run::TmState[3] = 4;
+    build(1, 1);
+    QCOMPARE(unit->text(), s("未完成的题目 2"));
+    QCOMPARE(header->text(), s("第1题(已完成)"));
+    QCOMPARE(run::TmState[1], qint16(4));
 }
 
 // The pointer over the bare window closes the bars' drop-downs (but not the

@@ -9,6 +9,7 @@
 #include "cover/runstate.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
+#include "platform/pointers.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/questionlabels.h"
@@ -69,8 +70,11 @@ private slots:
     void tabStripShowingAnotherTab();
     void twoRowTabStrip();
     void cancelSpotOfATypingStep();
+    void typingSteps();
     void listSteps_data();
     void listSteps();
+    void barsPointerAndHintFrames_data();
+    void barsPointerAndHintFrames();
     void probeKeys();
 
 private:
@@ -286,6 +290,43 @@ void TstSceneFlow::cancelSpotOfATypingStep()
     QCOMPARE(w.Text1->selectedText(), QString());
 }
 
+// The typing box's variants take its place; typing hints are worded for the
+// candidate, alternatives read as choices.
+void TstSceneFlow::typingSteps()
+{
+    startUnit(2);
+    FrmMain &w = shownWindow();
+    run::AnswerMode = 1;
+    build(3, 3); // "0022" with two accepted answers
+    QCOMPARE(w.LHelp->text(), s("输入 mailto:info@example.com或  info@example.com 并按回车键或点红色方框处"));
+    QVERIFY(w.Text1->isVisible());
+    QVERIFY(!w.Text2->isVisible());
+
+    build(11, 2); // "0021"
+    QVERIFY(w.Text2->isVisible());
+    QVERIFY(!w.Text1->isVisible());
+    QCOMPARE(tw::rect(w.Text2), tw::rect(w.Text1));
+    QCOMPARE(w.Text2->text(), w.Text1->text());
+    QVERIFY(!w.Shape1->isVisible());
+    QVERIFY(w.LHelp->text().startsWith(s("输入 ")));
+
+    startUnit(1);
+    build(9, 2); // "0027": the variant that keeps the text box's font
+    QVERIFY(w.Text3->isVisible());
+    QVERIFY(!w.Text1->isVisible());
+    QVERIFY(!w.Text2->isVisible());
+    QCOMPARE(tw::rect(w.Text3), tw::rect(w.Text1));
+    QCOMPARE(w.Text3->font().family(), w.Text1->font().family());
+    QCOMPARE(w.Text3->font().pointSizeF(), w.Text1->font().pointSizeF());
+    QCOMPARE(w.Text3->font().bold(), w.Text1->font().bold());
+    QCOMPARE(w.Text3->palette().color(QPalette::Base), w.Text1->palette().color(QPalette::Base));
+    QVERIFY(!w.Shape1->isVisible());
+
+    build(9, 3); // a click step: both variants hidden
+    QVERIFY(!w.Text3->isVisible());
+    QVERIFY(!w.Text2->isVisible());
+}
+
 void TstSceneFlow::listSteps_data()
 {
     QTest::addColumn<int>("unit");
@@ -331,6 +372,39 @@ void TstSceneFlow::listSteps()
     QVERIFY(!w.LstLA->isVisible());
     QVERIFY(!w.PicBottom->isVisible());
     QCOMPARE(w.LblXXK[0]->text(), QString());
+}
+
+void TstSceneFlow::barsPointerAndHintFrames_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("bars"); // M menu bar, T toolbars, H drawing bar, E extra panel
+    QTest::addColumn<int>("pointer");
+    QTest::newRow("menu bar and toolbars") << 0 << 1 << 1 << QStringLiteral("MT") << 0;
+    QTest::newRow("no bars, cross pointer") << 1 << 3 << 1 << QString() << 2;
+    QTest::newRow("extra panel 32") << 1 << 10 << 1 << QStringLiteral("MTE") << 0;
+    QTest::newRow("preset pop-up 33: no panel") << 1 << 12 << 1 << QStringLiteral("MT") << 0;
+}
+
+void TstSceneFlow::barsPointerAndHintFrames()
+{
+    QFETCH(int, unit);
+    QFETCH(int, question);
+    QFETCH(int, step);
+    QFETCH(QString, bars);
+    QFETCH(int, pointer);
+    startUnit(unit);
+    FrmMain &w = shownWindow();
+    build(question, step);
+    QCOMPARE(w.PicMenu->isVisible(), bars.contains(u'M'));
+    QCOMPARE(w.PicTool->isVisible(), bars.contains(u'T'));
+    QCOMPARE(w.PicHui->isVisible(), bars.contains(u'H'));
+    QCOMPARE(w.PicElse->isVisible(), bars.contains(u'E'));
+    const Qt::CursorShape shape = pointer ? plat::standardPointer(pointer)->shape() : Qt::ArrowCursor;
+    QCOMPARE(w.Label1->cursor().shape(), shape);
+    // The hint frames are drawn once the scene stands.
+    QVERIFY(w.TimerDisFK->isActive());
 }
 
 // The probe answers unit 3, question 13 by keys: F12, then F5.

@@ -257,8 +257,10 @@ void FrmMain::stageTabStrip()
     TabAreaLeft = s.form.TabAreaLeft;
     TabAreaTop = s.form.TabAreaTop;
     BackSpec = s.form.BackSpec;
+    // Most scenes have no strip: their cells stay where the set-up parked them.
     for (int i = 0; i < TabCells; ++i)
-        tw::setRect(LblXXK[i], s.cells[i]);
+        if (tw::rect(LblXXK[i]) != s.cells[i])
+            tw::setRect(LblXXK[i], s.cells[i]);
     if (!s.pagePicture.isEmpty() && TabImage >= 1 && TabImage <= 5)
         Image[TabImage]->loadPicture(fnd::dataFile(s.pagePicture));
     if (s.hint)

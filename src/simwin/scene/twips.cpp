@@ -2,29 +2,50 @@
 
 #include "foundation/globals.h"
 
-#include <QVariant>
+#include <QHash>
 #include <QWidget>
 
 namespace tw {
 
 namespace {
-constexpr const char *Key = "twipsRect";
-
 int px(double twips) { return fnd::twipsToPx(twips); }
+
+// The kept rectangles by control. A side table rather than a dynamic
+// property: a scene sets a few hundred rectangles, and a property lookup
+// searches the control's whole meta-object first. Never destroyed: controls
+// that outlive the program's statics still find it.
+QHash<const QWidget *, QRectF> &kept()
+{
+    static auto *rects = new QHash<const QWidget *, QRectF>;
+    return *rects;
+}
+
+void keep(QWidget *w, const QRectF &r)
+{
+    auto &rects = kept();
+    const auto it = rects.find(w);
+    if (it != rects.end()) {
+        *it = r;
+        return;
+    }
+    rects.insert(w, r);
+    QObject::connect(w, &QObject::destroyed, [w] { kept().remove(w); });
+}
 } // namespace
 
 QRectF rect(const QWidget *w)
 {
-    const QVariant v = w->property(Key);
-    if (v.isValid())
-        return v.toRectF();
+    const auto &rects = kept();
+    const auto it = rects.constFind(w);
+    if (it != rects.constEnd())
+        return *it;
     const QRect g = w->geometry();
     return QRectF(g.x() * 15.0, g.y() * 15.0, g.width() * 15.0, g.height() * 15.0);
 }
 
 void setRect(QWidget *w, double left, double top, double width, double height)
 {
-    w->setProperty(Key, QRectF(left, top, width, height));
+    keep(w, QRectF(left, top, width, height));
     w->setGeometry(px(left), px(top), std::max(0, px(width)), std::max(0, px(height)));
 }
 
@@ -50,7 +71,7 @@ void syncFromPixels(QWidget *w)
 {
     const QRectF r = rect(w);
     const QSize s = w->size();
-    w->setProperty(Key, QRectF(r.x(), r.y(), s.width() * 15.0, s.height() * 15.0));
+    keep(w, QRectF(r.x(), r.y(), s.width() * 15.0, s.height() * 15.0));
 }
 
 } // namespace tw
