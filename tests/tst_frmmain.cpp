@@ -23,21 +23,13 @@
 #include <QScreen>
 #include <QtTest>
 
+using ts::box;
 using ts::record;
 
 namespace {
 QString area(int left, char jump, int top, const char *name)
 {
     return QStringLiteral("%1%2%3%4").arg(left, 5, 10, QChar(u'0')).arg(QChar(jump)).arg(top, 4, 10, QChar(u'0')).arg(QString::fromLatin1(name));
-}
-QString box(int left, char jump, int top, int w, int h)
-{
-    return QStringLiteral("%1%2%3%4%5")
-        .arg(left, 5, 10, QChar(u'0'))
-        .arg(QChar(jump))
-        .arg(top, 4, 10, QChar(u'0'))
-        .arg(w, 5, 10, QChar(u'0'))
-        .arg(h, 5, 10, QChar(u'0'));
 }
 QString s(const char *t) { return QString::fromUtf8(t); }
 int px(double twips) { return fnd::twipsToPx(twips); }

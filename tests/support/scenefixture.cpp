@@ -24,6 +24,16 @@ QString record(std::initializer_list<std::pair<int, QString>> pieces, int length
     return r.left(length);
 }
 
+QString box(int left, char jump, int top, int width, int height)
+{
+    return QStringLiteral("%1%2%3%4%5")
+        .arg(left, 5, 10, QChar(u'0'))
+        .arg(QChar(jump))
+        .arg(top, 4, 10, QChar(u'0'))
+        .arg(width, 5, 10, QChar(u'0'))
+        .arg(height, 5, 10, QChar(u'0'));
+}
+
 SceneFixture::SceneFixture()
 {
     QDir().mkpath(dataDir());

@@ -17,6 +17,9 @@ namespace ts {
 // positions.
 QString record(std::initializer_list<std::pair<int, QString>> pieces, int length = 212);
 
+// A 20-character box field: left, jump character, top, width, height.
+QString box(int left, char jump, int top, int width, int height);
+
 class SceneFixture
 {
 public:

@@ -44,7 +44,15 @@ void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QJsonObject sceneCommand(const QStringList &) { return scene::describe(window()); }
+QJsonObject sceneCommand(const QStringList &)
+{
+    // The hint frames are drawn 100 ms after a scene: show them as drawn.
+    FrmMain &w = window();
+    QDeadlineTimer deadline(1000);
+    while (w.TimerDisFK->isActive() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    return scene::describe(w);
+}
 
 QJsonObject waitCommand(const QStringList &args)
 {

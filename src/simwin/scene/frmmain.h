@@ -96,6 +96,9 @@ public:
     int Label1BoxWidth = 0, Label1BoxHeight = 0;
     qint32 DragX = 0;
     qint16 DragY = 0, DragLimitX = 0, DragLimitY = 0;
+    // The drag source: press point (window twips) and a drag under way.
+    qint32 DragStartX = 0, DragStartY = 0;
+    bool Dragging = false;
     int CurZHU = 0, Cur1J = 0;
     int PopMenuNo = 0;
     QString ExamDataPath;
@@ -215,6 +218,22 @@ private:
     void Bar_KeyDown(QKeyEvent *e);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // Mouse checks (checks_pointer.cpp). One gesture, one step: a press (or
+    // double click) notes the scene; its release, and the click that follows
+    // the release, do nothing once the scene changed.
+    void beginGesture();
+    bool releaseSpent();
+    // The drag source's pointer number (0 default, 99 custom), reset with
+    // every scene.
+    int label4Pointer() const;
+    void setLabel4Pointer(int mousePointer, const QString &cursorFile);
+    quint64 gestureSerial_ = 0;
+    bool gestureOpen_ = false;
+    quint64 releaseSerial_ = 0;
+    bool releaseSpent_ = false;
+    int label4Pointer_ = 0;
+    quint64 label4PointerScene_ = 0;
 
     // Change and list checks raised by the scene's own filling of a box or
     // the list while setData runs are held back; each runs once when the

@@ -84,6 +84,17 @@ QJsonObject describe(const FrmMain &w)
         controls.append(controlJson(c, w));
     }
     o["controls"] = controls;
+    // The four hint frames, seen or not (a frame is seen only while its bar
+    // is shown and the hint is on).
+    QJsonArray frames;
+    for (const QWidget *f : {static_cast<const QWidget *>(w.ShapeMenu), static_cast<const QWidget *>(w.ShapeTool),
+                             static_cast<const QWidget *>(w.ShapeHui), static_cast<const QWidget *>(w.ShapeElse)}) {
+        QJsonObject frame = controlJson(f, w);
+        frame["bar"] = f->parentWidget()->objectName();
+        frame["visible"] = f->isVisibleTo(&w);
+        frames.append(frame);
+    }
+    o["hintFrames"] = frames;
     return o;
 }
 

@@ -12,7 +12,8 @@ namespace scene {
 // {"StepNo", "TmState", "StepLine", "StepType", "acceptedKeys": [key names],
 // "Timer3", "tabs": {"TabLayout", "TabTarget", "TabRow", "BackSpec"},
 // "LblUnit", "LblBiao", "controls": [{"name", "x", "y", "w", "h", "picture"?,
-// "text"?, "items"?}, ...]}
+// "text"?, "items"?}, ...], "hintFrames": [{"name", "bar", "visible", "x",
+// "y", "w", "h"}, ...] (the four frames, seen or not)}
 QJsonObject describe(const FrmMain &w);
 
 } // namespace scene

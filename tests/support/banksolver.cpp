@@ -1,0 +1,324 @@
+#include "banksolver.h"
+
+#include "simwin/checks/popupmenu.h"
+#include "simwin/scene/keyaccept.h"
+#include "simwin/scene/keycodes.h"
+#include "simwin/scene/steprecord.h"
+
+#include <QDeadlineTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRect>
+#include <cmath>
+
+namespace sr = steprec;
+
+namespace solver {
+
+namespace {
+
+// Shift, Ctrl and Alt as play command words, from the sum 1 + 2 + 4.
+QString keyWords(int shift)
+{
+    QStringList w;
+    if (shift & 1)
+        w << QStringLiteral("shift");
+    if (shift & 2)
+        w << QStringLiteral("ctrl");
+    if (shift & 4)
+        w << QStringLiteral("alt");
+    return w.join(u' ');
+}
+
+QString buttonWord(int button)
+{
+    switch (button) {
+    case 1: return QStringLiteral("left");
+    case 2: return QStringLiteral("right");
+    case 4: return QStringLiteral("middle");
+    default: return {};
+    }
+}
+
+QString command(QStringList words)
+{
+    words.removeAll(QString());
+    return words.join(u' ');
+}
+
+// The control's rectangle in FrmMain's pixels, from the scene.
+std::optional<QRect> placeOf(const QJsonObject &scene, const QString &name)
+{
+    for (const QJsonValue v : scene[QStringLiteral("controls")].toArray()) {
+        const QJsonObject c = v.toObject();
+        if (c[QStringLiteral("name")].toString() == name)
+            return QRect(c["x"].toInt(), c["y"].toInt(), c["w"].toInt(), c["h"].toInt());
+    }
+    return std::nullopt;
+}
+
+// A point of a bar that no visible cell covers, relative to the bar.
+std::optional<QPoint> bareSpot(const QJsonObject &scene, const QString &bar)
+{
+    const auto box = placeOf(scene, bar);
+    if (!box)
+        return std::nullopt;
+    QList<QRect> cells;
+    for (const QJsonValue v : scene[QStringLiteral("controls")].toArray()) {
+        const QJsonObject c = v.toObject();
+        const QRect r(c["x"].toInt(), c["y"].toInt(), c["w"].toInt(), c["h"].toInt());
+        if (c["name"].toString().startsWith(u"LblZHU_") && box->intersects(r))
+            cells << r;
+    }
+    for (int y = box->top() + 1; y < box->bottom(); y += 3)
+        for (int x = box->right() - 2; x > box->left(); x -= 3) {
+            const QPoint p(x, y);
+            if (std::none_of(cells.begin(), cells.end(), [&](const QRect &r) { return r.contains(p); }))
+                return p - box->topLeft();
+        }
+    return std::nullopt;
+}
+
+// The pop-up item a menu code names: array digit (tens) and slot (units).
+std::optional<QString> popupChoice(int menuCode)
+{
+    const int digit = (menuCode / 10) % 10;
+    if (digit < 1 || digit > chk::MenuArrays)
+        return std::nullopt;
+    return command({QStringLiteral("popup"), QString::fromLatin1(chk::kPopupArrays[digit - 1].name),
+                    QString::number(menuCode % 10)});
+}
+
+// Drags the handle with the left button past its limit: every move puts the
+// pointer 40 pixels beyond the handle's edge, which carries it 20 pixels.
+// Overshooting is harmless (every limit is one-sided), so the count allows
+// for a layout scale of up to 2.
+QStringList handleDrag(QStringView line, int code)
+{
+    const sr::PictureArea handle = sr::pictureArea(line, 5);
+    const bool horizontal = code != 8003 && code != 8004;
+    const bool vertical = code != 8001 && code != 8002;
+    const int dx = !horizontal ? 0 : (code == 8001 || code == 8006 || code == 8008) ? -1 : 1;
+    const int dy = !vertical ? 0 : (code == 8003 || code == 8008 || code == 8009) ? -1 : 1;
+    const double distance = std::max(horizontal ? std::abs(sr::dragLimitX(line) - handle.left) : 0,
+                                      vertical ? std::abs(sr::dragLimitY(line) - handle.top) : 0);
+    const int moves = int(std::ceil((distance / 15.0 * 2 + 10) / 20.0));
+    QStringList out{QStringLiteral("press Image5 1 1")};
+    const QString move = QStringLiteral("move Image5 %1 %2").arg(1 + 40 * dx).arg(1 + 40 * dy);
+    for (int i = 0; i < moves; ++i)
+        out << move;
+    out << QStringLiteral("release Image5 1 1");
+    return out;
+}
+
+// The text a control shows in the scene.
+QString textOf(const QJsonObject &scene, const QString &name)
+{
+    for (const QJsonValue v : scene[QStringLiteral("controls")].toArray())
+        if (v["name"].toString() == name)
+            return v["text"].toString();
+    return {};
+}
+
+// Types `text` over whatever the box holds.
+QStringList typeInto(const QJsonObject &scene, const QString &box, const QString &text)
+{
+    QStringList out;
+    const qsizetype held = textOf(scene, box).size();
+    if (held > 0)
+        out << QStringLiteral("select %1 0 %2").arg(box).arg(held);
+    out << command({QStringLiteral("type"), box, quoted(text)});
+    return out;
+}
+
+} // namespace
+
+bool needsChrome(QStringView stepLine)
+{
+    for (int k = 1; k <= 3; ++k) {
+        const QChar kind = sr::charAt(stepLine, sr::targetSpecPos(k));
+        if (kind == u'H' || kind == u'D')
+            return true;
+    }
+    return false;
+}
+
+QString quoted(const QString &word)
+{
+    if (!word.isEmpty() && !word.contains(u' ') && !word.contains(u'"'))
+        return word;
+    QString w = word;
+    return u'"' + w.replace(QStringLiteral("\""), QStringLiteral("\"\"\"")) + u'"';
+}
+
+StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
+{
+    const QString line = scene[QStringLiteral("StepLine")].toString();
+    const QString code = sr::stepTypeText(line).toString();
+    const int n = sr::stepType(line);
+    StepPlan p;
+    if (needsChrome(line)) {
+        p.problem = QStringLiteral("the step needs the window chrome");
+        return p;
+    }
+    // A dialog that shows another tab than the step's: its tab first.
+    const sr::TabSpec tabs = sr::tabSpec(line);
+    if (tabs.present && tabs.shownTab != tabs.targetTab)
+        p.commands << QStringLiteral("click LblXXK_%1").arg(tabs.targetTab);
+
+    const QString answer = sr::lookup(answerFile, sr::answerField(line)).value_or(QString());
+    const QString firstAnswer = sr::beforeFirstBar(answer);
+    auto fail = [&](const QString &why) {
+        p.commands.clear();
+        p.problem = why;
+        return p;
+    };
+
+    if (code == u"8888") { // the scene moves on by itself
+        p.commands << QStringLiteral("wait 1100");
+        return p;
+    }
+    // The right-click pop-up: the record's menu-code override first, else
+    // the step's own pop-up code.
+    const auto override = sr::menuCodeOverride(line);
+    const bool overridePopup = override && *override / 1000 >= 3 && *override / 1000 <= 6;
+    const bool codePopup = (n >= 3000 && n <= 6000) || (n >= 8100 && n <= 8999);
+    if (overridePopup || codePopup) {
+        const auto choice = popupChoice(chk::menuCode(line));
+        if (!choice)
+            return fail(QStringLiteral("no pop-up item for menu code %1").arg(chk::menuCode(line)));
+        p.commands << *choice;
+        if (placeOf(scene, QStringLiteral("Label1")) && !sr::label1Box(line).absent) {
+            p.commands << QStringLiteral("click Label1 right");
+        } else if (n > 3000 && n < 6000) {
+            // No target: the toolbar's own right click, off its buttons.
+            const auto spot = bareSpot(scene, QStringLiteral("PicTool"));
+            if (!spot)
+                return fail(QStringLiteral("no bare spot on the toolbar"));
+            p.commands << QStringLiteral("click PicTool right %1 %2").arg(spot->x()).arg(spot->y());
+        } else {
+            return fail(QStringLiteral("a pop-up step without a place to right-click"));
+        }
+        return p;
+    }
+
+    if (sr::isListStep(line)) {
+        p.commands << QStringLiteral("choose %1").arg(sr::answerNumber(line));
+    } else if (code.startsWith(u"004") || code.startsWith(u"005")) {
+        const QString keys = keyWords(sr::number(line, 11, 1));
+        p.commands << command({QStringLiteral("press Label4"), keys}) << command({QStringLiteral("move Label1"), keys})
+                   << command({QStringLiteral("release Label1"), keys});
+    } else if (n >= 8001 && n <= 8009 && n != 8005) {
+        p.commands << handleDrag(line, n);
+    } else if (n >= 9000 && n <= 9998) {
+        const QString button = buttonWord(n % 100);
+        if (button.isEmpty())
+            return fail(QStringLiteral("no mouse button %1").arg(n % 100));
+        p.commands << command({QStringLiteral("click Label1"), button, keyWords((n / 100) % 10)});
+    } else if (code == u"0001") {
+        p.commands << QStringLiteral("click Label1");
+    } else if (code == u"0002") {
+        p.commands << QStringLiteral("dblclick Label1");
+    } else if (code == u"0003") {
+        p.commands << QStringLiteral("click Label1 right");
+    } else if (code == u"0030") {
+        p.commands << QStringLiteral("move Label1");
+    } else if (code == u"0020" || code == u"0025") {
+        p.commands << typeInto(scene, QStringLiteral("Text1"), firstAnswer);
+    } else if (code == u"0021") {
+        p.commands << typeInto(scene, QStringLiteral("Text2"), answer);
+    } else if (code == u"0027") {
+        p.commands << typeInto(scene, QStringLiteral("Text3"), firstAnswer);
+    } else if (code == u"0022" || code == u"0026") {
+        p.commands << typeInto(scene, QStringLiteral("Text1"), firstAnswer) << QStringLiteral("click Label1");
+    } else if (code == u"0028") {
+        p.commands << typeInto(scene, QStringLiteral("Text1"), firstAnswer) << QStringLiteral("click Label4");
+    } else if (code == u"0024") {
+        p.commands << typeInto(scene, QStringLiteral("Text1"), firstAnswer + QStringLiteral("{Enter}"));
+    } else if (code == u"0023") {
+        // The hint line's text, selected where the box holds it.
+        const QString hint = sr::lookup(answerFile, sr::hintField(line)).value_or(QString()).trimmed();
+        const qsizetype at = textOf(scene, QStringLiteral("Text1")).indexOf(hint, 0, Qt::CaseInsensitive);
+        if (hint.isEmpty() || at < 0)
+            return fail(QStringLiteral("the box does not hold the text to select"));
+        p.commands << QStringLiteral("select Text1 %1 %2").arg(at).arg(hint.size());
+    } else if (const auto key = scene::keyOfCode(n, scene::KeyPlace::OperationCode)) {
+        p.commands << QStringLiteral("key ") + keys::keyName(*key);
+    } else {
+        return fail(QStringLiteral("no operation known for code %1").arg(code));
+    }
+    return p;
+}
+
+// ---- The probe process ------------------------------------------------------------
+
+ProbeSession::ProbeSession(const QString &probe, const QString &programDir, int unit, int question)
+{
+    process_.start(probe, {QStringLiteral("play"), programDir, QString::number(unit), QString::number(question)});
+    process_.waitForStarted();
+}
+
+ProbeSession::~ProbeSession()
+{
+    if (process_.state() == QProcess::NotRunning)
+        return;
+    process_.write("quit\n");
+    process_.closeWriteChannel();
+    if (!process_.waitForFinished(5000)) {
+        process_.kill();
+        process_.waitForFinished(1000);
+    }
+}
+
+bool ProbeSession::isRunning() const { return process_.state() == QProcess::Running; }
+
+QJsonObject ProbeSession::send(const QString &command)
+{
+    process_.write(command.toUtf8() + '\n');
+    QDeadlineTimer deadline(15000);
+    while (!process_.canReadLine()) {
+        if (deadline.hasExpired() || process_.state() != QProcess::Running)
+            return QJsonObject{{"error", QStringLiteral("no answer to: %1").arg(command)}};
+        process_.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
+    }
+    const QByteArray answer = process_.readLine().trimmed();
+    const QJsonDocument doc = QJsonDocument::fromJson(answer);
+    if (!doc.isObject())
+        return QJsonObject{{"error", QStringLiteral("not an answer: %1").arg(QString::fromUtf8(answer))}};
+    return doc.object();
+}
+
+QString ProbeSession::errors() { return QString::fromLocal8Bit(process_.readAllStandardError()); }
+
+QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSteps)
+{
+    QStringList sent;
+    auto report = [&](const QString &what) { return what + QStringLiteral("\n  sent: ") + sent.join(QStringLiteral(" | ")); };
+    for (int i = 0; i < maxSteps; ++i) {
+        const QJsonObject scene = probe.send(QStringLiteral("scene"));
+        if (scene.contains(u"error"))
+            return report(scene["error"].toString() + QStringLiteral(" ") + probe.errors());
+        const QString line = scene["StepLine"].toString();
+        const int stepNo = scene["StepNo"].toInt();
+        if (sr::stepTypeText(line) == u"9999") {
+            if (!(scene["TmState"].toInt() & 4))
+                return report(QStringLiteral("the final scene did not complete the question"));
+            return {};
+        }
+        const StepPlan plan = planStep(scene, answerFile);
+        if (!plan.problem.isEmpty())
+            return report(QStringLiteral("step %1 (%2): %3").arg(stepNo).arg(sr::stepTypeText(line)).arg(plan.problem));
+        for (const QString &c : plan.commands) {
+            sent << c;
+            const QJsonObject r = probe.send(c);
+            if (r.contains(u"error"))
+                return report(QStringLiteral("step %1: %2 -> %3").arg(stepNo).arg(c, r["error"].toString()));
+        }
+        const QJsonObject after = probe.send(QStringLiteral("scene"));
+        if (after["StepNo"].toInt() == stepNo && after["StepLine"].toString() == line)
+            return report(QStringLiteral("step %1 (%2) did not advance").arg(stepNo).arg(sr::stepTypeText(line)));
+    }
+    return report(QStringLiteral("no final scene after %1 steps").arg(maxSteps));
+}
+
+} // namespace solver

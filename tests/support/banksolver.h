@@ -1,0 +1,58 @@
+#pragma once
+// Solving bank questions through the probe: from the step record of the
+// scene on show, the operation the step expects, as `examsim-probe play`
+// commands. The record alone decides, as it does for the program's own
+// checks; the scene (the probe's `scene` answer) only tells where controls
+// lie when a place must be found.
+//
+// Operations on the window chrome (menu bar, toolbars, their drop-downs and
+// the extra panel) are not planned yet: needsChrome() names the records that
+// need them, and planStep() refuses them.
+
+#include <QJsonObject>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace solver {
+
+// The record expects a click on the menu bar, a toolbar, one of their
+// drop-downs or the extra panel: a hot-spot path ("H") or marked item ("D")
+// in one of its target fields.
+bool needsChrome(QStringView stepLine);
+
+struct StepPlan
+{
+    QStringList commands; // play commands, in order
+    QString problem;      // why no plan could be made (empty: planned)
+};
+
+// The commands that perform the step of `scene` (the probe's `scene`
+// answer). answerFile: the answer-text file of the bank, for typed texts.
+StepPlan planStep(const QJsonObject &scene, const QString &answerFile);
+
+// A word of a play command, quoted when it holds blanks or quotes.
+QString quoted(const QString &word);
+
+// One `examsim-probe play` process: a command a line in, a JSON line out.
+class ProbeSession
+{
+public:
+    ProbeSession(const QString &probe, const QString &programDir, int unit, int question);
+    ~ProbeSession();
+    bool isRunning() const;
+    // The answer to one command; {"error": ...} when the probe gave none.
+    QJsonObject send(const QString &command);
+    QString errors();
+
+private:
+    QProcess process_;
+};
+
+// Plays one question from its first scene to its final one. Returns an
+// empty text when the question was completed, else what went wrong (with
+// the commands sent).
+QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSteps = 60);
+
+} // namespace solver
