@@ -164,7 +164,7 @@ void TstSceneStages::layoutOnPictureArea()
 
 void TstSceneStages::twoRowStrip_data()
 {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("tabField");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("page");
     QTest::addColumn<int>("target");
@@ -177,10 +177,10 @@ void TstSceneStages::twoRowStrip_data()
 
 void TstSceneStages::twoRowStrip()
 {
-    QFETCH(QString, spec);
+    QFETCH(QString, tabField);
     QFETCH(int, row);
     QFETCH(int, target);
-    const TabStage s = tabStripStage(tabRecord(spec.toLatin1()), areaInput(2, {1000, 500}));
+    const TabStage s = tabStripStage(tabRecord(tabField.toLatin1()), areaInput(2, {1000, 500}));
     QCOMPARE(s.form.TabCount, 10);
     QCOMPARE(s.form.TabRow, row);
     QCOMPARE(s.form.TabTarget, target);
@@ -229,7 +229,7 @@ void TstSceneStages::scaledStrip()
 
 void TstSceneStages::areaOutsideOneToFive_data()
 {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("tabField");
     QTest::newRow("area 0") << "C120";
     QTest::newRow("area 6") << "C126";
 }
@@ -240,12 +240,12 @@ void TstSceneStages::areaOutsideOneToFive()
     TabStageInput in = areaInput(1, {9999, 9999});
     in.form.TabAreaLeft = 700;
     in.form.TabAreaTop = 800;
-    QFETCH(QString, spec);
-    const TabStage s = tabStripStage(tabRecord(spec.toLatin1()), in);
+    QFETCH(QString, tabField);
+    const TabStage s = tabStripStage(tabRecord(tabField.toLatin1()), in);
     QVERIFY(s.pagePicture.isEmpty());
     QCOMPARE(s.form.TabAreaLeft, 700);
     QCOMPARE(s.form.TabAreaTop, 800);
-    QCOMPARE(s.form.TabImage, spec.right(1).toInt());
+    QCOMPARE(s.form.TabImage, tabField.right(1).toInt());
     QCOMPARE(s.cells[1], QRectF(820, 1340, 750, 300));
     QCOMPARE(s.cells[0], QRectF(4290 + 700, 5190 + 800, 1110, 300));
 }

@@ -78,15 +78,15 @@ TabStage tabStripStage(QStringView line, const TabStageInput &in)
     out.shape1 = in.label1;
     out.cells.fill(parked(xs, ys));
 
-    const sr::TabSpec spec = sr::tabSpec(line);
-    out.strip = spec.present;
-    if (spec.present) {
+    const sr::TabSpec tab = sr::tabSpec(line);
+    out.strip = tab.present;
+    if (tab.present) {
         TabForm &f = out.form;
-        const int shown = spec.shownTab;
-        f.TabTarget = spec.targetTab;
-        f.TabImage = spec.pictureArea;
+        const int shown = tab.shownTab;
+        f.TabTarget = tab.targetTab;
+        f.TabImage = tab.pictureArea;
         out.hint = chk::wrongTabHint(f.TabTarget);
-        if (const auto layout = tabLayout(spec.layout))
+        if (const auto layout = tabLayout(tab.layout))
             f.TabLayout = *layout;
         const QString &layout = f.TabLayout;
 
