@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
@@ -39,7 +38,7 @@ int infoCommand(const QStringList &args)
                         {QStringLiteral("DataPath"), fnd::DataPath},
                         {QStringLiteral("ModuleNo"), int(fnd::ModuleNo)},
                         {QStringLiteral("units"), units}};
-    probe::out(QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
+    probe::outJson(o);
     return 0;
 }
 

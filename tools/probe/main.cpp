@@ -2,24 +2,10 @@
 #include "probe.h"
 
 #include <QApplication>
+#include <QJsonDocument>
 #include <cstdio>
-#include <map>
-#include <string>
 
 namespace probe {
-namespace {
-struct Command {
-    const char *usage;
-    CommandFn fn;
-};
-std::map<std::string, Command> &commands()
-{
-    static std::map<std::string, Command> c;
-    return c;
-}
-} // namespace
-
-Registrar::Registrar(const char *name, const char *usage, CommandFn fn) { commands()[name] = {usage, fn}; }
 
 void out(const QString &line)
 {
@@ -35,6 +21,8 @@ void err(const QString &line)
     std::fflush(stderr);
 }
 
+void outJson(const QJsonObject &object) { out(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact))); }
+
 } // namespace probe
 
 int main(int argc, char *argv[])
@@ -43,13 +31,13 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    auto &cmds = probe::commands();
-    const auto it = args.isEmpty() ? cmds.end() : cmds.find(args.first().toStdString());
-    if (it == cmds.end()) {
+    using Subcommands = probe::Commands<probe::CommandFn>;
+    const Subcommands::Command *command = args.isEmpty() ? nullptr : Subcommands::find(args.first());
+    if (!command) {
         probe::err(QStringLiteral("usage: examsim-probe <command> ..."));
-        for (const auto &[name, c] : cmds)
+        for (const auto &[name, c] : Subcommands::all())
             probe::err(QStringLiteral("  %1 %2").arg(QString::fromStdString(name), QString::fromUtf8(c.usage)));
         return 2;
     }
-    return it->second.fn(args.mid(1));
+    return command->fn(args.mid(1));
 }

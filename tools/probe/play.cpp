@@ -14,30 +14,17 @@
 #include "simwin/scene/sceneinfo.h"
 #include "simwin/scene/scenestate.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QJsonDocument>
-#include <QMenu>
 #include <QProcess>
 #include <QTimer>
 #include <iostream>
-#include <map>
 #include <string>
 
 namespace play {
 
 namespace {
-struct Command {
-    const char *usage;
-    CommandFn fn;
-};
-std::map<std::string, Command> &commands()
-{
-    static std::map<std::string, Command> c;
-    return c;
-}
-
 void settle()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -75,13 +62,11 @@ QJsonObject windowCommand(const QStringList &)
 QJsonObject helpCommand(const QStringList &)
 {
     QJsonObject o;
-    for (const auto &[name, c] : commands())
+    for (const auto &[name, c] : Commands::all())
         o[QString::fromStdString(name)] = QString::fromUtf8(c.usage);
     return o;
 }
 } // namespace
-
-Registrar::Registrar(const char *name, const char *usage, CommandFn fn) { commands()[name] = {usage, fn}; }
 
 QJsonObject error(const QString &message) { return QJsonObject{{"error", message}}; }
 
@@ -160,13 +145,12 @@ int playCommand(const QStringList &args)
         if (line == u"quit")
             break;
         QStringList words = QProcess::splitCommand(line);
-        const std::string name = words.takeFirst().toStdString();
-        const auto it = play::commands().find(name);
-        const QJsonObject answer = it == play::commands().end()
-                                       ? play::error(QStringLiteral("unsupported command: %1").arg(QString::fromStdString(name)))
-                                       : it->second.fn(words);
+        const QString name = words.takeFirst();
+        const play::Commands::Command *command = play::Commands::find(name);
+        const QJsonObject answer =
+            command ? command->fn(words) : play::error(QStringLiteral("unsupported command: %1").arg(name));
         play::settle();
-        probe::out(QString::fromUtf8(QJsonDocument(answer).toJson(QJsonDocument::Compact)));
+        probe::outJson(answer);
     }
     FrmMain::unload();
     play::settle();

@@ -10,6 +10,8 @@
 // answer {"error": "..."}. Between commands the event loop runs until nothing
 // is pending; `wait <ms>` lets timers fire.
 
+#include "probe.h"
+
 #include <QJsonObject>
 #include <QStringList>
 
@@ -19,10 +21,7 @@ class QWidget;
 namespace play {
 
 using CommandFn = QJsonObject (*)(const QStringList &args);
-
-struct Registrar {
-    Registrar(const char *name, const char *usage, CommandFn fn);
-};
+using Commands = probe::Commands<CommandFn>;
 
 QJsonObject error(const QString &message);
 
@@ -36,7 +35,5 @@ void waitMs(int ms);
 
 } // namespace play
 
-#define PLAY_CAT2(a, b) a##b
-#define PLAY_CAT(a, b) PLAY_CAT2(a, b)
 #define PLAY_COMMAND(name, usage, fn) \
-    static const play::Registrar PLAY_CAT(playCommand_, __LINE__)(name, usage, fn)
+    static const play::Commands::Registrar PROBE_CAT(playCommand_, __LINE__)(name, usage, fn)

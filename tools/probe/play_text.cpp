@@ -25,9 +25,8 @@
 #include "simwin/scene/scenestate.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -152,8 +151,6 @@ std::optional<SlotName> parseSlot(const QStringList &args, bool *dismiss)
     return SlotName{args.first(), slot};
 }
 
-void writeLine(const QJsonObject &o) { probe::out(QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact))); }
-
 QJsonArray shownItems(const QMenu &menu)
 {
     QJsonArray items;
@@ -182,14 +179,14 @@ QJsonObject chosenAnswer(QMenu &menu, const SlotName &s, QAction **chosen)
 // The open pop-up asks the next input line.
 QAction *askDriver(QMenu &menu)
 {
-    writeLine({{"popup", "open"}, {"menu", play::window().PopMenuNo}, {"items", shownItems(menu)}});
+    probe::outJson({{"popup", "open"}, {"menu", play::window().PopMenuNo}, {"items", shownItems(menu)}});
     std::string raw;
     if (!std::getline(std::cin, raw))
         return nullptr;
     const QString line = QString::fromUtf8(raw).trimmed();
     QStringList words = QProcess::splitCommand(line);
     if (words.value(0) != u"popup") {
-        writeLine(play::error(QStringLiteral("the pop-up was open and is dismissed; not run: %1").arg(line)));
+        probe::outJson(play::error(QStringLiteral("the pop-up was open and is dismissed; not run: %1").arg(line)));
         return nullptr;
     }
     words.removeFirst();
@@ -197,11 +194,11 @@ QAction *askDriver(QMenu &menu)
     const auto s = parseSlot(words, &dismiss);
     QAction *chosen = nullptr;
     if (dismiss)
-        writeLine({{"ok", true}, {"dismissed", true}});
+        probe::outJson({{"ok", true}, {"dismissed", true}});
     else if (!s)
-        writeLine(play::error(QStringLiteral("usage: popup <array> <slot> | popup -; the pop-up is dismissed")));
+        probe::outJson(play::error(QStringLiteral("usage: popup <array> <slot> | popup -; the pop-up is dismissed")));
     else
-        writeLine(chosenAnswer(menu, *s, &chosen));
+        probe::outJson(chosenAnswer(menu, *s, &chosen));
     return chosen;
 }
 

@@ -3,8 +3,6 @@
 
 #include "simwin/scene/steprecord.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 using namespace steprec;
@@ -91,7 +89,7 @@ int recordCommand(const QStringList &args)
         probe::err(QStringLiteral("usage: examsim-probe record <line>"));
         return 2;
     }
-    probe::out(QString::fromUtf8(QJsonDocument(describe(args.join(u' '))).toJson(QJsonDocument::Compact)));
+    probe::outJson(describe(args.join(u' ')));
     return 0;
 }
 
