@@ -1,6 +1,7 @@
 // Every step of every question of the generated sample bank builds its scene
 // on the simulated window: the record read is the question's own line, and
 // every picture the record names is shown where it says.
+#include "bankstep.h"
 #include "testsupport.h"
 
 #include "cover/runstart.h"
@@ -35,6 +36,7 @@ private slots:
     void everyStepBuilds();
     void firstSceneThroughTheTimer();
     void probePlaysASampleQuestion();
+    void probeAnswersLinesWithoutACommand();
 
 private:
     // Reading the product information marks the first run in the data
@@ -139,6 +141,17 @@ void TstSceneBank::probePlaysASampleQuestion()
     QVERIFY(!controls.isEmpty());
     QCOMPARE(controls.first()["name"].toString(), QStringLiteral("FrmMain"));
     QVERIFY(!controls.first()["picture"].toString().isEmpty());
+}
+
+void TstSceneBank::probeAnswersLinesWithoutACommand()
+{
+    // Lines of quotes alone hold no command word: each gets an error answer
+    // and the session goes on.
+    const QList<QJsonObject> answers = ts::playProbe(copy_->path(), 0, 1, "\"\"\n\"\nwindow\n");
+    QCOMPARE(answers.size(), 3);
+    QVERIFY(answers[0].contains(u"error"));
+    QVERIFY(answers[1].contains(u"error"));
+    QVERIFY(answers[2]["w"].toInt() > 0);
 }
 
 QTEST_MAIN(TstSceneBank)

@@ -144,11 +144,12 @@ int playCommand(const QStringList &args)
             continue;
         if (line == u"quit")
             break;
-        QStringList words = QProcess::splitCommand(line);
-        const QString name = words.takeFirst();
+        // A line of nothing but quotes splits into no words at all.
+        const QStringList words = QProcess::splitCommand(line);
+        const QString name = words.value(0);
         const play::Commands::Command *command = play::Commands::find(name);
         const QJsonObject answer =
-            command ? command->fn(words) : play::error(QStringLiteral("unsupported command: %1").arg(name));
+            command ? command->fn(words.mid(1)) : play::error(QStringLiteral("unsupported command: %1").arg(name));
         play::settle();
         probe::outJson(answer);
     }
