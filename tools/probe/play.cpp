@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
 #include <iostream>
@@ -31,13 +32,30 @@ void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Runs the event loop until done() holds or ms milliseconds have passed,
+// asleep between events. processEvents() with a time limit returns as soon as
+// nothing is pending, so a loop around it would keep a processor busy for the
+// whole wait.
+template <class Done>
+void runEventsUntil(Done done, int ms)
+{
+    const QDeadlineTimer deadline(ms, Qt::PreciseTimer);
+    QEventLoop loop;
+    QTimer tick;
+    tick.setSingleShot(true);
+    tick.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&tick, &QTimer::timeout, &loop, &QEventLoop::quit);
+    while (!done() && !deadline.hasExpired()) {
+        tick.start(int(std::clamp<qint64>(deadline.remainingTime(), 1, 10)));
+        loop.exec();
+    }
+}
+
 QJsonObject sceneCommand(const QStringList &)
 {
     // The hint frames are drawn 100 ms after a scene: show them as drawn.
     FrmMain &w = window();
-    QDeadlineTimer deadline(1000);
-    while (w.TimerDisFK->isActive() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    runEventsUntil([&] { return !w.TimerDisFK->isActive(); }, 1000);
     return scene::describe(w);
 }
 
@@ -82,11 +100,7 @@ QWidget *control(const QString &name)
 
 void waitMs(int ms)
 {
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents,
-                                        int(std::max<qint64>(1, deadline.remainingTime())));
-    }
+    runEventsUntil([] { return false; }, ms);
     settle();
 }
 
@@ -132,9 +146,7 @@ int playCommand(const QStringList &args)
     scene::loadQuestion();
     // The question's first scene is built by Timer2 after the load.
     FrmMain &w = play::window();
-    QDeadlineTimer deadline(5000);
-    while (w.Timer2->isActive() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    play::runEventsUntil([&] { return !w.Timer2->isActive(); }, 5000);
     play::settle();
 
     std::string raw;
