@@ -129,8 +129,6 @@ int playCommand(const QStringList &args)
     }
     progdir::overrideProgramFolder(folder);
     fnd::loadInfo(); // reads only: a probe never marks the first run
-    if (fnd::DataPath.isEmpty())
-        fnd::DataPath = folder + QStringLiteral("/wydata/"); // the sample bank's data folder
     run::resetRunState();
     scene::resetSceneState();
     if (!run::startUnitPractice(unit)) {

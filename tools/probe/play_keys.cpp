@@ -49,18 +49,19 @@ QJsonObject keyCommand(const QStringList &args)
     }
     if (names.isEmpty())
         return play::error(QStringLiteral("usage: key [@control] <key> ..."));
-    QList<keys::QtKeyPress> presses;
+    // Every name is read before the first key goes down.
+    QList<std::pair<keys::KeyPress, keys::QtKeyPress>> presses;
     for (const QString &n : names) {
-        const auto k = keys::parseQtKey(n);
+        const auto code = keys::parseKey(n);
+        const auto k = code ? keys::qtKey(code->code, code->shift) : std::nullopt;
         if (!k)
             return play::error(QStringLiteral("unknown key: %1").arg(n));
-        presses << *k;
+        presses.append({*code, *k});
     }
     QJsonArray done;
-    for (int i = 0; i < presses.size(); ++i) {
-        const auto code = keys::parseKey(names[i]);
-        press(presses[i]);
-        done.append(QJsonObject{{"key", keys::keyName(*code)}, {"code", code->code}, {"shift", code->shift},
+    for (const auto &[code, k] : presses) {
+        press(k);
+        done.append(QJsonObject{{"key", keys::keyName(code)}, {"code", code.code}, {"shift", code.shift},
                                 {"StepNo", scene::StepNo}});
     }
     const FrmMain &w = play::window();
