@@ -7,17 +7,33 @@
 
 namespace gbk {
 
-QString decode(const QByteArray &bytes)
+// One stateless codec each way for the whole program: opening one costs more
+// than converting a line, and files are decoded line by line. Files are read
+// and written on the GUI thread only. Never destroyed, so they outlive every
+// user at exit.
+static QStringDecoder &decoder()
 {
-    QStringDecoder dec("GBK", QStringConverter::Flag::Stateless);
+    static QStringDecoder *dec = new QStringDecoder("GBK", QStringConverter::Flag::Stateless);
+    return *dec;
+}
+
+static QStringEncoder &encoder()
+{
+    static QStringEncoder *enc = new QStringEncoder("GBK", QStringConverter::Flag::Stateless);
+    return *enc;
+}
+
+QString decode(QByteArrayView bytes)
+{
+    QStringDecoder &dec = decoder();
     if (!dec.isValid())
         return QString::fromLatin1(bytes);
     return dec.decode(bytes);
 }
 
-QByteArray encode(const QString &text)
+QByteArray encode(QStringView text)
 {
-    QStringEncoder enc("GBK", QStringConverter::Flag::Stateless);
+    QStringEncoder &enc = encoder();
     if (!enc.isValid())
         return text.toLatin1();
     return enc.encode(text);

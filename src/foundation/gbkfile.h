@@ -5,16 +5,18 @@
 // file, never a torn one.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <optional>
 
 namespace gbk {
 
 // Decodes GBK bytes. Invalid bytes do not raise errors in the codec; they
 // come out as replacement or private-use characters.
-QString decode(const QByteArray &bytes);
-QByteArray encode(const QString &text);
+QString decode(QByteArrayView bytes);
+QByteArray encode(QStringView text);
 
 // Splits raw bytes into lines (CR LF, LF or CR end a line; a last line without
 // terminator counts, an empty trailing piece does not).

@@ -1,9 +1,9 @@
 #include "foundation/infocode.h"
 
 #include "foundation/blanks.h"
+#include "foundation/gbkfile.h"
 #include "foundation/numparse.h"
 
-#include <QStringDecoder>
 #include <QStringEncoder>
 #include <climits>
 #include <cmath>
@@ -15,19 +15,11 @@ namespace {
 constexpr long long LowBase = 200000;
 constexpr long long HighBase = 500000;
 
-// One stateless GBK decoder for all lines: making one per call costs more than
-// decoding a line. Never destroyed, so it outlives every user at exit.
-QStringDecoder &gbkDecoder()
-{
-    static QStringDecoder *dec = new QStringDecoder("GBK", QStringConverter::Flag::Stateless);
-    return *dec;
-}
-
 bool codeInRange(long long code) { return code >= -32768 && code <= 65535; }
 
 // One character of the code page: a single byte, or a lead and a trail byte.
 // Each character is decoded on its own, as it would be built one at a time.
-QString characterFor(QStringDecoder &dec, long long code)
+QString characterFor(long long code)
 {
     if (code < 0)
         code += 65536;
@@ -39,7 +31,7 @@ QString characterFor(QStringDecoder &dec, long long code)
         bytes[n++] = char((code >> 8) & 0xFF);
         bytes[n++] = char(code & 0xFF);
     }
-    return dec.decode(QByteArrayView(bytes, n));
+    return gbk::decode(QByteArrayView(bytes, n));
 }
 
 void noteFailure(QList<Failure> &out, Failure::Kind kind, const QString &file, int line, int count)
@@ -79,7 +71,6 @@ std::optional<long long> groupCode(QStringView group)
 Decoded decodeLine(QStringView line)
 {
     Decoded out;
-    QStringDecoder &dec = gbkDecoder();
     int group = 0;
     for (qsizetype at = 0; at < line.size(); at += 6) {
         ++group;
@@ -91,16 +82,16 @@ Decoded decodeLine(QStringView line)
                 out.firstBadGroup = group;
             continue;
         }
-        out.text += dec.isValid() ? characterFor(dec, *code) : QString(QChar(char16_t(*code & 0xFF)));
+        out.text += characterFor(*code);
     }
     return out;
 }
 
 std::optional<QString> encodeLine(QStringView text, bool high)
 {
+    // An encoder of its own: its error flag tells a character GBK cannot hold.
     QStringEncoder enc("GBK", QStringConverter::Flag::Stateless);
-    QStringDecoder &dec = gbkDecoder();
-    if (!enc.isValid() || !dec.isValid())
+    if (!enc.isValid())
         return std::nullopt;
     QString out;
     out.reserve(text.size() * 6);
@@ -118,7 +109,7 @@ std::optional<QString> encodeLine(QStringView text, bool high)
         else
             return std::nullopt;
         // Only characters that come back as themselves are written.
-        if (characterFor(dec, code) != QString(c))
+        if (characterFor(code) != QString(c))
             return std::nullopt;
         // 500000 itself reads as the low form, so code 0 is always written low.
         out += QString::number((high && code > 0 ? HighBase : LowBase) + code);
@@ -158,29 +149,12 @@ Table defaults()
 FileLines splitLimited(const QByteArray &bytes, int maxLines)
 {
     FileLines out;
-    QStringDecoder &dec = gbkDecoder();
-    const char *p = bytes.constData();
-    const qsizetype n = bytes.size();
-    qsizetype start = 0;
-    auto take = [&](qsizetype end) {
-        if (out.lines.size() < maxLines) {
-            const QByteArrayView raw(p + start, end - start);
-            out.lines.append(dec.isValid() ? QString(dec.decode(raw)) : QString::fromLatin1(raw));
-        } else {
+    for (const QByteArray &raw : gbk::splitLines(bytes)) {
+        if (out.lines.size() < maxLines)
+            out.lines.append(gbk::decode(raw));
+        else
             ++out.linesBeyond;
-        }
-    };
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = p[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        take(i);
-        if (c == '\r' && i + 1 < n && p[i + 1] == '\n')
-            ++i;
-        start = i + 1;
     }
-    if (start < n)
-        take(n);
     return out;
 }
 
