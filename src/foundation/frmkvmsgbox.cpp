@@ -2,6 +2,7 @@
 
 #include "foundation/display.h"
 #include "foundation/globals.h"
+#include "foundation/infocode.h"
 #include "foundation/kvelbutton.h"
 #include "foundation/picture.h"
 #include "foundation/windowdrag.h"
@@ -76,8 +77,7 @@ void FrmKVMSGBOX::formLoad()
     // Each picture that is missing leaves its element empty; the box opens.
     if (auto icon = pic::load(fnd::dataFile(QStringLiteral("l62011"))))
         setWindowIcon(QIcon(*icon));
-    setWindowTitle(fnd::InfoTable[0] + fnd::InfoTable[9] + QStringLiteral("——") + fnd::ExamTitle
-                   + QStringLiteral("模块"));
+    setWindowTitle(info::appTitle(fnd::InfoTable, fnd::ExamTitle));
     const double widthTw = fnd::xTw(5550);
     setFixedSize(fnd::xTwipsToPx(widthTw), yPx(3750));
     pic::loadInto(background_, fnd::dataFile(QStringLiteral("l20069")));
