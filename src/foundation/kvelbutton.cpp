@@ -90,48 +90,40 @@ void kvelButton::setForeColor(const QColor &color)
 }
 QColor kvelButton::foreColor() const { return LblCaption->palette().color(QPalette::Active, QPalette::WindowText); }
 
-void kvelButton::applyCaptionFont(const QFont &font)
+void kvelButton::setCaptionFont(const QFont &font)
 {
     LblCaption->setFont(font);
     LblCaption->adjustSize();
 }
-
-void kvelButton::setCaptionFont(const QFont &font) { applyCaptionFont(font); }
 QFont kvelButton::captionFont() const { return LblCaption->font(); }
 
-void kvelButton::setFontBold(bool bold)
+void kvelButton::changeCaptionFont(const std::function<void(QFont &)> &change)
 {
     QFont f = LblCaption->font();
-    f.setBold(bold);
-    applyCaptionFont(f);
+    change(f);
+    setCaptionFont(f);
 }
+
+void kvelButton::setFontBold(bool bold) { changeCaptionFont([bold](QFont &f) { f.setBold(bold); }); }
 bool kvelButton::fontBold() const { return LblCaption->font().bold(); }
 
 void kvelButton::setFontName(const QString &family)
 {
-    if (family.isEmpty())
-        return;
-    QFont f = LblCaption->font();
-    f.setFamily(family);
-    applyCaptionFont(f);
+    if (!family.isEmpty())
+        changeCaptionFont([&family](QFont &f) { f.setFamily(family); });
 }
 QString kvelButton::fontName() const { return LblCaption->font().family(); }
 
 void kvelButton::setFontSize(double points)
 {
-    if (points <= 0)
-        return;
-    QFont f = LblCaption->font();
-    f.setPointSizeF(points);
-    applyCaptionFont(f);
+    if (points > 0)
+        changeCaptionFont([points](QFont &f) { f.setPointSizeF(points); });
 }
 double kvelButton::fontSize() const { return LblCaption->font().pointSizeF(); }
 
 void kvelButton::setFontUnderline(bool underline)
 {
-    QFont f = LblCaption->font();
-    f.setUnderline(underline);
-    applyCaptionFont(f);
+    changeCaptionFont([underline](QFont &f) { f.setUnderline(underline); });
 }
 bool kvelButton::fontUnderline() const { return LblCaption->font().underline(); }
 

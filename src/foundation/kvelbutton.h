@@ -24,6 +24,7 @@
 #include <QFont>
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QTimer;
@@ -91,7 +92,8 @@ protected:
 private:
     void showFrame(Frame f);
     void centreCaption(bool pressed);
-    void applyCaptionFont(const QFont &font);
+    // Edits a copy of the caption's font and sets it.
+    void changeCaptionFont(const std::function<void(QFont &)> &change);
     void applyPointer();
     void pollOn();
     void Timer1_Timer();
