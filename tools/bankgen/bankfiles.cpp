@@ -5,8 +5,6 @@
 #include "bankgen.h"
 #include "samplebank.h"
 
-#include "foundation/gbkfile.h"
-
 namespace bankgen {
 namespace {
 
@@ -31,20 +29,7 @@ QString questionLine(int id, const Question &q)
     return line + q.text;
 }
 
-bool write(Context &ctx, const QString &name, const QStringList &lines)
-{
-    for (const QString &l : lines) {
-        if (gbk::decode(gbk::encode(l)) != l) {
-            ctx.errors << QStringLiteral("%1: a line cannot be written in GBK: %2").arg(name, l);
-            return false;
-        }
-    }
-    if (!gbk::writeLines(ctx.dataFile(name), lines)) {
-        ctx.errors << QStringLiteral("%1 could not be written").arg(name);
-        return false;
-    }
-    return true;
-}
+void write(Context &ctx, const QString &name, const QStringList &lines) { ctx.writeLines(ctx.dataFile(name), lines); }
 
 void writeBank(Context &ctx)
 {

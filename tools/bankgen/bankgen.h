@@ -2,8 +2,11 @@
 // The sample-bank generator: each part of the program folder is written by
 // one registered step; steps run in ascending order.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+class QImage;
 
 namespace bankgen {
 
@@ -18,6 +21,14 @@ struct Context {
 
     QString dataFile(const QString &name) const { return dataDir + u'/' + name + QStringLiteral(".mxy"); }
     QString programFile(const QString &name) const { return programDir + u'/' + name; }
+
+    // Each writes its file whole through an atomic replace; a failure adds an
+    // error line and gives false.
+    // GBK text lines, each followed by CR LF; a line GBK cannot hold is a failure.
+    bool writeLines(const QString &path, const QStringList &lines);
+    bool writeBytes(const QString &path, const QByteArray &bytes);
+    // A picture as PNG.
+    bool writePicture(const QString &path, const QImage &picture);
 };
 
 using StepFn = void (*)(Context &);

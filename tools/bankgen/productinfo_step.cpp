@@ -2,7 +2,6 @@
 // the data folder's product file, first-run flag, module number and version.
 #include "bankgen.h"
 
-#include "foundation/gbkfile.h"
 #include "foundation/infocode.h"
 
 namespace {
@@ -23,12 +22,6 @@ QStringList encoded(const QStringList &texts, bankgen::Context &ctx)
     return out;
 }
 
-void write(bankgen::Context &ctx, const QString &path, const QStringList &lines)
-{
-    if (!gbk::writeLines(path, lines))
-        ctx.errors << QStringLiteral("cannot write ") + path;
-}
-
 void writeProductInfo(bankgen::Context &ctx)
 {
     // ver.txt: exam title, module name, data folder, module number, then the
@@ -38,18 +31,18 @@ void writeProductInfo(bankgen::Context &ctx)
                     QStringLiteral("框架与超链接")};
     while (ver.size() < 25)
         ver << QString();
-    write(ctx, ctx.programFile(QStringLiteral("ver.txt")), encoded(ver, ctx));
+    ctx.writeLines(ctx.programFile(QStringLiteral("ver.txt")), encoded(ver, ctx));
 
     // The product file: line k is entry k - 1.
     info::Table t = info::defaults();
     t[9] = QStringLiteral("考试练习系统");
-    write(ctx, ctx.dataFile(QStringLiteral("288901")), encoded(QStringList(t.begin(), t.begin() + 35), ctx));
+    ctx.writeLines(ctx.dataFile(QStringLiteral("288901")), encoded(QStringList(t.begin(), t.begin() + 35), ctx));
 
-    write(ctx, ctx.dataFile(QStringLiteral("288892")), {QStringLiteral("0")});
-    write(ctx, ctx.dataFile(QStringLiteral("288899")), {QString::number(bankgen::kModuleNo)});
+    ctx.writeLines(ctx.dataFile(QStringLiteral("288892")), {QStringLiteral("0")});
+    ctx.writeLines(ctx.dataFile(QStringLiteral("288899")), {QString::number(bankgen::kModuleNo)});
     // The version file is a copy of the last update manifest: the stamp, then
     // one line per file (target letter, file stamp, name).
-    write(ctx, ctx.dataFile(QStringLiteral("288895")),
+    ctx.writeLines(ctx.dataFile(QStringLiteral("288895")),
           {BankStamp, QStringLiteral("D") + BankStamp + QStringLiteral("288901"),
            QStringLiteral("D") + BankStamp + QStringLiteral("288899")});
 }

@@ -3,9 +3,6 @@
 
 #include "bankgen.h"
 
-#include "foundation/gbkfile.h"
-
-#include <QSaveFile>
 #include <array>
 
 namespace bankgen {
@@ -50,8 +47,10 @@ void writeMenus(Context &ctx)
                 lines << QString::fromUtf8(line);
         }
     }
-    if (lines.size() != 540 || !gbk::writeLines(ctx.programFile(QStringLiteral("sMenu.sys")), lines))
-        ctx.errors << QStringLiteral("sMenu.sys could not be written");
+    if (lines.size() != 540)
+        ctx.errors << QStringLiteral("sMenu.sys has %1 lines, not 540").arg(lines.size());
+    else
+        ctx.writeLines(ctx.programFile(QStringLiteral("sMenu.sys")), lines);
 }
 
 // A drag pointer: an arrow with a small box under it. "#" black, "." white,
@@ -97,9 +96,7 @@ void writeCursor(Context &ctx)
     dword(0x000000); dword(0xFFFFFF);
     out.append(xorMask).append(andMask);
 
-    QSaveFile f(ctx.programFile(QStringLiteral("ico07.CUR")));
-    if (!f.open(QIODevice::WriteOnly) || f.write(out) != out.size() || !f.commit())
-        ctx.errors << QStringLiteral("ico07.CUR could not be written");
+    ctx.writeBytes(ctx.programFile(QStringLiteral("ico07.CUR")), out);
 }
 
 } // namespace

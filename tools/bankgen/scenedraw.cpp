@@ -2,11 +2,7 @@
 
 #include "bankgen.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QImageWriter>
 #include <QPainterPath>
-#include <QSaveFile>
 
 namespace bankgen {
 namespace draw {
@@ -319,18 +315,7 @@ void PictureSet::writeAll(Context &ctx) const
             p.setRenderHint(QPainter::TextAntialiasing);
             pic.fn(p);
         }
-        QByteArray bytes;
-        QBuffer buf(&bytes);
-        buf.open(QIODevice::WriteOnly);
-        QImageWriter w(&buf, "png");
-        w.setCompression(1); // fast to write; the files stay small anyway
-        if (!w.write(img)) {
-            ctx.errors << QStringLiteral("picture %1 could not be encoded").arg(name);
-            continue;
-        }
-        QSaveFile f(ctx.dataFile(name));
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-            ctx.errors << QStringLiteral("picture %1 could not be written").arg(name);
+        ctx.writePicture(ctx.dataFile(name), img);
     }
 }
 

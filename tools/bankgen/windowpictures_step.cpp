@@ -4,8 +4,6 @@
 
 #include "foundation/display.h"
 
-#include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -17,15 +15,7 @@ const QColor Navy(0x1f, 0x4e, 0x8c);
 const QColor Sky(0x5b, 0x9b, 0xd5);
 const QColor Paper(0xf4, 0xf7, 0xfb);
 
-void save(bankgen::Context &ctx, const QString &name, const QImage &img)
-{
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    QFile f(ctx.dataFile(name));
-    if (!img.save(&buf, "PNG") || !f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        ctx.errors << QStringLiteral("cannot write picture ") + name;
-}
+void save(bankgen::Context &ctx, const QString &name, const QImage &img) { ctx.writePicture(ctx.dataFile(name), img); }
 
 QImage canvas(int w, int h, const QColor &fill = Qt::transparent)
 {
