@@ -180,10 +180,7 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
     }
     // The right-click pop-up: the record's menu-code override first, else
     // the step's own pop-up code.
-    const auto override = sr::menuCodeOverride(line);
-    const bool overridePopup = override && *override / 1000 >= 3 && *override / 1000 <= 6;
-    const bool codePopup = (n >= 3000 && n <= 6000) || (n >= 8100 && n <= 8999);
-    if (overridePopup || codePopup) {
+    if (chk::overridePopupMenu(line, 2) || chk::stepTypePopupMenu(n, 2)) {
         const auto choice = popupChoice(chk::menuCode(line));
         if (!choice)
             return fail(QStringLiteral("no pop-up item for menu code %1").arg(chk::menuCode(line)));

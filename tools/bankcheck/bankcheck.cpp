@@ -2,6 +2,7 @@
 
 #include "foundation/gbkfile.h"
 #include "foundation/numparse.h"
+#include "simwin/checks/popupmenu.h"
 #include "simwin/scene/steprecord.h"
 #include "simwin/scene/tabstrip.h"
 
@@ -307,12 +308,11 @@ private:
         if (!cursorDigits.isNull() && !QFileInfo::exists(prog_ + QStringLiteral("/ico") + cursorDigits + QStringLiteral(".CUR")))
             add(FaultKind::CursorFile, place, q, s, QStringLiteral("cursor file \"ico%1.CUR\" is missing").arg(cursorDigits));
 
-        // Right-click menus ("8888" lies in the menu range but advances by itself).
+        // Right-click menus: the pop-up a right click on the target opens
+        // ("8888" lies in the menu range but advances by itself).
         const int type = stepType(line);
-        const auto over = menuCodeOverride(line);
-        const bool overrideOpens = over && *over / 1000 >= 3 && *over / 1000 <= 6;
-        if ((type >= 3000 && type <= 6000) || (type >= 8100 && type <= 8999 && type != 8888) || overrideOpens)
-            checkMenu(place, q, s, over ? *over : type);
+        if (chk::overridePopupMenu(line, 2) || (chk::stepTypePopupMenu(type, 2) && type != 8888))
+            checkMenu(place, q, s, chk::menuCode(line));
     }
 
     void checkMenu(const QString &place, int q, int s, int code)
@@ -320,32 +320,33 @@ private:
         auto fault = [&](const QString &m) {
             add(FaultKind::MenuBlock, place, q, s, QStringLiteral("menu code %1: %2").arg(code).arg(m));
         };
-        static const std::map<int, int> families{{3, 1}, {4, 2}, {5, 3}, {6, 4}, {8, 4}};
-        const auto fam = families.find(code / 1000);
+        const int family = chk::menuFamily(code);
         const int menu = code / 100 % 10, array = code / 10 % 10, item = code % 10;
-        if (fam == families.end())
+        if (family == 0)
             return fault(QStringLiteral("names no menu family"));
         if (menu == 0)
             return fault(QStringLiteral("names no menu (hundreds digit 0)"));
-        // Block line of each item array, and of its cascade entry's caption.
-        static const int itemLine[] = {0, 3, 4, 6, 7, 9, 10, 12, 14, 15};
-        static const int captionLine[] = {0, 2, 0, 5, 0, 8, 0, 11, 13, 0};
         if (array == 0)
             return fault(QStringLiteral("names no item array (tens digit 0)"));
-        const int base = (fam->second - 1) * 135 + (menu - 1) * 15;
-        if (menus_.size() < base + 15)
-            return fault(QStringLiteral("sMenu.sys ends before the block of family %1 menu %2").arg(fam->second).arg(menu));
-        if (captionLine[array] && menus_.at(base + captionLine[array] - 1) == QLatin1String("0"))
+        // Block line of the item array, and of its cascade entry's caption
+        // (0 for a group of plain items).
+        const chk::PopupArrayInfo &info = chk::kPopupArrays[size_t(array - 1)];
+        const int itemLine = info.blockLine;
+        const int captionLine = info.cascade ? chk::kCascadeCaptionLines[size_t(info.cascade - 1)] : 0;
+        const int base = (family - 1) * 135 + (menu - 1) * chk::MenuBlockLines;
+        if (menus_.size() < base + chk::MenuBlockLines)
+            return fault(QStringLiteral("sMenu.sys ends before the block of family %1 menu %2").arg(family).arg(menu));
+        if (captionLine && menus_.at(base + captionLine - 1) == QLatin1String("0"))
             return fault(QStringLiteral("the cascade entry of item array %1 is hidden (line %2 is \"0\")")
-                             .arg(array).arg(base + captionLine[array]));
-        const QString items = menus_.at(base + itemLine[array] - 1);
-        if (!captionLine[array] && items == QLatin1String("0"))
-            return fault(QStringLiteral("item group %1 is hidden (line %2 is \"0\")").arg(array).arg(base + itemLine[array]));
-        const QStringList pieces = items.split(u'|');
-        if (item >= qMin<qsizetype>(10, pieces.size()))
-            return fault(QStringLiteral("line %1 has no item %2").arg(base + itemLine[array]).arg(item));
+                             .arg(array).arg(base + captionLine));
+        const QString items = menus_.at(base + itemLine - 1);
+        if (!captionLine && items == QLatin1String("0"))
+            return fault(QStringLiteral("item group %1 is hidden (line %2 is \"0\")").arg(array).arg(base + itemLine));
+        const QStringList pieces = chk::menuItems(items);
+        if (item >= pieces.size())
+            return fault(QStringLiteral("line %1 has no item %2").arg(base + itemLine).arg(item));
         if (pieces.at(item) == QLatin1String("-"))
-            return fault(QStringLiteral("item %1 of line %2 is a separator").arg(item).arg(base + itemLine[array]));
+            return fault(QStringLiteral("item %1 of line %2 is a separator").arg(item).arg(base + itemLine));
     }
 
     QString prog_, data_;
