@@ -17,11 +17,10 @@
 #include "simwin/scene/linecache.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/steprecord.h"
+#include "testsupport.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -32,22 +31,6 @@ namespace {
 QTemporaryDir *workDir = nullptr;
 int sceneUnit = 0, sceneQuestion = 1, sceneStep = 1;
 QStringList scenePictures;
-
-bool copyFolder(const QString &from, const QString &to)
-{
-    QDir src(from);
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        if (it.fileInfo().isExecutable())
-            continue;
-        const QString target = to + u'/' + src.relativeFilePath(it.filePath());
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!QFile::copy(it.filePath(), target))
-            return false;
-    }
-    return true;
-}
 
 // The pictures a step's record names (background and present areas).
 QStringList picturesOf(const QString &line)
@@ -173,7 +156,7 @@ int main(int argc, char **argv)
     }
     QTemporaryDir dir;
     workDir = &dir;
-    if (!copyFolder(folder, dir.path())) {
+    if (!ts::copyTree(folder, dir.path(), true)) {
         std::fprintf(stderr, "cannot copy the program folder %s\n", qPrintable(folder));
         return 2;
     }
