@@ -5,6 +5,7 @@
 // two bars. Records of the test's own, on the real window.
 #include "scenefixture.h"
 #include "testsupport.h"
+#include "windowdrive.h"
 
 #include "cover/runstart.h"
 #include "cover/runstate.h"
@@ -29,13 +30,8 @@ FrmMain &start(ts::SceneFixture &fx, const QStringList &steps)
     fx.writeUnit(0, {steps});
     if (!run::startUnitPractice(0))
         qFatal("the test's unit cannot be read");
-    FrmMain &w = FrmMain::get();
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        qWarning("FrmMain was not exposed");
-    run::TmNo = 1;
-    scene::StepNo = 1;
-    w.setData();
+    FrmMain &w = ts::shownWindow();
+    ts::buildStep(1, 1);
     return w;
 }
 

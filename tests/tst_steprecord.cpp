@@ -1,5 +1,7 @@
 // Step records and answer-text lines: every field read by position, the
 // overlays that share characters, short and malformed records.
+#include "steplines.h"
+
 #include "simwin/scene/linecache.h"
 #include "simwin/scene/steprecord.h"
 #include "foundation/gbkfile.h"
@@ -12,19 +14,7 @@ using namespace steprec;
 // One fetched column as a value.
 #define FETCH(T, name) ([] { QFETCH(T, name); return name; }())
 
-namespace {
-// A 212-character record of "0" with the given pieces written at their
-// 1-based positions.
-QString record(std::initializer_list<std::pair<int, const char *>> pieces, int length = RecordLength)
-{
-    QString r(length, u'0');
-    for (const auto &[pos, text] : pieces) {
-        const QString t = QString::fromUtf8(text);
-        r.replace(pos - 1, t.size(), t);
-    }
-    return r.left(length);
-}
-} // namespace
+using ts::record;
 
 class TstStepRecord : public QObject
 {

@@ -1,5 +1,7 @@
 #include "bankstep.h"
 
+#include "windowdrive.h"
+
 #include "cover/runstart.h"
 #include "cover/runstate.h"
 #include "foundation/productinfo.h"
@@ -34,13 +36,8 @@ FrmMain *BankSteps::open(int unit, int question, int step)
     scene::resetSceneState();
     if (!run::startUnitPractice(unit - 1))
         return nullptr;
-    FrmMain &w = FrmMain::get();
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        qWarning("FrmMain was not exposed");
-    run::TmNo = qint16(question);
-    scene::StepNo = qint16(step);
-    w.setData();
+    FrmMain &w = shownWindow();
+    buildStep(question, step);
     return &w;
 }
 

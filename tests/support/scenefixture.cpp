@@ -16,24 +16,6 @@
 
 namespace ts {
 
-QString record(std::initializer_list<std::pair<int, QString>> pieces, int length)
-{
-    QString r(std::max(length, 212), u'0');
-    for (const auto &[pos, text] : pieces)
-        r.replace(pos - 1, text.size(), text);
-    return r.left(length);
-}
-
-QString box(int left, char jump, int top, int width, int height)
-{
-    return QStringLiteral("%1%2%3%4%5")
-        .arg(left, 5, 10, QChar(u'0'))
-        .arg(QChar(jump))
-        .arg(top, 4, 10, QChar(u'0'))
-        .arg(width, 5, 10, QChar(u'0'))
-        .arg(height, 5, 10, QChar(u'0'));
-}
-
 SceneFixture::SceneFixture()
 {
     QDir().mkpath(dataDir());

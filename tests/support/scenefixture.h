@@ -3,22 +3,15 @@
 // more units (step file, question file), an answer-text file and plain
 // pictures, for scene tests that need records of known content.
 
+#include "steplines.h"
+
 #include <QColor>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <initializer_list>
-#include <utility>
 
 namespace ts {
-
-// A 212-character step record of "0" with pieces written at their 1-based
-// positions.
-QString record(std::initializer_list<std::pair<int, QString>> pieces, int length = 212);
-
-// A 20-character box field: left, jump character, top, width, height.
-QString box(int left, char jump, int top, int width, int height);
 
 class SceneFixture
 {

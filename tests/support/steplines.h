@@ -1,21 +1,57 @@
 #pragma once
-// Step records for check tests: 212 characters of "0" with pieces written at
-// their 1-based positions.
+// Step records for tests: 212 characters of "0" (or as many as asked) with
+// pieces written at their 1-based positions, and the fields tests write.
 
 #include <QString>
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
 namespace ts {
 
-inline QString stepLine(std::initializer_list<std::pair<int, const char *>> pieces, int length = 212)
+namespace detail {
+template <class Text>
+QString recordOf(std::initializer_list<std::pair<int, Text>> pieces, int length)
 {
-    QString r(length, u'0');
+    // Pieces are written into a whole record first, so a short record is the
+    // cut-off start of a whole one.
+    QString r(std::max(length, 212), u'0');
     for (const auto &[pos, text] : pieces) {
-        const QString t = QString::fromUtf8(text);
+        const QString t(text);
         r.replace(pos - 1, t.size(), t);
     }
     return r.left(length);
+}
+} // namespace detail
+
+inline QString record(std::initializer_list<std::pair<int, QString>> pieces, int length = 212)
+{
+    return detail::recordOf(pieces, length);
+}
+inline QString stepLine(std::initializer_list<std::pair<int, const char *>> pieces, int length = 212)
+{
+    return detail::recordOf(pieces, length);
+}
+
+// Record fields: a 20-character box (left, jump, top, width, height) and a
+// 16-character picture area (left, jump, top, name).
+inline QString boxField(int left, int top, int width, int height, QChar jump = u'0')
+{
+    return QStringLiteral("%1%2%3%4%5")
+        .arg(left, 5, 10, QChar(u'0'))
+        .arg(jump)
+        .arg(top, 4, 10, QChar(u'0'))
+        .arg(width, 5, 10, QChar(u'0'))
+        .arg(height, 5, 10, QChar(u'0'));
+}
+inline QString areaField(int left, int top, const QString &name, QChar jump = u'0')
+{
+    return QStringLiteral("%1%2%3%4").arg(left, 5, 10, QChar(u'0')).arg(jump).arg(top, 4, 10, QChar(u'0')).arg(name);
+}
+// boxField with the jump character second, as the record holds it.
+inline QString box(int left, char jump, int top, int width, int height)
+{
+    return boxField(left, top, width, height, QChar::fromLatin1(jump));
 }
 
 } // namespace ts

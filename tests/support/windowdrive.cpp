@@ -36,19 +36,4 @@ bool pressKey(const QString &name)
     return true;
 }
 
-QString boxField(int left, int top, int width, int height, QChar jump)
-{
-    return QStringLiteral("%1%2%3%4%5")
-        .arg(left, 5, 10, QChar(u'0'))
-        .arg(jump)
-        .arg(top, 4, 10, QChar(u'0'))
-        .arg(width, 5, 10, QChar(u'0'))
-        .arg(height, 5, 10, QChar(u'0'));
-}
-
-QString areaField(int left, int top, const QString &name, QChar jump)
-{
-    return QStringLiteral("%1%2%3%4").arg(left, 5, 10, QChar(u'0')).arg(jump).arg(top, 4, 10, QChar(u'0')).arg(name);
-}
-
 } // namespace ts

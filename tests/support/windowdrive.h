@@ -1,7 +1,9 @@
 #pragma once
 // Driving the simulated window in tests: shown, a step built at once, key
-// presses delivered as the window system does, and the record fields the
-// tests write.
+// presses delivered as the window system does. The record fields the tests
+// write come along from steplines.h.
+
+#include "steplines.h"
 
 #include <QString>
 
@@ -19,10 +21,5 @@ void buildStep(int q, int step);
 // that holds the focus, or to the window when none does. False for a name
 // that names no key.
 bool pressKey(const QString &name);
-
-// Record fields: a 20-character box (left, jump, top, width, height) and a
-// 16-character picture area (left, jump, top, name).
-QString boxField(int left, int top, int width, int height, QChar jump = u'0');
-QString areaField(int left, int top, const QString &name, QChar jump = u'0');
 
 } // namespace ts
