@@ -2,6 +2,7 @@
 // stages on records of known content (a small program folder of the test's
 // own), at the real window on the offscreen platform.
 #include "scenefixture.h"
+#include "bankstep.h"
 #include "testsupport.h"
 #include "windowdrive.h"
 
@@ -29,7 +30,7 @@ using ts::record;
 namespace {
 QString area(int left, char jump, int top, const char *name)
 {
-    return QStringLiteral("%1%2%3%4").arg(left, 5, 10, QChar(u'0')).arg(QChar(jump)).arg(top, 4, 10, QChar(u'0')).arg(QString::fromLatin1(name));
+    return ts::areaField(left, top, QString::fromLatin1(name), QChar::fromLatin1(jump));
 }
 QString s(const char *t) { return QString::fromUtf8(t); }
 int px(double twips) { return fnd::twipsToPx(twips); }
@@ -543,16 +544,9 @@ void TstFrmMain::probePlay()
     fx.writeUnit(0, {{record({{6, s("C7")}, {8, s("9001")}, {12, s("100001")}, {18, area(1200, '0', 900, "100011")},
                               {66, box(1500, '0', 1200, 1200, 300)}})},
                      {record({{8, s("9999")}, {12, s("100001")}})}});
-    QProcess p;
-    p.start(ts::toolPath(QStringLiteral("examsim-probe")), {QStringLiteral("play"), fx.programDir(), QStringLiteral("0"), QStringLiteral("1")});
-    QVERIFY(p.waitForStarted());
-    p.write("scene\nwait 120\nbogus 1 2\nscene\n");
-    p.closeWriteChannel();
-    QVERIFY(p.waitForFinished(20000));
-    QCOMPARE(p.exitCode(), 0);
-    const QList<QByteArray> lines = p.readAllStandardOutput().trimmed().split('\n');
+    const QList<QJsonObject> lines = ts::playProbe(fx.programDir(), 0, 1, "scene\nwait 120\nbogus 1 2\nscene\n");
     QCOMPARE(lines.size(), 4);
-    const QJsonObject scene = QJsonDocument::fromJson(lines[0]).object();
+    const QJsonObject &scene = lines[0];
     QCOMPARE(scene["StepNo"].toInt(), 1);
     QCOMPARE(scene["TmState"].toInt(), 1);
     QVERIFY(scene["StepLine"].toString().startsWith(QStringLiteral("00000C79001100001")));
@@ -566,9 +560,9 @@ void TstFrmMain::probePlay()
     QCOMPARE(byName["Label1"]["x"].toInt(), 100);
     QCOMPARE(byName["Label1"]["w"].toInt(), 80);
     QVERIFY(!byName.contains("Image2"));
-    QVERIFY(QJsonDocument::fromJson(lines[1]).object()["ok"].toBool());
-    QVERIFY(QJsonDocument::fromJson(lines[2]).object().contains("error"));
-    QCOMPARE(QJsonDocument::fromJson(lines[3]).object()["StepNo"].toInt(), 1);
+    QVERIFY(lines[1]["ok"].toBool());
+    QVERIFY(lines[2].contains("error"));
+    QCOMPARE(lines[3]["StepNo"].toInt(), 1);
 }
 
 void TstFrmMain::sizeRuleOnSmallScreens_data()

@@ -3,6 +3,7 @@
 // the red-box confirmation of typed text, drags from the second target, the
 // handle, the dialog tabs and the hint frames. Real mouse events on the real
 // window (offscreen).
+#include "bankstep.h"
 #include "testsupport.h"
 
 #include "cover/runstart.h"
@@ -17,10 +18,8 @@
 #include "simwin/scene/twips.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QProcess>
 #include <QMenu>
 #include <QtTest>
 
@@ -568,17 +567,10 @@ void TstMouseChecks::probeShowsHintFrames()
 {
     // The probe's scene lists the four frames; the hint button shows the one
     // around the File menu's title.
-    QProcess p;
-    p.start(ts::toolPath(QStringLiteral("examsim-probe")), {QStringLiteral("play"), copy_->path(), QStringLiteral("0"), QStringLiteral("1")});
-    QVERIFY(p.waitForStarted());
-    p.write("scene\nhint\nscene\n");
-    p.closeWriteChannel();
-    QVERIFY(p.waitForFinished(20000));
-    const QList<QByteArray> lines = p.readAllStandardOutput().trimmed().split('\n');
+    const QList<QJsonObject> lines = ts::playProbe(copy_->path(), 0, 1, "scene\nhint\nscene\n");
     QCOMPARE(lines.size(), 3);
-    auto frames = [](const QByteArray &line) {
+    auto frames = [](const QJsonObject &o) {
         QMap<QString, QJsonObject> byName;
-        const QJsonObject o = QJsonDocument::fromJson(line).object();
         for (const QJsonValue v : o["hintFrames"].toArray())
             byName[v["name"].toString()] = v.toObject();
         for (const QJsonValue v : o["controls"].toArray())

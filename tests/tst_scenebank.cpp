@@ -20,11 +20,9 @@
 
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QtTest>
 
 class TstSceneBank : public QObject
@@ -126,15 +124,9 @@ void TstSceneBank::firstSceneThroughTheTimer()
 
 void TstSceneBank::probePlaysASampleQuestion()
 {
-    QProcess p;
-    p.start(ts::toolPath(QStringLiteral("examsim-probe")),
-            {QStringLiteral("play"), copy_->path(), QStringLiteral("2"), QStringLiteral("3")});
-    QVERIFY(p.waitForStarted());
-    p.write("scene\n");
-    p.closeWriteChannel();
-    QVERIFY(p.waitForFinished(20000));
-    QCOMPARE(p.exitCode(), 0);
-    const QJsonObject o = QJsonDocument::fromJson(p.readAllStandardOutput().trimmed()).object();
+    const QList<QJsonObject> answers = ts::playProbe(copy_->path(), 2, 3, "scene\n");
+    QCOMPARE(answers.size(), 1);
+    const QJsonObject &o = answers[0];
     QCOMPARE(o["StepNo"].toInt(), 1);
     QCOMPARE(o["TmNo"].toInt(), 3);
     const QJsonArray controls = o["controls"].toArray();

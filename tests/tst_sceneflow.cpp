@@ -2,6 +2,7 @@
 // keys and by the scene's own auto-advance, up to their final scene; the
 // dialog tab strips, the Cancel spot and the list steps as the scene builder
 // lays them out; the probe's key command.
+#include "bankstep.h"
 #include "testsupport.h"
 #include "windowdrive.h"
 
@@ -19,11 +20,9 @@
 #include "simwin/scene/twips.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -410,19 +409,9 @@ void TstSceneFlow::barsPointerAndHintFrames()
 // The probe answers unit 3, question 13 by keys: F12, then F5.
 void TstSceneFlow::probeKeys()
 {
-    QProcess p;
-    p.start(ts::toolPath(QStringLiteral("examsim-probe")),
-            {QStringLiteral("play"), copy_->path(), QStringLiteral("2"), QStringLiteral("13")});
-    QVERIFY(p.waitForStarted());
-    p.write("scene\nkey Shift+F12 F12\nscene\nkey F5\nscene\nkey Bogus\n");
-    p.closeWriteChannel();
-    QVERIFY(p.waitForFinished(20000));
-    QCOMPARE(p.exitCode(), 0);
-    const QList<QByteArray> lines = p.readAllStandardOutput().trimmed().split('\n');
-    QCOMPARE(lines.size(), 6);
-    QList<QJsonObject> o;
-    for (const QByteArray &l : lines)
-        o << QJsonDocument::fromJson(l).object();
+    const QList<QJsonObject> o =
+        ts::playProbe(copy_->path(), 2, 13, "scene\nkey Shift+F12 F12\nscene\nkey F5\nscene\nkey Bogus\n");
+    QCOMPARE(o.size(), 6);
     QCOMPARE(o[0]["StepNo"].toInt(), 1);
     QCOMPARE(o[0]["acceptedKeys"].toArray(), QJsonArray{QStringLiteral("F12")});
     const QJsonArray pressed = o[1]["keys"].toArray();
