@@ -46,15 +46,25 @@ QString command(QStringList words)
     return words.join(u' ');
 }
 
-// The control's rectangle in FrmMain's pixels, from the scene.
+// A control of the scene, in FrmMain's pixels.
+QRect rectOf(const QJsonObject &control)
+{
+    return QRect(control["x"].toInt(), control["y"].toInt(), control["w"].toInt(), control["h"].toInt());
+}
+
+// The scene's entry for the control of that name.
+std::optional<QJsonObject> controlOf(const QJsonObject &scene, const QString &name)
+{
+    for (const QJsonValue v : scene[QStringLiteral("controls")].toArray())
+        if (v["name"].toString() == name)
+            return v.toObject();
+    return std::nullopt;
+}
+
 std::optional<QRect> placeOf(const QJsonObject &scene, const QString &name)
 {
-    for (const QJsonValue v : scene[QStringLiteral("controls")].toArray()) {
-        const QJsonObject c = v.toObject();
-        if (c[QStringLiteral("name")].toString() == name)
-            return QRect(c["x"].toInt(), c["y"].toInt(), c["w"].toInt(), c["h"].toInt());
-    }
-    return std::nullopt;
+    const auto c = controlOf(scene, name);
+    return c ? std::optional(rectOf(*c)) : std::nullopt;
 }
 
 // A point of a bar that no visible cell covers, relative to the bar.
@@ -65,9 +75,8 @@ std::optional<QPoint> bareSpot(const QJsonObject &scene, const QString &bar)
         return std::nullopt;
     QList<QRect> cells;
     for (const QJsonValue v : scene[QStringLiteral("controls")].toArray()) {
-        const QJsonObject c = v.toObject();
-        const QRect r(c["x"].toInt(), c["y"].toInt(), c["w"].toInt(), c["h"].toInt());
-        if (c["name"].toString().startsWith(u"LblZHU_") && box->intersects(r))
+        const QRect r = rectOf(v.toObject());
+        if (v["name"].toString().startsWith(u"LblZHU_") && box->intersects(r))
             cells << r;
     }
     for (int y = box->top() + 1; y < box->bottom(); y += 3)
@@ -114,10 +123,7 @@ QStringList handleDrag(QStringView line, int code)
 // The text a control shows in the scene.
 QString textOf(const QJsonObject &scene, const QString &name)
 {
-    for (const QJsonValue v : scene[QStringLiteral("controls")].toArray())
-        if (v["name"].toString() == name)
-            return v["text"].toString();
-    return {};
+    return controlOf(scene, name).value_or(QJsonObject())["text"].toString();
 }
 
 // Types `text` over whatever the box holds.
