@@ -14,8 +14,8 @@
 
 namespace {
 
-// Line 1 of a data-folder file, empty when the file has none; a file that
-// cannot be read is reported under the cover's tag.
+// Line 1 of a data-folder file, empty when the file has none or cannot be
+// read; a missing file is reported under the cover's tag.
 QString firstLine(const QString &name)
 {
     const QString path = fnd::dataFile(name);

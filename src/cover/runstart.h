@@ -10,8 +10,9 @@ namespace run {
 // The two digits that name a working file: the last two characters of "00"
 // and the decimal value of n.
 QString workFileDigits(int n);
-// StepFile and TmFile for the current PaperType and TaoNo; the answer-text
-// file of the data folder.
+// The step file and the question file of a question set: "2888" and the
+// digits of paperType + taoNo, or of paperType + 50 + taoNo, in the data
+// folder.
 QString stepFileFor(int paperType, int taoNo);
 QString tmFileFor(int paperType, int taoNo);
 
