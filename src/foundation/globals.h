@@ -53,7 +53,6 @@ inline int xTwipsToPx(double twips) { return twipsToPx(XBiLi > 0 ? twips / XBiLi
 inline int yTwipsToPx(double twips) { return twipsToPx(YBiLi > 0 ? twips / YBiLi : twips); }
 inline int xPx(double designTwips) { return xTwipsToPx(xTw(designTwips)); }
 inline int yPx(double designTwips) { return yTwipsToPx(yTw(designTwips)); }
-inline double pxToTwips(int px) { return px * 15.0; }
 
 // Back to the values a fresh run starts with.
 void resetGlobals();

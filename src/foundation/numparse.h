@@ -1,7 +1,6 @@
 #pragma once
 // Number reading as the data files need it.
 
-#include <QString>
 #include <QStringView>
 
 namespace num {
