@@ -27,6 +27,9 @@ struct Unit {
     std::vector<Question> questions;
 };
 
+// The status line of the editor window in a question's final scene.
+inline const QString kDone = QStringLiteral("完成");
+
 // Where a step's hint text stands unless the step says otherwise.
 constexpr int kHintLeft = 2700;
 constexpr int kHintTop = 7830;

@@ -47,7 +47,6 @@ Unit unitBasics(SampleBank &b)
 {
     Unit u{QStringLiteral("网页基础"), {}};
     const QString home = homeScene(b, QStringLiteral("plain"), {});
-    const QString kDone = QStringLiteral("完成");
 
     { // 1. New page from the File menu (Ctrl+N also answers it).
         Question q{QStringLiteral("使用“文件”菜单中的“新建”命令新建一个普通网页。"), {}, {}};

@@ -44,7 +44,6 @@ void preview(QPainter &p)
 Unit unitFrames(SampleBank &b)
 {
     Unit u{QStringLiteral("框架与超链接"), {}};
-    const QString kDone = QStringLiteral("完成");
     const Frames plain;
     const QString frames = framesScene(b, "plain", plain);
 

@@ -45,7 +45,6 @@ struct InsertTable {
 Unit unitTables(SampleBank &b)
 {
     Unit u{QStringLiteral("表格与表单"), {}};
-    const QString kDone = QStringLiteral("完成");
     const Table plain;
     const QString table = tableScene(b, "plain", plain);
 
