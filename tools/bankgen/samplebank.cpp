@@ -180,7 +180,7 @@ void home(QPainter &p, const Home &h)
     p.drawText(QRect(x0 + wBefore + wWord, y, 600, hgt), Qt::AlignLeft | Qt::AlignVCenter, after);
     if (h.selLink)
         draw::selection(p, link());
-    draw::text(p, link(), QStringLiteral("联系我们"), 12, h.linkMade ? QColor(0, 0, 204) : QColor(0, 0, 204),
+    draw::text(p, link(), QStringLiteral("联系我们"), 12, QColor(0, 0, 204),
                Qt::AlignLeft | Qt::AlignVCenter, false, true);
     if (h.linkTip) {
         const Tw tip{link().l + 600, link().b() + 60, 3300, 300};

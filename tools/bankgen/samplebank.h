@@ -104,7 +104,7 @@ struct Home {
     bool selHeading = false, italicHeading = false;
     bool selLink = false;
     bool logo = true, logoSelected = false, logoBig = false;
-    bool linkTip = false, linkMade = false;
+    bool linkTip = false;
     bool rule = false;
     QColor background = Qt::white;
     QString title; // a dashed target frame for the logo, when set: "big"

@@ -102,8 +102,6 @@ Unit unitFrames(SampleBank &b)
         const Tw cancel = L.cancel.moved(at.l, at.t);
         Home sel;
         sel.selLink = true;
-        Home made;
-        made.linkMade = true;
         q << b.hinted("0000", QStringLiteral("单击“插入”菜单，选择“超链接”命令（也可按 Ctrl+K）"))
                  .bars("A3").background(linkScene(b, "selLink", sel)).target(1, "H0417");
         q << b.hinted("9001", QStringLiteral("单击“电子邮件地址”框"))
@@ -112,7 +110,7 @@ Unit unitFrames(SampleBank &b)
                  .area(1, at.l, at.t, L.pages[1]).text1(mail.moved(at.l, at.t))
                  .answer(b.text(QStringLiteral("mailto:info@example.com|info@example.com")))
                  .label1(tabDialogOk(L).moved(at.l, at.t)).backSpec(2, cancel.l, cancel.t);
-        q << StepRecord("9999").background(linkScene(b, "linkMade", made, kDone));
+        q << StepRecord("9999").background(linkScene(b, "linkMade", Home{}, kDone));
         u.questions.push_back(q);
     }
     { // 4. Tab strip F (two rows): tab 8 is shown, tab 3 must be chosen.
