@@ -200,7 +200,7 @@ void home(QPainter &p, const Home &h)
             for (const auto &c : {QPoint(r.l, r.t), QPoint(r.r(), r.t), QPoint(r.l, r.b()), QPoint(r.r(), r.b())})
                 p.fillRect(draw::px(Tw{c.x() - 60, c.y() - 60, 120, 120}), Qt::black);
         }
-        if (h.title == QLatin1String("big"))
+        if (h.logoGuide)
             draw::dashed(p, logo(true));
     }
 }

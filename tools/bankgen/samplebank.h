@@ -107,7 +107,7 @@ struct Home {
     bool linkTip = false;
     bool rule = false;
     QColor background = Qt::white;
-    QString title; // a dashed target frame for the logo, when set: "big"
+    bool logoGuide = false; // a dashed frame where the logo is to be stretched to
 };
 // Places of the home page.
 Tw heading();

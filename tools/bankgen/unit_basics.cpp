@@ -294,7 +294,7 @@ Unit unitBasics(SampleBank &b)
         Question q{QStringLiteral("拖动图片右下角的控制点，将图片放大到红色虚线框的大小。"), {}, {}};
         Home sel;
         sel.logoSelected = true;
-        sel.title = QStringLiteral("big");
+        sel.logoGuide = true;
         Home big;
         big.logoSelected = true;
         big.logoBig = true;
