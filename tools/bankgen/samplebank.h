@@ -93,7 +93,6 @@ Tw tabDialogOk(const TabLayout &L);
 // The editor's document pages, in window twips.
 namespace page {
 constexpr int kLeft = 2700;                  // text column
-constexpr int kHintLine = 7830;
 // Folder pane rows: index.htm, a.htm, b.htm, c.htm, d.htm, photo.jpg, logo.gif, images.
 Tw fileRow(int i);
 void highlightFile(QPainter &p, int i);
