@@ -33,29 +33,23 @@ void text(QPainter &p, const Tw &r, const QString &s, double points, const QColo
     p.drawText(px(r), align | Qt::TextSingleLine, s);
 }
 
-void raised(QPainter &p, const Tw &r, const QColor &face)
+// A filled rectangle with a one-pixel edge: one colour top and left, another
+// bottom and right.
+static void bevel(QPainter &p, const Tw &r, const QColor &fill, const QColor &topLeft, const QColor &bottomRight)
 {
     const QRect q = px(r);
-    p.fillRect(q, face);
-    p.setPen(Qt::white);
+    p.fillRect(q, fill);
+    p.setPen(topLeft);
     p.drawLine(q.topLeft(), q.topRight());
     p.drawLine(q.topLeft(), q.bottomLeft());
-    p.setPen(kShadow);
+    p.setPen(bottomRight);
     p.drawLine(q.bottomLeft(), q.bottomRight());
     p.drawLine(q.topRight(), q.bottomRight());
 }
 
-void sunken(QPainter &p, const Tw &r, const QColor &fill)
-{
-    const QRect q = px(r);
-    p.fillRect(q, fill);
-    p.setPen(kShadow);
-    p.drawLine(q.topLeft(), q.topRight());
-    p.drawLine(q.topLeft(), q.bottomLeft());
-    p.setPen(Qt::white);
-    p.drawLine(q.bottomLeft(), q.bottomRight());
-    p.drawLine(q.topRight(), q.bottomRight());
-}
+void raised(QPainter &p, const Tw &r, const QColor &face) { bevel(p, r, face, Qt::white, kShadow); }
+
+void sunken(QPainter &p, const Tw &r, const QColor &fill) { bevel(p, r, fill, kShadow, Qt::white); }
 
 void button(QPainter &p, const Tw &r, const QString &caption, bool isDefault)
 {
