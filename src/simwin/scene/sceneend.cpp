@@ -130,11 +130,7 @@ FinishStage finishStage(QStringView line, bool label1Visible, double label1Heigh
     FinishStage f;
     f.hideShape1 = !label1Visible || label1Height <= 10;
     f.shape2Visible = hintVisible;
-    const sr::CursorSpec c = sr::cursorSpec(line);
-    if (c.kind == sr::CursorSpec::Standard)
-        f.label1Pointer = {c.number, {}};
-    else if (c.kind == sr::CursorSpec::Custom)
-        f.label1Pointer = {99, chk::cursorFilePath(c.fileDigits)};
+    f.label1Pointer = chk::recordPointer(line);
     f.bars = barsShown(line);
     f.hint = chk::hintLines(hint);
     return f;
