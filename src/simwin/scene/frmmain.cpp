@@ -5,6 +5,7 @@
 #include "foundation/picture.h"
 #include "foundation/programfolder.h"
 #include "platform/windoworder.h"
+#include "simwin/scene/keycodes.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/twips.h"
 
@@ -228,7 +229,7 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
             break;
         case QEvent::MouseButtonRelease: {
             auto *me = static_cast<QMouseEvent *>(event);
-            Text1_MouseUp(simwin::buttonOf(me->button()), simwin::shiftOf(me->modifiers()));
+            Text1_MouseUp(simwin::buttonOf(me->button()), keys::shiftState(me->modifiers()));
             break;
         }
         case QEvent::FocusIn:
@@ -364,7 +365,7 @@ void FrmMain::mouseMoveEvent(QMouseEvent *e)
     // A move a control left unused is not a move over the bare window.
     if (childAt(e->position().toPoint()))
         return;
-    Form_MouseMove(simwin::buttonOf(e->button()), simwin::shiftOf(e->modifiers()), e->position().x() * 15.0,
+    Form_MouseMove(simwin::buttonOf(e->buttons()), keys::shiftState(e->modifiers()), e->position().x() * 15.0,
                    e->position().y() * 15.0);
 }
 
