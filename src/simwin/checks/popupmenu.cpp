@@ -1,7 +1,7 @@
 #include "simwin/checks/popupmenu.h"
 
-#include "foundation/gbkfile.h"
 #include "foundation/programfolder.h"
+#include "simwin/scene/linecache.h"
 #include "simwin/scene/steprecord.h"
 
 namespace chk {
@@ -17,8 +17,6 @@ const std::array<PopupArrayInfo, MenuArrays> kPopupArrays{{
     {"sKvelSub5", 8, 14, 5},
     {"sKvelInde4", 9, 15, 0},
 }};
-const std::array<const char *, MenuCascades> kCascadeNames{
-    "sKvelMain1", "sKvelMain2", "sKvelMain3", "sKvelMain4", "sKvelMain5"};
 const std::array<int, MenuCascades> kCascadeCaptionLines{2, 5, 8, 11, 13};
 
 int menuFamily(int menuCode)
@@ -40,7 +38,7 @@ MenuBlock readMenuBlock(const QString &path, int family, int menu)
     MenuBlock block;
     if (family < 1 || family > 4 || menu < 1 || menu > 9)
         return block;
-    const auto lines = gbk::readLines(path);
+    const auto lines = linecache::lines(path);
     if (!lines)
         return block;
     const int base = (family - 1) * 135 + (menu - 1) * MenuBlockLines;

@@ -35,6 +35,7 @@ QString menuFilePath();
 // Block of family f (1-4), menu m (1-9): file lines (f-1)*135 + (m-1)*15 + 1
 // to + 15. A missing file, or a family or menu out of range, gives a block
 // with no line read.
+// The file's lines are kept and read again when it changes.
 MenuBlock readMenuBlock(const QString &path, int family, int menu);
 
 // An item line cut at every "|", at most the first ten pieces, untrimmed.
@@ -65,8 +66,7 @@ struct PopupArrayInfo
     int cascade;
 };
 extern const std::array<PopupArrayInfo, MenuArrays> kPopupArrays;
-// Control names and caption block lines of the cascade entries 1-5.
-extern const std::array<const char *, MenuCascades> kCascadeNames;
+// Caption block lines of the cascade entries 1-5.
 extern const std::array<int, MenuCascades> kCascadeCaptionLines;
 
 struct PopupModel
