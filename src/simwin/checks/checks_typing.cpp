@@ -166,12 +166,8 @@ void FrmMain::systemMenu()
     // Everything hidden first, so nothing of the last opening shows.
     for (int n = 1; n <= chk::MenuCascades; ++n)
         sKvelMain[n]->menuAction()->setVisible(false);
-    auto slotsOf = [this](const chk::PopupArrayInfo &a) -> const QList<QAction *> & {
-        // Groups are named sKvelInde1 to sKvelInde4.
-        return a.cascade ? sKvelSub[a.cascade] : sKvelInde[QChar(QLatin1String(a.name).back()).digitValue()];
-    };
     for (const chk::PopupArrayInfo &a : chk::kPopupArrays)
-        for (QAction *slot : slotsOf(a))
+        for (QAction *slot : itemArray(a))
             slot->setVisible(false);
 
     const chk::PopupModel model = chk::buildPopup(chk::menuFilePath(), chk::menuCode(StepLine), PopMenuNo);
@@ -182,7 +178,7 @@ void FrmMain::systemMenu()
         sKvelMain[n]->menuAction()->setVisible(true);
     }
     for (const chk::PopupArrayInfo &a : chk::kPopupArrays) {
-        const QList<QAction *> &row = slotsOf(a);
+        const QList<QAction *> &row = itemArray(a);
         for (int i = 0; i < chk::MenuSlots && i < row.size(); ++i) {
             const chk::PopupSlot &s = model.arrays[a.arrayDigit][i];
             if (!s.visible)
@@ -194,12 +190,13 @@ void FrmMain::systemMenu()
     }
 }
 
-void FrmMain::wm100_Click(const QString &array, int index)
+const QList<QAction *> &FrmMain::itemArray(const chk::PopupArrayInfo &a) const
 {
-    int digit = 0;
-    for (const chk::PopupArrayInfo &a : chk::kPopupArrays)
-        if (array == QLatin1String(a.name))
-            digit = a.arrayDigit;
-    if (chk::menuItemIsRight(chk::menuCode(StepLine), PopMenuNo, digit, index))
+    return a.cascade ? sKvelSub[a.cascade] : sKvelInde[a.group];
+}
+
+void FrmMain::wm100_Click(int arrayDigit, int index)
+{
+    if (chk::menuItemIsRight(chk::menuCode(StepLine), PopMenuNo, arrayDigit, index))
         doNext();
 }

@@ -7,15 +7,15 @@
 namespace chk {
 
 const std::array<PopupArrayInfo, MenuArrays> kPopupArrays{{
-    {"sKvelSub1", 1, 3, 1},
-    {"sKvelInde1", 2, 4, 0},
-    {"sKvelSub2", 3, 6, 2},
-    {"sKvelInde2", 4, 7, 0},
-    {"sKvelSub3", 5, 9, 3},
-    {"sKvelInde3", 6, 10, 0},
-    {"sKvelSub4", 7, 12, 4},
-    {"sKvelSub5", 8, 14, 5},
-    {"sKvelInde4", 9, 15, 0},
+    {"sKvelSub1", 1, 3, 1, 0},
+    {"sKvelInde1", 2, 4, 0, 1},
+    {"sKvelSub2", 3, 6, 2, 0},
+    {"sKvelInde2", 4, 7, 0, 2},
+    {"sKvelSub3", 5, 9, 3, 0},
+    {"sKvelInde3", 6, 10, 0, 3},
+    {"sKvelSub4", 7, 12, 4, 0},
+    {"sKvelSub5", 8, 14, 5, 0},
+    {"sKvelInde4", 9, 15, 0, 4},
 }};
 const std::array<int, MenuCascades> kCascadeCaptionLines{2, 5, 8, 11, 13};
 

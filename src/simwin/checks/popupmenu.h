@@ -56,14 +56,16 @@ struct PopupCascade
 };
 
 // Where each item array sits in the pop-up, top to bottom (array digits 1-9):
-// its control name, its block line, and the cascade entry (1-5) whose
-// sub-menu holds it, 0 for a group of plain items in the pop-up itself.
+// its control name, its block line, and either the cascade entry (1-5) whose
+// sub-menu holds it or the group (1-4) of plain items in the pop-up itself
+// that it is (the other of the two 0).
 struct PopupArrayInfo
 {
     const char *name;
     int arrayDigit;
     int blockLine;
     int cascade;
+    int group;
 };
 extern const std::array<PopupArrayInfo, MenuArrays> kPopupArrays;
 // Caption block lines of the cascade entries 1-5.

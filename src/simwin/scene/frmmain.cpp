@@ -5,6 +5,7 @@
 #include "foundation/picture.h"
 #include "foundation/programfolder.h"
 #include "platform/windoworder.h"
+#include "simwin/checks/popupmenu.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/twips.h"
@@ -301,16 +302,11 @@ void FrmMain::formLoad()
         for (int k = 1; k <= 5; ++k)
             addSub(k);
     }
-    for (int k = 1; k <= 5; ++k)
-        for (int n = 0; n < PopupSlots; ++n) {
-            QAction *a = sKvelSub[k][n];
-            connect(a, &QAction::triggered, this, [this, k, n] { wm100_Click(QStringLiteral("sKvelSub%1").arg(k), n); });
-        }
-    for (int k = 1; k <= 4; ++k)
-        for (int n = 0; n < PopupSlots; ++n) {
-            QAction *a = sKvelInde[k][n];
-            connect(a, &QAction::triggered, this, [this, k, n] { wm100_Click(QStringLiteral("sKvelInde%1").arg(k), n); });
-        }
+    for (const chk::PopupArrayInfo &a : chk::kPopupArrays) {
+        const QList<QAction *> &row = itemArray(a);
+        for (int n = 0; n < PopupSlots; ++n)
+            connect(row[n], &QAction::triggered, this, [this, digit = a.arrayDigit, n] { wm100_Click(digit, n); });
+    }
     // 9. The folder of bar, menu and panel pictures.
     ExamDataPath = progdir::programFolder() + QStringLiteral("/examdata/");
     // 10. Fonts of the hint and the list.

@@ -29,6 +29,9 @@ class QMenu;
 class QAction;
 class QKeyEvent;
 class QMoveEvent;
+namespace chk {
+struct PopupArrayInfo;
+}
 
 class FrmMain : public QWidget, public Form<FrmMain>
 {
@@ -206,7 +209,8 @@ private:
     void LblXXK_Click(int index);
     void PicTool_MouseUp(int button, int shift, double x, double y);
     void TimerDisFK_Timer();
-    void wm100_Click(const QString &array, int index);
+    // A pop-up item chosen: slot index of the item array with that digit.
+    void wm100_Click(int arrayDigit, int index);
     // Chrome.
     void LblZHU_MouseMove(int index, int button, int shift, double x, double y);
     void LblZHU_MouseUp(int index, int button, int shift, double x, double y);
@@ -218,6 +222,10 @@ private:
     void Bar_KeyDown(QKeyEvent *e);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // The actions of an item array of the pop-up (its cascade's items or its
+    // group of plain items).
+    const QList<QAction *> &itemArray(const chk::PopupArrayInfo &a) const;
 
     // Mouse checks (checks_pointer.cpp). One gesture, one step: a press (or
     // double click) notes the scene; its release, and the click that follows
