@@ -248,9 +248,7 @@ void FrmMain::LblXXK_Click(int index)
         if (TabTarget >= 0 && TabTarget < TabCells)
             tw::setRect(Shape1, tw::rect(LblXXK[TabTarget]));
     }
-    LHelp->setText(c.hint);
-    LHelp->adjustSize();
-    tw::syncFromPixels(LHelp);
+    setHintCaption(c.hint);
 }
 
 // ---- Hint frames -----------------------------------------------------------------------

@@ -177,6 +177,9 @@ private:
     void stageSecondTarget();  // 9
     void stageOperationCode(); // 10
     void stageFinish();        // 11
+    // LHelp takes the caption and sizes to it; a caption it already shows
+    // leaves it as it is.
+    void setHintCaption(const QString &caption);
 
     // ---- Event handlers -----------------------------------------------------------
     // Scene engine: timers, keys, the bare window, the drag strip.

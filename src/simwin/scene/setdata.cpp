@@ -28,17 +28,16 @@ using simwin::PictureBox;
 namespace {
 // The working-file number: the last two digits of PaperType + TaoNo.
 QString twoDigits(int n) { return (QStringLiteral("00") + QString::number(n)).right(2); }
-
-// The hint line takes its new caption and sizes to it.
-void setHint(QLabel *hint, const QString &caption)
-{
-    if (hint->text() == caption)
-        return;
-    hint->setText(caption);
-    hint->adjustSize();
-    tw::syncFromPixels(hint);
-}
 } // namespace
+
+void FrmMain::setHintCaption(const QString &caption)
+{
+    if (LHelp->text() == caption)
+        return;
+    LHelp->setText(caption);
+    LHelp->adjustSize();
+    tw::syncFromPixels(LHelp);
+}
 
 void FrmMain::setData()
 {
@@ -264,7 +263,7 @@ void FrmMain::stageTabStrip()
     if (!s.pagePicture.isEmpty() && TabImage >= 1 && TabImage <= 5)
         Image[TabImage]->loadPicture(fnd::dataFile(s.pagePicture));
     if (s.hint)
-        setHint(LHelp, *s.hint);
+        setHintCaption(*s.hint);
     tw::setRect(Label1, s.label1);
     tw::setRect(Shape1, s.shape1);
 }
@@ -351,7 +350,7 @@ void FrmMain::stageOperationCode()
     // An empty selection at its start: the caret stays where the text begins.
     if (c.clearText1Selection && Text1->hasSelectedText())
         Text1->setCursorPosition(Text1->selectionStart());
-    setHint(LHelp, c.hint);
+    setHintCaption(c.hint);
     LHelp->setVisible(c.hintVisible);
     Shape1->setVisible(c.shape1Visible);
 
@@ -407,7 +406,7 @@ void FrmMain::stageFinish()
         PicHui->show();
     if (f.bars.PicElse)
         PicElse->show();
-    setHint(LHelp, f.hint);
+    setHintCaption(f.hint);
     // A control the scene hid keeps no focus: the keys go to the window.
     if (const QWidget *fw = focusWidget(); fw && fw != this && !fw->isVisibleTo(this))
         setFocus();
