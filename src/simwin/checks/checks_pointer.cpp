@@ -80,12 +80,10 @@ void FrmMain::Label1_MouseUp(int button, int shift, double, double)
         // The override's code stands in StepType while its menu is open.
         StepType = sr::menuCodeOverride(line()).value_or(StepType);
         openPopup(*r.overrideMenu);
-        if (sceneSerial_ != scene) {
-            StepType = sr::stepType(line());
-            return;
-        }
     }
     StepType = sr::stepType(line());
+    if (sceneSerial_ != scene)
+        return;
     if (r.then.popupMenu)
         openPopup(*r.then.popupMenu);
     else
