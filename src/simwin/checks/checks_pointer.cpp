@@ -260,8 +260,6 @@ void FrmMain::TimerDisFK_Timer()
     const chk::HintFramePlan plan =
         chk::hintFrames(line(), cells, tw::rect(PicElse).size(), XBiLi, YBiLi, !LHelp->isHidden());
     const std::array<simwin::FrameShape *, chk::HintFrameCount> frames{ShapeMenu, ShapeTool, ShapeHui, ShapeElse};
-    for (simwin::FrameShape *f : frames)
-        f->hide();
     for (int f = 0; f < chk::HintFrameCount; ++f) {
         if (plan.rect[f])
             tw::setRect(frames[f], *plan.rect[f]);
