@@ -32,9 +32,11 @@ QString typingAlternatives(QString caption) { return caption.replace(u'|', QStri
 ListStep listStep(QStringView line)
 {
     ListStep l;
-    const auto text = sr::lookup(sr::chars(line, 9, 3));
-    if (text && sr::chars(line, 9, 3) != u"000")
-        l.items = sr::listItems(*text);
+    // "000" names no line: the list stays empty.
+    if (const QStringView field = sr::chars(line, 9, 3); field != u"000") {
+        if (const auto text = sr::lookup(field))
+            l.items = sr::listItems(*text);
+    }
     const int start = sr::initialNumber(line);
     if (start < l.items.size()) {
         l.selected = start;

@@ -149,13 +149,9 @@ void FrmMain::stageTextBox()
     }
     Text1->show();
     tw::setRect(Text1, box.left * XBiLi, box.top * YBiLi, box.width * XBiLi, box.height * YBiLi);
-    const QStringView field = sr::initialTextField(line);
-    if (field == u"000") {
-        Text1->setText(QString());
-    } else {
-        // The line's text from its 4th character, before the first "|".
-        Text1->setText(sr::beforeFirstBar(sr::lookup(field).value_or(QString())));
-    }
+    // The initial text's line before its first "|" ("000", or no answer-text
+    // file: empty).
+    Text1->setText(sr::beforeFirstBar(sr::lookup(sr::initialTextField(line)).value_or(QString())));
     Text1->setFocus();
     Text1->setSelection(0, int(Text1->text().size()));
 
