@@ -24,12 +24,6 @@
 namespace sr = steprec;
 using scene::StepLine;
 
-namespace {
-// The expected text of a reference field; nullopt (no answer file) never
-// matches.
-std::optional<QString> expectedText(QStringView field) { return sr::lookup(field); }
-} // namespace
-
 // ---- Scene filling -----------------------------------------------------------
 
 bool FrmMain::deferWhileBuilding(DeferredCheck check)
@@ -69,7 +63,7 @@ void FrmMain::Text1_Change()
     if (deferWhileBuilding(DeferText1))
         return;
     StepType = sr::stepType(StepLine);
-    if (chk::text1ChangeAdvances(sr::stepTypeText(StepLine), Text1->text(), expectedText(sr::answerField(StepLine))))
+    if (chk::text1ChangeAdvances(sr::stepTypeText(StepLine), Text1->text(), sr::lookup(sr::answerField(StepLine))))
         doNext();
 }
 
@@ -77,7 +71,7 @@ void FrmMain::Text2_Change()
 {
     if (deferWhileBuilding(DeferText2))
         return;
-    if (chk::text2ChangeAdvances(Text2->text(), expectedText(sr::answerField(StepLine))))
+    if (chk::text2ChangeAdvances(Text2->text(), sr::lookup(sr::answerField(StepLine))))
         doNext();
 }
 
@@ -85,7 +79,7 @@ void FrmMain::Text3_Change()
 {
     if (deferWhileBuilding(DeferText3))
         return;
-    if (chk::text3ChangeAdvances(Text3->text(), expectedText(sr::answerField(StepLine))))
+    if (chk::text3ChangeAdvances(Text3->text(), sr::lookup(sr::answerField(StepLine))))
         doNext();
 }
 
@@ -93,7 +87,7 @@ void FrmMain::Text1_KeyUp(QKeyEvent *e)
 {
     const int code = keys::keyCode(e->key(), e->modifiers());
     switch (chk::text1KeyUpVerdict(sr::stepTypeText(StepLine), code, Text1->text(),
-                                   expectedText(sr::answerField(StepLine)))) {
+                                   sr::lookup(sr::answerField(StepLine)))) {
     case chk::EnterVerdict::Advance:
         doNext();
         break;
@@ -108,7 +102,7 @@ void FrmMain::Text1_KeyUp(QKeyEvent *e)
 void FrmMain::Text1_MouseUp(int, int)
 {
     if (chk::selectionAdvances(sr::stepTypeText(StepLine), Text1->selectedText(),
-                               expectedText(sr::hintField(StepLine))))
+                               sr::lookup(sr::hintField(StepLine))))
         doNext();
 }
 
