@@ -8,10 +8,11 @@
 // placement and visibility; its public procedures are the scene engine's.
 //
 // The implementation is split by owner: frmmain.cpp (controls and load),
-// setdata.cpp (the scene builder), simwin/chrome/frmmain_chrome.cpp (bars),
-// simwin/checks/checks_pointer.cpp and checks_typing.cpp (operation checks), keys.cpp (step
-// sequencing and keys). Event handlers are named Control_Event as the window's
-// own; a handler whose behaviour belongs to a later part has an empty body.
+// setdata.cpp (the scene builder), keys.cpp (step sequencing and keys),
+// simwin/checks/checks_pointer.cpp and checks_typing.cpp (operation checks),
+// simwin/chrome/frmmain_chrome.cpp (bars). Event handlers are named
+// Control_Event as the window's own; the bars' drop-down handlers are not
+// built yet and have empty bodies.
 
 #include "foundation/form.h"
 #include "simwin/scene/controls.h"
