@@ -22,7 +22,6 @@
 #include "simwin/scene/steprecord.h"
 #include "simwin/scene/twips.h"
 
-#include <QCursor>
 #include <QLineEdit>
 
 using fnd::XBiLi;

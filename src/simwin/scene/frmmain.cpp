@@ -10,9 +10,9 @@
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/twips.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
