@@ -105,12 +105,9 @@ void FrmMain::Label1_MouseMove(int, int, double, double)
 
 // ---- Drag source Label4 ------------------------------------------------------------
 
-int FrmMain::label4Pointer() const { return label4PointerScene_ == sceneSerial_ ? label4Pointer_ : 0; }
-
 void FrmMain::setLabel4Pointer(int mousePointer, const QString &cursorFile)
 {
     label4Pointer_ = mousePointer;
-    label4PointerScene_ = sceneSerial_;
     if (mousePointer == 0)
         Label4->unsetCursor();
     else
@@ -152,7 +149,7 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y)
     // The drop point in single precision, as the window system's values are.
     const QPointF drop(float(tw::left(Label4) + x), float(tw::top(Label4) + y));
     const chk::Label4Release r = chk::label4Release(line(), shift, !Shape6->isHidden(),
-                                                    chk::dropInside(drop, tw::rect(Label1)), label4Pointer(),
+                                                    chk::dropInside(drop, tw::rect(Label1)), label4Pointer_,
                                                     Text1->text());
     if (r.hideOutline)
         Shape6->hide();

@@ -236,16 +236,14 @@ private:
     // the release, do nothing once the scene changed.
     void beginGesture();
     bool releaseSpent();
-    // The drag source's pointer number (0 default, 99 custom), reset with
-    // every scene.
-    int label4Pointer() const;
+    // The drag source's pointer number (0 default, 99 custom) and shape; the
+    // scene builder resets it with every scene.
     void setLabel4Pointer(int mousePointer, const QString &cursorFile);
     quint64 gestureSerial_ = 0;
     bool gestureOpen_ = false;
     quint64 releaseSerial_ = 0;
     bool releaseSpent_ = false;
     int label4Pointer_ = 0;
-    quint64 label4PointerScene_ = 0;
 
     // Change and list checks raised by the scene's own filling of a box or
     // the list while setData runs are held back; each runs once when the

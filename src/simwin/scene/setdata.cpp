@@ -75,7 +75,7 @@ void FrmMain::stageSetUp()
         f.setPointSizeF(9 * XBiLi);
         t->setFont(f);
     }
-    Label4->unsetCursor();
+    setLabel4Pointer(0, QString());
 }
 
 // Stage 2: line StepStart(TmNo) + StepNo - 1 of the step file; the last line
