@@ -130,10 +130,14 @@ std::optional<int> overridePopupMenu(QStringView stepLine, int button)
     return hundreds(*code);
 }
 
+bool isMenuStep(int stepType)
+{
+    return (stepType >= 3000 && stepType <= 6000) || (stepType >= 8100 && stepType <= 8999);
+}
+
 std::optional<int> stepTypePopupMenu(int stepType, int button)
 {
-    const bool menuStep = (stepType >= 3000 && stepType <= 6000) || (stepType >= 8100 && stepType <= 8999);
-    if (!menuStep || button != 2)
+    if (!isMenuStep(stepType) || button != 2)
         return std::nullopt;
     return hundreds(stepType);
 }

@@ -103,7 +103,8 @@ bool menuItemIsRight(int menuCode, int popMenuNo, int arrayDigit, int slot);
 //  - main target release, the override step: an override whose thousands digit
 //    is 3-6, right button;
 std::optional<int> overridePopupMenu(QStringView stepLine, int button);
-//  - main target release, the step's own code: 3000-6000 or 8100-8999, right;
+//  - main target release, the step's own code: a menu step, right;
+bool isMenuStep(int stepType); // 3000-6000 or 8100-8999
 std::optional<int> stepTypePopupMenu(int stepType, int button);
 //  - toolbar picture outside its cells: above 3000 and below 6000, right;
 std::optional<int> toolbarPopupMenu(int stepType, int button);
