@@ -11,6 +11,12 @@ namespace sr = steprec;
 
 int completedState(int state) { return state < 4 ? state + 4 : state; }
 
+void completeCurrentQuestion()
+{
+    if (run::TmNo >= 1 && run::TmNo <= run::MaxQuestions)
+        run::TmState[run::TmNo] = qint16(completedState(run::TmState[run::TmNo]));
+}
+
 QString unfinishedCaption(const std::array<qint16, run::MaxQuestions + 1> &states, int tmSum)
 {
     QString caption = QStringLiteral("未完成的题目");

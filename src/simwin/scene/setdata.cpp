@@ -306,8 +306,7 @@ void FrmMain::stageOperationCode()
     }
 
     if (c.finalScene) {
-        if (run::TmNo >= 1 && run::TmNo <= run::MaxQuestions)
-            run::TmState[run::TmNo] = qint16(scene::completedState(run::TmState[run::TmNo]));
+        scene::completeCurrentQuestion();
         qwin::setLblUnitCaption(scene::unfinishedCaption(run::TmState, run::TmSum));
         qwin::setLblBiaoCaption(scene::completedHeader(qwin::lblBiaoCaption()));
     }
