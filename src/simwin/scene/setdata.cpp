@@ -89,7 +89,9 @@ void FrmMain::stageLoadRecord()
 }
 
 // Stage 3: the first step of a question clears the hot-spot pictures; the
-// question resumes here; the tab cells are parked.
+// question resumes here; the tab cells lose their captions. Nothing reads the
+// cells' places before the tab-strip stage, which places or parks all of
+// them.
 void FrmMain::stageFirstStep()
 {
     const int tm = std::clamp<int>(run::TmNo, 0, run::MaxQuestions);
@@ -97,10 +99,8 @@ void FrmMain::stageFirstStep()
         for (int k = 1; k <= 6; ++k)
             Image[k]->clearPicture();
     scene::TmStep[tm] = scene::StepNo;
-    for (HotSpot *cell : LblXXK) {
+    for (HotSpot *cell : LblXXK)
         cell->setText(QString());
-        tw::setRect(cell, -1 * XBiLi, -1 * YBiLi, 1, 1);
-    }
 }
 
 // Stage 4: background and the six picture areas; drag start and limits.
@@ -252,7 +252,8 @@ void FrmMain::stageTabStrip()
     TabAreaLeft = s.form.TabAreaLeft;
     TabAreaTop = s.form.TabAreaTop;
     BackSpec = s.form.BackSpec;
-    // Most scenes have no strip: their cells stay where the set-up parked them.
+    // Most scenes have no strip: their cells stay parked where the last scene
+    // left them.
     for (int i = 0; i < TabCells; ++i)
         if (tw::rect(LblXXK[i]) != s.cells[i])
             tw::setRect(LblXXK[i], s.cells[i]);
