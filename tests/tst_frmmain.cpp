@@ -17,10 +17,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QProcess>
-#include <QScreen>
 #include <QtTest>
 
 using ts::box;
@@ -29,7 +27,7 @@ using ts::record;
 namespace {
 QString area(int left, char jump, int top, const char *name)
 {
-    return QStringLiteral("%1%2%3%4").arg(left, 5, 10, QChar(u'0')).arg(QChar(jump)).arg(top, 4, 10, QChar(u'0')).arg(QString::fromLatin1(name));
+    return ts::areaField(left, top, QString::fromLatin1(name), QChar(jump));
 }
 QString s(const char *t) { return QString::fromUtf8(t); }
 int px(double twips) { return fnd::twipsToPx(twips); }
