@@ -11,8 +11,8 @@
 // setdata.cpp (the scene builder), keys.cpp (step sequencing and keys),
 // simwin/checks/checks_pointer.cpp and checks_typing.cpp (operation checks),
 // simwin/chrome/frmmain_chrome.cpp (bars). Event handlers are named
-// Control_Event as the window's own; the bars' drop-down handlers are not
-// built yet and have empty bodies.
+// Control_Event as the window's own; the bars' drop-down handlers and
+// layouts (Tool1JCSH, Tool2JCSH) are not built yet and have empty bodies.
 
 #include "foundation/form.h"
 #include "simwin/scene/controls.h"
