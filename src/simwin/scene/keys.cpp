@@ -103,7 +103,7 @@ void FrmMain::lblMove_MouseDown(int button, int, double x, double y)
         return;
     if (button == 1) {
         movingByStrip_ = true;
-        windrag::beginMove(lblMove, lblMove->mapToGlobal(QPoint(qRound(x / 15), qRound(y / 15))));
+        windrag::beginMove(lblMove, lblMove->mapToGlobal(QPoint(fnd::twipsToPx(x), fnd::twipsToPx(y))));
     }
     dockQuestionWindow();
 }
