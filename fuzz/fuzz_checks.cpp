@@ -19,6 +19,7 @@
 #include "simwin/checks/typedtext.cpp"
 #include "simwin/scene/linecache.cpp"
 #include "simwin/scene/steprecord.cpp"
+#include "simwin/scene/tabstrip.cpp"
 
 #include <QDir>
 #include <QFile>

@@ -18,10 +18,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QProcess>
-#include <QScreen>
 #include <QtTest>
 
 using ts::box;

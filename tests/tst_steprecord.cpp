@@ -5,6 +5,7 @@
 #include "simwin/scene/linecache.h"
 #include "simwin/scene/steprecord.h"
 #include "foundation/gbkfile.h"
+#include "steplines.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,6 +16,7 @@ using namespace steprec;
 #define FETCH(T, name) ([] { QFETCH(T, name); return name; }())
 
 using ts::record;
+using ts::stepLine;
 
 class TstStepRecord : public QObject
 {
@@ -111,14 +113,14 @@ void TstStepRecord::barsAndPane_data()
     QTest::addColumn<bool>("panel");
     QTest::addColumn<int>("pane");
     QTest::addColumn<bool>("ee");
-    QTest::newRow("C7 all bars") << record({{6, "C7"}}) << 7 << false << -1 << false;
-    QTest::newRow("A3 menu and tools") << record({{6, "A3"}}) << 3 << false << -1 << false;
-    QTest::newRow("B0 panel only") << record({{6, "B0"}}) << 0 << true << -1 << false;
-    QTest::newRow("D7 nothing") << record({{6, "D7"}}) << 0 << false << -1 << false;
-    QTest::newRow("A8 no bar") << record({{6, "A8"}}) << 0 << false << -1 << false;
-    QTest::newRow("pane set 4") << record({{4, "X4A1"}}) << 1 << false << 4 << false;
-    QTest::newRow("EE in pane") << record({{4, "EE"}}) << 0 << false << -1 << true;
-    QTest::newRow("EE in bar") << record({{6, "EE"}}) << 0 << false << -1 << true;
+    QTest::newRow("C7 all bars") << stepLine({{6, "C7"}}) << 7 << false << -1 << false;
+    QTest::newRow("A3 menu and tools") << stepLine({{6, "A3"}}) << 3 << false << -1 << false;
+    QTest::newRow("B0 panel only") << stepLine({{6, "B0"}}) << 0 << true << -1 << false;
+    QTest::newRow("D7 nothing") << stepLine({{6, "D7"}}) << 0 << false << -1 << false;
+    QTest::newRow("A8 no bar") << stepLine({{6, "A8"}}) << 0 << false << -1 << false;
+    QTest::newRow("pane set 4") << stepLine({{4, "X4A1"}}) << 1 << false << 4 << false;
+    QTest::newRow("EE in pane") << stepLine({{4, "EE"}}) << 0 << false << -1 << true;
+    QTest::newRow("EE in bar") << stepLine({{6, "EE"}}) << 0 << false << -1 << true;
 }
 
 void TstStepRecord::barsAndPane()
@@ -146,7 +148,7 @@ void TstStepRecord::stepType_data()
 void TstStepRecord::stepType()
 {
     QFETCH(QString, code);
-    const QString line = record({{8, code.toLatin1().constData()}});
+    const QString line = stepLine({{8, code.toLatin1().constData()}});
     QCOMPARE(stepTypeText(line).toString(), code);
     QCOMPARE(steprec::stepType(line), FETCH(int, number));
     QCOMPARE(isListStep(line), FETCH(bool, list));
@@ -164,19 +166,19 @@ void TstStepRecord::pictureArea_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("absent");
     QTest::addColumn<bool>("keep");
-    QTest::newRow("area 1") << record({{18, "0120030450100001"}}) << 1 << 1200 << "3" << 450 << "100001" << false << false;
-    QTest::newRow("area 2 jump B") << record({{34, "00100B0200abcdef"}}) << 2 << 100 << "B" << 200 << "abcdef" << false << false;
-    QTest::newRow("area 3 hidden") << record({{50, "0010000200000000"}}) << 3 << 100 << "0" << 200 << "000000" << true << false;
-    QTest::newRow("area 4 keeps") << record({{135, "0010000200888888"}}) << 4 << 100 << "0" << 200 << "888888" << false << true;
-    QTest::newRow("area 5") << record({{151, "0100000600100005"}}) << 5 << 1000 << "0" << 600 << "100005" << false << false;
-    QTest::newRow("area 6 named") << record({{197, "0010000200100006"}}) << 6 << 100 << "0" << 200 << "100006" << false << false;
+    QTest::newRow("area 1") << stepLine({{18, "0120030450100001"}}) << 1 << 1200 << "3" << 450 << "100001" << false << false;
+    QTest::newRow("area 2 jump B") << stepLine({{34, "00100B0200abcdef"}}) << 2 << 100 << "B" << 200 << "abcdef" << false << false;
+    QTest::newRow("area 3 hidden") << stepLine({{50, "0010000200000000"}}) << 3 << 100 << "0" << 200 << "000000" << true << false;
+    QTest::newRow("area 4 keeps") << stepLine({{135, "0010000200888888"}}) << 4 << 100 << "0" << 200 << "888888" << false << true;
+    QTest::newRow("area 5") << stepLine({{151, "0100000600100005"}}) << 5 << 1000 << "0" << 600 << "100005" << false << false;
+    QTest::newRow("area 6 named") << stepLine({{197, "0010000200100006"}}) << 6 << 100 << "0" << 200 << "100006" << false << false;
     // Five zeros and a letter: area 6 reads the name as the number 0 and is
     // absent, areas 1 to 5 take it as a picture name.
-    QTest::newRow("area 6 five zeros and a letter") << record({{197, "001000020000000A"}}) << 6 << 100 << "0" << 200 << "00000A" << true << false;
-    QTest::newRow("area 2 five zeros and a letter") << record({{34, "001000020000000A"}}) << 2 << 100 << "0" << 200 << "00000A" << false << false;
-    QTest::newRow("area 6 letter first") << record({{197, "00100002000A0001"}}) << 6 << 100 << "0" << 200 << "0A0001" << true << false;
-    QTest::newRow("letters in numbers") << record({{18, "0x120yx300x10000"}}) << 1 << 0 << "y" << 0 << "x10000" << false << false;
-    QTest::newRow("short record cuts area 6") << record({}, 205) << 6 << 0 << "0" << 0 << "" << true << false;
+    QTest::newRow("area 6 five zeros and a letter") << stepLine({{197, "001000020000000A"}}) << 6 << 100 << "0" << 200 << "00000A" << true << false;
+    QTest::newRow("area 2 five zeros and a letter") << stepLine({{34, "001000020000000A"}}) << 2 << 100 << "0" << 200 << "00000A" << false << false;
+    QTest::newRow("area 6 letter first") << stepLine({{197, "00100002000A0001"}}) << 6 << 100 << "0" << 200 << "0A0001" << true << false;
+    QTest::newRow("letters in numbers") << stepLine({{18, "0x120yx300x10000"}}) << 1 << 0 << "y" << 0 << "x10000" << false << false;
+    QTest::newRow("short record cuts area 6") << stepLine({}, 205) << 6 << 0 << "0" << 0 << "" << true << false;
 }
 
 void TstStepRecord::pictureArea()
@@ -201,13 +203,13 @@ void TstStepRecord::boxes_data()
     QTest::addColumn<bool>("absent");
     QTest::addColumn<QList<int>>("geometry"); // left, top, width, height
     QTest::addColumn<QString>("jump");
-    QTest::newRow("Label1 all zeros") << record({}) << "Label1" << true << QList<int>{0, 0, 0, 0} << "0";
-    QTest::newRow("Label1 box") << record({{66, "01200504500120000300"}}) << "Label1" << false << QList<int>{1200, 450, 1200, 300} << "5";
-    QTest::newRow("Label1 height 0 present") << record({{66, "01200004500120000000"}}) << "Label1" << false << QList<int>{1200, 450, 1200, 0} << "0";
-    QTest::newRow("Text1 box") << record({{86, "01000002000300000400"}}) << "Text1" << false << QList<int>{1000, 200, 3000, 400} << "0";
-    QTest::newRow("Text1 under a target overlay") << record({{86, "H0102000000"}}) << "Text1" << true << QList<int>{0, 0, 102000, 0} << "0";
-    QTest::newRow("Label4 box") << record({{177, "00500101000200000300"}}) << "Label4" << false << QList<int>{500, 100, 2000, 300} << "1";
-    QTest::newRow("Label4 without size") << record({{177, "0050010100"}}) << "Label4" << true << QList<int>{500, 100, 0, 0} << "1";
+    QTest::newRow("Label1 all zeros") << stepLine({}) << "Label1" << true << QList<int>{0, 0, 0, 0} << "0";
+    QTest::newRow("Label1 box") << stepLine({{66, "01200504500120000300"}}) << "Label1" << false << QList<int>{1200, 450, 1200, 300} << "5";
+    QTest::newRow("Label1 height 0 present") << stepLine({{66, "01200004500120000000"}}) << "Label1" << false << QList<int>{1200, 450, 1200, 0} << "0";
+    QTest::newRow("Text1 box") << stepLine({{86, "01000002000300000400"}}) << "Text1" << false << QList<int>{1000, 200, 3000, 400} << "0";
+    QTest::newRow("Text1 under a target overlay") << stepLine({{86, "H0102000000"}}) << "Text1" << true << QList<int>{0, 0, 102000, 0} << "0";
+    QTest::newRow("Label4 box") << stepLine({{177, "00500101000200000300"}}) << "Label4" << false << QList<int>{500, 100, 2000, 300} << "1";
+    QTest::newRow("Label4 without size") << stepLine({{177, "0050010100"}}) << "Label4" << true << QList<int>{500, 100, 0, 0} << "1";
 }
 
 void TstStepRecord::boxes()
@@ -232,11 +234,11 @@ void TstStepRecord::targets_data()
     QTest::addColumn<int>("subItem");
     QTest::addColumn<int>("pictureCode");
     QTest::addColumn<QString>("jump");
-    QTest::newRow("T1 menu item") << record({{125, "H010600003"}}) << 1 << "H" << 1 << 6 << 0 << 0 << "3";
-    QTest::newRow("T2 sub-item") << record({{86, "H0403050000"}}) << 2 << "H" << 4 << 3 << 5 << 5000 << "0";
-    QTest::newRow("T3 toolbar cell") << record({{96, "H450000000"}}) << 3 << "H" << 45 << 0 << 0 << 0 << "0";
-    QTest::newRow("T1 marked item") << record({{125, "D0203x1234"}}) << 1 << "D" << 2 << 3 << 0 << 1234 << "4";
-    QTest::newRow("no target") << record({}) << 1 << "0" << 0 << 0 << 0 << 0 << "0";
+    QTest::newRow("T1 menu item") << stepLine({{125, "H010600003"}}) << 1 << "H" << 1 << 6 << 0 << 0 << "3";
+    QTest::newRow("T2 sub-item") << stepLine({{86, "H0403050000"}}) << 2 << "H" << 4 << 3 << 5 << 5000 << "0";
+    QTest::newRow("T3 toolbar cell") << stepLine({{96, "H450000000"}}) << 3 << "H" << 45 << 0 << 0 << 0 << "0";
+    QTest::newRow("T1 marked item") << stepLine({{125, "D0203x1234"}}) << 1 << "D" << 2 << 3 << 0 << 1234 << "4";
+    QTest::newRow("no target") << stepLine({}) << 1 << "0" << 0 << 0 << 0 << 0 << "0";
 }
 
 void TstStepRecord::targets()
@@ -260,11 +262,11 @@ void TstStepRecord::keyAlts_data()
     QTest::addColumn<bool>("present");
     QTest::addColumn<int>("shift");
     QTest::addColumn<int>("key");
-    QTest::newRow("F1 at 86") << record({{86, "P6012"}}) << 1 << true << 0 << 12;
-    QTest::newRow("Shift at 91") << record({{91, "P6113"}}) << 2 << true << 1 << 13;
-    QTest::newRow("Ctrl at 96") << record({{96, "P6267"}}) << 3 << true << 2 << 67;
-    QTest::newRow("no P") << record({{86, "Q6012"}}) << 1 << false << 0 << 12;
-    QTest::newRow("not a key code") << record({{86, "P5012"}}) << 1 << false << 0 << 12;
+    QTest::newRow("F1 at 86") << stepLine({{86, "P6012"}}) << 1 << true << 0 << 12;
+    QTest::newRow("Shift at 91") << stepLine({{91, "P6113"}}) << 2 << true << 1 << 13;
+    QTest::newRow("Ctrl at 96") << stepLine({{96, "P6267"}}) << 3 << true << 2 << 67;
+    QTest::newRow("no P") << stepLine({{86, "Q6012"}}) << 1 << false << 0 << 12;
+    QTest::newRow("not a key code") << stepLine({{86, "P5012"}}) << 1 << false << 0 << 12;
 }
 
 void TstStepRecord::keyAlts()
@@ -291,24 +293,24 @@ void TstStepRecord::menuCodeOverride_data()
 void TstStepRecord::menuCodeOverride()
 {
     QFETCH(QString, field);
-    const auto code = steprec::menuCodeOverride(record({{86, field.toLatin1().constData()}}));
+    const auto code = steprec::menuCodeOverride(stepLine({{86, field.toLatin1().constData()}}));
     QCOMPARE(code.value_or(-1), FETCH(int, code));
 }
 
 void TstStepRecord::extraPanelOverlay()
 {
     // "H33" followed by zeros: no text box, the preset pop-up of cell 33.
-    const QString h33 = record({{86, "H33"}});
+    const QString h33 = stepLine({{86, "H33"}});
     QCOMPARE(extraPanel(h33), 33);
     QVERIFY(text1Box(h33).absent);
     // The panel's place comes from 96-100 and 102-105.
-    const QString h36 = record({{86, "H36"}, {96, "04500x1200"}});
+    const QString h36 = stepLine({{86, "H36"}, {96, "04500x1200"}});
     QCOMPARE(extraPanel(h36), 36);
     QCOMPARE(extraPanelLeft(h36), 4500);
     QCOMPARE(extraPanelTop(h36), 1200);
-    QCOMPARE(extraPanel(record({{86, "H31"}})), 0);
-    QCOMPARE(extraPanel(record({{86, "H41"}})), 0);
-    QCOMPARE(extraPanel(record({{86, "X33"}})), 0);
+    QCOMPARE(extraPanel(stepLine({{86, "H31"}})), 0);
+    QCOMPARE(extraPanel(stepLine({{86, "H41"}})), 0);
+    QCOMPARE(extraPanel(stepLine({{86, "X33"}})), 0);
 }
 
 void TstStepRecord::cursor_data()
@@ -324,7 +326,7 @@ void TstStepRecord::cursor_data()
 void TstStepRecord::cursor()
 {
     QFETCH(QString, field);
-    const CursorSpec c = cursorSpec(record({{101, field.toLatin1().constData()}}));
+    const CursorSpec c = cursorSpec(stepLine({{101, field.toLatin1().constData()}}));
     QCOMPARE(int(c.kind), FETCH(int, kind));
     QCOMPARE(c.number, FETCH(int, number));
     QCOMPARE(c.fileDigits, field.right(2));
@@ -349,7 +351,7 @@ void TstStepRecord::font_data()
 void TstStepRecord::font()
 {
     QFETCH(QString, field);
-    const FontSpec f = fontSpec(record({{125, field.toLatin1().constData()}}));
+    const FontSpec f = fontSpec(stepLine({{125, field.toLatin1().constData()}}));
     QCOMPARE(f.pointSize, FETCH(double, size));
     QCOMPARE(int(f.align), FETCH(int, align));
     QCOMPARE(f.style, FETCH(int, style));
@@ -376,7 +378,7 @@ void TstStepRecord::tabAndBack_data()
 void TstStepRecord::tabAndBack()
 {
     QFETCH(QString, field);
-    const QString line = record({{125, field.toLatin1().constData()}});
+    const QString line = stepLine({{125, field.toLatin1().constData()}});
     const TabSpec t = tabSpec(line);
     QCOMPARE(t.present, FETCH(bool, tabs));
     QCOMPARE(QString(t.layout), FETCH(QString, layout));
@@ -388,7 +390,7 @@ void TstStepRecord::tabAndBack()
 
 void TstStepRecord::hintAndReferences()
 {
-    const QString line = record({{102, "7"}, {106, "012034"}, {112, "0150000450005"}, {167, "0123400567"}});
+    const QString line = stepLine({{102, "7"}, {106, "012034"}, {112, "0150000450005"}, {167, "0123400567"}});
     QCOMPARE(dropJump(line), QChar(u'7'));
     QCOMPARE(initialTextField(line).toString(), QStringLiteral("012"));
     QCOMPARE(answerField(line).toString(), QStringLiteral("034"));
@@ -400,14 +402,14 @@ void TstStepRecord::hintAndReferences()
     QCOMPARE(hintField(line).toString(), QStringLiteral("005"));
     QCOMPARE(dragLimitX(line), 1234);
     QCOMPARE(dragLimitY(line), 567);
-    QVERIFY(hintKeepsPlace(record({{122, "009"}})));
+    QVERIFY(hintKeepsPlace(stepLine({{122, "009"}})));
 }
 
 void TstStepRecord::shortAndEmptyRecords()
 {
     // Every accessor gives a defined result on a record of any length.
     for (int len : {0, 1, 7, 11, 20, 90, 104, 130, 170, 211}) {
-        const QString line = record({{8, "0020"}, {18, "0100000200100001"}}, len);
+        const QString line = stepLine({{8, "0020"}, {18, "0100000200100001"}}, len);
         for (int k = 1; k <= 6; ++k)
             QVERIFY(steprec::pictureArea(line, k).name.size() <= 6);
         for (int k = 1; k <= 3; ++k) {
@@ -477,7 +479,7 @@ void TstStepRecord::answerSplits()
     QCOMPARE(beforeFirstBar(three), QStringLiteral("第一")); // initial text
     QCOMPARE(alternatives(three), (std::pair<QString, QString>{QStringLiteral("第一"), QStringLiteral("第二|第三")}));
     // A list step's answer 002 is the third item.
-    const QString line = record({{8, "L001"}, {109, "002"}});
+    const QString line = stepLine({{8, "L001"}, {109, "002"}});
     QCOMPARE(listItems(*lookup(path, QStringView(line).mid(8, 3))).at(answerNumber(line)), QStringLiteral("第三"));
     const QString one = *lookup(path, u"002");
     QCOMPARE(beforeFirstBar(one), one);

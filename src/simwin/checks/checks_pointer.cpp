@@ -22,7 +22,6 @@
 #include "simwin/scene/steprecord.h"
 #include "simwin/scene/twips.h"
 
-#include <QCursor>
 #include <QLineEdit>
 
 using fnd::XBiLi;
@@ -80,12 +79,10 @@ void FrmMain::Label1_MouseUp(int button, int shift, double, double)
         // The override's code stands in StepType while its menu is open.
         StepType = sr::menuCodeOverride(line()).value_or(StepType);
         openPopup(*r.overrideMenu);
-        if (sceneSerial_ != scene) {
-            StepType = sr::stepType(line());
-            return;
-        }
     }
     StepType = sr::stepType(line());
+    if (sceneSerial_ != scene)
+        return;
     if (r.then.popupMenu)
         openPopup(*r.then.popupMenu);
     else
@@ -108,12 +105,9 @@ void FrmMain::Label1_MouseMove(int, int, double, double)
 
 // ---- Drag source Label4 ------------------------------------------------------------
 
-int FrmMain::label4Pointer() const { return label4PointerScene_ == sceneSerial_ ? label4Pointer_ : 0; }
-
 void FrmMain::setLabel4Pointer(int mousePointer, const QString &cursorFile)
 {
     label4Pointer_ = mousePointer;
-    label4PointerScene_ = sceneSerial_;
     if (mousePointer == 0)
         Label4->unsetCursor();
     else
@@ -155,7 +149,7 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y)
     // The drop point in single precision, as the window system's values are.
     const QPointF drop(float(tw::left(Label4) + x), float(tw::top(Label4) + y));
     const chk::Label4Release r = chk::label4Release(line(), shift, !Shape6->isHidden(),
-                                                    chk::dropInside(drop, tw::rect(Label1)), label4Pointer(),
+                                                    chk::dropInside(drop, tw::rect(Label1)), label4Pointer_,
                                                     Text1->text());
     if (r.hideOutline)
         Shape6->hide();
@@ -248,9 +242,7 @@ void FrmMain::LblXXK_Click(int index)
         if (TabTarget >= 0 && TabTarget < TabCells)
             tw::setRect(Shape1, tw::rect(LblXXK[TabTarget]));
     }
-    LHelp->setText(c.hint);
-    LHelp->adjustSize();
-    tw::syncFromPixels(LHelp);
+    setHintCaption(c.hint);
 }
 
 // ---- Hint frames -----------------------------------------------------------------------
@@ -264,8 +256,6 @@ void FrmMain::TimerDisFK_Timer()
     const chk::HintFramePlan plan =
         chk::hintFrames(line(), cells, tw::rect(PicElse).size(), XBiLi, YBiLi, !LHelp->isHidden());
     const std::array<simwin::FrameShape *, chk::HintFrameCount> frames{ShapeMenu, ShapeTool, ShapeHui, ShapeElse};
-    for (simwin::FrameShape *f : frames)
-        f->hide();
     for (int f = 0; f < chk::HintFrameCount; ++f) {
         if (plan.rect[f])
             tw::setRect(frames[f], *plan.rect[f]);

@@ -24,12 +24,6 @@
 namespace sr = steprec;
 using scene::StepLine;
 
-namespace {
-// The expected text of a reference field; nullopt (no answer file) never
-// matches.
-std::optional<QString> expectedText(QStringView field) { return sr::lookup(field); }
-} // namespace
-
 // ---- Scene filling -----------------------------------------------------------
 
 bool FrmMain::deferWhileBuilding(DeferredCheck check)
@@ -69,7 +63,7 @@ void FrmMain::Text1_Change()
     if (deferWhileBuilding(DeferText1))
         return;
     StepType = sr::stepType(StepLine);
-    if (chk::text1ChangeAdvances(sr::stepTypeText(StepLine), Text1->text(), expectedText(sr::answerField(StepLine))))
+    if (chk::text1ChangeAdvances(sr::stepTypeText(StepLine), Text1->text(), sr::lookup(sr::answerField(StepLine))))
         doNext();
 }
 
@@ -77,7 +71,7 @@ void FrmMain::Text2_Change()
 {
     if (deferWhileBuilding(DeferText2))
         return;
-    if (chk::text2ChangeAdvances(Text2->text(), expectedText(sr::answerField(StepLine))))
+    if (chk::text2ChangeAdvances(Text2->text(), sr::lookup(sr::answerField(StepLine))))
         doNext();
 }
 
@@ -85,7 +79,7 @@ void FrmMain::Text3_Change()
 {
     if (deferWhileBuilding(DeferText3))
         return;
-    if (chk::text3ChangeAdvances(Text3->text(), expectedText(sr::answerField(StepLine))))
+    if (chk::text3ChangeAdvances(Text3->text(), sr::lookup(sr::answerField(StepLine))))
         doNext();
 }
 
@@ -93,7 +87,7 @@ void FrmMain::Text1_KeyUp(QKeyEvent *e)
 {
     const int code = keys::keyCode(e->key(), e->modifiers());
     switch (chk::text1KeyUpVerdict(sr::stepTypeText(StepLine), code, Text1->text(),
-                                   expectedText(sr::answerField(StepLine)))) {
+                                   sr::lookup(sr::answerField(StepLine)))) {
     case chk::EnterVerdict::Advance:
         doNext();
         break;
@@ -108,7 +102,7 @@ void FrmMain::Text1_KeyUp(QKeyEvent *e)
 void FrmMain::Text1_MouseUp(int, int)
 {
     if (chk::selectionAdvances(sr::stepTypeText(StepLine), Text1->selectedText(),
-                               expectedText(sr::hintField(StepLine))))
+                               sr::lookup(sr::hintField(StepLine))))
         doNext();
 }
 
@@ -166,12 +160,8 @@ void FrmMain::systemMenu()
     // Everything hidden first, so nothing of the last opening shows.
     for (int n = 1; n <= chk::MenuCascades; ++n)
         sKvelMain[n]->menuAction()->setVisible(false);
-    auto slotsOf = [this](const chk::PopupArrayInfo &a) -> const QList<QAction *> & {
-        // Groups are named sKvelInde1 to sKvelInde4.
-        return a.cascade ? sKvelSub[a.cascade] : sKvelInde[QChar(QLatin1String(a.name).back()).digitValue()];
-    };
     for (const chk::PopupArrayInfo &a : chk::kPopupArrays)
-        for (QAction *slot : slotsOf(a))
+        for (QAction *slot : itemArray(a))
             slot->setVisible(false);
 
     const chk::PopupModel model = chk::buildPopup(chk::menuFilePath(), chk::menuCode(StepLine), PopMenuNo);
@@ -182,7 +172,7 @@ void FrmMain::systemMenu()
         sKvelMain[n]->menuAction()->setVisible(true);
     }
     for (const chk::PopupArrayInfo &a : chk::kPopupArrays) {
-        const QList<QAction *> &row = slotsOf(a);
+        const QList<QAction *> &row = itemArray(a);
         for (int i = 0; i < chk::MenuSlots && i < row.size(); ++i) {
             const chk::PopupSlot &s = model.arrays[a.arrayDigit][i];
             if (!s.visible)
@@ -194,12 +184,13 @@ void FrmMain::systemMenu()
     }
 }
 
-void FrmMain::wm100_Click(const QString &array, int index)
+const QList<QAction *> &FrmMain::itemArray(const chk::PopupArrayInfo &a) const
 {
-    int digit = 0;
-    for (const chk::PopupArrayInfo &a : chk::kPopupArrays)
-        if (array == QLatin1String(a.name))
-            digit = a.arrayDigit;
-    if (chk::menuItemIsRight(chk::menuCode(StepLine), PopMenuNo, digit, index))
+    return a.cascade ? sKvelSub[a.cascade] : sKvelInde[a.group];
+}
+
+void FrmMain::wm100_Click(int arrayDigit, int index)
+{
+    if (chk::menuItemIsRight(chk::menuCode(StepLine), PopMenuNo, arrayDigit, index))
         doNext();
 }

@@ -17,7 +17,7 @@ static TargetAction stepCodeRule(QStringView line, int button, int shift, const 
     }
     if (code == 3)
         return {button == 2 ? jumpBy(jump) : StepMove{}, {}};
-    if ((code >= 3000 && code <= 6000) || (code >= 8100 && code <= 8999))
+    if (isMenuStep(code))
         return {{}, stepTypePopupMenu(code, button)};
     if (code == 1)
         return {button == 1 && shift == 0 ? jumpBy(jump) : StepMove{}, {}};

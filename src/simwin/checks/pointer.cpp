@@ -1,11 +1,9 @@
 #include "simwin/checks/pointer.h"
 
-#include "platform/pointers.h"
-
-#include "simwin/checks/dragdrop.h"
-
 #include "foundation/picture.h"
 #include "foundation/programfolder.h"
+#include "platform/pointers.h"
+#include "simwin/checks/dragdrop.h"
 #include "simwin/scene/steprecord.h"
 
 #include <QFile>
@@ -13,16 +11,19 @@
 
 namespace chk {
 
-PointerChoice targetPointer(QStringView stepLine)
+PointerChoice recordPointer(QStringView stepLine)
 {
-    if (isDragAndDropStep(stepLine))
-        return {};
     const steprec::CursorSpec c = steprec::cursorSpec(stepLine);
     switch (c.kind) {
     case steprec::CursorSpec::Standard: return {c.number, {}};
     case steprec::CursorSpec::Custom: return {99, cursorFilePath(c.fileDigits)};
     default: return {};
     }
+}
+
+PointerChoice targetPointer(QStringView stepLine)
+{
+    return isDragAndDropStep(stepLine) ? PointerChoice{} : recordPointer(stepLine);
 }
 
 PointerChoice dragPointer(QStringView stepLine)

@@ -22,10 +22,14 @@ struct PointerChoice
     bool operator==(const PointerChoice &) const = default;
 };
 
-// The main target's pointer from the record's pointer field (101-105): "S"
-// the standard pointer numbered by its last two characters, "M" the custom
-// pointer of the cursor file named by them, anything else the default
-// pointer. Drag-and-drop steps ("004", "005") show the default pointer.
+// The record's pointer field (101-105): "S" the standard pointer numbered by
+// its last two characters, "M" the custom pointer of the cursor file named by
+// them, anything else the default pointer. The scene builder gives it to the
+// main target.
+PointerChoice recordPointer(QStringView stepLine);
+
+// The main target's pointer while the pointer moves over it: recordPointer,
+// except that drag-and-drop steps ("004", "005") show the default pointer.
 PointerChoice targetPointer(QStringView stepLine);
 
 // The drag pointer of a drag-and-drop source: "S" the standard pointer, any

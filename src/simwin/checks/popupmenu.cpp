@@ -1,24 +1,22 @@
 #include "simwin/checks/popupmenu.h"
 
-#include "foundation/gbkfile.h"
 #include "foundation/programfolder.h"
+#include "simwin/scene/linecache.h"
 #include "simwin/scene/steprecord.h"
 
 namespace chk {
 
 const std::array<PopupArrayInfo, MenuArrays> kPopupArrays{{
-    {"sKvelSub1", 1, 3, 1},
-    {"sKvelInde1", 2, 4, 0},
-    {"sKvelSub2", 3, 6, 2},
-    {"sKvelInde2", 4, 7, 0},
-    {"sKvelSub3", 5, 9, 3},
-    {"sKvelInde3", 6, 10, 0},
-    {"sKvelSub4", 7, 12, 4},
-    {"sKvelSub5", 8, 14, 5},
-    {"sKvelInde4", 9, 15, 0},
+    {"sKvelSub1", 1, 3, 1, 0},
+    {"sKvelInde1", 2, 4, 0, 1},
+    {"sKvelSub2", 3, 6, 2, 0},
+    {"sKvelInde2", 4, 7, 0, 2},
+    {"sKvelSub3", 5, 9, 3, 0},
+    {"sKvelInde3", 6, 10, 0, 3},
+    {"sKvelSub4", 7, 12, 4, 0},
+    {"sKvelSub5", 8, 14, 5, 0},
+    {"sKvelInde4", 9, 15, 0, 4},
 }};
-const std::array<const char *, MenuCascades> kCascadeNames{
-    "sKvelMain1", "sKvelMain2", "sKvelMain3", "sKvelMain4", "sKvelMain5"};
 const std::array<int, MenuCascades> kCascadeCaptionLines{2, 5, 8, 11, 13};
 
 int menuFamily(int menuCode)
@@ -40,7 +38,7 @@ MenuBlock readMenuBlock(const QString &path, int family, int menu)
     MenuBlock block;
     if (family < 1 || family > 4 || menu < 1 || menu > 9)
         return block;
-    const auto lines = gbk::readLines(path);
+    const auto lines = linecache::lines(path);
     if (!lines)
         return block;
     const int base = (family - 1) * 135 + (menu - 1) * MenuBlockLines;
@@ -132,10 +130,14 @@ std::optional<int> overridePopupMenu(QStringView stepLine, int button)
     return hundreds(*code);
 }
 
+bool isMenuStep(int stepType)
+{
+    return (stepType >= 3000 && stepType <= 6000) || (stepType >= 8100 && stepType <= 8999);
+}
+
 std::optional<int> stepTypePopupMenu(int stepType, int button)
 {
-    const bool menuStep = (stepType >= 3000 && stepType <= 6000) || (stepType >= 8100 && stepType <= 8999);
-    if (!menuStep || button != 2)
+    if (!isMenuStep(stepType) || button != 2)
         return std::nullopt;
     return hundreds(stepType);
 }

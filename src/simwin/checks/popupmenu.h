@@ -35,6 +35,7 @@ QString menuFilePath();
 // Block of family f (1-4), menu m (1-9): file lines (f-1)*135 + (m-1)*15 + 1
 // to + 15. A missing file, or a family or menu out of range, gives a block
 // with no line read.
+// The file's lines are kept and read again when it changes.
 MenuBlock readMenuBlock(const QString &path, int family, int menu);
 
 // An item line cut at every "|", at most the first ten pieces, untrimmed.
@@ -55,18 +56,19 @@ struct PopupCascade
 };
 
 // Where each item array sits in the pop-up, top to bottom (array digits 1-9):
-// its control name, its block line, and the cascade entry (1-5) whose
-// sub-menu holds it, 0 for a group of plain items in the pop-up itself.
+// its control name, its block line, and either the cascade entry (1-5) whose
+// sub-menu holds it or the group (1-4) of plain items in the pop-up itself
+// that it is (the other of the two 0).
 struct PopupArrayInfo
 {
     const char *name;
     int arrayDigit;
     int blockLine;
     int cascade;
+    int group;
 };
 extern const std::array<PopupArrayInfo, MenuArrays> kPopupArrays;
-// Control names and caption block lines of the cascade entries 1-5.
-extern const std::array<const char *, MenuCascades> kCascadeNames;
+// Caption block lines of the cascade entries 1-5.
 extern const std::array<int, MenuCascades> kCascadeCaptionLines;
 
 struct PopupModel
@@ -101,7 +103,8 @@ bool menuItemIsRight(int menuCode, int popMenuNo, int arrayDigit, int slot);
 //  - main target release, the override step: an override whose thousands digit
 //    is 3-6, right button;
 std::optional<int> overridePopupMenu(QStringView stepLine, int button);
-//  - main target release, the step's own code: 3000-6000 or 8100-8999, right;
+//  - main target release, the step's own code: a menu step, right;
+bool isMenuStep(int stepType); // 3000-6000 or 8100-8999
 std::optional<int> stepTypePopupMenu(int stepType, int button);
 //  - toolbar picture outside its cells: above 3000 and below 6000, right;
 std::optional<int> toolbarPopupMenu(int stepType, int button);

@@ -2,6 +2,7 @@
 
 #include "foundation/numparse.h"
 #include "simwin/scene/steprecord.h"
+#include "simwin/scene/tabstrip.h"
 
 #include <algorithm>
 
@@ -23,8 +24,8 @@ TabClick tabClick(int index, const TabStrip &strip, QStringView stepLine)
     TabClick c;
     const bool area = strip.image >= 1 && strip.image <= 5;
     if (area)
-        c.pagePicture = strip.layout.mid(10 * index - 1, 6);
-    if (strip.count > 9)
+        c.pagePicture = scene::tabPage(strip.layout, index);
+    if (scene::isTwoRow(strip.count))
         c.newRow = index > 6 ? 2 : 1;
     c.rightTab = index == strip.target;
     if (c.rightTab && area)
@@ -35,7 +36,7 @@ TabClick tabClick(int index, const TabStrip &strip, QStringView stepLine)
 
 QList<double> tabCellTops(const QString &layout, int count, int row, int areaTop, double yScale)
 {
-    const int r = num::leadingInt(QStringView(layout).mid(2, 4));
+    const int r = scene::tabRowTop(layout);
     const double back = r * yScale + areaTop;
     const double front = (r + 300) * yScale + areaTop;
     QList<double> tops;

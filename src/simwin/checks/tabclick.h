@@ -21,7 +21,7 @@ struct TabStrip
     QString hintText; // the step's hint text
 };
 
-// A click on tab cell index (1-13).
+// A click on tab cell index (1-13; the Cancel spot 0 is cancelStep).
 struct TabClick
 {
     // Pictures to load, in this order, into picture area `image` (empty: none;

@@ -169,14 +169,13 @@ void FrmMain::Tool2JCSH() {}
 void FrmMain::LblZHU_MouseMove(int, int, int, double, double) {}
 void FrmMain::LblZHU_MouseUp(int, int button, int, double, double)
 {
-    if (button != 1) {
-        // Any cell released with another button: the right-click pop-up of
-        // the step, whichever cell it was.
-        StepType = steprec::stepType(scene::StepLine);
-        if (const auto menu = chk::hotSpotPopupMenu(StepType, button))
-            openPopup(*menu);
+    if (button == 1)
         return;
-    }
+    // Any cell released with another button: the right-click pop-up of the
+    // step, whichever cell it was.
+    StepType = steprec::stepType(scene::StepLine);
+    if (const auto menu = chk::hotSpotPopupMenu(StepType, button))
+        openPopup(*menu);
 }
 void FrmMain::Lbl1J_MouseMove(int, int, int, double, double) {}
 void FrmMain::Lbl1J_Click(int) {}

@@ -1,6 +1,7 @@
 #include "simwin/scene/controls.h"
 
 #include "foundation/picture.h"
+#include "simwin/scene/keycodes.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -9,27 +10,13 @@
 
 namespace simwin {
 
-int buttonOf(Qt::MouseButton b)
+int buttonOf(Qt::MouseButtons b)
 {
-    switch (b) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-    }
-}
-
-int shiftOf(Qt::KeyboardModifiers m)
-{
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
 }
 
 namespace {
-// The button that changed for press and release; the held buttons for moves.
-int buttonsHeld(Qt::MouseButtons bs)
-{
-    return (bs & Qt::LeftButton ? 1 : 0) | (bs & Qt::RightButton ? 2 : 0) | (bs & Qt::MiddleButton ? 4 : 0);
-}
+int shiftOf(const QMouseEvent *e) { return keys::shiftState(e->modifiers()); }
 double twX(const QMouseEvent *e) { return e->position().x() * 15.0; }
 double twY(const QMouseEvent *e) { return e->position().y() * 15.0; }
 } // namespace
@@ -45,20 +32,20 @@ MouseTarget::MouseTarget(QWidget *parent, const QString &name, int index) : QLab
 void MouseTarget::mousePressEvent(QMouseEvent *e)
 {
     e->accept();
-    emit mouseDown(index_, buttonOf(e->button()), shiftOf(e->modifiers()), twX(e), twY(e));
+    emit mouseDown(index_, buttonOf(e->button()), shiftOf(e), twX(e), twY(e));
 }
 
 void MouseTarget::mouseMoveEvent(QMouseEvent *e)
 {
     e->accept();
-    emit mouseMove(index_, buttonsHeld(e->buttons()), shiftOf(e->modifiers()), twX(e), twY(e));
+    emit mouseMove(index_, buttonOf(e->buttons()), shiftOf(e), twX(e), twY(e));
 }
 
 void MouseTarget::mouseReleaseEvent(QMouseEvent *e)
 {
     e->accept();
     const bool inside = rect().contains(e->position().toPoint());
-    emit mouseUp(index_, buttonOf(e->button()), shiftOf(e->modifiers()), twX(e), twY(e));
+    emit mouseUp(index_, buttonOf(e->button()), shiftOf(e), twX(e), twY(e));
     if (inside && e->button() == Qt::LeftButton)
         emit clicked(index_);
 }

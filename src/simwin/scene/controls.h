@@ -13,9 +13,10 @@ class QMouseEvent;
 
 namespace simwin {
 
-// Button and shift-state numbers of a mouse event.
-int buttonOf(Qt::MouseButton b);
-int shiftOf(Qt::KeyboardModifiers m);
+// The button number of a mouse event, summed over the buttons given: the
+// button that changed for a press or release, the held buttons for a move.
+// The shift state is keys::shiftState.
+int buttonOf(Qt::MouseButtons b);
 
 // A control that takes the mouse and reports it in the window's terms.
 class MouseTarget : public QLabel

@@ -5,12 +5,14 @@
 #include "foundation/picture.h"
 #include "foundation/programfolder.h"
 #include "platform/windoworder.h"
+#include "simwin/checks/popupmenu.h"
+#include "simwin/scene/keycodes.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/twips.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -228,7 +230,7 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
             break;
         case QEvent::MouseButtonRelease: {
             auto *me = static_cast<QMouseEvent *>(event);
-            Text1_MouseUp(simwin::buttonOf(me->button()), simwin::shiftOf(me->modifiers()));
+            Text1_MouseUp(simwin::buttonOf(me->button()), keys::shiftState(me->modifiers()));
             break;
         }
         case QEvent::FocusIn:
@@ -300,16 +302,11 @@ void FrmMain::formLoad()
         for (int k = 1; k <= 5; ++k)
             addSub(k);
     }
-    for (int k = 1; k <= 5; ++k)
-        for (int n = 0; n < PopupSlots; ++n) {
-            QAction *a = sKvelSub[k][n];
-            connect(a, &QAction::triggered, this, [this, k, n] { wm100_Click(QStringLiteral("sKvelSub%1").arg(k), n); });
-        }
-    for (int k = 1; k <= 4; ++k)
-        for (int n = 0; n < PopupSlots; ++n) {
-            QAction *a = sKvelInde[k][n];
-            connect(a, &QAction::triggered, this, [this, k, n] { wm100_Click(QStringLiteral("sKvelInde%1").arg(k), n); });
-        }
+    for (const chk::PopupArrayInfo &a : chk::kPopupArrays) {
+        const QList<QAction *> &row = itemArray(a);
+        for (int n = 0; n < PopupSlots; ++n)
+            connect(row[n], &QAction::triggered, this, [this, digit = a.arrayDigit, n] { wm100_Click(digit, n); });
+    }
     // 9. The folder of bar, menu and panel pictures.
     ExamDataPath = progdir::programFolder() + QStringLiteral("/examdata/");
     // 10. Fonts of the hint and the list.
@@ -364,7 +361,7 @@ void FrmMain::mouseMoveEvent(QMouseEvent *e)
     // A move a control left unused is not a move over the bare window.
     if (childAt(e->position().toPoint()))
         return;
-    Form_MouseMove(simwin::buttonOf(e->button()), simwin::shiftOf(e->modifiers()), e->position().x() * 15.0,
+    Form_MouseMove(simwin::buttonOf(e->buttons()), keys::shiftState(e->modifiers()), e->position().x() * 15.0,
                    e->position().y() * 15.0);
 }
 

@@ -8,10 +8,11 @@
 // placement and visibility; its public procedures are the scene engine's.
 //
 // The implementation is split by owner: frmmain.cpp (controls and load),
-// setdata.cpp (the scene builder), simwin/chrome/frmmain_chrome.cpp (bars),
-// simwin/checks/checks_pointer.cpp and checks_typing.cpp (operation checks), keys.cpp (step
-// sequencing and keys). Event handlers are named Control_Event as the window's
-// own; a handler whose behaviour belongs to a later part has an empty body.
+// setdata.cpp (the scene builder), keys.cpp (step sequencing and keys),
+// simwin/checks/checks_pointer.cpp and checks_typing.cpp (operation checks),
+// simwin/chrome/frmmain_chrome.cpp (bars). Event handlers are named
+// Control_Event as the window's own; the bars' drop-down handlers and
+// layouts (Tool1JCSH, Tool2JCSH) are not built yet and have empty bodies.
 
 #include "foundation/form.h"
 #include "simwin/scene/controls.h"
@@ -29,6 +30,9 @@ class QMenu;
 class QAction;
 class QKeyEvent;
 class QMoveEvent;
+namespace chk {
+struct PopupArrayInfo;
+}
 
 class FrmMain : public QWidget, public Form<FrmMain>
 {
@@ -174,6 +178,9 @@ private:
     void stageSecondTarget();  // 9
     void stageOperationCode(); // 10
     void stageFinish();        // 11
+    // LHelp takes the caption and sizes to it; a caption it already shows
+    // leaves it as it is.
+    void setHintCaption(const QString &caption);
 
     // ---- Event handlers -----------------------------------------------------------
     // Scene engine: timers, keys, the bare window, the drag strip.
@@ -206,7 +213,8 @@ private:
     void LblXXK_Click(int index);
     void PicTool_MouseUp(int button, int shift, double x, double y);
     void TimerDisFK_Timer();
-    void wm100_Click(const QString &array, int index);
+    // A pop-up item chosen: slot index of the item array with that digit.
+    void wm100_Click(int arrayDigit, int index);
     // Chrome.
     void LblZHU_MouseMove(int index, int button, int shift, double x, double y);
     void LblZHU_MouseUp(int index, int button, int shift, double x, double y);
@@ -219,21 +227,23 @@ private:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    // The actions of an item array of the pop-up (its cascade's items or its
+    // group of plain items).
+    const QList<QAction *> &itemArray(const chk::PopupArrayInfo &a) const;
+
     // Mouse checks (checks_pointer.cpp). One gesture, one step: a press (or
     // double click) notes the scene; its release, and the click that follows
     // the release, do nothing once the scene changed.
     void beginGesture();
     bool releaseSpent();
-    // The drag source's pointer number (0 default, 99 custom), reset with
-    // every scene.
-    int label4Pointer() const;
+    // The drag source's pointer number (0 default, 99 custom) and shape; the
+    // scene builder resets it with every scene.
     void setLabel4Pointer(int mousePointer, const QString &cursorFile);
     quint64 gestureSerial_ = 0;
     bool gestureOpen_ = false;
     quint64 releaseSerial_ = 0;
     bool releaseSpent_ = false;
     int label4Pointer_ = 0;
-    quint64 label4PointerScene_ = 0;
 
     // Change and list checks raised by the scene's own filling of a box or
     // the list while setData runs are held back; each runs once when the

@@ -1,7 +1,6 @@
 // Step sequencing and keyboard operations of the simulated window.
 #include "simwin/scene/frmmain.h"
 
-#include "cover/runstate.h"
 #include "foundation/globals.h"
 #include "foundation/windowdrag.h"
 #include "simwin/scene/keyaccept.h"
@@ -35,8 +34,8 @@ void FrmMain::doNext()
     if (steprec::stepTypeText(scene::StepLine) != u"9999") {
         ++scene::StepNo;
         setData();
-    } else if (run::TmNo >= 1 && run::TmNo <= run::MaxQuestions) {
-        run::TmState[run::TmNo] = qint16(scene::completedState(run::TmState[run::TmNo]));
+    } else {
+        scene::completeCurrentQuestion();
     }
     orderWindows();
 }
@@ -104,7 +103,7 @@ void FrmMain::lblMove_MouseDown(int button, int, double x, double y)
         return;
     if (button == 1) {
         movingByStrip_ = true;
-        windrag::beginMove(lblMove, lblMove->mapToGlobal(QPoint(qRound(x / 15), qRound(y / 15))));
+        windrag::beginMove(lblMove, lblMove->mapToGlobal(QPoint(fnd::twipsToPx(x), fnd::twipsToPx(y))));
     }
     dockQuestionWindow();
 }

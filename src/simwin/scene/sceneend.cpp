@@ -11,6 +11,12 @@ namespace sr = steprec;
 
 int completedState(int state) { return state < 4 ? state + 4 : state; }
 
+void completeCurrentQuestion()
+{
+    if (run::TmNo >= 1 && run::TmNo <= run::MaxQuestions)
+        run::TmState[run::TmNo] = qint16(completedState(run::TmState[run::TmNo]));
+}
+
 QString unfinishedCaption(const std::array<qint16, run::MaxQuestions + 1> &states, int tmSum)
 {
     QString caption = QStringLiteral("未完成的题目");
@@ -32,9 +38,11 @@ QString typingAlternatives(QString caption) { return caption.replace(u'|', QStri
 ListStep listStep(QStringView line)
 {
     ListStep l;
-    const auto text = sr::lookup(sr::chars(line, 9, 3));
-    if (text && sr::chars(line, 9, 3) != u"000")
-        l.items = sr::listItems(*text);
+    // "000" names no line: the list stays empty.
+    if (const QStringView field = sr::chars(line, 9, 3); field != u"000") {
+        if (const auto text = sr::lookup(field))
+            l.items = sr::listItems(*text);
+    }
     const int start = sr::initialNumber(line);
     if (start < l.items.size()) {
         l.selected = start;
@@ -130,11 +138,7 @@ FinishStage finishStage(QStringView line, bool label1Visible, double label1Heigh
     FinishStage f;
     f.hideShape1 = !label1Visible || label1Height <= 10;
     f.shape2Visible = hintVisible;
-    const sr::CursorSpec c = sr::cursorSpec(line);
-    if (c.kind == sr::CursorSpec::Standard)
-        f.label1Pointer = {c.number, {}};
-    else if (c.kind == sr::CursorSpec::Custom)
-        f.label1Pointer = {99, chk::cursorFilePath(c.fileDigits)};
+    f.label1Pointer = chk::recordPointer(line);
     f.bars = barsShown(line);
     f.hint = chk::hintLines(hint);
     return f;

@@ -21,6 +21,9 @@ namespace scene {
 // A question's state with the completed bit (4): added only while the state
 // is below 4, so reaching the final scene again changes nothing.
 int completedState(int state);
+// The current question TmNo's TmState with the completed bit (none outside
+// questions 1 to MaxQuestions).
+void completeCurrentQuestion();
 
 // The question window's list of unfinished questions: "未完成的题目", then
 // " " and the number of every question 1..tmSum whose state is below 4.

@@ -9,11 +9,12 @@ class FrmMain;
 
 namespace scene {
 
-// {"StepNo", "TmState", "StepLine", "StepType", "acceptedKeys": [key names],
-// "Timer3", "tabs": {"TabLayout", "TabTarget", "TabRow", "BackSpec"},
+// {"StepNo", "TmNo", "TmState", "StepLine", "StepType", "acceptedKeys": [key
+// names], "Timer3", "tabs": {"TabLayout", "TabTarget", "TabRow", "BackSpec"},
 // "LblUnit", "LblBiao", "controls": [{"name", "x", "y", "w", "h", "picture"?,
-// "text"?, "items"?}, ...], "hintFrames": [{"name", "bar", "visible", "x",
-// "y", "w", "h"}, ...] (the four frames, seen or not)}
+// "text"?, "selectionStart"?, "selectionLength"?, "items"?, "index"?}, ...],
+// "hintFrames": [{"name", "bar", "visible", "x", "y", "w", "h"}, ...] (the
+// four frames, seen or not)}
 QJsonObject describe(const FrmMain &w);
 
 } // namespace scene

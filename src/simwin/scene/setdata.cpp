@@ -28,17 +28,16 @@ using simwin::PictureBox;
 namespace {
 // The working-file number: the last two digits of PaperType + TaoNo.
 QString twoDigits(int n) { return (QStringLiteral("00") + QString::number(n)).right(2); }
-
-// The hint line takes its new caption and sizes to it.
-void setHint(QLabel *hint, const QString &caption)
-{
-    if (hint->text() == caption)
-        return;
-    hint->setText(caption);
-    hint->adjustSize();
-    tw::syncFromPixels(hint);
-}
 } // namespace
+
+void FrmMain::setHintCaption(const QString &caption)
+{
+    if (LHelp->text() == caption)
+        return;
+    LHelp->setText(caption);
+    LHelp->adjustSize();
+    tw::syncFromPixels(LHelp);
+}
 
 void FrmMain::setData()
 {
@@ -76,7 +75,7 @@ void FrmMain::stageSetUp()
         f.setPointSizeF(9 * XBiLi);
         t->setFont(f);
     }
-    Label4->unsetCursor();
+    setLabel4Pointer(0, QString());
 }
 
 // Stage 2: line StepStart(TmNo) + StepNo - 1 of the step file; the last line
@@ -90,7 +89,9 @@ void FrmMain::stageLoadRecord()
 }
 
 // Stage 3: the first step of a question clears the hot-spot pictures; the
-// question resumes here; the tab cells are parked.
+// question resumes here; the tab cells lose their captions. Nothing reads the
+// cells' places before the tab-strip stage, which places or parks all of
+// them.
 void FrmMain::stageFirstStep()
 {
     const int tm = std::clamp<int>(run::TmNo, 0, run::MaxQuestions);
@@ -98,10 +99,8 @@ void FrmMain::stageFirstStep()
         for (int k = 1; k <= 6; ++k)
             Image[k]->clearPicture();
     scene::TmStep[tm] = scene::StepNo;
-    for (HotSpot *cell : LblXXK) {
+    for (HotSpot *cell : LblXXK)
         cell->setText(QString());
-        tw::setRect(cell, -1 * XBiLi, -1 * YBiLi, 1, 1);
-    }
 }
 
 // Stage 4: background and the six picture areas; drag start and limits.
@@ -150,13 +149,9 @@ void FrmMain::stageTextBox()
     }
     Text1->show();
     tw::setRect(Text1, box.left * XBiLi, box.top * YBiLi, box.width * XBiLi, box.height * YBiLi);
-    const QStringView field = sr::initialTextField(line);
-    if (field == u"000") {
-        Text1->setText(QString());
-    } else {
-        // The line's text from its 4th character, before the first "|".
-        Text1->setText(sr::beforeFirstBar(sr::lookup(field).value_or(QString())));
-    }
+    // The initial text's line before its first "|" ("000", or no answer-text
+    // file: empty).
+    Text1->setText(sr::beforeFirstBar(sr::lookup(sr::initialTextField(line)).value_or(QString())));
     Text1->setFocus();
     Text1->setSelection(0, int(Text1->text().size()));
 
@@ -257,14 +252,15 @@ void FrmMain::stageTabStrip()
     TabAreaLeft = s.form.TabAreaLeft;
     TabAreaTop = s.form.TabAreaTop;
     BackSpec = s.form.BackSpec;
-    // Most scenes have no strip: their cells stay where the set-up parked them.
+    // Most scenes have no strip: their cells stay parked where the last scene
+    // left them.
     for (int i = 0; i < TabCells; ++i)
         if (tw::rect(LblXXK[i]) != s.cells[i])
             tw::setRect(LblXXK[i], s.cells[i]);
     if (!s.pagePicture.isEmpty() && TabImage >= 1 && TabImage <= 5)
         Image[TabImage]->loadPicture(fnd::dataFile(s.pagePicture));
     if (s.hint)
-        setHint(LHelp, *s.hint);
+        setHintCaption(*s.hint);
     tw::setRect(Label1, s.label1);
     tw::setRect(Shape1, s.shape1);
 }
@@ -311,8 +307,7 @@ void FrmMain::stageOperationCode()
     }
 
     if (c.finalScene) {
-        if (run::TmNo >= 1 && run::TmNo <= run::MaxQuestions)
-            run::TmState[run::TmNo] = qint16(scene::completedState(run::TmState[run::TmNo]));
+        scene::completeCurrentQuestion();
         qwin::setLblUnitCaption(scene::unfinishedCaption(run::TmState, run::TmSum));
         qwin::setLblBiaoCaption(scene::completedHeader(qwin::lblBiaoCaption()));
     }
@@ -351,7 +346,7 @@ void FrmMain::stageOperationCode()
     // An empty selection at its start: the caret stays where the text begins.
     if (c.clearText1Selection && Text1->hasSelectedText())
         Text1->setCursorPosition(Text1->selectionStart());
-    setHint(LHelp, c.hint);
+    setHintCaption(c.hint);
     LHelp->setVisible(c.hintVisible);
     Shape1->setVisible(c.shape1Visible);
 
@@ -407,7 +402,7 @@ void FrmMain::stageFinish()
         PicHui->show();
     if (f.bars.PicElse)
         PicElse->show();
-    setHint(LHelp, f.hint);
+    setHintCaption(f.hint);
     // A control the scene hid keeps no focus: the keys go to the window.
     if (const QWidget *fw = focusWidget(); fw && fw != this && !fw->isVisibleTo(this))
         setFocus();

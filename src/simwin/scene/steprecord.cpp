@@ -77,7 +77,7 @@ int listItemsLine(QStringView line) { return number(line, 9, 3); }
 
 QStringView background(QStringView line) { return chars(line, 12, 6); }
 
-int pictureAreaPos(int k)
+static int pictureAreaPos(int k)
 {
     static constexpr int pos[] = {0, 18, 34, 50, 135, 151, 197};
     return (k >= 1 && k <= 6) ? pos[k] : 0;
@@ -169,7 +169,7 @@ TargetSpec targetSpec(QStringView line, int k)
     return t;
 }
 
-int keyAltPos(int k)
+static int keyAltPos(int k)
 {
     static constexpr int pos[] = {0, 86, 91, 96};
     return (k >= 1 && k <= 3) ? pos[k] : 0;
@@ -240,7 +240,8 @@ QStringView hintField(QStringView line) { return chars(line, 122, 3); }
 
 // ---- Font ------------------------------------------------------------------------
 
-QString fontFamily(int digit)
+// The text box's font families by digit 0 to 4.
+static QString fontFamily(int digit)
 {
     switch (digit) {
     case 0: return QStringLiteral("宋体");

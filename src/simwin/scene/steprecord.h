@@ -88,10 +88,9 @@ struct PictureArea {
     bool absent = false; // hidden, nothing else changes
     bool keep = false;   // "888888": keeps the picture it shows
 };
-// Start position of area k (1-6): 18, 34, 50, 135, 151, 197.
-int pictureAreaPos(int k);
-// Areas 1 to 5 are absent when the name is the text "000000"; area 6 when
-// the name reads as the number 0.
+// Area k (1-6) starts at 18, 34, 50, 135, 151, 197. Areas 1 to 5 are absent
+// when the name is the text "000000"; area 6 when the name reads as the
+// number 0.
 PictureArea pictureArea(QStringView line, int k);
 
 // ---- Boxes (20 characters: left, jump, top, width, height) ----------------
@@ -135,8 +134,7 @@ struct KeyAlt {
     int shift = 0;        // hundreds digit: 1 Shift, 2 Ctrl, 4 Alt, summed
     int keyDigits = 0;    // last two digits, before any decoding by place
 };
-// Start position of key alternative k (1-3): 86, 91, 96.
-int keyAltPos(int k);
+// Key alternative k (1-3) starts at 86, 91, 96.
 KeyAlt keyAlt(QStringView line, int k);
 
 // Chars 86-90: "R" and four digits gives that number; "R8" or "RA" and three
@@ -187,8 +185,6 @@ struct FontSpec {
     int backColor = 0xFFFFFF; // 0xRRGGBB, always set
 };
 FontSpec fontSpec(QStringView line);
-// The text box's font families by digit 0 to 4.
-QString fontFamily(int digit);
 
 // ---- Dialog parts ----------------------------------------------------------
 

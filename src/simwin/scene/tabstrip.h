@@ -85,8 +85,7 @@ struct TabStage
 
     // The rectangles of LblXXK(0) to (13), window twips, captions empty.
     // Cells the stage does not place are given their parked place (1 by 1 at
-    // -1 x xScale, -1 x yScale), as the builder's set-up left them, so the
-    // window can apply all fourteen.
+    // -1 x xScale, -1 x yScale), so the window can apply all fourteen.
     std::array<QRectF, MaxTabs + 1> cells{};
 
     // Page picture to load into picture area form.TabImage (a ScenePicture
