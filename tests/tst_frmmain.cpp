@@ -171,16 +171,19 @@ void TstFrmMain::scale()
                               {177, box(3000, '0', 4500, 600, 450)}})}});
     QVERIFY(run::startUnitPractice(0));
     FrmMain &w = FrmMain::get();
-    QCOMPARE(w.size(), QSize(px(12000 * scale), px(9000 * scale)));
+    // Twips scale with the screen's twips per pixel, so pixels stay as
+    // designed: the window is 800 x 600 pixels at every scale.
+    QCOMPARE(w.size(), QSize(800, 600));
     build(1, 1);
-    QCOMPARE(geo(w.Label1), QRect(px(1500 * scale), px(1200 * scale), px(1200 * scale), px(300 * scale)));
-    QCOMPARE(geo(w.Label4), QRect(px(3000 * scale), px(4500 * scale), px(600 * scale), px(450 * scale)));
-    QCOMPARE(w.Image[5]->pos(), QPoint(px(1000 * scale), px(600 * scale)));
+    QCOMPARE(geo(w.Label1), QRect(px(1500), px(1200), px(1200), px(300)));
+    QCOMPARE(geo(w.Label4), QRect(px(3000), px(4500), px(600), px(450)));
+    QCOMPARE(w.Image[5]->pos(), QPoint(px(1000), px(600)));
     QCOMPARE(w.DragX, qint32(1000 * scale));
     QCOMPARE(w.DragY, qint16(600 * scale));
-    QCOMPARE(geo(w.LblZHU[45]), QRect(px(1170 * scale), px(15 * scale), px(345 * scale), px(330 * scale)));
-    QCOMPARE(w.PicMenu->width(), int(std::lround(722 * scale)));
-    QCOMPARE(w.PicHui->y(), px(8325 * scale));
+    QCOMPARE(geo(w.LblZHU[45]), QRect(px(1170), px(15), px(345), px(330)));
+    QCOMPARE(w.PicMenu->width(), 722);
+    QCOMPARE(w.PicHui->y(), px(8325));
+    // Fonts scale in points, which keeps their size in pixels too.
     QCOMPARE(w.LHelp->font().pointSizeF(), 11 * scale);
 }
 

@@ -320,8 +320,10 @@ void TstKeyRouting::dragStripScreenRule_data()
     QTest::newRow("768 high") << 1.0 << 768 << true;
     QTest::newRow("650 high") << 1.0 << 650 << true;
     QTest::newRow("649 high") << 1.0 << 649 << false;
-    QTest::newRow("768 high at 1.25") << 1.25 << 768 << false;
-    QTest::newRow("813 high at 1.25") << 1.25 << 813 << true;
+    // The rule compares pixels whatever the scale.
+    QTest::newRow("768 high at 1.25") << 1.25 << 768 << true;
+    QTest::newRow("649 high at 1.25") << 1.25 << 649 << false;
+    QTest::newRow("650 high at 0.8") << 0.8 << 650 << true;
 }
 
 void TstKeyRouting::dragStripScreenRule()

@@ -52,6 +52,9 @@ inline int twipsToPx(double twips) { return int(twips >= 0 ? twips / 15.0 + 0.5 
 inline int xTwipsToPx(double twips) { return twipsToPx(XBiLi > 0 ? twips / XBiLi : twips); }
 inline int yTwipsToPx(double twips) { return twipsToPx(YBiLi > 0 ? twips / YBiLi : twips); }
 inline int xPx(double designTwips) { return xTwipsToPx(xTw(designTwips)); }
+// Pixels to run-time twips (mouse positions and sizes read off a widget).
+inline double xPxToTwips(double px) { return px * 15.0 * XBiLi; }
+inline double yPxToTwips(double px) { return px * 15.0 * YBiLi; }
 inline int yPx(double designTwips) { return yTwipsToPx(yTw(designTwips)); }
 
 // Back to the values a fresh run starts with.

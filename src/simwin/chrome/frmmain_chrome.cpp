@@ -59,10 +59,10 @@ void FrmMain::buildBars()
     bar("PicTool", "ImgTool", "ShapeTool", PicTool, ImgTool, ShapeTool);
     bar("PicMenu", "ImgMenu", "ShapeMenu", PicMenu, ImgMenu, ShapeMenu);
     bar("PicElse", "ImgElse", "ShapeElse", PicElse, ImgElse, ShapeElse);
-    PicMenu->setBasePicture(chrome::menuBarPicture(fnd::XBiLi, fnd::YBiLi));
-    PicTool->setBasePicture(chrome::toolBarPicture(fnd::XBiLi, fnd::YBiLi));
-    PicHui->setBasePicture(chrome::drawingBarPicture(fnd::XBiLi, fnd::YBiLi));
-    PicElse->setBasePicture(chrome::extraPanelPicture(fnd::XBiLi, fnd::YBiLi));
+    PicMenu->setBasePicture(chrome::menuBarPicture());
+    PicTool->setBasePicture(chrome::toolBarPicture());
+    PicHui->setBasePicture(chrome::drawingBarPicture());
+    PicElse->setBasePicture(chrome::extraPanelPicture());
 
     // Cells above the overlay image, higher numbers above lower ones; the
     // hint frame above all.

@@ -85,14 +85,14 @@ QRectF designCell(int i)
 
 namespace {
 
-QPixmap canvas(int w, int h, double xs, double ys, QPainter &p)
+// Bar pictures are pixels, the same size at every scale, as the bar boxes are.
+QPixmap canvas(int w, int h, QPainter &p)
 {
-    QPixmap pm(std::max(1, int(std::lround(w * xs))), std::max(1, int(std::lround(h * ys))));
+    QPixmap pm(w, h);
     pm.fill(QColor(195, 217, 249));
     p.begin(&pm);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.scale(xs, ys);
     return pm;
 }
 
@@ -171,10 +171,10 @@ QRectF cellPx(int i) { const QRectF d = designCell(i); return QRectF(d.x() / 15,
 
 } // namespace
 
-QPixmap menuBarPicture(double xs, double ys)
+QPixmap menuBarPicture()
 {
     QPainter p;
-    QPixmap pm = canvas(722, 19, xs, ys, p);
+    QPixmap pm = canvas(722, 19, p);
     barBackground(p, QRectF(0, 0, 722, 19));
     grip(p, 3, 0, 19);
     static const char *titles[] = {"文件(F)", "编辑(E)", "视图(V)", "插入(I)", "格式(O)", "工具(T)",
@@ -187,10 +187,10 @@ QPixmap menuBarPicture(double xs, double ys)
     return pm;
 }
 
-QPixmap toolBarPicture(double xs, double ys)
+QPixmap toolBarPicture()
 {
     QPainter p;
-    QPixmap pm = canvas(800, 51, xs, ys, p);
+    QPixmap pm = canvas(800, 51, p);
     barBackground(p, QRectF(0, 0, 800, 25));
     barBackground(p, QRectF(0, 26, 800, 25));
     grip(p, 3, 0, 25);
@@ -223,10 +223,10 @@ QPixmap toolBarPicture(double xs, double ys)
     return pm;
 }
 
-QPixmap drawingBarPicture(double xs, double ys)
+QPixmap drawingBarPicture()
 {
     QPainter p;
-    QPixmap pm = canvas(671, 26, xs, ys, p);
+    QPixmap pm = canvas(671, 26, p);
     barBackground(p, QRectF(0, 0, 671, 26));
     grip(p, 3, 0, 26);
     // The Draw menu button, greyed, with no cell.
@@ -242,10 +242,10 @@ QPixmap drawingBarPicture(double xs, double ys)
     return pm;
 }
 
-QPixmap extraPanelPicture(double xs, double ys)
+QPixmap extraPanelPicture()
 {
     QPainter p;
-    QPixmap pm = canvas(174, 17, xs, ys, p);
+    QPixmap pm = canvas(174, 17, p);
     barBackground(p, QRectF(0, 0, 174, 17));
     p.setFont(smallFont(12));
     p.setPen(Qt::black);

@@ -25,11 +25,11 @@ constexpr double MenuBarTop = 390;
 constexpr double ToolBarTop = 735;
 constexpr double DrawingBarTop = 8325;
 
-// The bars' base pictures at the given scale (1: 722x19, 800x51, 671x26 and
-// 174x17 pixels), drawn so that every cell lies on its button.
-QPixmap menuBarPicture(double xScale, double yScale);
-QPixmap toolBarPicture(double xScale, double yScale);
-QPixmap drawingBarPicture(double xScale, double yScale);
-QPixmap extraPanelPicture(double xScale, double yScale);
+// The bars' base pictures (722x19, 800x51, 671x26 and 174x17 pixels at every
+// scale), drawn so that every cell lies on its button.
+QPixmap menuBarPicture();
+QPixmap toolBarPicture();
+QPixmap drawingBarPicture();
+QPixmap extraPanelPicture();
 
 } // namespace chrome

@@ -1,5 +1,6 @@
 #include "simwin/scene/controls.h"
 
+#include "foundation/globals.h"
 #include "foundation/picture.h"
 #include "simwin/scene/keycodes.h"
 
@@ -17,8 +18,8 @@ int buttonOf(Qt::MouseButtons b)
 
 namespace {
 int shiftOf(const QMouseEvent *e) { return keys::shiftState(e->modifiers()); }
-double twX(const QMouseEvent *e) { return e->position().x() * 15.0; }
-double twY(const QMouseEvent *e) { return e->position().y() * 15.0; }
+double twX(const QMouseEvent *e) { return fnd::xPxToTwips(e->position().x()); }
+double twY(const QMouseEvent *e) { return fnd::yPxToTwips(e->position().y()); }
 } // namespace
 
 // ---- MouseTarget ------------------------------------------------------------

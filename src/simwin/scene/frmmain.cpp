@@ -264,8 +264,9 @@ void FrmMain::formLoad()
     if (limit < screenH) {
         maximised_ = false;
         const double w = 12000 * XBiLi, h = 9000 * YBiLi;
-        const double left = (sg.width() * 15.0 - w) / 2, top = (sg.height() * 15.0 - h) / 2;
-        setGeometry(fnd::twipsToPx(left) + sg.x(), fnd::twipsToPx(top) + sg.y(), fnd::twipsToPx(w), fnd::twipsToPx(h));
+        const double left = (fnd::xPxToTwips(sg.width()) - w) / 2, top = (fnd::yPxToTwips(sg.height()) - h) / 2;
+        setGeometry(fnd::xTwipsToPx(left) + sg.x(), fnd::yTwipsToPx(top) + sg.y(), fnd::xTwipsToPx(w),
+                    fnd::yTwipsToPx(h));
         setWindowState(Qt::WindowNoState);
     } else {
         maximised_ = true;
@@ -361,8 +362,8 @@ void FrmMain::mouseMoveEvent(QMouseEvent *e)
     // A move a control left unused is not a move over the bare window.
     if (childAt(e->position().toPoint()))
         return;
-    Form_MouseMove(simwin::buttonOf(e->buttons()), keys::shiftState(e->modifiers()), e->position().x() * 15.0,
-                   e->position().y() * 15.0);
+    Form_MouseMove(simwin::buttonOf(e->buttons()), keys::shiftState(e->modifiers()), fnd::xPxToTwips(e->position().x()),
+                   fnd::yPxToTwips(e->position().y()));
 }
 
 void FrmMain::keyPressEvent(QKeyEvent *e)

@@ -89,7 +89,8 @@ void FrmMain::Form_MouseMove(int, int, double, double) { frmCsh(); }
 
 bool FrmMain::dragStripMoves(double yScale, int screenHeightPx)
 {
-    return !(float(650 * yScale) > float(screenHeightPx * 15) / 15);
+    // The screen's height in twips is its pixels times 15 x yScale.
+    return !(float(650 * yScale) > float(screenHeightPx * 15 * yScale) / 15);
 }
 
 // The drag strip over the screenshot's title bar: a left press moves the
@@ -103,7 +104,7 @@ void FrmMain::lblMove_MouseDown(int button, int, double x, double y)
         return;
     if (button == 1) {
         movingByStrip_ = true;
-        windrag::beginMove(lblMove, lblMove->mapToGlobal(QPoint(fnd::twipsToPx(x), fnd::twipsToPx(y))));
+        windrag::beginMove(lblMove, lblMove->mapToGlobal(QPoint(fnd::xTwipsToPx(x), fnd::yTwipsToPx(y))));
     }
     dockQuestionWindow();
 }

@@ -8,7 +8,10 @@
 namespace tw {
 
 namespace {
-int px(double twips) { return fnd::twipsToPx(twips); }
+// Twips become pixels at the screen's own twips per pixel (15 x XBiLi across,
+// 15 x YBiLi down), so a design value keeps its size in pixels at any scale.
+int xPx(double twips) { return fnd::xTwipsToPx(twips); }
+int yPx(double twips) { return fnd::yTwipsToPx(twips); }
 
 // The kept rectangles by control. A side table rather than a dynamic
 // property: a scene sets a few hundred rectangles, and a property lookup
@@ -40,13 +43,14 @@ QRectF rect(const QWidget *w)
     if (it != rects.constEnd())
         return *it;
     const QRect g = w->geometry();
-    return QRectF(g.x() * 15.0, g.y() * 15.0, g.width() * 15.0, g.height() * 15.0);
+    return QRectF(fnd::xPxToTwips(g.x()), fnd::yPxToTwips(g.y()), fnd::xPxToTwips(g.width()),
+                  fnd::yPxToTwips(g.height()));
 }
 
 void setRect(QWidget *w, double left, double top, double width, double height)
 {
     keep(w, QRectF(left, top, width, height));
-    w->setGeometry(px(left), px(top), std::max(0, px(width)), std::max(0, px(height)));
+    w->setGeometry(xPx(left), yPx(top), std::max(0, xPx(width)), std::max(0, yPx(height)));
 }
 
 void move(QWidget *w, double left, double top)
@@ -71,7 +75,7 @@ void syncFromPixels(QWidget *w)
 {
     const QRectF r = rect(w);
     const QSize s = w->size();
-    keep(w, QRectF(r.x(), r.y(), s.width() * 15.0, s.height() * 15.0));
+    keep(w, QRectF(r.x(), r.y(), fnd::xPxToTwips(s.width()), fnd::yPxToTwips(s.height())));
 }
 
 } // namespace tw
