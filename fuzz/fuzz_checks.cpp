@@ -5,6 +5,7 @@
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fPIC -Isrc \
 //     $(pkg-config --cflags Qt6Gui) fuzz/fuzz_checks.cpp $(pkg-config --libs Qt6Gui)
 #include "cover/runstate.cpp"
+#include "foundation/filestamp.cpp"
 #include "foundation/gbkfile.cpp"
 #include "foundation/numparse.cpp"
 #include "foundation/picture.cpp"

@@ -6,6 +6,7 @@
 // in here so the target needs no library of the program:
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fPIC -Isrc \
 //     $(pkg-config --cflags Qt6Core) fuzz/fuzz_steprecord.cpp $(pkg-config --libs Qt6Core)
+#include "foundation/filestamp.cpp"
 #include "foundation/gbkfile.cpp"
 #include "foundation/numparse.cpp"
 #include "simwin/scene/linecache.cpp"

@@ -1,7 +1,7 @@
 #include "foundation/picture.h"
 
-#include <QDateTime>
-#include <QFileInfo>
+#include "foundation/filestamp.h"
+
 #include <QHash>
 #include <QImageReader>
 
@@ -9,8 +9,7 @@ namespace pic {
 
 namespace {
 struct Entry {
-    QDateTime mtime;
-    qint64 size = 0;
+    filestamp::Stamp stamp;
     QPixmap pixmap;
 };
 QHash<QString, Entry> &cache()
@@ -22,12 +21,11 @@ QHash<QString, Entry> &cache()
 
 std::optional<QPixmap> load(const QString &path)
 {
-    const QFileInfo fi(path);
-    if (!fi.isFile())
+    const auto stamp = filestamp::of(path);
+    if (!stamp)
         return std::nullopt;
-    const QDateTime mtime = fi.lastModified();
     auto it = cache().constFind(path);
-    if (it != cache().constEnd() && it->mtime == mtime && it->size == fi.size())
+    if (it != cache().constEnd() && it->stamp == *stamp)
         return it->pixmap;
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
@@ -35,7 +33,7 @@ std::optional<QPixmap> load(const QString &path)
     if (img.isNull())
         return std::nullopt;
     QPixmap pm = QPixmap::fromImage(std::move(img));
-    cache().insert(path, Entry{mtime, fi.size(), pm});
+    cache().insert(path, Entry{*stamp, pm});
     return pm;
 }
 

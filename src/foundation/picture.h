@@ -1,6 +1,6 @@
 #pragma once
 // Picture loading by content: the ".mxy" suffix says nothing about the format.
-// Decoded pictures are cached by path and file time, so showing a scene again
+// Decoded pictures are cached by path and file stamp (times, size, inode), so showing a scene again
 // decodes nothing.
 
 #include <QPixmap>
@@ -15,7 +15,7 @@ std::optional<QPixmap> load(const QString &path);
 // Loads into target; a missing or unreadable picture leaves target as it was.
 bool loadInto(QPixmap &target, const QString &path);
 
-// Drops cached pictures (tests that rewrite a file within one second).
+// Drops cached pictures (tests that want a cold start).
 void clearCache();
 
 } // namespace pic

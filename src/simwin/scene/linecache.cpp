@@ -1,24 +1,15 @@
 #include "simwin/scene/linecache.h"
 
+#include "foundation/filestamp.h"
 #include "foundation/gbkfile.h"
 
-#include <QFile>
 #include <QHash>
-#include <sys/stat.h>
 
 namespace linecache {
 
 namespace {
-struct Stamp {
-    long long mtimeNs = 0;
-    long long ctimeNs = 0;
-    long long size = -1;
-    unsigned long long inode = 0;
-    bool operator==(const Stamp &) const = default;
-};
-
 struct Entry {
-    Stamp stamp;
+    filestamp::Stamp stamp;
     std::shared_ptr<const QStringList> lines;
 };
 
@@ -28,23 +19,11 @@ QHash<QString, Entry> &entries()
     return e;
 }
 
-std::optional<Stamp> stampOf(const QString &path)
-{
-    struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    Stamp s;
-    s.mtimeNs = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
-    s.ctimeNs = (long long)st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
-    s.size = st.st_size;
-    s.inode = st.st_ino;
-    return s;
-}
 } // namespace
 
 std::shared_ptr<const QStringList> lines(const QString &path)
 {
-    const auto stamp = stampOf(path);
+    const auto stamp = filestamp::of(path);
     if (!stamp) {
         entries().remove(path);
         return nullptr;
