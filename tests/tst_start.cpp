@@ -9,6 +9,7 @@
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
 #include "foundation/singleinstance.h"
+#include "foundation/startup.h"
 #include "testsupport.h"
 
 #include <QDirIterator>
@@ -177,11 +178,13 @@ void TstStart::handOverToCover()
 {
     markInstalled(*copy);
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    startup::EndCatcher end;
     FrmStart &w = FrmStart::get();
     w.show();
     QVERIFY(!FrmFengmian::loaded());
     QTRY_VERIFY(FrmFengmian::loaded() && FrmFengmian::loaded()->isVisible());
     QTRY_VERIFY(!FrmStart::loaded());
+    QCOMPARE(end.ends(), 0);
     const QDateTime after = QDateTime::currentDateTime().addSecs(1);
     // The run's error log is named after the moment the cover appeared.
     const QRegularExpression name("^" + QRegularExpression::escape(copy->path()) + "/ksdata/(\\d{14})\\.txt$");
@@ -209,9 +212,11 @@ void TstStart::coverAcceptsOwnModule()
     fnd::readInfo();
     QCOMPARE(fnd::ModuleNo, qint16(8));
     QVERIFY(gbk::writeLines(fnd::dataFile("288899"), {line}));
-    // A mismatch would end this test process here.
+    startup::EndCatcher end;
     FrmFengmian::get().show();
+    QCOMPARE(end.ends(), 0);
     QVERIFY(FrmFengmian::loaded()->isVisible());
+    QCOMPARE(FrmFengmian::loaded()->LblCaption->text(), fnd::ModuleName);
 }
 
 void TstStart::otherModuleEndsProgramSilently_data()

@@ -54,8 +54,10 @@ void FrmFengmian::FengMainCsh()
 
     // A data folder of another module: end here, without a word.
     const double moduleNo = num::leadingValue(firstLine(QStringLiteral("288899")));
-    if (moduleNo != double(fnd::ModuleNo))
+    if (moduleNo != double(fnd::ModuleNo)) {
         startup::endProgram();
+        return;
+    }
 
     setWindowTitle(QStringLiteral("Marrowby考试练习系统"));
     QFont f(QStringLiteral("宋体"));

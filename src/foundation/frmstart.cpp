@@ -67,6 +67,7 @@ void FrmStart::formLoad()
         plat::MsgBox(QStringLiteral("考试练习系统已在运行。如果你没有找到，请关闭其它窗口和程序，或者注销或重启。"), 64,
                      QStringLiteral("系统提示"));
         startup::endProgram();
+        return;
     }
     fnd::readInfo();
     fnd::setScaleFromScreen();
