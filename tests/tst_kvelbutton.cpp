@@ -39,6 +39,9 @@ private slots:
     void cleanup();
     void framesFromTheStrip();
     void hoverFrameLeavesWithinAPoll();
+    void enabledWrittenShowsNormalFrame_data();
+    void enabledWrittenShowsNormalFrame();
+    void frameFollowsOwnEnabledNotParents();
     void clickOnReleaseOfAnyButton_data();
     void clickOnReleaseOfAnyButton();
     void pressDraggedOffStillClicks();
@@ -112,6 +115,51 @@ void TstKvelButton::hoverFrameLeavesWithinAPoll()
     QTest::mouseMove(host, QPoint(250, 180));
     QTRY_COMPARE(button->frame(), kvelButton::Normal);
     QTRY_VERIFY(!button->Timer1->isActive());
+}
+
+void TstKvelButton::enabledWrittenShowsNormalFrame_data()
+{
+    QTest::addColumn<bool>("press");
+    QTest::newRow("hover") << false;
+    QTest::newRow("pressed") << true;
+}
+
+void TstKvelButton::enabledWrittenShowsNormalFrame()
+{
+    // Enabled written True on a button that is already enabled: the normal
+    // frame, until the next pointer move.
+    QFETCH(bool, press);
+    QTest::mouseMove(button, QPoint(45, 15));
+    if (press)
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(45, 15));
+    QCOMPARE(button->frame(), press ? kvelButton::Pressed : kvelButton::Hover);
+    button->setEnabled(true);
+    QCOMPARE(button->frame(), kvelButton::Normal);
+    QCOMPARE(shown(button), FrameColours[0]);
+    QTest::mouseMove(button, QPoint(40, 15));
+    QCOMPARE(button->frame(), kvelButton::Hover);
+    if (press)
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(40, 15));
+}
+
+void TstKvelButton::frameFollowsOwnEnabledNotParents()
+{
+    // A disabled window takes no clicks, but its buttons keep their frames.
+    host->setEnabled(false);
+    QCOMPARE(button->frame(), kvelButton::Normal);
+    host->setEnabled(true);
+    QCOMPARE(button->frame(), kvelButton::Normal);
+    // A button disabled itself keeps the disabled frame through its window's
+    // changes, and shows the normal one when enabled again.
+    button->setEnabled(false);
+    host->setEnabled(false);
+    host->setEnabled(true);
+    QCOMPARE(button->frame(), kvelButton::Disabled);
+    host->setEnabled(false);
+    button->setEnabled(true);
+    QCOMPARE(button->frame(), kvelButton::Normal);
+    host->setEnabled(true);
+    QCOMPARE(button->frame(), kvelButton::Normal);
 }
 
 void TstKvelButton::clickOnReleaseOfAnyButton_data()

@@ -160,6 +160,12 @@ kvelButton::Frame kvelButton::frame() const
     return k >= 0 && k <= 3 ? Frame(k) : Normal;
 }
 
+void kvelButton::setEnabled(bool enabled)
+{
+    QWidget::setEnabled(enabled);
+    showFrame(ownEnabled() ? Normal : Disabled);
+}
+
 void kvelButton::showFrame(Frame f) { ImgBack->move(-int(f) * width(), 0); }
 
 void kvelButton::centreCaption(bool pressed)
@@ -225,7 +231,7 @@ void kvelButton::Timer1_Timer()
 {
     if (IsMouseOver())
         return;
-    if (isEnabled() && ImgBack->x() != 0) {
+    if (ownEnabled() && ImgBack->x() != 0) {
         showFrame(Normal);
         centreCaption(false);
     }
@@ -240,7 +246,13 @@ void kvelButton::resizeEvent(QResizeEvent *)
 
 void kvelButton::changeEvent(QEvent *e)
 {
-    if (e->type() == QEvent::EnabledChange)
-        showFrame(isEnabled() ? Normal : Disabled);
+    // Enabled written through a plain QWidget pointer; a change of the
+    // window's state alone leaves the frame as it is.
+    if (e->type() == QEvent::EnabledChange) {
+        if (!ownEnabled())
+            showFrame(Disabled);
+        else if (frame() == Disabled)
+            showFrame(Normal);
+    }
     QWidget::changeEvent(e);
 }

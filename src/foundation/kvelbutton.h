@@ -16,8 +16,10 @@
 //   b->setCaption("开始");
 //   connect(b, &kvelButton::Click, this, [this] { ClickBotn_Click(3); });
 //
-// Enabled is QWidget's own: setEnabled(false) shows the disabled frame and the
-// button takes no mouse events; setEnabled(true) shows the normal frame.
+// Enabled is the button's own (not its window's): setEnabled(false) shows the
+// disabled frame and the button takes no mouse events; setEnabled(true) shows
+// the normal frame, even on a button that was enabled already. A disabled
+// window takes the clicks away but leaves its buttons' frames alone.
 
 #include <QColor>
 #include <QCursor>
@@ -67,6 +69,11 @@ public:
     void setMouseIcon(const QCursor &cursor);
     QCursor mouseIcon() const;
 
+    // Writes Enabled and shows the frame for it: normal or disabled. It hides
+    // QWidget::setEnabled so that writing True on an enabled button in its
+    // hover or pressed frame still brings the normal one back.
+    void setEnabled(bool enabled);
+
     // The frame the strip shows now (read from its left edge).
     Frame frame() const;
 
@@ -91,6 +98,8 @@ protected:
 
 private:
     void showFrame(Frame f);
+    // Enabled as written on the button itself, whatever its window's state.
+    bool ownEnabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
     void centreCaption(bool pressed);
     // Edits a copy of the caption's font and sets it.
     void changeCaptionFont(const std::function<void(QFont &)> &change);
