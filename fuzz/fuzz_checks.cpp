@@ -4,12 +4,12 @@
 // and QtGui only; the sources it tests are compiled in here:
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fPIC -Isrc \
 //     $(pkg-config --cflags Qt6Gui) fuzz/fuzz_checks.cpp $(pkg-config --libs Qt6Gui)
-#include "cover/runstate.cpp"
 #include "foundation/filestamp.cpp"
 #include "foundation/gbkfile.cpp"
 #include "foundation/numparse.cpp"
 #include "foundation/picture.cpp"
 #include "foundation/programfolder.cpp"
+#include "run/runstate.cpp"
 #include "simwin/checks/dragdrop.cpp"
 #include "simwin/checks/handledrag.cpp"
 #include "simwin/checks/hintframes.cpp"

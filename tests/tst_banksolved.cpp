@@ -6,10 +6,10 @@
 #include "testsupport.h"
 
 #include "cover/runstart.h"
-#include "cover/runstate.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
+#include "run/runstate.h"
 
 #include <QFileInfo>
 #include <QtTest>

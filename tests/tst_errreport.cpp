@@ -1,11 +1,11 @@
 // Error reports: the exact log entry in GBK, the exact request the endpoint
 // receives, and reports that never nest.
-#include "cover/runstate.h"
 #include "foundation/errreport.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "httpserver.h"
 #include "reportlog.h"
+#include "run/runstate.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,15 +1,15 @@
 // The simulated window: its controls and load, and the scene builder's
 // stages on records of known content (a small program folder of the test's
 // own), at the real window on the offscreen platform.
-#include "scenefixture.h"
 #include "bankstep.h"
+#include "scenefixture.h"
 #include "testsupport.h"
 #include "windowdrive.h"
 
 #include "cover/runstart.h"
-#include "cover/runstate.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
+#include "run/runstate.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/questionloader.h"
 #include "simwin/scene/scenestate.h"

@@ -6,8 +6,8 @@
 #include "windowdrive.h"
 
 #include "cover/runstart.h"
-#include "cover/runstate.h"
 #include "foundation/globals.h"
+#include "run/runstate.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/questionloader.h"

@@ -7,9 +7,9 @@
 #include "testsupport.h"
 
 #include "cover/runstart.h"
-#include "cover/runstate.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
+#include "run/runstate.h"
 #include "simwin/checks/popupchoice.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/questionloader.h"

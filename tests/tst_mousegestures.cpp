@@ -8,7 +8,7 @@
 #include "windowdrive.h"
 
 #include "cover/runstart.h"
-#include "cover/runstate.h"
+#include "run/runstate.h"
 #include "simwin/checks/popupchoice.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"

@@ -5,12 +5,12 @@
 #include "testsupport.h"
 
 #include "cover/runstart.h"
-#include "cover/runstate.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/picture.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
+#include "run/runstate.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/linecache.h"
 #include "simwin/scene/questionloader.h"

@@ -7,10 +7,10 @@
 #include "windowdrive.h"
 
 #include "cover/runstart.h"
-#include "cover/runstate.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
 #include "platform/pointers.h"
+#include "run/runstate.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/questionlabels.h"

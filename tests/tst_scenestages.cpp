@@ -1,8 +1,8 @@
 // The scene builder's later stages as plain decisions: the tab-strip layouts
 // and their stage, the operation-code stage (final scene, typing hints, list
 // steps) and the finish (red box, bars, pointer, hint lines).
-#include "cover/runstate.h"
 #include "foundation/gbkfile.h"
+#include "run/runstate.h"
 #include "simwin/scene/sceneend.h"
 #include "simwin/scene/tabstrip.h"
 #include "steplines.h"

@@ -2,7 +2,6 @@
 // and the refusal of a second instance (the last two on the real program,
 // started as processes on a private program folder).
 #include "cover/frmfengmian.h"
-#include "cover/runstate.h"
 #include "foundation/frmstart.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
@@ -10,6 +9,7 @@
 #include "foundation/programfolder.h"
 #include "foundation/singleinstance.h"
 #include "foundation/startup.h"
+#include "run/runstate.h"
 #include "testsupport.h"
 
 #include <QDirIterator>

@@ -1,7 +1,7 @@
 // The main target, the hot-spot pictures and the drag source: which clicks,
 // double clicks, pointings, presses, drags and releases complete a step.
-#include "cover/runstate.h"
 #include "foundation/gbkfile.h"
+#include "run/runstate.h"
 #include "simwin/checks/dragdrop.h"
 #include "simwin/checks/maintarget.h"
 #include "simwin/scene/linecache.h"

@@ -7,9 +7,9 @@
 #include "scenefixture.h"
 
 #include "cover/runstart.h"
-#include "cover/runstate.h"
 #include "examflow/examstate.h"
 #include "platform/keyboardlayout.h"
+#include "run/runstate.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
 

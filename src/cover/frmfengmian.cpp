@@ -1,6 +1,5 @@
 #include "cover/frmfengmian.h"
 
-#include "cover/runstate.h"
 #include "foundation/display.h"
 #include "foundation/errreport.h"
 #include "foundation/gbkfile.h"
@@ -8,6 +7,7 @@
 #include "foundation/numparse.h"
 #include "foundation/picture.h"
 #include "foundation/startup.h"
+#include "run/runstate.h"
 
 #include <QFileInfo>
 #include <QLabel>

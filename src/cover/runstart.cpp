@@ -1,9 +1,9 @@
 #include "cover/runstart.h"
 
-#include "cover/runstate.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/numparse.h"
+#include "run/runstate.h"
 #include "simwin/scene/scenestate.h"
 
 namespace run {

@@ -1,10 +1,10 @@
 #include "foundation/errreport.h"
 
-#include "cover/runstate.h"
 #include "foundation/blanks.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/httptext.h"
+#include "run/runstate.h"
 
 #include <QDateTime>
 #include <QDir>

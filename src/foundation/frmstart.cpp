@@ -1,7 +1,6 @@
 #include "foundation/frmstart.h"
 
 #include "cover/frmfengmian.h"
-#include "cover/runstate.h"
 #include "foundation/display.h"
 #include "foundation/errreport.h"
 #include "foundation/globals.h"
@@ -12,6 +11,7 @@
 #include "foundation/startup.h"
 #include "platform/messagebox.h"
 #include "platform/osversion.h"
+#include "run/runstate.h"
 
 #include <QDateTime>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 #include "windowdrive.h"
 
 #include "cover/runstart.h"
-#include "cover/runstate.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
+#include "run/runstate.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
 

@@ -2,11 +2,11 @@
 
 #include "testsupport.h"
 
-#include "cover/runstate.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/picture.h"
 #include "foundation/programfolder.h"
+#include "run/runstate.h"
 #include "simwin/scene/linecache.h"
 #include "simwin/scene/scenestate.h"
 

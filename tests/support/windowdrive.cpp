@@ -1,6 +1,6 @@
 #include "windowdrive.h"
 
-#include "cover/runstate.h"
+#include "run/runstate.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/scenestate.h"

@@ -5,10 +5,10 @@
 #include "probe.h"
 
 #include "cover/runstart.h"
-#include "cover/runstate.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
+#include "run/runstate.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/questionloader.h"
 #include "simwin/scene/sceneinfo.h"

@@ -3,7 +3,7 @@
 // drawn at the next tick).
 #include "play.h"
 
-#include "cover/runstate.h"
+#include "run/runstate.h"
 #include "simwin/scene/frmmain.h"
 
 namespace {

@@ -6,7 +6,7 @@
 // `move Label1`, `release Label1` drops Label4 onto Label1.
 #include "play.h"
 
-#include "cover/runstate.h"
+#include "run/runstate.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
 

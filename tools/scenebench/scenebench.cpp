@@ -7,12 +7,12 @@
 //   RawDecode   decoding the scene's picture files, nothing else
 //   StepLine/n  reading the last record of an n-line step file (kept lines)
 #include "cover/runstart.h"
-#include "cover/runstate.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/picture.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
+#include "run/runstate.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/linecache.h"
 #include "simwin/scene/scenestate.h"

@@ -4,9 +4,9 @@
 // from scene::StepLine at the moment of the event.
 #include "simwin/scene/frmmain.h"
 
-#include "cover/runstate.h"
 #include "examflow/examstate.h"
 #include "platform/keyboardlayout.h"
+#include "run/runstate.h"
 #include "simwin/checks/popupchoice.h"
 #include "simwin/checks/popupmenu.h"
 #include "simwin/checks/typedtext.h"

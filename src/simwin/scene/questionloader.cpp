@@ -1,7 +1,7 @@
 #include "simwin/scene/questionloader.h"
 
-#include "cover/runstate.h"
 #include "foundation/globals.h"
+#include "run/runstate.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
 

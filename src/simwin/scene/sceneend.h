@@ -5,7 +5,7 @@
 // steps), and the finish (red-box and hint-box visibility, bars, hint line
 // breaks). The window applies the results to its controls.
 
-#include "cover/runstate.h"
+#include "run/runstate.h"
 #include "simwin/checks/pointer.h"
 
 #include <QString>

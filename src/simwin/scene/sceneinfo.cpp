@@ -1,6 +1,6 @@
 #include "simwin/scene/sceneinfo.h"
 
-#include "cover/runstate.h"
+#include "run/runstate.h"
 #include "simwin/scene/frmmain.h"
 #include "simwin/scene/keyaccept.h"
 #include "simwin/scene/questionlabels.h"

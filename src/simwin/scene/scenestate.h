@@ -4,7 +4,7 @@
 // left in. Owned by the scene engine; the question window and the demo read
 // them. One home; tests reset it.
 
-#include "cover/runstate.h"
+#include "run/runstate.h"
 
 #include <QString>
 #include <array>

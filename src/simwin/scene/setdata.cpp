@@ -3,8 +3,8 @@
 // unreadable file, a refused focus) is skipped and the next one runs.
 #include "simwin/scene/frmmain.h"
 
-#include "cover/runstate.h"
 #include "foundation/globals.h"
+#include "run/runstate.h"
 #include "simwin/checks/pointer.h"
 #include "simwin/checks/tabclick.h"
 #include "simwin/scene/linecache.h"

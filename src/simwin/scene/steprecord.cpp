@@ -1,7 +1,7 @@
 #include "simwin/scene/steprecord.h"
 
-#include "cover/runstate.h"
 #include "foundation/numparse.h"
+#include "run/runstate.h"
 #include "simwin/scene/linecache.h"
 
 namespace steprec {

@@ -1,4 +1,4 @@
-#include "cover/runstate.h"
+#include "run/runstate.h"
 
 namespace run {
 
