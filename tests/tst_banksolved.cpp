@@ -5,6 +5,7 @@
 #include "banksolver.h"
 #include "testsupport.h"
 
+#include "bank/bankfiles.h"
 #include "cover/runstart.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
@@ -41,7 +42,7 @@ void TstBankSolved::everyQuestion_data()
     QTest::addColumn<int>("question");
     QTest::addColumn<bool>("chrome");
     int eligible = 0;
-    for (int u = 0; u < 20 && QFileInfo::exists(run::tmFileFor(20, u)); ++u) {
+    for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u) {
         run::resetRunState();
         QVERIFY(run::startUnitPractice(u));
         const QStringList lines = gbk::readLines(run::StepFile).value_or(QStringList());

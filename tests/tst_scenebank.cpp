@@ -4,6 +4,7 @@
 #include "bankstep.h"
 #include "testsupport.h"
 
+#include "bank/bankfiles.h"
 #include "cover/runstart.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
@@ -59,7 +60,7 @@ void TstSceneBank::cleanup()
 void TstSceneBank::everyStepBuilds()
 {
     int units = 0, steps = 0;
-    for (int u = 0; u < 20 && QFileInfo::exists(run::tmFileFor(20, u)); ++u, ++units) {
+    for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u, ++units) {
         run::resetRunState();
         scene::resetSceneState();
         QVERIFY(run::startUnitPractice(u));

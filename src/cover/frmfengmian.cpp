@@ -1,5 +1,6 @@
 #include "cover/frmfengmian.h"
 
+#include "bank/bankfiles.h"
 #include "foundation/display.h"
 #include "foundation/errreport.h"
 #include "foundation/gbkfile.h"
@@ -49,11 +50,11 @@ void FrmFengmian::formLoad()
 
 void FrmFengmian::FengMainCsh()
 {
-    const QString version = firstLine(QStringLiteral("288895"));
+    const QString version = firstLine(bank::BankVersionFile);
     run::BankVersion = version.trimmed();
 
     // A data folder of another module: end here, without a word.
-    const double moduleNo = num::leadingValue(firstLine(QStringLiteral("288899")));
+    const double moduleNo = num::leadingValue(firstLine(bank::ModuleNoFile));
     if (moduleNo != double(fnd::ModuleNo)) {
         startup::endProgram();
         return;

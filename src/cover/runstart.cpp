@@ -1,5 +1,6 @@
 #include "cover/runstart.h"
 
+#include "bank/bankfiles.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/numparse.h"
@@ -8,23 +9,12 @@
 
 namespace run {
 
-QString workFileDigits(int n) { return (QStringLiteral("00") + QString::number(n)).right(2); }
-
-QString stepFileFor(int paperType, int taoNo)
-{
-    return fnd::dataFile(QStringLiteral("2888") + workFileDigits(paperType + taoNo));
-}
-
-QString tmFileFor(int paperType, int taoNo)
-{
-    return fnd::dataFile(QStringLiteral("2888") + workFileDigits(paperType + 50 + taoNo));
-}
-
 bool prepareRun()
 {
-    CommonDataFile = fnd::dataFile(QStringLiteral("288890"));
-    StepFile = stepFileFor(PaperType, TaoNo);
-    TmFile = tmFileFor(PaperType, TaoNo);
+    CommonDataFile = fnd::dataFile(bank::CommonDataFile);
+    const bank::WorkFiles files = bank::workFiles(PaperType, TaoNo);
+    StepFile = fnd::dataFile(files.step);
+    TmFile = fnd::dataFile(files.tm);
     TmNo = 1;
     scene::StepNo = 1;
     LeftMinutes = 50;
@@ -36,14 +26,14 @@ bool prepareRun()
         const QString &line = lines->at(c - 1);
         if (line.trimmed().isEmpty())
             break;
-        StepStart[c + 1] = qint16(StepStart[c] + num::leadingInt(QStringView(line).mid(4, 2)));
+        StepStart[c + 1] = qint16(StepStart[c] + num::leadingInt(bank::chars(line, bank::Tm.stepCount)));
     }
     return true;
 }
 
 bool startUnitPractice(int unit)
 {
-    const auto lines = gbk::readLines(tmFileFor(20, unit));
+    const auto lines = gbk::readLines(fnd::dataFile(bank::unitFiles(unit).tm));
     if (!lines)
         return false;
     int count = 0;
@@ -51,7 +41,7 @@ bool startUnitPractice(int unit)
         ++count;
     if (count == 0)
         return false;
-    PaperType = 20;
+    PaperType = bank::UnitSet;
     TaoNo = qint16(unit);
     RecNo = qint16(unit);
     TmSum = qint16(count);

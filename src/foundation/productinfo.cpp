@@ -1,5 +1,6 @@
 #include "foundation/productinfo.h"
 
+#include "bank/bankfiles.h"
 #include "foundation/errreport.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
@@ -84,7 +85,7 @@ void loadInfo()
     const info::Result fromVer = info::build(ver ? &*ver : nullptr, nullptr);
     reportFrom(fromVer, verName);
     const QString dataPath = folder + u'/' + fromVer.dataFolder + u'/';
-    const QString productName = QStringLiteral("288901.mxy");
+    const QString productName = bank::ProductInfoFile + QStringLiteral(".mxy");
     const auto product = readInfoFile(dataPath + productName, productName, info::ProductMaxLines);
     const info::Result r = info::build(ver ? &*ver : nullptr, product ? &*product : nullptr);
     reportFrom(r, productName);
@@ -102,18 +103,19 @@ void loadInfo()
 
 void recordFirstRun()
 {
-    const QString path = dataFile(QStringLiteral("288892"));
+    const QString path = dataFile(bank::FirstRunFile);
+    const QString name = bank::FirstRunFile + QStringLiteral(".mxy");
     if (!QFileInfo::exists(path)) {
-        report(ErrFileNotFound, QStringLiteral("File not found: 288892.mxy"));
+        report(ErrFileNotFound, QStringLiteral("File not found: ") + name);
         return;
     }
     const auto lines = gbk::readLines(path);
     if (!lines) {
-        report(ErrFileAccess, QStringLiteral("Path/File access error: 288892.mxy"));
+        report(ErrFileAccess, QStringLiteral("Path/File access error: ") + name);
         return;
     }
     if (lines->isEmpty()) {
-        report(ErrPastEnd, QStringLiteral("Input past end of file: 288892.mxy"));
+        report(ErrPastEnd, QStringLiteral("Input past end of file: ") + name);
         return;
     }
     if (lines->first() != QStringLiteral("0"))
@@ -129,7 +131,7 @@ void recordFirstRun()
     SetRegValue(reg::HKEY_CURRENT_USER, key, QStringLiteral("ProName") + nn, reg::REG_SZ, nameData, length);
     // Marked done whatever the registry said, so the record is tried once.
     if (!gbk::writeLines(path, {QStringLiteral("1")}))
-        report(ErrFileAccess, QStringLiteral("Path/File access error: 288892.mxy"));
+        report(ErrFileAccess, QStringLiteral("Path/File access error: ") + name);
 }
 
 void readInfo()

@@ -2,6 +2,7 @@
 
 #include "testsupport.h"
 
+#include "bank/bankfiles.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/picture.h"
@@ -52,8 +53,8 @@ void SceneFixture::writeUnit(int unit, const QList<QStringList> &questions)
         steps += s;
         lines += QStringLiteral("%1%2第%3题").arg(unit * 100 + q, 4, 10, QChar(u'0')).arg(s.size(), 2, 10, QChar(u'0')).arg(q);
     }
-    gbk::writeLines(dataFile(QStringLiteral("2888%1").arg(20 + unit)), steps);
-    gbk::writeLines(dataFile(QStringLiteral("2888%1").arg(70 + unit)), lines);
+    gbk::writeLines(dataFile(bank::unitFiles(unit).step), steps);
+    gbk::writeLines(dataFile(bank::unitFiles(unit).tm), lines);
 }
 
 void SceneFixture::writeAnswers(const QStringList &texts)
@@ -61,7 +62,7 @@ void SceneFixture::writeAnswers(const QStringList &texts)
     QStringList lines;
     for (int i = 0; i < texts.size(); ++i)
         lines += QStringLiteral("%1").arg(i + 1, 3, 10, QChar(u'0')) + texts.at(i);
-    gbk::writeLines(dataFile(QStringLiteral("288890")), lines);
+    gbk::writeLines(dataFile(bank::CommonDataFile), lines);
 }
 
 void SceneFixture::writePicture(const QString &name, QSize size, const QColor &color)

@@ -1,5 +1,6 @@
 #include "bankcheck.h"
 
+#include "bank/bankfiles.h"
 #include "foundation/gbkfile.h"
 #include "foundation/numparse.h"
 #include "simwin/checks/popupmenu.h"
@@ -48,14 +49,12 @@ QString findDataFolder(const QString &programDir)
 {
     const QFileInfoList subs = QDir(programDir).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &d : subs)
-        if (QFileInfo::exists(d.absoluteFilePath() + QStringLiteral("/288891.mxy")))
+        if (QFileInfo::exists(d.absoluteFilePath() + u'/' + bank::PaperListFile + QStringLiteral(".mxy")))
             return d.absoluteFilePath();
     return QString();
 }
 
 namespace {
-
-QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
 class Checker
 {
@@ -64,9 +63,9 @@ public:
 
     QList<Fault> run()
     {
-        const auto answers = gbk::readLines(dataFile(QStringLiteral("288890")));
+        const auto answers = gbk::readLines(dataFile(bank::CommonDataFile));
         if (!answers)
-            add(FaultKind::File, QStringLiteral("288890"), 0, 0, QStringLiteral("the answer-text file cannot be read"));
+            add(FaultKind::File, bank::CommonDataFile, 0, 0, QStringLiteral("the answer-text file cannot be read"));
         else
             answers_ = *answers;
         const auto menus = gbk::readLines(prog_ + QStringLiteral("/sMenu.sys"));
@@ -78,9 +77,9 @@ public:
         if (menus)
             menus_ = *menus;
 
-        const auto list = gbk::readLines(dataFile(QStringLiteral("288891")));
+        const auto list = gbk::readLines(dataFile(bank::PaperListFile));
         if (!list || list->isEmpty()) {
-            add(FaultKind::File, QStringLiteral("288891"), 0, 0, QStringLiteral("the paper list cannot be read"));
+            add(FaultKind::File, bank::PaperListFile, 0, 0, QStringLiteral("the paper list cannot be read"));
             return faults_;
         }
         const QString head = list->at(0).trimmed();
@@ -91,7 +90,7 @@ public:
         for (int u = 0; u < units; ++u) {
             const QString place = QStringLiteral("unit %1").arg(u + 1);
             const int listed = num::leadingInt(QStringView(counts).mid(2 * u, 2));
-            const int found = checkSet(place, twoDigits(20 + u), twoDigits(70 + u), true);
+            const int found = checkSet(place, bank::unitFiles(u), true);
             questions.push_back(found);
             if (found >= 0 && found != listed)
                 add(FaultKind::Count, place, 0, 0,
@@ -110,8 +109,8 @@ public:
                         QStringLiteral("id %1 names no question of the bank").arg(ids.mid(i, 4)));
             }
             // A fixed paper's working files, when the bank ships them.
-            if (QFileInfo::exists(dataFile(QStringLiteral("2888") + twoDigits(p))))
-                checkSet(place, twoDigits(p), twoDigits(50 + p), false);
+            if (const bank::WorkFiles files = bank::paperFiles(p); QFileInfo::exists(dataFile(files.step)))
+                checkSet(place, files, false);
         }
         return faults_;
     }
@@ -138,15 +137,15 @@ private:
 
     // Checks one question set (a unit's files or a paper's working files);
     // the number of questions, or -1 when the question file cannot be read.
-    int checkSet(const QString &place, const QString &steps, const QString &questions, bool required)
+    int checkSet(const QString &place, const bank::WorkFiles &files, bool required)
     {
-        const auto tm = gbk::readLines(dataFile(QStringLiteral("2888") + questions));
-        const auto st = gbk::readLines(dataFile(QStringLiteral("2888") + steps));
+        const auto tm = gbk::readLines(dataFile(files.tm));
+        const auto st = gbk::readLines(dataFile(files.step));
         if (!tm || !st) {
             if (required || tm || st)
                 add(FaultKind::File, place, 0, 0,
-                    QStringLiteral("the %1 file 2888%2 cannot be read").arg(tm ? QStringLiteral("step") : QStringLiteral("question"),
-                                                                         tm ? steps : questions));
+                    QStringLiteral("the %1 file %2 cannot be read").arg(tm ? QStringLiteral("step") : QStringLiteral("question"),
+                                                                     tm ? files.step : files.tm));
             return tm ? int(tm->size()) : -1;
         }
         int start = 1;
@@ -158,11 +157,11 @@ private:
                 break;
             }
             ++count;
-            const int k = number(line, 5, 2);
+            const int k = num::leadingInt(bank::chars(line, bank::Tm.stepCount));
             if (k < 1)
                 add(FaultKind::StepCount, place, count, 0, QStringLiteral("the question has no steps"));
-            if (line.mid(6, 7) == QLatin1String("picture")) {
-                const QString pic = line.mid(13, 6);
+            if (bank::chars(line, bank::Tm.pictureMark) == u"picture") {
+                const QString pic = bank::chars(line, bank::Tm.pictureName).toString();
                 if (!pictureUsable(pic))
                     add(FaultKind::Picture, place, count, 0, QStringLiteral("question picture \"%1\" is missing").arg(pic));
             }
@@ -179,8 +178,8 @@ private:
         }
         if (start - 1 != st->size())
             add(FaultKind::StepCount, place, 0, 0,
-                QStringLiteral("the question lines count %1 steps, the step file 2888%2 has %3 lines")
-                    .arg(start - 1).arg(steps).arg(st->size()));
+                QStringLiteral("the question lines count %1 steps, the step file %2 has %3 lines")
+                    .arg(start - 1).arg(files.step).arg(st->size()));
         return count;
     }
 
@@ -303,8 +302,8 @@ private:
         QString cursorDigits;
         if (cursor.kind == CursorSpec::Custom)
             cursorDigits = cursor.fileDigits;
-        else if (dragDrop && charAt(line, 101) != u'S')
-            cursorDigits = chars(line, 104, 2).toString();
+        else if (dragDrop && charAt(line, bank::Step.cursor.first) != u'S')
+            cursorDigits = bank::chars(line, bank::Step.cursor.part(bank::Cursor.number)).toString();
         if (!cursorDigits.isNull() && !QFileInfo::exists(prog_ + QStringLiteral("/ico") + cursorDigits + QStringLiteral(".CUR")))
             add(FaultKind::CursorFile, place, q, s, QStringLiteral("cursor file \"ico%1.CUR\" is missing").arg(cursorDigits));
 
@@ -362,7 +361,7 @@ QList<Fault> checkProgramFolder(const QString &programDir, const QString &dataDi
 {
     const QString data = dataDir.isEmpty() ? findDataFolder(programDir) : dataDir;
     if (data.isEmpty())
-        return {{FaultKind::File, programDir, 0, 0, QStringLiteral("no data folder with a paper list \"288891.mxy\"")}};
+        return {{FaultKind::File, programDir, 0, 0, QStringLiteral("no data folder with a paper list \"%1.mxy\"").arg(bank::PaperListFile)}};
     return Checker(QDir::cleanPath(programDir), QDir::cleanPath(data)).run();
 }
 

@@ -5,6 +5,8 @@
 #include "bankgen.h"
 #include "samplebank.h"
 
+#include "bank/bankfiles.h"
+
 namespace bankgen {
 namespace {
 
@@ -23,7 +25,7 @@ std::vector<std::vector<int>> fixedPapers(const std::vector<Unit> &units)
 
 QString questionLine(int id, const Question &q)
 {
-    QString line = digits(id + 100, 4) + digits(int(q.steps.size()), 2);
+    QString line = digits(id + 100, bank::Tm.id.width) + digits(int(q.steps.size()), bank::Tm.stepCount.width);
     if (!q.picture.isEmpty())
         line += QStringLiteral("picture") + q.picture;
     return line + q.text;
@@ -56,8 +58,8 @@ void writeBank(Context &ctx)
         }
         stepLines.push_back(steps);
         tmLines.push_back(tms);
-        write(ctx, QStringLiteral("2888%1").arg(20 + u), steps);
-        write(ctx, QStringLiteral("2888%1").arg(70 + u), tms);
+        write(ctx, bank::unitFiles(int(u)).step, steps);
+        write(ctx, bank::unitFiles(int(u)).tm, tms);
     }
 
     QStringList answers;
@@ -65,7 +67,7 @@ void writeBank(Context &ctx)
         answers << digits(i + 1, 3) + b.answerLines()[i];
     if (answers.size() > 999)
         ctx.errors << QStringLiteral("the answer-text file has more than 999 lines");
-    write(ctx, QStringLiteral("288890"), answers);
+    write(ctx, bank::CommonDataFile, answers);
 
     // Paper list: paper and unit counts, the units' question counts, the papers' ids.
     const auto papers = fixedPapers(b.units);
@@ -88,10 +90,10 @@ void writeBank(Context &ctx)
             paperTms << tmLines[size_t(u)][q - 1];
         }
         list << ids;
-        write(ctx, QStringLiteral("2888") + digits(int(p), 2), paperSteps);
-        write(ctx, QStringLiteral("2888") + digits(int(p) + 50, 2), paperTms);
+        write(ctx, bank::paperFiles(int(p)).step, paperSteps);
+        write(ctx, bank::paperFiles(int(p)).tm, paperTms);
     }
-    write(ctx, QStringLiteral("288891"), list);
+    write(ctx, bank::PaperListFile, list);
 
     b.pics.writeAll(ctx);
 }

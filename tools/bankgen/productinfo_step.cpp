@@ -2,6 +2,7 @@
 // the data folder's product file, first-run flag, module number and version.
 #include "bankgen.h"
 
+#include "bank/bankfiles.h"
 #include "foundation/infocode.h"
 
 namespace {
@@ -36,15 +37,15 @@ void writeProductInfo(bankgen::Context &ctx)
     // The product file: line k is entry k - 1.
     info::Table t = info::defaults();
     t[9] = QStringLiteral("考试练习系统");
-    ctx.writeLines(ctx.dataFile(QStringLiteral("288901")), encoded(QStringList(t.begin(), t.begin() + 35), ctx));
+    ctx.writeLines(ctx.dataFile(bank::ProductInfoFile), encoded(QStringList(t.begin(), t.begin() + 35), ctx));
 
-    ctx.writeLines(ctx.dataFile(QStringLiteral("288892")), {QStringLiteral("0")});
-    ctx.writeLines(ctx.dataFile(QStringLiteral("288899")), {QString::number(bankgen::kModuleNo)});
+    ctx.writeLines(ctx.dataFile(bank::FirstRunFile), {QStringLiteral("0")});
+    ctx.writeLines(ctx.dataFile(bank::ModuleNoFile), {QString::number(bankgen::kModuleNo)});
     // The version file is a copy of the last update manifest: the stamp, then
     // one line per file (target letter, file stamp, name).
-    ctx.writeLines(ctx.dataFile(QStringLiteral("288895")),
-          {BankStamp, QStringLiteral("D") + BankStamp + QStringLiteral("288901"),
-           QStringLiteral("D") + BankStamp + QStringLiteral("288899")});
+    ctx.writeLines(ctx.dataFile(bank::BankVersionFile),
+          {BankStamp, QStringLiteral("D") + BankStamp + bank::ProductInfoFile,
+           QStringLiteral("D") + BankStamp + bank::ModuleNoFile});
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 #include "steprecord.h"
 
+#include "bank/bankfiles.h"
+
 namespace bankgen {
+
+using bank::Step;
 
 QString digits(int value, int width)
 {
@@ -11,8 +15,8 @@ StepRecord::StepRecord(const QString &code) : s_(kLength, u'0')
 {
     if (code.size() != 4)
         problems_ << QStringLiteral("operation code \"%1\" is not four characters").arg(code);
-    put(8, code.left(4), "code");
-    put(12, QStringLiteral("888888"), "background"); // keep the scene's picture unless named
+    put(Step.code.first, code.left(4), "code");
+    put(Step.background.first, QStringLiteral("888888"), "background"); // keep the scene's picture unless named
 }
 
 void StepRecord::put(int pos, const QString &text, const char *owner)
@@ -39,67 +43,64 @@ static QString number(QStringList &problems, int value, int width, const char *w
     return digits(value, width);
 }
 
-StepRecord &StepRecord::pane(const QString &two) { put(4, two.left(2), "pane"); return *this; }
-StepRecord &StepRecord::bars(const QString &two) { put(6, two.left(2), "bars"); return *this; }
+StepRecord &StepRecord::pane(const QString &two) { put(Step.pane.first, two.left(2), "pane"); return *this; }
+StepRecord &StepRecord::bars(const QString &two) { put(Step.bars.first, two.left(2), "bars"); return *this; }
 
 StepRecord &StepRecord::background(const QString &name)
 {
     if (name.size() != 6)
         problems_ << QStringLiteral("background \"%1\" is not six characters").arg(name);
-    put(12, name.left(6), "background");
+    put(Step.background.first, name.left(6), "background");
     return *this;
 }
 
 StepRecord &StepRecord::area(int k, int left, int top, const QString &name, QChar jump)
 {
-    static const int at[] = {0, 18, 34, 50, 135, 151, 197};
     if (k < 1 || k > 6) {
         problems_ << QStringLiteral("picture area %1 does not exist").arg(k);
         return *this;
     }
     if (name.size() != 6)
         problems_ << QStringLiteral("picture \"%1\" is not six characters").arg(name);
-    const QString f = number(problems_, left, 5, "area left") + jump + number(problems_, top, 4, "area top") + name.left(6);
-    put(at[k], f, "picture area");
+    const QString f = number(problems_, left, bank::Area.left.width, "area left") + jump
+        + number(problems_, top, bank::Area.top.width, "area top") + name.left(6);
+    put(Step.area[size_t(k)].first, f, "picture area");
     return *this;
 }
 
 static QString box(QStringList &problems, const Tw &r, QChar jump)
 {
-    return number(problems, r.l, 5, "box left") + jump + number(problems, r.t, 4, "box top")
-        + number(problems, r.w, 5, "box width") + number(problems, r.h, 5, "box height");
+    return number(problems, r.l, bank::Box.left.width, "box left") + jump
+        + number(problems, r.t, bank::Box.top.width, "box top") + number(problems, r.w, bank::Box.width.width, "box width")
+        + number(problems, r.h, bank::Box.height.width, "box height");
 }
 
-StepRecord &StepRecord::label1(const Tw &r, QChar jump) { put(66, box(problems_, r, jump), "Label1"); return *this; }
+StepRecord &StepRecord::label1(const Tw &r, QChar jump) { put(Step.label1.first, box(problems_, r, jump), "Label1"); return *this; }
 
 StepRecord &StepRecord::text1(const Tw &r)
 {
-    // The text box has no jump digit: char 91 is the first digit of its top.
-    const QString f = number(problems_, r.l, 5, "text left") + number(problems_, r.t, 5, "text top")
-        + number(problems_, r.w, 5, "text width") + number(problems_, r.h, 5, "text height");
-    put(86, f, "Text1");
+    // The text box has no jump: its jump character stays "0".
+    put(Step.text1.first, box(problems_, r, u'0'), "Text1");
     return *this;
 }
 
 StepRecord &StepRecord::target(int n, const QString &field)
 {
-    static const int at[] = {0, 125, 86, 96};
     if (n < 1 || n > 3 || field.size() > 10) {
         problems_ << QStringLiteral("target %1 \"%2\" is not valid").arg(n).arg(field);
         return *this;
     }
-    put(at[n], field + QString(10 - field.size(), u'0'), "target");
+    put(Step.target[size_t(n)].first, field + QString(10 - field.size(), u'0'), "target");
     return *this;
 }
 
 StepRecord &StepRecord::keyAlt(int n, int keyCode)
 {
-    static const int at[] = {0, 86, 91, 96};
     if (n < 1 || n > 3 || keyCode < 6000 || keyCode > 6999) {
         problems_ << QStringLiteral("key alternative %1 (%2) is not valid").arg(n).arg(keyCode);
         return *this;
     }
-    put(at[n], u'P' + digits(keyCode, 4), "key alternative");
+    put(Step.keyAlt[size_t(n)].first, u'P' + digits(keyCode, bank::KeyAlt.code.width), "key alternative");
     return *this;
 }
 
@@ -107,7 +108,7 @@ StepRecord &StepRecord::menuOverride(const QString &five)
 {
     if (five.size() != 5 || five[0] != u'R')
         problems_ << QStringLiteral("menu override \"%1\" is not R and four characters").arg(five);
-    put(86, five.left(5), "menu override");
+    put(Step.menuOverride.first, five.left(5), "menu override");
     return *this;
 }
 
@@ -115,9 +116,9 @@ StepRecord &StepRecord::panel(int nn, int left, int top, int item, QChar jump)
 {
     if (nn < 32 || nn > 40)
         problems_ << QStringLiteral("extra panel %1 is not 32 to 40").arg(nn);
-    put(86, u'H' + digits(nn, 2) + digits(item, 2) + QStringLiteral("0000") + jump, "extra panel");
-    put(96, number(problems_, left, 5, "panel left"), "extra panel");
-    put(102, number(problems_, top, 4, "panel top"), "extra panel");
+    put(Step.extraPanel.first, u'H' + digits(nn, 2) + digits(item, 2) + QStringLiteral("0000") + jump, "extra panel");
+    put(Step.panelLeft.first, number(problems_, left, Step.panelLeft.width, "panel left"), "extra panel");
+    put(Step.panelTop.first, number(problems_, top, Step.panelTop.width, "panel top"), "extra panel");
     return *this;
 }
 
@@ -125,17 +126,27 @@ StepRecord &StepRecord::cursor(const QString &five)
 {
     if (five.size() != 5)
         problems_ << QStringLiteral("cursor \"%1\" is not five characters").arg(five);
-    put(101, five.left(5), "cursor");
+    put(Step.cursor.first, five.left(5), "cursor");
     return *this;
 }
 
-StepRecord &StepRecord::initialText(int line) { put(106, number(problems_, line, 3, "initial text"), "initial text"); return *this; }
-StepRecord &StepRecord::answer(int line) { put(109, number(problems_, line, 3, "answer"), "answer"); return *this; }
+StepRecord &StepRecord::initialText(int line)
+{
+    put(Step.initialText.first, number(problems_, line, Step.initialText.width, "initial text"), "initial text");
+    return *this;
+}
+
+StepRecord &StepRecord::answer(int line)
+{
+    put(Step.answer.first, number(problems_, line, Step.answer.width, "answer"), "answer");
+    return *this;
+}
 
 StepRecord &StepRecord::hint(int left, int top, int line)
 {
-    put(112, number(problems_, left, 5, "hint left") + number(problems_, top, 5, "hint top"), "hint");
-    put(122, number(problems_, line, 3, "hint text"), "hint");
+    put(Step.hintLeft.first, number(problems_, left, Step.hintLeft.width, "hint left"), "hint");
+    put(Step.hintTop.first, number(problems_, top, Step.hintTop.width, "hint top"), "hint");
+    put(Step.hintText.first, number(problems_, line, Step.hintText.width, "hint text"), "hint");
     return *this;
 }
 
@@ -143,14 +154,16 @@ StepRecord &StepRecord::font(const QString &ten)
 {
     if (ten.size() != 10)
         problems_ << QStringLiteral("font \"%1\" is not ten characters").arg(ten);
-    put(125, ten.left(10), "font");
+    put(Step.font.first, ten.left(10), "font");
     return *this;
 }
 
 StepRecord &StepRecord::backSpec(int stepsBack, int cancelLeft, int cancelTop)
 {
-    put(125, u'Q' + number(problems_, stepsBack, 4, "steps back"), "back spot");
-    put(167, number(problems_, cancelLeft, 5, "cancel left") + number(problems_, cancelTop, 5, "cancel top"), "back spot");
+    put(Step.backSpec.first, u'Q' + number(problems_, stepsBack, Step.backSpec.width - 1, "steps back"), "back spot");
+    // The Cancel spot's place is written where a drag's limits go.
+    put(Step.dragLimitX.first, number(problems_, cancelLeft, Step.dragLimitX.width, "cancel left"), "back spot");
+    put(Step.dragLimitY.first, number(problems_, cancelTop, Step.dragLimitY.width, "cancel top"), "back spot");
     return *this;
 }
 
@@ -167,17 +180,18 @@ StepRecord &StepRecord::tabs(QChar layout, int shown, int target, int area)
 {
     if (layout < u'A' || layout > u'P' || tabChar(shown) == u'0' || tabChar(target) == u'0' || area < 1 || area > 5)
         problems_ << QStringLiteral("tab strip %1 %2 %3 %4 is not valid").arg(layout).arg(shown).arg(target).arg(area);
-    put(130, QStringLiteral("X") + layout + tabChar(shown) + tabChar(target) + QChar(u'0' + area), "tab strip");
+    put(Step.tabs.first, QStringLiteral("X") + layout + tabChar(shown) + tabChar(target) + QChar(u'0' + area), "tab strip");
     return *this;
 }
 
 StepRecord &StepRecord::dragLimit(int x, int y)
 {
-    put(167, number(problems_, x, 5, "drag limit x") + number(problems_, y, 5, "drag limit y"), "drag limit");
+    put(Step.dragLimitX.first, number(problems_, x, Step.dragLimitX.width, "drag limit x"), "drag limit");
+    put(Step.dragLimitY.first, number(problems_, y, Step.dragLimitY.width, "drag limit y"), "drag limit");
     return *this;
 }
 
-StepRecord &StepRecord::label4(const Tw &r, QChar jump) { put(177, box(problems_, r, jump), "Label4"); return *this; }
+StepRecord &StepRecord::label4(const Tw &r, QChar jump) { put(Step.label4.first, box(problems_, r, jump), "Label4"); return *this; }
 
 QString StepRecord::keyCode(int shift, int key)
 {

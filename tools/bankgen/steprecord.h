@@ -5,6 +5,8 @@
 // "keep". Two fields that claim the same character are an authoring mistake:
 // the builder notes it and the generator fails.
 
+#include "bank/bankfiles.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -24,7 +26,7 @@ struct Tw {
 class StepRecord
 {
 public:
-    static constexpr int kLength = 212;
+    static constexpr int kLength = bank::StepRecordLength;
 
     // code: the operation code, four characters ("9001", "0022", "L012", "9999").
     explicit StepRecord(const QString &code);

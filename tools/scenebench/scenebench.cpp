@@ -6,6 +6,7 @@
 //   SceneWarm   setData again on the same scene
 //   RawDecode   decoding the scene's picture files, nothing else
 //   StepLine/n  reading the last record of an n-line step file (kept lines)
+#include "bank/bankfiles.h"
 #include "cover/runstart.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
@@ -64,7 +65,7 @@ qint64 pixelsOf(const QStringList &files)
 void chooseScene()
 {
     qint64 best = -1;
-    for (int u = 0; u < 20 && QFileInfo::exists(run::tmFileFor(20, u)); ++u) {
+    for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u) {
         run::startUnitPractice(u);
         const auto lines = gbk::readLines(run::StepFile);
         for (int q = 1; q <= run::TmSum && lines; ++q) {

@@ -245,6 +245,15 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+int FrmMain::sizeRule(double yScale, int screenHeightPx)
+{
+    // The screen's height in twips is its pixels times 15 x yScale; both
+    // sides are compared in single precision.
+    const float screen = float(screenHeightPx * 15.0 * yScale / 15.0);
+    const float limit = float(650 * yScale);
+    return limit < screen ? 1 : limit > screen ? -1 : 0;
+}
+
 void FrmMain::formLoad()
 {
     using fnd::XBiLi;
@@ -259,9 +268,7 @@ void FrmMain::formLoad()
     // maximised at the top-left corner.
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect sg = screen ? screen->geometry() : QRect(0, 0, 800, 600);
-    const float screenH = float(sg.height() * 15.0 * YBiLi / 15.0);
-    const float limit = float(650 * YBiLi);
-    if (limit < screenH) {
+    if (sizeRule(YBiLi, sg.height()) > 0) {
         maximised_ = false;
         const double w = 12000 * XBiLi, h = 9000 * YBiLi;
         const double left = (fnd::xPxToTwips(sg.width()) - w) / 2, top = (fnd::yPxToTwips(sg.height()) - h) / 2;

@@ -108,8 +108,10 @@ public:
     QString ExamDataPath;
     // The size rule kept the window maximised at the top-left corner.
     bool maximisedByRule() const { return maximised_; }
-    // The drag strip moves the window only on a screen at least 650 x yScale
-    // pixels high.
+    // The size rule: a screen's height against 650 pixels at the layout
+    // scale; 1 higher, 0 as high, -1 lower. A higher screen gets a normal
+    // window; the drag strip moves the window on one at least as high.
+    static int sizeRule(double yScale, int screenHeightPx);
     static bool dragStripMoves(double yScale, int screenHeightPx);
 
     // ---- Controls (object names as the window's own) ---------------------------

@@ -87,11 +87,7 @@ void FrmMain::Image6_KeyDown(QKeyEvent *e) { keyClickOf(*this, e); }
 // their hover pictures.
 void FrmMain::Form_MouseMove(int, int, double, double) { frmCsh(); }
 
-bool FrmMain::dragStripMoves(double yScale, int screenHeightPx)
-{
-    // The screen's height in twips is its pixels times 15 x yScale.
-    return !(float(650 * yScale) > float(screenHeightPx * 15 * yScale) / 15);
-}
+bool FrmMain::dragStripMoves(double yScale, int screenHeightPx) { return sizeRule(yScale, screenHeightPx) >= 0; }
 
 // The drag strip over the screenshot's title bar: a left press moves the
 // window with the pointer; any press brings the question window back to the

@@ -3,6 +3,7 @@
 // unreadable file, a refused focus) is skipped and the next one runs.
 #include "simwin/scene/frmmain.h"
 
+#include "bank/bankfiles.h"
 #include "foundation/globals.h"
 #include "run/runstate.h"
 #include "simwin/checks/pointer.h"
@@ -24,11 +25,6 @@ using fnd::YBiLi;
 namespace sr = steprec;
 using simwin::HotSpot;
 using simwin::PictureBox;
-
-namespace {
-// The working-file number: the last two digits of PaperType + TaoNo.
-QString twoDigits(int n) { return (QStringLiteral("00") + QString::number(n)).right(2); }
-} // namespace
 
 void FrmMain::setHintCaption(const QString &caption)
 {
@@ -64,8 +60,9 @@ void FrmMain::stageSetUp()
     LblSuccess->hide();
     orderWindows();
     tw::move(Pic1J, 30000 * XBiLi, 30000 * YBiLi);
-    run::StepFile = fnd::dataFile(QStringLiteral("2888") + twoDigits(run::PaperType + run::TaoNo));
-    run::TmFile = fnd::dataFile(QStringLiteral("2888") + twoDigits(run::PaperType + 50 + run::TaoNo));
+    const bank::WorkFiles files = bank::workFiles(run::PaperType, run::TaoNo);
+    run::StepFile = fnd::dataFile(files.step);
+    run::TmFile = fnd::dataFile(files.tm);
     for (QWidget *w : {static_cast<QWidget *>(PicMenu), static_cast<QWidget *>(PicTool),
                        static_cast<QWidget *>(PicHui), static_cast<QWidget *>(PicElse),
                        static_cast<QWidget *>(Shape6)})

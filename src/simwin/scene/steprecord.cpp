@@ -1,20 +1,23 @@
 #include "simwin/scene/steprecord.h"
 
+#include "bank/bankfiles.h"
 #include "foundation/numparse.h"
 #include "run/runstate.h"
 #include "simwin/scene/linecache.h"
 
 namespace steprec {
 
-QStringView chars(QStringView line, int pos, int width)
-{
-    if (pos < 1 || width <= 0)
-        return {};
-    const qsizetype start = pos - 1;
-    if (start >= line.size())
-        return {};
-    return line.mid(start, std::min<qsizetype>(width, line.size() - start));
-}
+using bank::Field;
+using bank::Step;
+
+using bank::chars;
+
+namespace {
+int number(QStringView line, Field f) { return num::leadingInt(bank::chars(line, f)); }
+QChar charAt(QStringView line, Field f) { return steprec::charAt(line, f.first); }
+} // namespace
+
+QStringView chars(QStringView line, int pos, int width) { return bank::chars(line, {pos, width}); }
 
 QChar charAt(QStringView line, int pos)
 {
@@ -43,57 +46,51 @@ int jumpStep(QStringView digit)
 
 // ---- Pane and bar fields --------------------------------------------------
 
-QStringView paneField(QStringView line) { return chars(line, 4, 2); }
+QStringView paneField(QStringView line) { return chars(line, Step.pane); }
 
 int paneSet(QStringView line)
 {
-    const QChar d = charAt(line, 5);
-    return (charAt(line, 4) == u'X' && d >= u'0' && d <= u'9') ? d.unicode() - u'0' : -1;
+    const QChar d = charAt(line, Step.pane.part({2, 1}));
+    return (charAt(line, Step.pane) == u'X' && d >= u'0' && d <= u'9') ? d.unicode() - u'0' : -1;
 }
 
 bool paneOrBarIsEE(QStringView line) { return paneField(line) == u"EE" || barField(line) == u"EE"; }
 
-QStringView barField(QStringView line) { return chars(line, 6, 2); }
+QStringView barField(QStringView line) { return chars(line, Step.bars); }
 
 int barBits(QStringView line)
 {
-    const QChar kind = charAt(line, 6);
+    const QChar kind = charAt(line, Step.bars);
     if (kind != u'A' && kind != u'B' && kind != u'C')
         return 0;
-    const QChar d = charAt(line, 7);
+    const QChar d = charAt(line, Step.bars.part({2, 1}));
     return (d >= u'1' && d <= u'7') ? d.unicode() - u'0' : 0;
 }
 
-bool barShowsExtraPanel(QStringView line) { return charAt(line, 6) == u'B'; }
+bool barShowsExtraPanel(QStringView line) { return charAt(line, Step.bars) == u'B'; }
 
 // ---- Operation code ---------------------------------------------------------
 
-QStringView stepTypeText(QStringView line) { return chars(line, 8, 4); }
-int stepType(QStringView line) { return number(line, 8, 4); }
-bool isListStep(QStringView line) { return charAt(line, 8) == u'L'; }
-int listItemsLine(QStringView line) { return number(line, 9, 3); }
+QStringView stepTypeText(QStringView line) { return chars(line, Step.code); }
+int stepType(QStringView line) { return number(line, Step.code); }
+bool isListStep(QStringView line) { return charAt(line, Step.code) == u'L'; }
+int listItemsLine(QStringView line) { return number(line, Step.code.part({2, 3})); }
 
 // ---- Pictures ---------------------------------------------------------------
 
-QStringView background(QStringView line) { return chars(line, 12, 6); }
-
-static int pictureAreaPos(int k)
-{
-    static constexpr int pos[] = {0, 18, 34, 50, 135, 151, 197};
-    return (k >= 1 && k <= 6) ? pos[k] : 0;
-}
+QStringView background(QStringView line) { return chars(line, Step.background); }
 
 PictureArea pictureArea(QStringView line, int k)
 {
     PictureArea a;
-    const int p = pictureAreaPos(k);
-    if (!p)
+    if (k < 1 || k > 6)
         return a;
+    const Field f = Step.area[size_t(k)];
     a.index = k;
-    a.left = number(line, p, 5);
-    a.jump = charAt(line, p + 5);
-    a.top = number(line, p + 6, 4);
-    const QStringView name = chars(line, p + 10, 6);
+    a.left = number(line, f.part(bank::Area.left));
+    a.jump = charAt(line, f.part(bank::Area.jump));
+    a.top = number(line, f.part(bank::Area.top));
+    const QStringView name = chars(line, f.part(bank::Area.name));
     a.name = name.toString();
     a.absent = (k == 6) ? num::leadingInt(name) == 0 : name == HidePicture;
     a.keep = name == KeepPicture;
@@ -102,20 +99,21 @@ PictureArea pictureArea(QStringView line, int k)
 
 // ---- Boxes --------------------------------------------------------------------
 
-static BoxSpec box(QStringView line, int p)
+static BoxSpec box(QStringView line, Field f)
 {
     BoxSpec b;
-    b.left = number(line, p, 5);
-    b.jump = charAt(line, p + 5);
-    b.top = number(line, p + 6, 4);
-    b.width = number(line, p + 10, 5);
-    b.height = number(line, p + 15, 5);
+    b.left = number(line, f.part(bank::Box.left));
+    b.jump = charAt(line, f.part(bank::Box.jump));
+    b.top = number(line, f.part(bank::Box.top));
+    b.width = number(line, f.part(bank::Box.width));
+    b.height = number(line, f.part(bank::Box.height));
     return b;
 }
 
-static bool allZeros(QStringView field, int width)
+static bool allZeros(QStringView line, Field f)
 {
-    if (field.size() != width)
+    const QStringView field = chars(line, f);
+    if (field.size() != f.width)
         return false;
     for (QChar c : field)
         if (c != u'0')
@@ -125,64 +123,53 @@ static bool allZeros(QStringView field, int width)
 
 BoxSpec label1Box(QStringView line)
 {
-    BoxSpec b = box(line, 66);
-    b.absent = allZeros(chars(line, 66, 20), 20);
+    BoxSpec b = box(line, Step.label1);
+    b.absent = allZeros(line, Step.label1);
     return b;
 }
 
 BoxSpec text1Box(QStringView line)
 {
-    BoxSpec b = box(line, 86);
-    b.absent = number(line, 86, 20) == 0;
+    BoxSpec b = box(line, Step.text1);
+    b.absent = number(line, Step.text1) == 0;
     return b;
 }
 
 BoxSpec label4Box(QStringView line)
 {
-    BoxSpec b = box(line, 177);
-    b.absent = allZeros(chars(line, 187, 10), 10);
+    BoxSpec b = box(line, Step.label4);
+    b.absent = allZeros(line, Step.label4.part(bank::Box.size));
     return b;
 }
 
 // ---- Overlays ------------------------------------------------------------------
 
-int targetSpecPos(int k)
-{
-    static constexpr int pos[] = {0, 125, 86, 96};
-    return (k >= 1 && k <= 3) ? pos[k] : 0;
-}
+int targetSpecPos(int k) { return (k >= 1 && k <= 3) ? Step.target[size_t(k)].first : 0; }
 
 TargetSpec targetSpec(QStringView line, int k)
 {
     TargetSpec t;
-    const int p = targetSpecPos(k);
-    if (!p)
+    if (k < 1 || k > 3)
         return t;
-    const QStringView f = chars(line, p, 10);
-    t.text = f.toString();
-    t.kind = charAt(f, 1);
-    t.hotSpot = number(f, 2, 2);
-    t.item = number(f, 4, 2);
-    t.subItem = number(f, 6, 2);
-    t.pictureCode = number(f, 7, 4);
-    t.jump = charAt(f, 10);
+    const Field f = Step.target[size_t(k)];
+    t.text = chars(line, f).toString();
+    t.kind = charAt(line, f.part(bank::Target.kind));
+    t.hotSpot = number(line, f.part(bank::Target.hotSpot));
+    t.item = number(line, f.part(bank::Target.item));
+    t.subItem = number(line, f.part(bank::Target.subItem));
+    t.pictureCode = number(line, f.part(bank::Target.pictureCode));
+    t.jump = charAt(line, f.part(bank::Target.jump));
     return t;
-}
-
-static int keyAltPos(int k)
-{
-    static constexpr int pos[] = {0, 86, 91, 96};
-    return (k >= 1 && k <= 3) ? pos[k] : 0;
 }
 
 KeyAlt keyAlt(QStringView line, int k)
 {
     KeyAlt a;
-    const int p = keyAltPos(k);
-    if (!p)
+    if (k < 1 || k > 3)
         return a;
-    a.code = number(line, p + 1, 4);
-    a.present = charAt(line, p) == u'P' && a.code / 1000 == 6;
+    const Field f = Step.keyAlt[size_t(k)];
+    a.code = number(line, f.part(bank::KeyAlt.code));
+    a.present = charAt(line, f.part(bank::KeyAlt.mark)) == u'P' && a.code / 1000 == 6;
     a.shift = (a.code % 1000) / 100;
     a.keyDigits = a.code % 100;
     return a;
@@ -190,32 +177,33 @@ KeyAlt keyAlt(QStringView line, int k)
 
 std::optional<int> menuCodeOverride(QStringView line)
 {
-    if (charAt(line, 86) != u'R')
+    const Field f = Step.menuOverride;
+    if (charAt(line, f.part(bank::MenuOverride.mark)) != u'R')
         return std::nullopt;
     // "RA" is written for the thousands digit 6 as well as "R8"; both read
     // the same, so such steps can be answered.
-    const QChar second = charAt(line, 87);
+    const QChar second = charAt(line, f.part(bank::MenuOverride.family));
     if (second == u'8' || second == u'A')
-        return 6000 + number(line, 88, 3);
-    return number(line, 87, 4);
+        return 6000 + number(line, f.part(bank::MenuOverride.item));
+    return number(line, f.part(bank::MenuOverride.code));
 }
 
 int extraPanel(QStringView line)
 {
-    if (charAt(line, 86) != u'H')
+    if (charAt(line, Step.extraPanel.part(bank::Panel.mark)) != u'H')
         return 0;
-    const int n = number(line, 87, 2);
+    const int n = number(line, Step.extraPanel.part(bank::Panel.cell));
     return (n >= 32 && n <= 40) ? n : 0;
 }
 
-int extraPanelLeft(QStringView line) { return number(line, 96, 5); }
-int extraPanelTop(QStringView line) { return number(line, 102, 4); }
+int extraPanelLeft(QStringView line) { return number(line, Step.panelLeft); }
+int extraPanelTop(QStringView line) { return number(line, Step.panelTop); }
 
 CursorSpec cursorSpec(QStringView line)
 {
     CursorSpec c;
-    const QChar kind = charAt(line, 101);
-    c.fileDigits = chars(line, 104, 2).toString();
+    const QChar kind = charAt(line, Step.cursor.part(bank::Cursor.kind));
+    c.fileDigits = chars(line, Step.cursor.part(bank::Cursor.number)).toString();
     c.number = num::leadingInt(c.fileDigits);
     if (kind == u'S')
         c.kind = CursorSpec::Standard;
@@ -224,19 +212,19 @@ CursorSpec cursorSpec(QStringView line)
     return c;
 }
 
-QChar dropJump(QStringView line) { return charAt(line, 102); }
+QChar dropJump(QStringView line) { return charAt(line, Step.dropJump); }
 
 // ---- Text references -------------------------------------------------------------
 
-QStringView initialTextField(QStringView line) { return chars(line, 106, 3); }
-QStringView answerField(QStringView line) { return chars(line, 109, 3); }
-int answerNumber(QStringView line) { return number(line, 109, 3); }
-int initialNumber(QStringView line) { return number(line, 106, 3); }
+QStringView initialTextField(QStringView line) { return chars(line, Step.initialText); }
+QStringView answerField(QStringView line) { return chars(line, Step.answer); }
+int answerNumber(QStringView line) { return number(line, Step.answer); }
+int initialNumber(QStringView line) { return number(line, Step.initialText); }
 
-bool hintKeepsPlace(QStringView line) { return chars(line, 112, 10) == u"0000000000"; }
-int hintLeft(QStringView line) { return number(line, 112, 5); }
-int hintTop(QStringView line) { return number(line, 117, 5); }
-QStringView hintField(QStringView line) { return chars(line, 122, 3); }
+bool hintKeepsPlace(QStringView line) { return chars(line, Step.hintPlace) == u"0000000000"; }
+int hintLeft(QStringView line) { return number(line, Step.hintLeft); }
+int hintTop(QStringView line) { return number(line, Step.hintTop); }
+QStringView hintField(QStringView line) { return chars(line, Step.hintText); }
 
 // ---- Font ------------------------------------------------------------------------
 
@@ -255,33 +243,34 @@ static QString fontFamily(int digit)
 
 FontSpec fontSpec(QStringView line)
 {
+    const auto part = [](Field sub) { return Step.font.part(sub); };
     FontSpec f;
-    const int tenths = number(line, 126, 3);
+    const int tenths = number(line, part(bank::Font.size));
     f.pointSize = tenths == 0 ? 9.0 : tenths / 10.0;
-    const QChar a = charAt(line, 129);
+    const QChar a = charAt(line, part(bank::Font.align));
     if (a == u'R' || a == u'r')
         f.align = FontSpec::Right;
     else if (a == u'M' || a == u'm')
         f.align = FontSpec::Center;
-    const int style = digitValue(charAt(line, 131));
+    const int style = digitValue(charAt(line, part(bank::Font.style)));
     f.style = style <= 7 ? style : -1;
-    f.family = fontFamily(digitValue(charAt(line, 132)));
+    f.family = fontFamily(digitValue(charAt(line, part(bank::Font.family))));
     static constexpr int text[] = {0x000000, 0x0000FF, 0xFF0000};
-    const int fore = digitValue(charAt(line, 133));
+    const int fore = digitValue(charAt(line, part(bank::Font.textColor)));
     f.textColor = fore <= 2 ? text[fore] : -1;
     static constexpr int back[] = {0xFFFFFF, 0x0000FF, 0xFF0000, 0xC0C0C0, 0xFFA9AA,
                                    0xFF00FF, 0x008001, 0xCCB2B3, 0xBAE3E0, 0xFFFFE1};
-    f.backColor = back[digitValue(charAt(line, 134))];
+    f.backColor = back[digitValue(charAt(line, part(bank::Font.backColor)))];
     return f;
 }
 
 // ---- Dialog parts ------------------------------------------------------------------
 
-bool hasBackSpec(QStringView line) { return charAt(line, 125) == u'Q'; }
+bool hasBackSpec(QStringView line) { return charAt(line, Step.backSpec) == u'Q'; }
 
 QString backSpec(QStringView line)
 {
-    return hasBackSpec(line) ? chars(line, 125, 5).toString() : QStringLiteral("NONO");
+    return hasBackSpec(line) ? chars(line, Step.backSpec).toString() : QStringLiteral("NONO");
 }
 
 int tabNumber(QChar c)
@@ -293,17 +282,18 @@ int tabNumber(QChar c)
 
 TabSpec tabSpec(QStringView line)
 {
+    const auto part = [](Field sub) { return Step.tabs.part(sub); };
     TabSpec t;
-    t.present = charAt(line, 130) == u'X';
-    t.layout = charAt(line, 131);
-    t.shownTab = tabNumber(charAt(line, 132));
-    t.targetTab = tabNumber(charAt(line, 133));
-    t.pictureArea = digitValue(charAt(line, 134));
+    t.present = charAt(line, part(bank::Tabs.mark)) == u'X';
+    t.layout = charAt(line, part(bank::Tabs.layout));
+    t.shownTab = tabNumber(charAt(line, part(bank::Tabs.shown)));
+    t.targetTab = tabNumber(charAt(line, part(bank::Tabs.target)));
+    t.pictureArea = digitValue(charAt(line, part(bank::Tabs.area)));
     return t;
 }
 
-int dragLimitX(QStringView line) { return number(line, 167, 5); }
-int dragLimitY(QStringView line) { return number(line, 172, 5); }
+int dragLimitX(QStringView line) { return number(line, Step.dragLimitX); }
+int dragLimitY(QStringView line) { return number(line, Step.dragLimitY); }
 
 // ---- Answer-text lines ----------------------------------------------------------
 

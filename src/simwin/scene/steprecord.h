@@ -5,14 +5,17 @@
 // called and keeps nothing, because a check may advance the step (and so
 // replace the record) in the middle of its own event handler.
 //
-// Short records and letters in numeric fields give defined results: a field
-// past the end of the line is the part of it the line holds (possibly empty),
-// and a numeric field reads its leading digits (a letter first reads as 0).
+// The fields' places are the bank's (bank::Step). Short records and letters
+// in numeric fields give defined results: a field past the end of the line is
+// the part of it the line holds (possibly empty), and a numeric field reads
+// its leading digits (a letter first reads as 0).
 //
 // Also here: the answer-text lines (answers, initial texts, list items and
 // hint texts) that records reference by three-digit line numbers.
 //
 // No widget header: this file is tested and fuzzed on its own.
+
+#include "bank/bankfiles.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,7 +25,7 @@
 namespace steprec {
 
 // A record has at least this many characters; nothing past it is read.
-constexpr int RecordLength = 212;
+constexpr int RecordLength = bank::StepRecordLength;
 
 // Picture values with a meaning of their own wherever a picture name stands.
 inline constexpr QStringView HidePicture = u"000000";
