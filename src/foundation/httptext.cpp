@@ -34,13 +34,17 @@ QString getHtmlStr(const QString &address, qint16 seconds)
         deadline.start(int(std::min<qint64>(left, 24 * 3600 * 1000)));
         loop.exec();
     }
-    if (!request.isComplete())
+    // Stopped here and now: nothing of it goes on after the return.
+    request.abandon();
+    if (!request.isComplete() || request.tooLarge())
         return TimeoutText;
 
     const auto body = request.body();
     if (!body) {
+        // No answer at all (refused, bad address): a failure of its own, and
+        // the caller sees it as it sees a time-out.
         trapError(QStringLiteral("getHtmlStr"), request.errorCode(), request.errorText());
-        return QString();
+        return TimeoutText;
     }
     return trimBlanks(gbk::decode(*body));
 }
