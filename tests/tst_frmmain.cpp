@@ -7,12 +7,12 @@
 #include "windowdrive.h"
 
 #include "cover/runstart.h"
+#include "examflow/questionloader.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "run/runstate.h"
-#include "simwin/scene/frmmain.h"
-#include "simwin/scene/questionloader.h"
 #include "simwin/scene/scenestate.h"
+#include "simwin/window/frmmain.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -5,7 +5,7 @@
 #include "foundation/errreport.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
-#include "foundation/httptext.h"
+#include "foundation/ui/httptext.h"
 #include "httpserver.h"
 #include "reportlog.h"
 

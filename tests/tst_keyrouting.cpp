@@ -6,14 +6,14 @@
 #include "windowdrive.h"
 
 #include "cover/runstart.h"
+#include "examflow/questionloader.h"
 #include "foundation/globals.h"
 #include "run/runstate.h"
-#include "simwin/scene/frmmain.h"
 #include "simwin/scene/keycodes.h"
-#include "simwin/scene/questionloader.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/steprecord.h"
-#include "simwin/scene/twips.h"
+#include "simwin/window/frmmain.h"
+#include "simwin/window/twips.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>

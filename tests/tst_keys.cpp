@@ -1,6 +1,6 @@
 // Key codes from Qt keys and key names, and which key presses perform a
 // step's operation.
-#include "simwin/scene/keyaccept.h"
+#include "simwin/checks/keyaccept.h"
 #include "simwin/scene/keycodes.h"
 #include "steplines.h"
 

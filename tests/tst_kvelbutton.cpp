@@ -1,8 +1,8 @@
 // The picture button: frames from its strip, the 100 ms hover poll, Click on
 // every release that follows a press, and the caption's place.
 #include "foundation/globals.h"
-#include "foundation/kvelbutton.h"
 #include "foundation/numparse.h"
+#include "foundation/ui/kvelbutton.h"
 
 #include <QLabel>
 #include <QPainter>

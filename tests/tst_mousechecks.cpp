@@ -7,15 +7,15 @@
 #include "testsupport.h"
 
 #include "cover/runstart.h"
+#include "examflow/questionloader.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
 #include "run/runstate.h"
-#include "simwin/checks/popupchoice.h"
-#include "simwin/scene/frmmain.h"
-#include "simwin/scene/questionloader.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/steprecord.h"
-#include "simwin/scene/twips.h"
+#include "simwin/window/frmmain.h"
+#include "simwin/window/popupchoice.h"
+#include "simwin/window/twips.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

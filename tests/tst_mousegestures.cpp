@@ -9,10 +9,10 @@
 
 #include "cover/runstart.h"
 #include "run/runstate.h"
-#include "simwin/checks/popupchoice.h"
-#include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
-#include "simwin/scene/twips.h"
+#include "simwin/window/frmmain.h"
+#include "simwin/window/popupchoice.h"
+#include "simwin/window/twips.h"
 
 #include <QFile>
 #include <QMenu>

@@ -1,9 +1,9 @@
 // The message box: its answer in MsgResult, its layout from the data folder's
 // pictures, its drag strip, and a fresh box at every showing.
-#include "foundation/frmkvmsgbox.h"
 #include "foundation/globals.h"
-#include "foundation/kvelbutton.h"
 #include "foundation/productinfo.h"
+#include "foundation/ui/frmkvmsgbox.h"
+#include "foundation/ui/kvelbutton.h"
 #include "modalanswer.h"
 #include "testsupport.h"
 

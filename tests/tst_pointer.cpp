@@ -1,7 +1,7 @@
 // Pointer fields of the target labels, standard pointer numbers and custom
 // pointers from cursor files.
 #include "foundation/programfolder.h"
-#include "simwin/checks/pointer.h"
+#include "simwin/scene/cursorshape.h"
 #include "steplines.h"
 
 #include <QBuffer>

@@ -7,9 +7,9 @@
 
 #include "cover/runstart.h"
 #include "foundation/gbkfile.h"
-#include "simwin/checks/popupchoice.h"
-#include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
+#include "simwin/window/frmmain.h"
+#include "simwin/window/popupchoice.h"
 
 #include <QAction>
 #include <QJsonArray>

@@ -6,18 +6,18 @@
 
 #include "bank/bankfiles.h"
 #include "cover/runstart.h"
+#include "examflow/questionloader.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/picture.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
 #include "run/runstate.h"
-#include "simwin/scene/frmmain.h"
 #include "simwin/scene/linecache.h"
-#include "simwin/scene/questionloader.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/steprecord.h"
 #include "simwin/scene/tabstrip.h"
+#include "simwin/window/frmmain.h"
 
 #include <QFileInfo>
 #include <QJsonArray>

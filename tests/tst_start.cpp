@@ -2,13 +2,13 @@
 // and the refusal of a second instance (the last two on the real program,
 // started as processes on a private program folder).
 #include "cover/frmfengmian.h"
-#include "foundation/frmstart.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
 #include "foundation/singleinstance.h"
 #include "foundation/startup.h"
+#include "foundation/ui/frmstart.h"
 #include "run/runstate.h"
 #include "testsupport.h"
 

@@ -10,8 +10,8 @@
 #include "examflow/examstate.h"
 #include "platform/keyboardlayout.h"
 #include "run/runstate.h"
-#include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
+#include "simwin/window/frmmain.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,13 +1,13 @@
 #include "cover/frmfengmian.h"
 
 #include "bank/bankfiles.h"
-#include "foundation/display.h"
 #include "foundation/errreport.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/numparse.h"
 #include "foundation/picture.h"
 #include "foundation/startup.h"
+#include "foundation/ui/display.h"
 #include "run/runstate.h"
 
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 // that the data folder belongs to this module; a data folder of another
 // module ends the program at once, silently.
 
-#include "foundation/form.h"
+#include "foundation/ui/form.h"
 
 #include <QWidget>
 

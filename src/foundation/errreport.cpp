@@ -3,7 +3,7 @@
 #include "foundation/blanks.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
-#include "foundation/httptext.h"
+#include "foundation/ui/httptext.h"
 #include "run/runstate.h"
 
 #include <QDateTime>

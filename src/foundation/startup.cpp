@@ -1,8 +1,8 @@
 #include "foundation/startup.h"
 
-#include "foundation/display.h"
-#include "foundation/frmstart.h"
 #include "foundation/singleinstance.h"
+#include "foundation/ui/display.h"
+#include "foundation/ui/frmstart.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "banksolver.h"
 
+#include "simwin/checks/keyaccept.h"
 #include "simwin/checks/popupmenu.h"
-#include "simwin/scene/keyaccept.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/steprecord.h"
 

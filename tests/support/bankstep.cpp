@@ -6,8 +6,8 @@
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
 #include "run/runstate.h"
-#include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
+#include "simwin/window/frmmain.h"
 
 #include <QJsonDocument>
 #include <QProcess>

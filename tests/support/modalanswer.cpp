@@ -1,7 +1,7 @@
 #include "modalanswer.h"
 
-#include "foundation/frmkvmsgbox.h"
-#include "foundation/kvelbutton.h"
+#include "foundation/ui/frmkvmsgbox.h"
+#include "foundation/ui/kvelbutton.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 #include "windowdrive.h"
 
 #include "run/runstate.h"
-#include "simwin/scene/frmmain.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/scenestate.h"
+#include "simwin/window/frmmain.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 // drawings of our own at the sizes the windows lay them out.
 #include "bankgen.h"
 
-#include "foundation/display.h"
+#include "foundation/ui/display.h"
 
 #include <QImage>
 #include <QLinearGradient>

@@ -5,14 +5,14 @@
 #include "probe.h"
 
 #include "cover/runstart.h"
+#include "examflow/questionloader.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
 #include "run/runstate.h"
-#include "simwin/scene/frmmain.h"
-#include "simwin/scene/questionloader.h"
-#include "simwin/scene/sceneinfo.h"
 #include "simwin/scene/scenestate.h"
+#include "simwin/window/frmmain.h"
+#include "simwin/window/sceneinfo.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 // play command `grab <file.png>`: a picture of FrmMain as it is shown.
 #include "play.h"
 
-#include "simwin/scene/frmmain.h"
+#include "simwin/window/frmmain.h"
 
 #include <QPixmap>
 

@@ -4,7 +4,7 @@
 #include "play.h"
 
 #include "run/runstate.h"
-#include "simwin/scene/frmmain.h"
+#include "simwin/window/frmmain.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 // "Shift+Ctrl+Z", "VK12").
 #include "play.h"
 
-#include "simwin/scene/frmmain.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/scenestate.h"
+#include "simwin/window/frmmain.h"
 
 #include <QApplication>
 #include <QJsonArray>

@@ -7,8 +7,8 @@
 #include "play.h"
 
 #include "run/runstate.h"
-#include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
+#include "simwin/window/frmmain.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -20,9 +20,9 @@
 #include "play.h"
 #include "probe.h"
 
-#include "simwin/checks/popupchoice.h"
-#include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
+#include "simwin/window/frmmain.h"
+#include "simwin/window/popupchoice.h"
 
 #include <QAction>
 #include <QCoreApplication>

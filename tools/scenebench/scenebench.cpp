@@ -14,10 +14,10 @@
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
 #include "run/runstate.h"
-#include "simwin/scene/frmmain.h"
 #include "simwin/scene/linecache.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/steprecord.h"
+#include "simwin/window/frmmain.h"
 #include "testsupport.h"
 
 #include <QApplication>

@@ -6,8 +6,8 @@
 // the outline's visibility, the dragging flag and the label's pointer number
 // and hands them in.
 
-#include "simwin/checks/pointer.h"
 #include "simwin/checks/stepmove.h"
+#include "simwin/scene/cursorshape.h"
 
 #include <QPointF>
 #include <QRectF>

@@ -6,7 +6,7 @@
 // breaks). The window applies the results to its controls.
 
 #include "run/runstate.h"
-#include "simwin/checks/pointer.h"
+#include "simwin/scene/cursorshape.h"
 
 #include <QString>
 #include <QStringList>

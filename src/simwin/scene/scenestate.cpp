@@ -1,6 +1,6 @@
 #include "simwin/scene/scenestate.h"
 
-#include "simwin/scene/questionlabels.h"
+#include "examflow/questionlabels.h"
 
 namespace scene {
 

@@ -1,4 +1,4 @@
-#include "simwin/scene/twips.h"
+#include "simwin/window/twips.h"
 
 #include "foundation/globals.h"
 

@@ -1,4 +1,4 @@
-#include "platform/httpget.h"
+#include "platform/ui/httpget.h"
 
 #include <QSslSocket>
 #include <QTcpSocket>

@@ -21,7 +21,7 @@
 // Tests answer it by clicking its real buttons once it is on screen (a
 // single-shot timer armed before the modal call; see tests/support).
 
-#include "foundation/form.h"
+#include "foundation/ui/form.h"
 
 #include <QPixmap>
 #include <QWidget>

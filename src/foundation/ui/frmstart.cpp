@@ -1,7 +1,6 @@
-#include "foundation/frmstart.h"
+#include "foundation/ui/frmstart.h"
 
 #include "cover/frmfengmian.h"
-#include "foundation/display.h"
 #include "foundation/errreport.h"
 #include "foundation/globals.h"
 #include "foundation/picture.h"
@@ -9,8 +8,9 @@
 #include "foundation/programfolder.h"
 #include "foundation/singleinstance.h"
 #include "foundation/startup.h"
-#include "platform/messagebox.h"
+#include "foundation/ui/display.h"
 #include "platform/osversion.h"
+#include "platform/ui/messagebox.h"
 #include "run/runstate.h"
 
 #include <QDateTime>

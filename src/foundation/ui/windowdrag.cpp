@@ -1,4 +1,4 @@
-#include "foundation/windowdrag.h"
+#include "foundation/ui/windowdrag.h"
 
 #include <QEvent>
 #include <QMouseEvent>

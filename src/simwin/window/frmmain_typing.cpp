@@ -2,17 +2,17 @@
 // window: each handler decides whether the user's entry or choice is the
 // operation the current step expects and, if so, advances. Fields are read
 // from scene::StepLine at the moment of the event.
-#include "simwin/scene/frmmain.h"
+#include "simwin/window/frmmain.h"
 
 #include "examflow/examstate.h"
 #include "platform/keyboardlayout.h"
 #include "run/runstate.h"
-#include "simwin/checks/popupchoice.h"
 #include "simwin/checks/popupmenu.h"
 #include "simwin/checks/typedtext.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/steprecord.h"
+#include "simwin/window/popupchoice.h"
 
 #include <QAction>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "foundation/display.h"
+#include "foundation/ui/display.h"
 
 #include "foundation/globals.h"
 

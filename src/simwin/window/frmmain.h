@@ -14,8 +14,8 @@
 // Control_Event as the window's own; the bars' drop-down handlers and
 // layouts (Tool1JCSH, Tool2JCSH) are not built yet and have empty bodies.
 
-#include "foundation/form.h"
-#include "simwin/scene/controls.h"
+#include "foundation/ui/form.h"
+#include "simwin/window/controls.h"
 
 #include <QColor>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "platform/windoworder.h"
+#include "platform/ui/windoworder.h"
 
 #include <QApplication>
 #include <QWidget>

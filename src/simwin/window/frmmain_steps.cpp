@@ -1,9 +1,9 @@
 // Step sequencing and keyboard operations of the simulated window.
-#include "simwin/scene/frmmain.h"
+#include "simwin/window/frmmain.h"
 
 #include "foundation/globals.h"
-#include "foundation/windowdrag.h"
-#include "simwin/scene/keyaccept.h"
+#include "foundation/ui/windowdrag.h"
+#include "simwin/checks/keyaccept.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/sceneend.h"
 #include "simwin/scene/scenestate.h"

@@ -8,7 +8,7 @@
 // scene it began on, and its release (and the click after the release) does
 // nothing once that scene has been replaced; within a handler, a pop-up
 // choice that advanced ends the handler.
-#include "simwin/scene/frmmain.h"
+#include "simwin/window/frmmain.h"
 
 #include "foundation/globals.h"
 #include "foundation/numparse.h"
@@ -16,11 +16,11 @@
 #include "simwin/checks/handledrag.h"
 #include "simwin/checks/hintframes.h"
 #include "simwin/checks/maintarget.h"
-#include "simwin/checks/pointer.h"
 #include "simwin/checks/tabclick.h"
+#include "simwin/scene/cursorshape.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/steprecord.h"
-#include "simwin/scene/twips.h"
+#include "simwin/window/twips.h"
 
 #include <QLineEdit>
 

@@ -1,9 +1,9 @@
-#include "foundation/httptext.h"
+#include "foundation/ui/httptext.h"
 
 #include "foundation/blanks.h"
 #include "foundation/errreport.h"
 #include "foundation/gbkfile.h"
-#include "platform/httpget.h"
+#include "platform/ui/httpget.h"
 
 #include <QDateTime>
 #include <QEventLoop>

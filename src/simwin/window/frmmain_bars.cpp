@@ -2,14 +2,14 @@
 // images and hint frames, the two drop-down panels, and the procedures that
 // lay them out. Clicks and hovers on the cells belong to the chrome's own
 // handlers below.
-#include "simwin/scene/frmmain.h"
+#include "simwin/window/frmmain.h"
 
 #include "foundation/globals.h"
 #include "simwin/checks/popupmenu.h"
 #include "simwin/chrome/hotspotlayout.h"
-#include "simwin/scene/steprecord.h"
 #include "simwin/scene/scenestate.h"
-#include "simwin/scene/twips.h"
+#include "simwin/scene/steprecord.h"
+#include "simwin/window/twips.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "simwin/checks/popupchoice.h"
+#include "simwin/window/popupchoice.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "simwin/scene/keyaccept.h"
+#include "simwin/checks/keyaccept.h"
 
 #include "simwin/scene/steprecord.h"
 

@@ -1,6 +1,6 @@
-#include "simwin/scene/questionlabels.h"
+#include "examflow/questionlabels.h"
 
-#include "platform/windoworder.h"
+#include "platform/ui/windoworder.h"
 
 #include <QLabel>
 #include <QWidget>

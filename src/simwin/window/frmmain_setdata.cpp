@@ -1,20 +1,20 @@
 // The scene builder: turns step StepNo of question TmNo into a scene. Every
 // stage is independent: an operation that fails (a missing picture, an
 // unreadable file, a refused focus) is skipped and the next one runs.
-#include "simwin/scene/frmmain.h"
+#include "simwin/window/frmmain.h"
 
 #include "bank/bankfiles.h"
+#include "examflow/questionlabels.h"
 #include "foundation/globals.h"
 #include "run/runstate.h"
-#include "simwin/checks/pointer.h"
 #include "simwin/checks/tabclick.h"
+#include "simwin/scene/cursorshape.h"
 #include "simwin/scene/linecache.h"
-#include "simwin/scene/questionlabels.h"
 #include "simwin/scene/sceneend.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/steprecord.h"
 #include "simwin/scene/tabstrip.h"
-#include "simwin/scene/twips.h"
+#include "simwin/window/twips.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,14 +1,14 @@
 // The simulated window's controls, their wiring and the window's load.
-#include "simwin/scene/frmmain.h"
+#include "simwin/window/frmmain.h"
 
 #include "foundation/globals.h"
 #include "foundation/picture.h"
 #include "foundation/programfolder.h"
-#include "platform/windoworder.h"
+#include "platform/ui/windoworder.h"
 #include "simwin/checks/popupmenu.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/scenestate.h"
-#include "simwin/scene/twips.h"
+#include "simwin/window/twips.h"
 
 #include <QEvent>
 #include <QFileInfo>

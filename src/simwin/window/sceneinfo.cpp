@@ -1,10 +1,10 @@
-#include "simwin/scene/sceneinfo.h"
+#include "simwin/window/sceneinfo.h"
 
+#include "examflow/questionlabels.h"
 #include "run/runstate.h"
-#include "simwin/scene/frmmain.h"
-#include "simwin/scene/keyaccept.h"
-#include "simwin/scene/questionlabels.h"
+#include "simwin/checks/keyaccept.h"
 #include "simwin/scene/scenestate.h"
+#include "simwin/window/frmmain.h"
 
 #include <QAbstractButton>
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "simwin/scene/controls.h"
+#include "simwin/window/controls.h"
 
 #include "foundation/globals.h"
 #include "foundation/picture.h"

@@ -3,7 +3,7 @@
 // information, fixes the layout scale and shows the splash; its one-shot timer
 // then hands over to the cover (UpdataExe) and the window unloads for good.
 
-#include "foundation/form.h"
+#include "foundation/ui/form.h"
 
 #include <QPixmap>
 #include <QWidget>

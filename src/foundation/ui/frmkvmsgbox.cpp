@@ -1,11 +1,11 @@
-#include "foundation/frmkvmsgbox.h"
+#include "foundation/ui/frmkvmsgbox.h"
 
-#include "foundation/display.h"
 #include "foundation/globals.h"
 #include "foundation/infocode.h"
-#include "foundation/kvelbutton.h"
 #include "foundation/picture.h"
-#include "foundation/windowdrag.h"
+#include "foundation/ui/display.h"
+#include "foundation/ui/kvelbutton.h"
+#include "foundation/ui/windowdrag.h"
 
 #include <QEventLoop>
 #include <QHideEvent>

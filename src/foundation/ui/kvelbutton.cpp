@@ -1,4 +1,4 @@
-#include "foundation/kvelbutton.h"
+#include "foundation/ui/kvelbutton.h"
 
 #include "foundation/globals.h"
 #include "foundation/numparse.h"

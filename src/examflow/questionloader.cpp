@@ -1,9 +1,9 @@
-#include "simwin/scene/questionloader.h"
+#include "examflow/questionloader.h"
 
 #include "foundation/globals.h"
 #include "run/runstate.h"
-#include "simwin/scene/frmmain.h"
 #include "simwin/scene/scenestate.h"
+#include "simwin/window/frmmain.h"
 
 namespace scene {
 

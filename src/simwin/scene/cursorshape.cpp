@@ -1,4 +1,4 @@
-#include "simwin/checks/pointer.h"
+#include "simwin/scene/cursorshape.h"
 
 #include "foundation/picture.h"
 #include "foundation/programfolder.h"
