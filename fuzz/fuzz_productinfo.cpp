@@ -1,7 +1,8 @@
 // Fuzz target: the product information files. The input is ver.txt and the
 // data folder's product file, split at the first NUL byte; both go through
 // the line reading, the character code and the overlay. The input read as
-// UTF-8 text also goes through the encoder, which must round-trip.
+// UTF-8 text also goes through the encoder, which must round-trip. Linked
+// with the core library alone (scripts/fuzz.sh builds it).
 #include "foundation/infocode.h"
 
 #include <cstdint>

@@ -2,15 +2,10 @@
 //
 // The input is taken both as a record (GBK bytes, every accessor run over
 // it) and as the content of an answer-text file, looked up with the record's
-// own reference fields. Links QtCore only; the sources it tests are compiled
-// in here so the target needs no library of the program:
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fPIC -Isrc \
-//     $(pkg-config --cflags Qt6Core) fuzz/fuzz_steprecord.cpp $(pkg-config --libs Qt6Core)
-#include "foundation/filestamp.cpp"
-#include "foundation/gbkfile.cpp"
-#include "foundation/numparse.cpp"
-#include "simwin/scene/linecache.cpp"
-#include "simwin/scene/steprecord.cpp"
+// own reference fields. Linked with the core library alone (scripts/fuzz.sh
+// builds it).
+#include "foundation/gbkfile.h"
+#include "simwin/scene/steprecord.h"
 
 #include <QDir>
 #include <QFile>

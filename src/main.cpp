@@ -1,9 +1,9 @@
-#include "foundation/startup.h"
+#include "app/startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    return startup::run(app);
+    QApplication application(argc, argv);
+    return app::run(application);
 }

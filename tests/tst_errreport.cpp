@@ -1,5 +1,6 @@
 // Error reports: the exact log entry in GBK, the exact request the endpoint
 // receives, and reports that never nest.
+#include "app/startup.h"
 #include "foundation/errreport.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
@@ -38,6 +39,8 @@ private:
 
 void TstErrReport::init()
 {
+    // The report's sender and bank version, as the program's start wires them.
+    app::wire();
     fnd::resetGlobals();
     run::resetRunState();
     fnd::setErrorEndpoint(QString());

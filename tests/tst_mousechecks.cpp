@@ -7,6 +7,7 @@
 #include "testsupport.h"
 
 #include "cover/runstart.h"
+#include "examflow/examstate.h"
 #include "examflow/questionloader.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
@@ -32,6 +33,7 @@ FrmMain &openQuestion(int unit, int q, int step = 1)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     run::resetRunState();
     scene::resetSceneState();
+    exam::resetExamState();
     if (!run::startUnitPractice(unit))
         qFatal("unit %d of the sample bank is missing", unit);
     run::TmNo = qint16(q);

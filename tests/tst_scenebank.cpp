@@ -6,6 +6,7 @@
 
 #include "bank/bankfiles.h"
 #include "cover/runstart.h"
+#include "examflow/examstate.h"
 #include "examflow/questionloader.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
@@ -63,6 +64,7 @@ void TstSceneBank::everyStepBuilds()
     for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u, ++units) {
         run::resetRunState();
         scene::resetSceneState();
+        exam::resetExamState();
         QVERIFY(run::startUnitPractice(u));
         const QStringList lines = *gbk::readLines(run::StepFile);
         FrmMain &w = FrmMain::get();
@@ -113,6 +115,7 @@ void TstSceneBank::firstSceneThroughTheTimer()
 {
     run::resetRunState();
     scene::resetSceneState();
+    exam::resetExamState();
     QVERIFY(run::startUnitPractice(1));
     scene::openRun();
     FrmMain &w = FrmMain::get();

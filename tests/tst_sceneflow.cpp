@@ -7,6 +7,7 @@
 #include "windowdrive.h"
 
 #include "cover/runstart.h"
+#include "examflow/examstate.h"
 #include "examflow/questionlabels.h"
 #include "examflow/questionloader.h"
 #include "foundation/globals.h"
@@ -33,6 +34,7 @@ void startUnit(int unit)
 {
     run::resetRunState();
     scene::resetSceneState();
+    exam::resetExamState();
     QVERIFY(run::startUnitPractice(unit));
 }
 

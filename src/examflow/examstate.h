@@ -12,6 +12,7 @@ namespace exam {
 // input-method switching is on.
 inline quint32 CurHKL = 0;
 
+// Back to a fresh run: CurHKL 0 and the question labels' kept captions empty.
 void resetExamState();
 
 } // namespace exam

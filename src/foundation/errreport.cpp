@@ -3,8 +3,6 @@
 #include "foundation/blanks.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
-#include "foundation/ui/httptext.h"
-#include "run/runstate.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -20,6 +18,20 @@ QString &endpointOverride()
     static QString s;
     return s;
 }
+
+std::function<void(const QString &)> &sender()
+{
+    static std::function<void(const QString &)> f;
+    return f;
+}
+
+std::function<QString()> &versionSource()
+{
+    static std::function<QString()> f;
+    return f;
+}
+
+QString bankVersion() { return versionSource() ? versionSource()() : QString(); }
 
 // True while a report's request is on its way: a report raised meanwhile
 // (its own request's failure, or a handler run by its wait) is logged only.
@@ -37,6 +49,9 @@ QString errorEndpoint()
 
 void setErrorEndpoint(const QString &base) { endpointOverride() = base; }
 
+void setReportSender(std::function<void(const QString &)> send) { sender() = std::move(send); }
+void setBankVersionSource(std::function<QString()> version) { versionSource() = std::move(version); }
+
 QString errSubmitAddress(const QString &base, const QString &tag, long number, const QString &description,
                          const QString &extra)
 {
@@ -44,7 +59,7 @@ QString errSubmitAddress(const QString &base, const QString &tag, long number, c
     while (b.endsWith(u'/'))
         b.chop(1);
     return b + QStringLiteral("/up/error/submit.asp?pronm=") + encoded(ExamTitle)
-           + QStringLiteral("&pver=") + encoded(run::BankVersion)
+           + QStringLiteral("&pver=") + encoded(bankVersion())
            + QStringLiteral("&osver=") + encoded(OsVer)
            + QStringLiteral("&errsub=") + encoded(tag)
            + QStringLiteral("&errno=") + QString::number(number)
@@ -57,13 +72,13 @@ void ErrReport(const QString &tag, long number, const QString &description, cons
     // this report must still log its own.
     const QString t = tag, d = description, x = extra;
     const QString base = errorEndpoint();
-    if (!base.isEmpty() && !sending) {
+    if (!base.isEmpty() && !sending && sender()) {
         sending = true;
-        getHtmlStr(errSubmitAddress(base, t, number, d, x), 1);
+        sender()(errSubmitAddress(base, t, number, d, x));
         sending = false;
     }
     const QString text = QStringLiteral("软件运行提示:") + t + d + QStringLiteral("\r\n") + QStringLiteral("系统版本:")
-                         + OsVer + QStringLiteral(",软件版本:") + run::BankVersion + u',' + QString::number(number)
+                         + OsVer + QStringLiteral(",软件版本:") + bankVersion() + u',' + QString::number(number)
                          + QStringLiteral("\r\n");
     WriteLog(ErrLogFile, text);
 }

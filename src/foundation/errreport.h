@@ -1,10 +1,21 @@
 #pragma once
 // Error reporting: the trapped error's tag, number and text go to the error
 // endpoint (when one is configured) and to this run's error log.
+//
+// What a report needs from the layers above it is handed in by the start-up
+// (src/app/): the way a report is sent (the HTTP text request) and where the
+// bank version comes from. Until then a report is only logged and names an
+// empty version.
 
 #include <QString>
+#include <functional>
 
 namespace fnd {
+
+// Sends a report's address (one GET, its answer ignored); empty: not sent.
+void setReportSender(std::function<void(const QString &address)> send);
+// The bank version a report names; empty: none.
+void setBankVersionSource(std::function<QString()> version);
 
 // Reports ErrSub, ErrNo and ErrDescript.
 void ErrReport();

@@ -1,11 +1,7 @@
 #pragma once
-class QApplication;
+// The program's end. (Its start is the application layer's: src/app/.)
 
 namespace startup {
-// Runs the program: the start-up window, then the event loop. Returns the
-// process exit code.
-int run(QApplication &app);
-
 // Ends the program at once: no window is unloaded, nothing more is read or
 // written (the single-instance lock is given up first). Exit code 0.
 // While an EndCatcher lives the call is only counted and returns, so every

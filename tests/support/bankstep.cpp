@@ -3,6 +3,7 @@
 #include "windowdrive.h"
 
 #include "cover/runstart.h"
+#include "examflow/examstate.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
 #include "run/runstate.h"
@@ -34,6 +35,7 @@ FrmMain *BankSteps::open(int unit, int question, int step)
     fnd::readInfo();
     run::resetRunState();
     scene::resetSceneState();
+    exam::resetExamState();
     if (!run::startUnitPractice(unit - 1))
         return nullptr;
     FrmMain &w = shownWindow();

@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include "bank/bankfiles.h"
+#include "examflow/examstate.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/picture.h"
@@ -31,6 +32,7 @@ SceneFixture::SceneFixture()
     fnd::DataPath = dataDir() + u'/';
     run::resetRunState();
     scene::resetSceneState();
+    exam::resetExamState();
     pic::clearCache();
     linecache::clear();
 }

@@ -5,6 +5,7 @@
 #include "probe.h"
 
 #include "cover/runstart.h"
+#include "examflow/examstate.h"
 #include "examflow/questionloader.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
@@ -131,6 +132,7 @@ int playCommand(const QStringList &args)
     fnd::loadInfo(); // reads only: a probe never marks the first run
     run::resetRunState();
     scene::resetSceneState();
+    exam::resetExamState();
     if (!run::startUnitPractice(unit)) {
         probe::err(QStringLiteral("unit %1 has no questions in %2").arg(unit).arg(fnd::DataPath));
         return 1;

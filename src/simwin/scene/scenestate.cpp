@@ -1,7 +1,5 @@
 #include "simwin/scene/scenestate.h"
 
-#include "examflow/questionlabels.h"
-
 namespace scene {
 
 void resetSceneState()
@@ -11,7 +9,6 @@ void resetSceneState()
     TmStep.fill(0);
     for (auto &pics : TmPics)
         pics.fill(QString());
-    qwin::resetCaptions();
 }
 
 } // namespace scene

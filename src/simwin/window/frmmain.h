@@ -7,12 +7,14 @@
 // Other windows reach it only through its controls, pictures, timers,
 // placement and visibility; its public procedures are the scene engine's.
 //
-// The implementation is split by owner: frmmain.cpp (controls and load),
-// setdata.cpp (the scene builder), keys.cpp (step sequencing and keys),
-// simwin/checks/checks_pointer.cpp and checks_typing.cpp (operation checks),
-// simwin/chrome/frmmain_chrome.cpp (bars). Event handlers are named
-// Control_Event as the window's own; the bars' drop-down handlers and
-// layouts (Tool1JCSH, Tool2JCSH) are not built yet and have empty bodies.
+// The implementation lies in this folder, one file per part:
+// frmmain_load.cpp (controls and load), frmmain_setdata.cpp (the scene
+// builder), frmmain_steps.cpp (steps and keys), frmmain_mouse.cpp (mouse
+// handlers), frmmain_typing.cpp (typing handlers), frmmain_bars.cpp (bars).
+// The decisions the handlers act on are plain functions in simwin/checks/
+// and simwin/scene/. Event handlers are named Control_Event as the window's
+// own; the bars' drop-down handlers and layouts (Tool1JCSH, Tool2JCSH) are
+// not built yet and have empty bodies.
 
 #include "foundation/ui/form.h"
 #include "simwin/window/controls.h"
@@ -233,7 +235,7 @@ private:
     // group of plain items).
     const QList<QAction *> &itemArray(const chk::PopupArrayInfo &a) const;
 
-    // Mouse checks (checks_pointer.cpp). One gesture, one step: a press (or
+    // Mouse handlers (frmmain_mouse.cpp). One gesture, one step: a press (or
     // double click) notes the scene; its release, and the click that follows
     // the release, do nothing once the scene changed.
     void beginGesture();

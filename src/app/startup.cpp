@@ -1,0 +1,31 @@
+#include "app/startup.h"
+
+#include "foundation/errreport.h"
+#include "foundation/ui/display.h"
+#include "foundation/ui/frmstart.h"
+#include "foundation/ui/httptext.h"
+#include "run/runstate.h"
+
+#include <QApplication>
+
+namespace app {
+
+void wire()
+{
+    // A report waits at most one second for the endpoint.
+    fnd::setReportSender([](const QString &address) { fnd::getHtmlStr(address, 1); });
+    fnd::setBankVersionSource([] { return run::BankVersion; });
+}
+
+int run(QApplication &application)
+{
+    wire();
+    fnd::installFontSubstitutions();
+    // The load refuses a second instance (and ends the program there).
+    FrmStart &start = FrmStart::get();
+    fnd::centreOnScreen(&start);
+    start.show();
+    return application.exec();
+}
+
+} // namespace app

@@ -1,0 +1,19 @@
+#pragma once
+// The application layer, the top of the program: it starts the program and
+// wires together what the layers below leave open for it, so that no lower
+// layer reaches up. The executable's main() only calls run().
+
+class QApplication;
+
+namespace app {
+
+// Hands the lower layers what they take from above: the error report's
+// sender (the HTTP text request) and its bank version (the run state's).
+// run() does it first; tests that need the whole chain call it themselves.
+void wire();
+
+// Runs the program: wire(), the start-up window, then the event loop.
+// Returns the process exit code.
+int run(QApplication &application);
+
+} // namespace app
