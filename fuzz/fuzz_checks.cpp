@@ -3,7 +3,6 @@
 // a pop-up) and as a step record (every check decided on it). Linked with the
 // core library alone (scripts/fuzz.sh builds it).
 #include "foundation/gbkfile.h"
-#include "run/runstate.h"
 #include "simwin/checks/dragdrop.h"
 #include "simwin/checks/handledrag.h"
 #include "simwin/checks/hintframes.h"
@@ -32,11 +31,11 @@ static void decideAll(const QString &line)
     long sink = 0;
     for (int button : {1, 2, 4})
         for (int shift : {0, 1, 3}) {
-            const Label1Release r = label1Release(line, button, shift, line.left(20));
+            const Label1Release r = label1Release(line, button, shift, line.left(20), scratchFile());
             sink += r.overrideMenu.value_or(0) + r.then.popupMenu.value_or(0) + r.then.move.kind;
             const Label4Press p = label4Press(line, button, shift);
             const Label4Move m = label4Move(line, shift, p.startOutline, p.startDrag);
-            const Label4Release rel = label4Release(line, shift, p.startOutline, button == 1, shift, line);
+            const Label4Release rel = label4Release(line, shift, p.startOutline, button == 1, shift, line, scratchFile());
             sink += p.move.kind + m.stretchOutline + rel.move.kind + rel.resetPointer;
             sink += toolbarPopupMenu(steprec::stepType(line), button).value_or(0);
         }
@@ -68,7 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 shown += popupFromBlock(readMenuBlock(scratchFile(), family, menu)).isEmpty();
         (void)shown;
     }
-    run::CommonDataFile = scratchFile();
     const QString text = gbk::decode(bytes);
     for (const QString &line : text.split(u'\n'))
         decideAll(line);

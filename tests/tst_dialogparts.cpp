@@ -1,6 +1,7 @@
 // Handle drag arithmetic, tab-strip clicks and the Cancel spot.
 #include "simwin/checks/handledrag.h"
 #include "simwin/checks/tabclick.h"
+#include "simwin/scene/tabstrip.h"
 #include "steplines.h"
 
 #include <QtTest>
@@ -158,7 +159,7 @@ void TstDialogParts::twoRowStrip()
     const TabClick c8 = tabClick(8, strip, ts::stepLine({}));
     QCOMPARE(c8.pagePicture, QString("300198"));
     QCOMPARE(c8.newRow.value_or(0), 2);
-    QList<double> tops = tabCellTops(layoutF, 10, 2, 1000, 1.0);
+    QList<double> tops = scene::tabCellTops(layoutF, 10, 2, 1000, 1.0);
     QCOMPARE(tops.size(), 10);
     for (int i = 0; i < 6; ++i)
         QCOMPARE(tops[i], 1495.0);
@@ -166,7 +167,7 @@ void TstDialogParts::twoRowStrip()
         QCOMPARE(tops[i], 1795.0);
     // Tab 3 afterwards swaps the rows.
     QCOMPARE(tabClick(3, strip, ts::stepLine({})).newRow.value_or(0), 1);
-    tops = tabCellTops(layoutF, 10, 1, 1000, 2.0);
+    tops = scene::tabCellTops(layoutF, 10, 1, 1000, 2.0);
     QCOMPARE(tops[0], 2590.0);
     QCOMPARE(tops[9], 1990.0);
 }

@@ -378,7 +378,7 @@ void TstSceneStages::operationCode()
     QFETCH(int, mode);
     QFETCH(QString, flags);
     const QString line = ts::stepLine({{8, code.toLatin1().constData()}});
-    const CodeStage s = operationCodeStage(line, QStringLiteral("index|首页"), mode == 1, mode);
+    const CodeStage s = operationCodeStage(line, QStringLiteral("index|首页"), mode == 1, mode, QString());
     QTEST(s.hint, "hint");
     QTEST(s.shape1Visible, "shape1");
     QTEST(s.clearText1Selection, "clearSelection");
@@ -409,22 +409,21 @@ void TstSceneStages::listSteps_data()
 void TstSceneStages::listSteps()
 {
     QTemporaryDir dir;
-    run::CommonDataFile = dir.filePath("288890.mxy");
+    const QString answers = dir.filePath("288890.mxy");
     QStringList lines;
     for (int i = 1; i <= 11; ++i)
         lines << QStringLiteral("%1其它").arg(i, 3, 10, QChar(u'0'));
     lines << QStringLiteral("012宋体|黑体|隶书") << QStringLiteral("013居中") << QStringLiteral("014||");
-    QVERIFY(gbk::writeLines(run::CommonDataFile, lines));
+    QVERIFY(gbk::writeLines(answers, lines));
     QFETCH(QString, code);
     QFETCH(QString, start);
     const QString line = ts::stepLine({{8, code.toLatin1().constData()}, {106, start.toLatin1().constData()}});
-    const CodeStage s = operationCodeStage(line, QString(), false, 2);
+    const CodeStage s = operationCodeStage(line, QString(), false, 2, answers);
     QVERIFY(s.list);
     QTEST(s.list->items, "items");
     QTEST(s.list->selected, "selected");
     QTEST(s.list->selectedText, "text");
     QCOMPARE(s.stepType, 0);
-    run::resetRunState();
 }
 
 void TstSceneStages::listBorderStrips()

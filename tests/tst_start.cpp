@@ -1,6 +1,7 @@
 // Start-up: the splash, the hand-over to the cover, the cover's module check
 // and the refusal of a second instance (the last two on the real program,
 // started as processes on a private program folder).
+#include "app/startup.h"
 #include "cover/frmfengmian.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
@@ -87,6 +88,9 @@ private:
 
 void TstStart::init()
 {
+    // What follows the splash and the run values it resets, as the program's
+    // start wires them.
+    app::wire();
     fnd::resetGlobals();
     run::resetRunState();
     copy = std::make_unique<ts::ProgramCopy>();

@@ -1,7 +1,6 @@
 // The main target, the hot-spot pictures and the drag source: which clicks,
 // double clicks, pointings, presses, drags and releases complete a step.
 #include "foundation/gbkfile.h"
-#include "run/runstate.h"
 #include "simwin/checks/dragdrop.h"
 #include "simwin/checks/maintarget.h"
 #include "simwin/scene/linecache.h"
@@ -35,7 +34,6 @@ class TstTargetChecks : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void label1Release_data();
     void label1Release();
     void doubleClickAndPointing();
@@ -47,16 +45,15 @@ private slots:
 
 private:
     QTemporaryDir dir_;
+    QString answers_; // the answer-text file
 };
 
 void TstTargetChecks::initTestCase()
 {
     linecache::clear();
-    run::CommonDataFile = dir_.filePath("288890.mxy");
-    QVERIFY(gbk::writeLines(run::CommonDataFile, {"001Index.htm|index.html", "002abc"}));
+    answers_ = dir_.filePath("288890.mxy");
+    QVERIFY(gbk::writeLines(answers_, {"001Index.htm|index.html", "002abc"}));
 }
-
-void TstTargetChecks::cleanupTestCase() { run::resetRunState(); }
 
 void TstTargetChecks::label1Release_data()
 {
@@ -120,7 +117,7 @@ void TstTargetChecks::label1Release()
     QFETCH(int, overrideMenu);
     QFETCH(StepMove, move);
     QFETCH(int, popup);
-    const Label1Release r = chk::label1Release(line(pieces), button, shift, text1);
+    const Label1Release r = chk::label1Release(line(pieces), button, shift, text1, answers_);
     QCOMPARE(r.overrideMenu.value_or(-1), overrideMenu);
     QCOMPARE(r.then.move, move);
     QCOMPARE(r.then.popupMenu.value_or(-1), popup);
@@ -223,7 +220,7 @@ void TstTargetChecks::label4Gestures()
     QCOMPARE(move.dragPointer ? move.dragPointer->mousePointer : -1, dragPointer);
     const int pointer = move.dragPointer ? move.dragPointer->mousePointer : 0;
 
-    const Label4Release rel = label4Release(l, releaseShift, outlineVisible, inside, pointer, text1);
+    const Label4Release rel = label4Release(l, releaseShift, outlineVisible, inside, pointer, text1, answers_);
     QCOMPARE(rel.move, releaseMove);
     if (!rel.move.advances() && outline && releaseShift == pressShift)
         QVERIFY(rel.hideOutline);

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "cover/frmfengmian.h"
 #include "foundation/errreport.h"
 #include "foundation/ui/display.h"
 #include "foundation/ui/frmstart.h"
@@ -15,6 +16,13 @@ void wire()
     // A report waits at most one second for the endpoint.
     fnd::setReportSender([](const QString &address) { fnd::getHtmlStr(address, 1); });
     fnd::setBankVersionSource([] { return run::BankVersion; });
+    FrmStart::Wiring start;
+    start.atLoad = [] {
+        run::TaoNo = 0;
+        run::YanShiRun = false;
+    };
+    start.handOver = [] { FrmFengmian::get().show(); };
+    FrmStart::wire(start);
 }
 
 int run(QApplication &application)

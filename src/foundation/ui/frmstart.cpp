@@ -1,6 +1,5 @@
 #include "foundation/ui/frmstart.h"
 
-#include "cover/frmfengmian.h"
 #include "foundation/errreport.h"
 #include "foundation/globals.h"
 #include "foundation/picture.h"
@@ -11,7 +10,6 @@
 #include "foundation/ui/display.h"
 #include "platform/osversion.h"
 #include "platform/ui/messagebox.h"
-#include "run/runstate.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -22,6 +20,12 @@
 namespace {
 
 const QString kTag = QStringLiteral("startload");
+
+FrmStart::Wiring &wiring()
+{
+    static FrmStart::Wiring w;
+    return w;
+}
 
 // A picture of the data folder for the load; a missing or unreadable file is
 // reported as the load's failure and gives nothing.
@@ -38,6 +42,8 @@ std::optional<QPixmap> loadPicture(const QString &name)
 }
 
 } // namespace
+
+void FrmStart::wire(Wiring w) { wiring() = std::move(w); }
 
 FrmStart::FrmStart() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
 {
@@ -83,8 +89,8 @@ void FrmStart::formLoad()
     Label1->adjustSize();
     const double freeTw = fnd::xTw(6000) - Label1->width() * 15.0 * fnd::XBiLi;
     Label1->move(fnd::xTwipsToPx(freeTw / 2), Label1->y());
-    run::TaoNo = 0;
-    run::YanShiRun = false;
+    if (wiring().atLoad)
+        wiring().atLoad();
     fnd::CandName = fnd::InfoTable[8];
     if (auto icon = loadPicture(QStringLiteral("l62011")))
         setWindowIcon(QIcon(*icon));
@@ -106,7 +112,8 @@ void FrmStart::Timer1_Timer()
 void FrmStart::UpdataExe()
 {
     // The cover's load runs here and may end the program.
-    FrmFengmian::get().show();
+    if (wiring().handOver)
+        wiring().handOver();
     fnd::ErrLogFile = progdir::programFolder() + QStringLiteral("/ksdata/")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")) + QStringLiteral(".txt");
     unload();

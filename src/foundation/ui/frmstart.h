@@ -1,12 +1,17 @@
 #pragma once
 // The start-up window: refuses a second instance, loads the product
 // information, fixes the layout scale and shows the splash; its one-shot timer
-// then hands over to the cover (UpdataExe) and the window unloads for good.
+// then hands over to what follows (UpdataExe) and the window unloads for good.
+//
+// What the window does beyond the foundation is handed in by the
+// application layer (src/app/), so that it never reaches up: the run values
+// its load resets, and what follows the splash (the cover).
 
 #include "foundation/ui/form.h"
 
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QTimer;
@@ -17,7 +22,15 @@ class FrmStart : public QWidget, public Form<FrmStart>
     friend class Form<FrmStart>;
 
 public:
-    // Shows the cover, names this run's error log and unloads this window.
+    struct Wiring
+    {
+        std::function<void()> atLoad;    // during the load, after the splash text
+        std::function<void()> handOver;  // shows what follows the splash
+    };
+    static void wire(Wiring wiring);
+
+    // Hands over (shows the cover), names this run's error log and unloads
+    // this window.
     void UpdataExe();
     // The operating system's "major.minor" version, or "Unknown".
     static QString GetOSVersionOF();

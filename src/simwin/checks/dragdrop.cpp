@@ -7,16 +7,6 @@
 
 namespace chk {
 
-bool isOutlineDragStep(QStringView stepLine)
-{
-    return steprec::stepTypeText(stepLine).left(3) == u"004";
-}
-
-bool isDragAndDropStep(QStringView stepLine)
-{
-    return isOutlineDragStep(stepLine) || steprec::stepTypeText(stepLine).left(3) == u"005";
-}
-
 bool dragKeysMatch(QStringView stepLine, int shift)
 {
     return shift == steprec::number(stepLine, 11, 1);
@@ -31,8 +21,8 @@ Label4Press label4Press(QStringView stepLine, int button, int shift)
         return p;
     }
     const bool keys = dragKeysMatch(stepLine, shift);
-    p.startOutline = keys && isOutlineDragStep(stepLine);
-    p.startDrag = keys && isDragAndDropStep(stepLine);
+    p.startOutline = keys && steprec::isOutlineDragStep(stepLine);
+    p.startDrag = keys && steprec::isDragAndDropStep(stepLine);
     return p;
 }
 
@@ -41,29 +31,29 @@ Label4Move label4Move(QStringView stepLine, int shift, bool outlineVisible, bool
     Label4Move m;
     if (!dragKeysMatch(stepLine, shift))
         return m;
-    if (isOutlineDragStep(stepLine)) {
+    if (steprec::isOutlineDragStep(stepLine)) {
         if (!outlineVisible)
             return m;
         m.stretchOutline = true;
     }
-    if (isDragAndDropStep(stepLine) && dragging)
+    if (steprec::isDragAndDropStep(stepLine) && dragging)
         m.dragPointer = dragPointer(stepLine);
     return m;
 }
 
 Label4Release label4Release(QStringView stepLine, int shift, bool outlineVisible, bool dropInTarget,
-                            int sourcePointer, const QString &text1)
+                            int sourcePointer, const QString &text1, const QString &answerFile)
 {
     Label4Release r;
     const bool keys = dragKeysMatch(stepLine, shift);
-    if (keys && isOutlineDragStep(stepLine)) {
+    if (keys && steprec::isOutlineDragStep(stepLine)) {
         if (outlineVisible && dropInTarget) {
             r.move = StepMove::next();
             return r;
         }
         r.hideOutline = true;
     }
-    if (keys && isDragAndDropStep(stepLine)) {
+    if (keys && steprec::isDragAndDropStep(stepLine)) {
         r.endDrag = true;
         if (dropInTarget && sourcePointer != 0) {
             r.move = jumpBy(steprec::dropJump(stepLine));
@@ -72,7 +62,7 @@ Label4Release label4Release(QStringView stepLine, int shift, bool outlineVisible
         r.resetPointer = true;
     }
     if (steprec::stepTypeText(stepLine) == u"0028"
-        && typedTextConfirmed(text1, steprec::lookup(steprec::answerField(stepLine)))) {
+        && typedTextConfirmed(text1, steprec::lookup(answerFile, steprec::answerField(stepLine)))) {
         r.move = StepMove::next();
         return r;
     }

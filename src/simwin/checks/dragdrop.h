@@ -17,9 +17,6 @@
 
 namespace chk {
 
-// Codes "004x" (outline drag) and "005x" (pointer drag).
-bool isOutlineDragStep(QStringView stepLine);
-bool isDragAndDropStep(QStringView stepLine);
 // The Shift keys held equal those the code's last digit names.
 bool dragKeysMatch(QStringView stepLine, int shift);
 
@@ -47,9 +44,10 @@ struct Label4Release
 };
 // dropInTarget: dropInside(drop point, main target rectangle);
 // sourcePointer: the source label's pointer number (0 = no drag pointer was
-// shown); text1: the typing box's text for "0028".
+// shown); text1: the typing box's text for "0028", whose expected text is
+// looked up in the answer-text file at answerFile.
 Label4Release label4Release(QStringView stepLine, int shift, bool outlineVisible, bool dropInTarget,
-                            int sourcePointer, const QString &text1);
+                            int sourcePointer, const QString &text1, const QString &answerFile);
 
 // The drop point lies in the box, edges included (twips).
 bool dropInside(QPointF drop, const QRectF &box);

@@ -6,7 +6,8 @@
 
 namespace chk {
 
-static TargetAction stepCodeRule(QStringView line, int button, int shift, const QString &text1)
+static TargetAction stepCodeRule(QStringView line, int button, int shift, const QString &text1,
+                                 const QString &answerFile)
 {
     const int code = steprec::stepType(line);
     const QChar jump = steprec::label1Box(line).jump;
@@ -22,7 +23,7 @@ static TargetAction stepCodeRule(QStringView line, int button, int shift, const 
     if (code == 1)
         return {button == 1 && shift == 0 ? jumpBy(jump) : StepMove{}, {}};
     if (code == 22 || code == 26 || code == 28) {
-        if (button == 1 && typedTextConfirmed(text1, steprec::lookup(steprec::answerField(line))))
+        if (button == 1 && typedTextConfirmed(text1, steprec::lookup(answerFile, steprec::answerField(line))))
             return {StepMove::next(), {}};
         return {};
     }
@@ -31,9 +32,10 @@ static TargetAction stepCodeRule(QStringView line, int button, int shift, const 
     return {goUnlessZero(jump), {}};
 }
 
-Label1Release label1Release(QStringView stepLine, int button, int shift, const QString &text1)
+Label1Release label1Release(QStringView stepLine, int button, int shift, const QString &text1,
+                            const QString &answerFile)
 {
-    return {overridePopupMenu(stepLine, button), stepCodeRule(stepLine, button, shift, text1)};
+    return {overridePopupMenu(stepLine, button), stepCodeRule(stepLine, button, shift, text1, answerFile)};
 }
 
 StepMove label1DoubleClick(QStringView stepLine)

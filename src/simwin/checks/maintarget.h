@@ -31,8 +31,10 @@ struct Label1Release
     TargetAction then;
 };
 // text1: the typing box's text, for the red-box confirmation of typed text
-// (codes 22, 26, 28); the expected text is looked up in the answer file.
-Label1Release label1Release(QStringView stepLine, int button, int shift, const QString &text1);
+// (codes 22, 26, 28); the expected text is looked up in the answer-text file
+// at answerFile.
+Label1Release label1Release(QStringView stepLine, int button, int shift, const QString &text1,
+                            const QString &answerFile);
 
 // A double click on the main target: "0002" jumps by the box's jump digit.
 StepMove label1DoubleClick(QStringView stepLine);

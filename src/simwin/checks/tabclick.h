@@ -41,16 +41,6 @@ struct TabClick
 };
 TabClick tabClick(int index, const TabStrip &strip, QStringView stepLine);
 
-// The hint line of a wrong tab: "请选择第" n "个选项卡".
-QString wrongTabHint(int target);
-
-// A hint caption with every "|" turned into a line break.
-QString hintLines(const QString &hint);
-
-// Tops of the tab cells 1..count (result index 0 is cell 1), twips: the row
-// holding the chosen tab lies 300 design twips below the layout's row top.
-QList<double> tabCellTops(const QString &layout, int count, int row, int areaTop, double yScale);
-
 // The Cancel spot (cell 0): the step to rebuild. backSpec "Q" + four
 // characters goes back by its last character's number (0 counts as 1), any
 // other value back by one; never below step 1.

@@ -3,7 +3,6 @@
 #include "foundation/picture.h"
 #include "foundation/programfolder.h"
 #include "platform/pointers.h"
-#include "simwin/checks/dragdrop.h"
 #include "simwin/scene/steprecord.h"
 
 #include <QFile>
@@ -23,7 +22,7 @@ PointerChoice recordPointer(QStringView stepLine)
 
 PointerChoice targetPointer(QStringView stepLine)
 {
-    return isDragAndDropStep(stepLine) ? PointerChoice{} : recordPointer(stepLine);
+    return steprec::isDragAndDropStep(stepLine) ? PointerChoice{} : recordPointer(stepLine);
 }
 
 PointerChoice dragPointer(QStringView stepLine)

@@ -1,6 +1,5 @@
 #include "simwin/scene/sceneend.h"
 
-#include "simwin/checks/tabclick.h"
 #include "simwin/scene/steprecord.h"
 
 #include <QRectF>
@@ -35,12 +34,12 @@ QString completedHeader(QString header)
 
 QString typingAlternatives(QString caption) { return caption.replace(u'|', QStringLiteral("或  ")); }
 
-ListStep listStep(QStringView line)
+ListStep listStep(QStringView line, const QString &answerFile)
 {
     ListStep l;
     // "000" names no line: the list stays empty.
     if (const QStringView field = sr::chars(line, 9, 3); field != u"000") {
-        if (const auto text = sr::lookup(field))
+        if (const auto text = sr::lookup(answerFile, field))
             l.items = sr::listItems(*text);
     }
     const int start = sr::initialNumber(line);
@@ -51,7 +50,8 @@ ListStep listStep(QStringView line)
     return l;
 }
 
-CodeStage operationCodeStage(QStringView line, const QString &hint, bool hintVisible, int answerMode)
+CodeStage operationCodeStage(QStringView line, const QString &hint, bool hintVisible, int answerMode,
+                             const QString &answerFile)
 {
     CodeStage s;
     const QStringView code = sr::stepTypeText(line);
@@ -107,8 +107,14 @@ CodeStage operationCodeStage(QStringView line, const QString &hint, bool hintVis
     }
 
     if (sr::isListStep(line))
-        s.list = listStep(line);
+        s.list = listStep(line, answerFile);
     return s;
+}
+
+QString hintLines(const QString &hint)
+{
+    QString out = hint;
+    return out.replace(u'|', QStringLiteral("\r\n"));
 }
 
 ListBorders listBorders(const QRectF &list, double xScale, double yScale)
@@ -140,7 +146,7 @@ FinishStage finishStage(QStringView line, bool label1Visible, double label1Heigh
     f.shape2Visible = hintVisible;
     f.label1Pointer = chk::recordPointer(line);
     f.bars = barsShown(line);
-    f.hint = chk::hintLines(hint);
+    f.hint = hintLines(hint);
     return f;
 }
 

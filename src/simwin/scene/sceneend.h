@@ -45,8 +45,8 @@ struct ListStep
     int selected = -1; // -1: the start index names no item
     QString selectedText; // the simulated list's text cell shows it
 };
-// Reads the run's answer-text file.
-ListStep listStep(QStringView stepLine);
+// The items are looked up in the answer-text file at answerFile.
+ListStep listStep(QStringView stepLine, const QString &answerFile);
 
 // ---- Operation-code stage ----------------------------------------------------
 
@@ -87,8 +87,10 @@ struct CodeStage
 };
 
 // hint, hintVisible: LHelp's caption and visibility as the earlier stages
-// left them; answerMode: 1 hints, 2 practice, 3 exam.
-CodeStage operationCodeStage(QStringView stepLine, const QString &hint, bool hintVisible, int answerMode);
+// left them; answerMode: 1 hints, 2 practice, 3 exam; answerFile: the run's
+// answer-text file (a list step's items).
+CodeStage operationCodeStage(QStringView stepLine, const QString &hint, bool hintVisible, int answerMode,
+                             const QString &answerFile);
 
 // The four border strips of the simulated list (15 twips thick, the sides
 // scaled by xScale, top and bottom by yScale), window twips.
@@ -97,6 +99,9 @@ struct ListBorders
     QRectF left, right, top, bottom;
 };
 ListBorders listBorders(const QRectF &list, double xScale, double yScale);
+
+// A hint caption with every "|" turned into a line break.
+QString hintLines(const QString &hint);
 
 // ---- Finish stage --------------------------------------------------------------
 

@@ -2,7 +2,6 @@
 
 #include "bank/bankfiles.h"
 #include "foundation/numparse.h"
-#include "run/runstate.h"
 #include "simwin/scene/linecache.h"
 
 namespace steprec {
@@ -73,6 +72,8 @@ bool barShowsExtraPanel(QStringView line) { return charAt(line, Step.bars) == u'
 
 QStringView stepTypeText(QStringView line) { return chars(line, Step.code); }
 int stepType(QStringView line) { return number(line, Step.code); }
+bool isOutlineDragStep(QStringView line) { return stepTypeText(line).left(3) == u"004"; }
+bool isDragAndDropStep(QStringView line) { return isOutlineDragStep(line) || stepTypeText(line).left(3) == u"005"; }
 bool isListStep(QStringView line) { return charAt(line, Step.code) == u'L'; }
 int listItemsLine(QStringView line) { return number(line, Step.code.part({2, 3})); }
 
@@ -305,16 +306,12 @@ std::optional<QString> commonDataText(const QString &path, int n)
     return line->mid(3);
 }
 
-std::optional<QString> commonDataText(int n) { return commonDataText(run::CommonDataFile, n); }
-
 std::optional<QString> lookup(const QString &path, QStringView field)
 {
     if (field == u"000")
         return QString();
     return commonDataText(path, num::leadingInt(field));
 }
-
-std::optional<QString> lookup(QStringView field) { return lookup(run::CommonDataFile, field); }
 
 QString beforeFirstBar(const QString &text)
 {

@@ -74,6 +74,9 @@ bool barShowsExtraPanel(QStringView line);
 QStringView stepTypeText(QStringView line);
 // The code read as a number (0 for codes that begin with a letter).
 int stepType(QStringView line);
+// Codes "004x" (outline drag) and "005x" (pointer drag): drag-and-drop steps.
+bool isOutlineDragStep(QStringView line);
+bool isDragAndDropStep(QStringView line);
 // "L" and three digits: a list step whose items are answer-text line ddd.
 bool isListStep(QStringView line);
 int listItemsLine(QStringView line);
@@ -212,18 +215,17 @@ int dragLimitY(QStringView line); // chars 172-176
 
 // ---- Answer-text lines ----------------------------------------------------
 
-// Line n (from 1) of an answer-text file, from its 4th character. A number
-// past the end, or below 1, gives the last line. nullopt ("no text") when the
-// file is missing, unreadable or empty: distinct from an empty text. Lines
-// are kept per file and read again when the file changes.
+// Line n (from 1) of an answer-text file (the run's is run::CommonDataFile),
+// from its 4th character. A number past the end, or below 1, gives the last
+// line. nullopt ("no text") when the file is missing, unreadable or empty:
+// distinct from an empty text. Lines are kept per file and read again when
+// the file changes.
 std::optional<QString> commonDataText(const QString &path, int n);
-// The same on the run's answer-text file.
-std::optional<QString> commonDataText(int n);
 
 // A three-character reference field: "000" is the empty text and is never
-// looked up; anything else is looked up by its number.
+// looked up; anything else is looked up by its number in the answer-text
+// file at path.
 std::optional<QString> lookup(const QString &path, QStringView field);
-std::optional<QString> lookup(QStringView field);
 
 // The text before the first "|" (the whole text without one).
 QString beforeFirstBar(const QString &text);

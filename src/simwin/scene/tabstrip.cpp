@@ -1,7 +1,6 @@
 #include "simwin/scene/tabstrip.h"
 
 #include "foundation/numparse.h"
-#include "simwin/checks/tabclick.h"
 #include "simwin/scene/steprecord.h"
 
 namespace scene {
@@ -68,6 +67,24 @@ QRect tabCancelSpot(QStringView layout)
             sr::number(layout, 152, 4)};
 }
 
+QList<double> tabCellTops(const QString &layout, int count, int row, int areaTop, double yScale)
+{
+    const int r = tabRowTop(layout);
+    const double back = r * yScale + areaTop;
+    const double front = (r + 300) * yScale + areaTop;
+    QList<double> tops;
+    for (int i = 1; i <= count; ++i) {
+        const bool firstRow = i <= 6;
+        tops << ((firstRow == (row != 2)) ? front : back);
+    }
+    return tops;
+}
+
+QString wrongTabHint(int target)
+{
+    return QStringLiteral("请选择第") + QString::number(target) + QStringLiteral("个选项卡");
+}
+
 TabStage tabStripStage(QStringView line, const TabStageInput &in)
 {
     const double xs = in.xScale;
@@ -85,7 +102,7 @@ TabStage tabStripStage(QStringView line, const TabStageInput &in)
         const int shown = tab.shownTab;
         f.TabTarget = tab.targetTab;
         f.TabImage = tab.pictureArea;
-        out.hint = chk::wrongTabHint(f.TabTarget);
+        out.hint = wrongTabHint(f.TabTarget);
         if (const auto layout = tabLayout(tab.layout))
             f.TabLayout = *layout;
         const QString &layout = f.TabLayout;
@@ -112,7 +129,7 @@ TabStage tabStripStage(QStringView line, const TabStageInput &in)
         if (isTwoRow(f.TabCount)) {
             out.cells[6].setWidth(TwoRowCell6Width * xs);
             f.TabRow = shown > 6 ? 2 : 1;
-            const QList<double> tops = chk::tabCellTops(layout, f.TabCount, f.TabRow, f.TabAreaTop, ys);
+            const QList<double> tops = tabCellTops(layout, f.TabCount, f.TabRow, f.TabAreaTop, ys);
             for (int i = 1; i <= f.TabCount; ++i)
                 out.cells[i].moveTop(tops[i - 1]);
         }

@@ -11,6 +11,7 @@
 // the picture area's place (TabAreaLeft, TabAreaTop) is already a window
 // position and is added as it is. The parked 1 by 1 sizes are unscaled.
 
+#include <QList>
 #include <QRectF>
 #include <QString>
 #include <QStringView>
@@ -47,6 +48,13 @@ QRect tabCancelSpot(QStringView layout);
 
 // A strip of more than nine tabs has two rows: tabs 1-6 and 7 onward.
 inline bool isTwoRow(int count) { return count > 9; }
+
+// Tops of the tab cells 1..count (result index 0 is cell 1), twips: the row
+// holding the chosen tab lies 300 design twips below the layout's row top.
+QList<double> tabCellTops(const QString &layout, int count, int row, int areaTop, double yScale);
+
+// The hint line of a wrong tab: "请选择第" n "个选项卡".
+QString wrongTabHint(int target);
 
 // ---- The scene builder's tab-strip stage -----------------------------------
 

@@ -12,6 +12,7 @@
 
 #include "foundation/globals.h"
 #include "foundation/numparse.h"
+#include "run/runstate.h"
 #include "simwin/checks/dragdrop.h"
 #include "simwin/checks/handledrag.h"
 #include "simwin/checks/hintframes.h"
@@ -74,7 +75,7 @@ void FrmMain::Label1_MouseUp(int button, int shift, double, double)
     if (releaseSpent())
         return;
     const quint64 scene = sceneSerial_;
-    const chk::Label1Release r = chk::label1Release(line(), button, shift, Text1->text());
+    const chk::Label1Release r = chk::label1Release(line(), button, shift, Text1->text(), run::CommonDataFile);
     if (r.overrideMenu) {
         // The override's code stands in StepType while its menu is open.
         StepType = sr::menuCodeOverride(line()).value_or(StepType);
@@ -150,7 +151,7 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y)
     const QPointF drop(float(tw::left(Label4) + x), float(tw::top(Label4) + y));
     const chk::Label4Release r = chk::label4Release(line(), shift, !Shape6->isHidden(),
                                                     chk::dropInside(drop, tw::rect(Label1)), label4Pointer_,
-                                                    Text1->text());
+                                                    Text1->text(), run::CommonDataFile);
     if (r.hideOutline)
         Shape6->hide();
     if (r.endDrag)

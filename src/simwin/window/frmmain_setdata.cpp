@@ -148,7 +148,8 @@ void FrmMain::stageTextBox()
     tw::setRect(Text1, box.left * XBiLi, box.top * YBiLi, box.width * XBiLi, box.height * YBiLi);
     // The initial text's line before its first "|" ("000", or no answer-text
     // file: empty).
-    Text1->setText(sr::beforeFirstBar(sr::lookup(sr::initialTextField(line)).value_or(QString())));
+    const auto initial = sr::lookup(run::CommonDataFile, sr::initialTextField(line));
+    Text1->setText(sr::beforeFirstBar(initial.value_or(QString())));
     Text1->setFocus();
     Text1->setSelection(0, int(Text1->text().size()));
 
@@ -187,7 +188,7 @@ void FrmMain::stageHint()
             LHelp->setText(QString());
         } else {
             // A missing answer-text file gives an empty hint.
-            HintText = sr::lookup(field).value_or(QString());
+            HintText = sr::lookup(run::CommonDataFile, field).value_or(QString());
             LHelp->setText(HintText);
         }
         LHelp->adjustSize();
@@ -266,7 +267,7 @@ void FrmMain::stageTabStrip()
 // lies next to the page, the other row behind it. Cell 0 never moves.
 void FrmMain::DoubleXXK()
 {
-    const QList<double> tops = chk::tabCellTops(TabLayout, TabCount, TabRow, TabAreaTop, YBiLi);
+    const QList<double> tops = scene::tabCellTops(TabLayout, TabCount, TabRow, TabAreaTop, YBiLi);
     for (int i = 1; i <= TabCount && i < TabCells && i <= tops.size(); ++i)
         tw::setTop(LblXXK[i], tops[i - 1]);
 }
@@ -289,7 +290,8 @@ void FrmMain::stageSecondTarget()
 void FrmMain::stageOperationCode()
 {
     const QString &line = scene::StepLine;
-    const scene::CodeStage c = scene::operationCodeStage(line, LHelp->text(), !LHelp->isHidden(), run::AnswerMode);
+    const scene::CodeStage c =
+        scene::operationCodeStage(line, LHelp->text(), !LHelp->isHidden(), run::AnswerMode, run::CommonDataFile);
 
     StepType = c.stepType;
     // An "8888" scene after another keeps the running timer: one tick a second.

@@ -24,6 +24,13 @@
 namespace sr = steprec;
 using scene::StepLine;
 
+namespace {
+// A text of the run's answer-text file named by a field of the step record.
+std::optional<QString> textOf(QStringView field) { return sr::lookup(run::CommonDataFile, field); }
+// The text the current step expects.
+std::optional<QString> expectedText() { return textOf(sr::answerField(StepLine)); }
+} // namespace
+
 // ---- Scene filling -----------------------------------------------------------
 
 bool FrmMain::deferWhileBuilding(DeferredCheck check)
@@ -63,7 +70,7 @@ void FrmMain::Text1_Change()
     if (deferWhileBuilding(DeferText1))
         return;
     StepType = sr::stepType(StepLine);
-    if (chk::text1ChangeAdvances(sr::stepTypeText(StepLine), Text1->text(), sr::lookup(sr::answerField(StepLine))))
+    if (chk::text1ChangeAdvances(sr::stepTypeText(StepLine), Text1->text(), expectedText()))
         doNext();
 }
 
@@ -71,7 +78,7 @@ void FrmMain::Text2_Change()
 {
     if (deferWhileBuilding(DeferText2))
         return;
-    if (chk::text2ChangeAdvances(Text2->text(), sr::lookup(sr::answerField(StepLine))))
+    if (chk::text2ChangeAdvances(Text2->text(), expectedText()))
         doNext();
 }
 
@@ -79,7 +86,7 @@ void FrmMain::Text3_Change()
 {
     if (deferWhileBuilding(DeferText3))
         return;
-    if (chk::text3ChangeAdvances(Text3->text(), sr::lookup(sr::answerField(StepLine))))
+    if (chk::text3ChangeAdvances(Text3->text(), expectedText()))
         doNext();
 }
 
@@ -87,7 +94,7 @@ void FrmMain::Text1_KeyUp(QKeyEvent *e)
 {
     const int code = keys::keyCode(e->key(), e->modifiers());
     switch (chk::text1KeyUpVerdict(sr::stepTypeText(StepLine), code, Text1->text(),
-                                   sr::lookup(sr::answerField(StepLine)))) {
+                                   expectedText())) {
     case chk::EnterVerdict::Advance:
         doNext();
         break;
@@ -102,7 +109,7 @@ void FrmMain::Text1_KeyUp(QKeyEvent *e)
 void FrmMain::Text1_MouseUp(int, int)
 {
     if (chk::selectionAdvances(sr::stepTypeText(StepLine), Text1->selectedText(),
-                               sr::lookup(sr::hintField(StepLine))))
+                               textOf(sr::hintField(StepLine))))
         doNext();
 }
 
