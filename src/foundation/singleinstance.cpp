@@ -1,6 +1,7 @@
 #include "foundation/singleinstance.h"
 
 #include "foundation/programfolder.h"
+#include "platform/lockfiles.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -35,7 +36,10 @@ bool acquire()
 {
     if (held())
         return true;
-    auto lock = std::make_unique<QLockFile>(lockPath());
+    const QString path = lockPath();
+    // A lock without a readable owner refuses no start once a few seconds old.
+    plat::removeOwnerlessLock(path);
+    auto lock = std::make_unique<QLockFile>(path);
     // A running program may hold the lock for hours: only a lock whose owner
     // has died counts as stale, never an old one.
     lock->setStaleLockTime(0);

@@ -2,7 +2,8 @@
 // One running program per program folder. The lock is a file in the program
 // folder (or, when that folder is read-only, in the user's runtime folder,
 // named after the program folder). A lock left behind by a run that crashed
-// is recognised by its dead process and taken over.
+// is recognised by its dead process and taken over; so is one whose owner
+// cannot be read (empty, garbled or unreadable) once it is a few seconds old.
 
 #include <QString>
 

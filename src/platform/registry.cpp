@@ -1,9 +1,14 @@
 #include "platform/registry.h"
 
+#include "platform/lockfiles.h"
+
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace reg {
 
@@ -43,10 +48,34 @@ static QString groupFor(quint32 root, const QString &keyPath)
     return rootName(root) + u'/' + p;
 }
 
+// QSettings takes the lock file <file>.lock while it writes and waits for it
+// without end, or for half a minute when its owner cannot be read. A write
+// here waits a few seconds at most: an ownerless lock is taken over once that
+// old, a lock of a dead program at once, and one that a running program
+// holds longer makes the write fail. True when the lock is free now.
+static bool lockFreeWithinAFewSeconds(const QString &lockPath)
+{
+    QLockFile probe(lockPath);
+    probe.setStaleLockTime(0); // a dead owner still makes it stale
+    const QDeadlineTimer deadline(plat::OwnerlessLockAgeMs + 500);
+    for (;;) {
+        plat::removeOwnerlessLock(lockPath);
+        if (probe.tryLock(0)) {
+            probe.unlock();
+            return true;
+        }
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(50);
+    }
+}
+
 long setValue(quint32 root, const QString &keyPath, const QString &name, const QVariant &value)
 {
     const QString file = registryFile();
     QDir().mkpath(QFileInfo(file).absolutePath());
+    if (!lockFreeWithinAFewSeconds(QFileInfo(file).absoluteFilePath() + QStringLiteral(".lock")))
+        return ERROR_ACCESS_DENIED;
     QSettings s(file, QSettings::IniFormat);
     s.beginGroup(groupFor(root, keyPath));
     s.setValue(name, value);
