@@ -3,7 +3,7 @@
 #include "bank/bankfiles.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
-#include "foundation/numparse.h"
+#include "run/compose.h"
 #include "run/runstate.h"
 #include "simwin/scene/scenestate.h"
 
@@ -18,17 +18,9 @@ bool prepareRun()
     TmNo = 1;
     scene::StepNo = 1;
     LeftMinutes = 50;
-    StepStart[1] = 1;
     const auto lines = gbk::readLines(TmFile);
-    if (!lines)
-        return false;
-    for (int c = 1; c <= lines->size() && c < MaxQuestions; ++c) {
-        const QString &line = lines->at(c - 1);
-        if (line.trimmed().isEmpty())
-            break;
-        StepStart[c + 1] = qint16(StepStart[c] + num::leadingInt(bank::chars(line, bank::Tm.stepCount)));
-    }
-    return true;
+    fillStepStart(lines.value_or(QStringList()));
+    return lines.has_value();
 }
 
 bool startUnitPractice(int unit)

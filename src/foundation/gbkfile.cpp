@@ -108,13 +108,14 @@ static QByteArray joinCrlf(const QStringList &lines)
     return out;
 }
 
-bool writeLines(const QString &path, const QStringList &lines)
+bool writeLines(const QString &path, const QStringList &lines) { return writeBytes(path, joinCrlf(lines)); }
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray data = joinCrlf(lines);
-    if (f.write(data) != data.size()) {
+    if (f.write(bytes) != bytes.size()) {
         f.cancelWriting();
         return false;
     }

@@ -36,6 +36,10 @@ std::optional<QString> readLineExact(const QString &path, int n);
 // replace. Returns false (and leaves the old file) on failure.
 bool writeLines(const QString &path, const QStringList &lines);
 
+// Replaces the file whole with the bytes, atomically. Returns false (and
+// leaves the old file) on failure.
+bool writeBytes(const QString &path, const QByteArray &bytes);
+
 // Appends lines, each followed by CR LF. Creates the file when missing; never
 // creates folders.
 bool appendLines(const QString &path, const QStringList &lines);

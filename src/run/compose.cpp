@@ -1,0 +1,216 @@
+#include "run/compose.h"
+
+#include "bank/bankfiles.h"
+#include "foundation/errreport.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "foundation/numparse.h"
+#include "run/records.h"
+#include "run/runstate.h"
+
+#include <QFile>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace run {
+
+namespace {
+
+const QString LogTag = QStringLiteral("initshiti");
+constexpr long FileNotFound = 53;
+constexpr long FileAccessError = 75;
+constexpr long OutOfRange = 9;
+constexpr int UnitLimit = 20; // units 0 to 19: unit 20's question file would be the answer-text file
+
+// A file's bytes with the places of its lines (CR LF, LF or CR end a line),
+// so that lines are copied as they stand, without decoding.
+struct LineIndex
+{
+    QByteArray bytes;
+    std::vector<std::pair<qsizetype, qsizetype>> spans; // start, length
+
+    int size() const { return int(spans.size()); }
+    QByteArrayView line(int n) const // from 1
+    {
+        const auto &s = spans[size_t(n - 1)];
+        return QByteArrayView(bytes.constData() + s.first, s.second);
+    }
+
+    static std::optional<LineIndex> read(const QString &path)
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        LineIndex x;
+        x.bytes = f.readAll();
+        const char *p = x.bytes.constData();
+        const qsizetype n = x.bytes.size();
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            if (p[i] != '\r' && p[i] != '\n')
+                continue;
+            x.spans.emplace_back(start, i - start);
+            if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+        if (start < n)
+            x.spans.emplace_back(start, n - start);
+        return x;
+    }
+};
+
+// A unit's two files, read once per composition, with the running sum of
+// the step counts of its question lines.
+struct Unit
+{
+    LineIndex questions;
+    LineIndex steps;
+    std::vector<int> stepEnd; // [n]: the last step line of question n; [0] = 0
+};
+
+struct Composed
+{
+    std::vector<qint16> ids;
+    QByteArray tmBytes, stepBytes;
+    QStringList tmLines;
+};
+
+void logFailure(long number, const QString &text) { fnd::trapError(LogTag, number, text); }
+
+// The id of group i (from 0): the value of its characters by the
+// leading-number rule (blanks do not count); the last group may be short.
+int idOfGroup(QStringView list, int i)
+{
+    return int(num::roundHalfEven(num::leadingValueIgnoringSpaces(list.mid(qsizetype(i) * IdWidth, IdWidth))));
+}
+
+std::optional<Unit> readUnit(int u)
+{
+    const bank::WorkFiles files = bank::unitFiles(u);
+    const QString tmPath = fnd::dataFile(files.tm), stepPath = fnd::dataFile(files.step);
+    auto questions = LineIndex::read(tmPath);
+    if (!questions || questions->size() == 0) {
+        logFailure(FileNotFound, QStringLiteral("the question file %1 of unit %2 cannot be read or is empty")
+                                     .arg(files.tm).arg(u));
+        return std::nullopt;
+    }
+    auto steps = LineIndex::read(stepPath);
+    if (!steps) {
+        logFailure(FileNotFound, QStringLiteral("the step file %1 of unit %2 cannot be read").arg(files.step).arg(u));
+        return std::nullopt;
+    }
+    Unit unit{std::move(*questions), std::move(*steps), {0}};
+    unit.stepEnd.reserve(size_t(unit.questions.size()) + 1);
+    for (int n = 1; n <= unit.questions.size(); ++n) {
+        // The count is within the first six characters, at most twelve bytes.
+        const QByteArrayView line = unit.questions.line(n);
+        unit.stepEnd.push_back(unit.stepEnd.back() + stepCountOf(gbk::decode(line.first(std::min<qsizetype>(16, line.size())))));
+    }
+    return unit;
+}
+
+std::optional<Composed> compose(QStringView list)
+{
+    const int sum = int(std::clamp<long long>(num::roundHalfEven(double(list.size()) / IdWidth), 0, MaxQuestions));
+    Composed c;
+    std::array<std::optional<Unit>, UnitLimit> units;
+    for (int i = 0; i < sum; ++i) {
+        const int id = idOfGroup(list, i);
+        const int u = id / 100, p = id % 100;
+        if (id < 0 || u >= UnitLimit) {
+            logFailure(OutOfRange, QStringLiteral("id %1 names no unit of the bank").arg(list.mid(i * IdWidth, IdWidth)));
+            return std::nullopt;
+        }
+        if (!units[size_t(u)]) {
+            units[size_t(u)] = readUnit(u);
+            if (!units[size_t(u)])
+                return std::nullopt;
+        }
+        const Unit &unit = *units[size_t(u)];
+        // Position 0 gives the first line, a position past the end the last.
+        const int n = std::clamp(p, 1, unit.questions.size());
+        const QByteArrayView line = unit.questions.line(n);
+        c.ids.push_back(qint16(id));
+        c.tmBytes.append(line.data(), line.size()).append("\r\n");
+        c.tmLines << gbk::decode(line);
+        const int last = std::min(unit.stepEnd[size_t(n)], unit.steps.size());
+        for (int s = unit.stepEnd[size_t(n - 1)] + 1; s <= last; ++s) {
+            const QByteArrayView step = unit.steps.line(s);
+            c.stepBytes.append(step.data(), step.size()).append("\r\n");
+        }
+    }
+    return c;
+}
+
+std::optional<QStringList> composeAndWrite(QStringView list, int fileNo)
+{
+    if (fileNo < 0 || fileNo >= bank::UnitSet) {
+        // Numbers from 20 on name the unit files themselves.
+        logFailure(OutOfRange, QStringLiteral("working files %1 are not a composed set's").arg(fileNo));
+        return std::nullopt;
+    }
+    auto c = compose(list);
+    if (!c)
+        return std::nullopt;
+    const bank::WorkFiles files = bank::workFiles(bank::FixedPaperSet, fileNo);
+    for (const auto &[name, bytes] : {std::pair{files.step, &c->stepBytes}, std::pair{files.tm, &c->tmBytes}}) {
+        if (!gbk::writeBytes(fnd::dataFile(name), *bytes)) {
+            logFailure(FileAccessError, QStringLiteral("the working file %1 could not be written").arg(name));
+            return std::nullopt;
+        }
+    }
+    TmSum = qint16(c->ids.size());
+    for (size_t i = 0; i < c->ids.size(); ++i)
+        TmId[i + 1] = c->ids[i];
+    return c->tmLines;
+}
+
+} // namespace
+
+int stepCountOf(QStringView tmLine) { return num::leadingInt(bank::chars(tmLine, bank::Tm.stepCount)); }
+
+void fillStepStart(const QStringList &tmLines)
+{
+    StepStart[1] = 1;
+    for (int c = 1; c <= tmLines.size() && c < MaxQuestions; ++c) {
+        const QString &line = tmLines[c - 1];
+        if (line.trimmed().isEmpty())
+            break;
+        StepStart[c + 1] = qint16(StepStart[c] + stepCountOf(line));
+    }
+}
+
+bool composeWorkFiles(QStringView idList, int fileNo) { return composeAndWrite(idList, fileNo).has_value(); }
+
+bool composeExamReviewSet()
+{
+    if (RecNo < 0 || RecNo >= PaperSlots) {
+        logFailure(OutOfRange, QStringLiteral("paper slot %1 has no wrong list").arg(RecNo));
+        return false;
+    }
+    const auto list = tryReadRecordLine(bank::ShiJuanCuoTiFile(RecNo));
+    if (!list)
+        return false;
+    const auto tmLines = composeAndWrite(*list, bank::ComposedSet);
+    if (!tmLines)
+        return false;
+    PaperType = 2;
+    TaoNo = 17;
+    AnswerMode = 2;
+    const bank::WorkFiles files = bank::workFiles(PaperType, TaoNo);
+    CommonDataFile = fnd::dataFile(bank::CommonDataFile);
+    StepFile = fnd::dataFile(files.step);
+    TmFile = fnd::dataFile(files.tm);
+    TmNo = 1;
+    LeftMinutes = 50;
+    fillStepStart(*tmLines);
+    for (int i = 1; i <= TmSum; ++i) {
+        TmDone[i] = QStringLiteral("F");
+        TmState[i] = 0;
+    }
+    return true;
+}
+
+} // namespace run

@@ -1,0 +1,37 @@
+#pragma once
+// Composition of a question set, namespace run: the working question file and
+// step file of a set, copied out of the unit files for the ids of an IdList,
+// and the review set of an exam's questions not completed. Plain code on the
+// run state and the data folder; failures are logged and returned, and then
+// nothing is written and no variable changes.
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace run {
+
+// The step count of a question line (characters 5 and 6).
+int stepCountOf(QStringView tmLine);
+
+// StepStart(1) = 1 and StepStart(n + 1) = StepStart(n) + the step count of
+// question line n, up to the first line that is blank after trimming.
+void fillStepStart(const QStringList &tmLines);
+
+// Writes the working files numbered fileNo (0 to 19: "2888" & NN and NN + 50)
+// from the unit files: for each id u * 100 + p, line p of unit u's question
+// file (its last line when shorter, its first for p = 0) and that question's
+// steps. Sets TmSum (length / 4, halves to even, at most 500) and TmId. An id
+// whose unit is not 0 to 19, or a unit file that cannot be read, fails the
+// whole composition: leaving one question out would shift every later
+// question against its list entry.
+bool composeWorkFiles(QStringView idList, int fileNo);
+
+// The practice of the questions the exam of paper slot RecNo left not
+// completed (its list "1824" & RecNo): composed on the working pair 19, then
+// set 2 / 17 in practice mode, question 1, 50 minutes, StepStart from the new
+// question file, every question not done and in state 0. RecNo is kept. The
+// scene engine's step (StepNo) is the caller's to reset.
+bool composeExamReviewSet();
+
+} // namespace run

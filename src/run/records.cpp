@@ -1,0 +1,476 @@
+#include "run/records.h"
+
+#include "bank/bankfiles.h"
+#include "foundation/blanks.h"
+#include "foundation/errreport.h"
+#include "foundation/gbkfile.h"
+#include "foundation/numparse.h"
+#include "foundation/programfolder.h"
+#include "run/runstate.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+#include <optional>
+
+namespace run {
+
+namespace {
+
+const QString LogTag = QStringLiteral("records");
+constexpr long FileAccessError = 75; // the number a failed file access is logged with
+constexpr long OutOfRange = 9;       // an index outside its table
+
+void logFailure(long number, const QString &text) { fnd::trapError(LogTag, number, text); }
+
+// The set's questions that exist: 1 to TmSum, within the per-question tables.
+int questionSum() { return std::clamp<int>(TmSum, 0, MaxQuestions); }
+
+bool validSlot(int slot) { return slot >= 0 && slot < PaperSlots; }
+
+// A record file's lines: empty when the file is missing; nullopt (logged)
+// when it is there but cannot be read, so that no writer replaces what it
+// could not read.
+std::optional<QStringList> readRecord(const QString &name)
+{
+    const QString path = recordPath(name);
+    if (!QFileInfo::exists(path))
+        return QStringList();
+    auto lines = gbk::readLines(path);
+    if (!lines)
+        logFailure(FileAccessError, QStringLiteral("%1 could not be read").arg(QFileInfo(path).fileName()));
+    return lines;
+}
+
+
+bool writeRecord(const QString &name, const QStringList &lines)
+{
+    // The record folder is made before the first write, so a fresh program
+    // folder keeps its first records.
+    const QString folder = progdir::inProgramFolder(bank::RecordFolder);
+    if (!QFileInfo(folder).isDir())
+        QDir().mkdir(folder);
+    const QString path = recordPath(name);
+    if (gbk::writeLines(path, lines))
+        return true;
+    logFailure(FileAccessError, QStringLiteral("%1 could not be written").arg(QFileInfo(path).fileName()));
+    return false;
+}
+
+void note(bool written, const QString &name, RecordWrites &out)
+{
+    if (!written)
+        out.failed << name;
+}
+
+std::optional<FlaggedList> readFlaggedListChecked(const ListFiles &files)
+{
+    const auto ids = tryReadRecordLine(files.ids);
+    const auto flags = tryReadRecordLine(files.flags);
+    if (!ids || !flags)
+        return std::nullopt;
+    return FlaggedList::fromLines(*ids, *flags);
+}
+
+// Adds the run's marked questions 1 to `sum` that are not in the list yet;
+// an id joins the list at once, so a question listed twice is added once.
+void addMarked(FlaggedList &list, int sum)
+{
+    for (int n = 1; n <= sum; ++n) {
+        if (!questionMarked(n))
+            continue;
+        const QString id = idText(TmId[n]);
+        if (list.indexOf(id) == 0)
+            list.append(id);
+    }
+}
+
+// The 100 preset history lines with the file's first 100 lines over them.
+QStringList overlayHistory(const QStringList &file)
+{
+    QStringList lines;
+    for (int k = 1; k <= HistoryReadLines; ++k)
+        lines << (k <= file.size() ? file[k - 1] : presetHistoryLine(k));
+    return lines;
+}
+
+// ---- The steps of the quit ----------------------------------------------------
+
+// Unit progress of sets 20 (the whole line of unit TaoNo) and 6 (the
+// completed positions in the line of unit RecNo).
+void mergeUnitProgress(RecordWrites &out)
+{
+    const int sum = questionSum();
+    const int unit = PaperType == 20 ? TaoNo : RecNo;
+    if (unit < 0 || unit >= UnitProgressUnits) {
+        logFailure(OutOfRange, QStringLiteral("unit %1 has no progress line").arg(unit));
+        out.failed << bank::UnitProgressFile;
+        return;
+    }
+    const auto read = readRecord(bank::UnitProgressFile);
+    if (!read) {
+        out.failed << bank::UnitProgressFile;
+        return;
+    }
+    QStringList lines = read->mid(0, UnitProgressReadLines);
+    int lastUsed = 0; // lines up to the last one that holds anything
+    for (int i = 0; i < lines.size(); ++i)
+        if (!fnd::trimBlanks(lines[i]).isEmpty())
+            lastUsed = i + 1;
+    while (lines.size() <= unit)
+        lines << QString();
+
+    QString &line = lines[unit];
+    if (PaperType == 20) {
+        line.clear();
+        for (int n = 1; n <= sum; ++n)
+            line += questionCompleted(n) ? u'T' : u'F';
+    } else {
+        for (int n = 1; n <= sum; ++n) {
+            const int p = TmId[n] % 100;
+            if (!questionCompleted(n) || p < 1)
+                continue;
+            // A short line is padded first, so the "T" lands at its position.
+            if (line.size() < p)
+                line += QString(p - line.size(), u'F');
+            line[p - 1] = u'T';
+        }
+    }
+    // Never fewer lines than the units read and the one updated: a unit
+    // count not yet known must not erase other units' progress.
+    const int count = std::max({std::clamp<int>(UnitCount, 0, UnitProgressUnits), lastUsed, unit + 1});
+    note(writeUnitProgress(lines, count), bank::UnitProgressFile, out);
+}
+
+// Review flags of sets 9 and 12 (question n is entry n) and 10 and 13
+// (question k is the entry of the k-th flag that is not "T").
+void mergeReviewFlags(const ListFiles &files, bool wholeList, RecordWrites &out)
+{
+    const auto list = readFlaggedListChecked(files);
+    if (!list) {
+        out.failed << files.flags;
+        return;
+    }
+    QString flags = list->flags;
+    const int sum = questionSum();
+    if (wholeList) {
+        for (int n = 1; n <= sum && n <= flags.size(); ++n)
+            if (questionCompleted(n))
+                flags[n - 1] = u'T';
+    } else {
+        int k = 0;
+        for (QChar &c : flags) {
+            if (c == u'T')
+                continue;
+            ++k;
+            if (k > sum)
+                break;
+            if (questionCompleted(k))
+                c = u'T';
+        }
+    }
+    note(writeRecord(files.flags, {flags}), files.flags, out);
+}
+
+void mergeMarks(bool addNew, RecordWrites &out)
+{
+    const ListFiles files = markedListFiles();
+    const int sum = questionSum();
+    if (addNew) {
+        auto list = readFlaggedListChecked(files);
+        if (!list) {
+            out.failed << files.ids << files.flags;
+            return;
+        }
+        addMarked(*list, sum);
+        writeFlaggedList(files, *list, out);
+    }
+    auto list = readFlaggedListChecked(files);
+    if (!list) {
+        out.failed << files.ids << files.flags;
+        return;
+    }
+    for (int n = 1; n <= sum; ++n) {
+        if (questionMarked(n))
+            continue;
+        if (const int k = list->indexOf(idText(TmId[n])))
+            list->removeAt(k);
+    }
+    writeFlaggedList(files, *list, out);
+}
+
+// Set 2 after the answer Yes: the paper's wrong list keeps its k-th id
+// exactly when question k is not completed.
+void dropCompletedFromPaperList(RecordWrites &out)
+{
+    if (!validSlot(RecNo)) {
+        logFailure(OutOfRange, QStringLiteral("paper slot %1 has no wrong list").arg(RecNo));
+        out.failed << bank::ShiJuanCuoTiFile(RecNo);
+        return;
+    }
+    const QString name = bank::ShiJuanCuoTiFile(RecNo);
+    const auto line = tryReadRecordLine(name);
+    if (!line) {
+        out.failed << name;
+        return;
+    }
+    const int sum = questionSum();
+    QString kept;
+    for (int k = 1; k <= idCount(*line); ++k)
+        if (!(k <= sum && questionCompleted(k)))
+            kept += idAt(*line, k);
+    note(writeRecord(name, {kept}), name, out);
+}
+
+} // namespace
+
+// ---- Id lists and flag strings ----------------------------------------------
+
+int idCount(QStringView ids) { return int(ids.size() / IdWidth); }
+
+QStringView idAt(QStringView ids, int k)
+{
+    if (k < 1 || k > idCount(ids))
+        return {};
+    return ids.mid(qsizetype(k - 1) * IdWidth, IdWidth);
+}
+
+int indexOfId(QStringView ids, QStringView id)
+{
+    const int n = idCount(ids);
+    for (int k = 1; k <= n; ++k)
+        if (idAt(ids, k) == id)
+            return k;
+    return 0;
+}
+
+QString idText(int id) { return (QStringLiteral("0000") + QString::number(id)).right(IdWidth); }
+
+QString fitFlags(QStringView flags, int count)
+{
+    count = std::max(count, 0);
+    if (flags.size() >= count)
+        return flags.left(count).toString();
+    return flags.toString() + QString(count - flags.size(), u'F');
+}
+
+void FlaggedList::append(QStringView id)
+{
+    ids += id;
+    flags += u'F';
+}
+
+void FlaggedList::removeAt(int k)
+{
+    if (k < 1 || k > count())
+        return;
+    ids.remove(qsizetype(k - 1) * IdWidth, IdWidth);
+    flags.remove(k - 1, 1);
+}
+
+FlaggedList FlaggedList::fromLines(QStringView idLine, QStringView flagLine)
+{
+    FlaggedList l;
+    l.ids = idLine.left(qsizetype(idCount(idLine)) * IdWidth).toString();
+    l.flags = fitFlags(flagLine, l.count());
+    return l;
+}
+
+ListFiles markedListFiles() { return {bank::BiaoZhiIdFile, bank::BiaoZhiFlagFile}; }
+ListFiles wrongListFiles() { return {bank::CuoTiIdFile, bank::CuoTiFlagFile}; }
+
+// ---- Record files -------------------------------------------------------------
+
+QString recordPath(const QString &name)
+{
+    return progdir::inProgramFolder(bank::RecordFolder + u'/' + name + QStringLiteral(".mxy"));
+}
+
+QString readRecordLine(const QString &name) { return tryReadRecordLine(name).value_or(QString()); }
+
+std::optional<QString> tryReadRecordLine(const QString &name)
+{
+    const auto lines = readRecord(name);
+    if (!lines)
+        return std::nullopt;
+    return lines->isEmpty() ? QString() : fnd::trimBlanks(lines->first());
+}
+
+bool writeRecordLine(const QString &name, const QString &line) { return writeRecord(name, {line}); }
+
+FlaggedList readFlaggedList(const ListFiles &files)
+{
+    return FlaggedList::fromLines(readRecordLine(files.ids), readRecordLine(files.flags));
+}
+
+void writeFlaggedList(const ListFiles &files, const FlaggedList &list, RecordWrites &out)
+{
+    note(writeRecord(files.ids, {list.ids}), files.ids, out);
+    note(writeRecord(files.flags, {list.flags}), files.flags, out);
+}
+
+QStringList readUnitProgress() { return readRecord(bank::UnitProgressFile).value_or(QStringList()).mid(0, UnitProgressReadLines); }
+
+bool writeUnitProgress(const QStringList &lines, int n)
+{
+    QStringList out;
+    for (int i = 0; i < n; ++i)
+        out << lines.value(i);
+    out << QString(); // the file ends with an empty line
+    return writeRecord(bank::UnitProgressFile, out);
+}
+
+QString presetHistoryLine(int k)
+{
+    switch (k % 3) {
+    case 1: return NeverExamined;
+    case 2: return QStringLiteral("0");
+    default: return QStringLiteral("E");
+    }
+}
+
+QStringList readExamHistory() { return overlayHistory(readRecord(bank::ShiJuanHisFile).value_or(QStringList())); }
+
+bool writeExamHistory(const QStringList &lines)
+{
+    QStringList out;
+    for (int k = 1; k <= HistoryWrittenLines; ++k)
+        out << (k <= lines.size() ? lines[k - 1] : presetHistoryLine(k));
+    out << QString();
+    return writeRecord(bank::ShiJuanHisFile, out);
+}
+
+// ---- The run's questions --------------------------------------------------------
+
+bool questionCompleted(int n) { return n >= 1 && n <= MaxQuestions && TmState[n] >= 4; }
+
+bool questionMarked(int n) { return n >= 1 && n <= MaxQuestions && (TmState[n] & 2) != 0; }
+
+bool anyCompleted()
+{
+    const int sum = questionSum();
+    for (int n = 1; n <= sum; ++n)
+        if (questionCompleted(n))
+            return true;
+    return false;
+}
+
+// ---- The quit of a practice ------------------------------------------------------
+
+bool quitAsksToDropCompleted() { return PaperType == 2 && anyCompleted(); }
+
+RecordWrites mergePracticeQuit(bool dropCompleted)
+{
+    RecordWrites out;
+    const bool any = anyCompleted();
+    if (any && (PaperType == 20 || PaperType == 6))
+        mergeUnitProgress(out);
+    if (any && (PaperType == 9 || PaperType == 10))
+        mergeReviewFlags(markedListFiles(), PaperType == 9, out);
+    if (any && (PaperType == 12 || PaperType == 13))
+        mergeReviewFlags(wrongListFiles(), PaperType == 12, out);
+    // A practice of the marked list adds no marks; every set removes them.
+    mergeMarks(PaperType < 9 || PaperType > 11, out);
+    if (PaperType == 2 && any && dropCompleted)
+        dropCompletedFromPaperList(out);
+    return out;
+}
+
+int returnPage(int paperType)
+{
+    switch (paperType) {
+    case 5: case 6: case 20: return 16;
+    case 9: case 10: case 11: return 18;
+    case 12: case 13: case 14: return 19;
+    default: return 0;
+    }
+}
+
+// ---- The scoring of a mock exam ---------------------------------------------------
+
+QString scoreText(double score)
+{
+    // Shortest plain decimal: 87.5, 100, 0 (scores are multiples of 2.5).
+    return QString::number(score, 'g', 15);
+}
+
+ExamScore recordScoredExam(const QDateTime &now)
+{
+    ExamScore r;
+    const int sum = questionSum();
+
+    // The exam's marked questions join the marked list.
+    const ListFiles marked = markedListFiles();
+    if (auto list = readFlaggedListChecked(marked)) {
+        addMarked(*list, sum);
+        writeFlaggedList(marked, *list, r.writes);
+    } else {
+        r.writes.failed << marked.ids << marked.flags;
+    }
+
+    // The questions not completed: their ids are those the exam ran. The
+    // paper's list keeps every one in question order; the collection each id
+    // once.
+    int done = 0;
+    QString paperWrong;
+    const ListFiles wrong = wrongListFiles();
+    auto collection = readFlaggedListChecked(wrong);
+    for (int i = 1; i <= ExamQuestions; ++i) {
+        if (i <= sum && questionCompleted(i)) {
+            r.completed[i] = true;
+            ++done;
+            continue;
+        }
+        if (i > sum)
+            continue;
+        const QString id = idText(TmId[i]);
+        paperWrong += id;
+        if (collection && collection->indexOf(id) == 0)
+            collection->append(id);
+    }
+    r.score = done * 2.5;
+    r.scoreText = scoreText(r.score);
+    r.caption = PaperType == 8 ? QStringLiteral("随机题得分：") + r.scoreText + QStringLiteral("分")
+                               : QStringLiteral("第") + QString::number(TaoNo + 1) + QStringLiteral("套得分：")
+                                     + r.scoreText + QStringLiteral("分");
+
+    const bool slotOk = validSlot(RecNo);
+    if (!slotOk)
+        logFailure(OutOfRange, QStringLiteral("paper slot %1 has no wrong list and no history").arg(RecNo));
+    if (slotOk) {
+        const QString name = bank::ShiJuanCuoTiFile(RecNo);
+        note(writeRecord(name, {paperWrong}), name, r.writes);
+    } else {
+        r.writes.failed << bank::ShiJuanCuoTiFile(RecNo);
+    }
+    if (collection)
+        writeFlaggedList(wrong, *collection, r.writes);
+    else
+        r.writes.failed << wrong.ids << wrong.flags;
+
+    // The history slot: the time, and the best score unless the answers were
+    // shown (ExamStart "-1"), when the time is the hand-in's.
+    if (slotOk) {
+        const auto file = readRecord(bank::ShiJuanHisFile);
+        if (file) {
+            QStringList lines = overlayHistory(*file);
+            const int timeLine = 3 * RecNo, bestLine = 3 * RecNo + 1;
+            lines[timeLine] = ExamStart;
+            if (ExamStart != QLatin1String("-1")) {
+                if (num::leadingValue(lines[bestLine]) < r.score)
+                    lines[bestLine] = r.scoreText;
+            } else {
+                lines[timeLine] = now.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+            }
+            note(writeExamHistory(lines), bank::ShiJuanHisFile, r.writes);
+        } else {
+            r.writes.failed << bank::ShiJuanHisFile;
+        }
+    } else {
+        r.writes.failed << bank::ShiJuanHisFile;
+    }
+    ExamStart = QStringLiteral("-1");
+    return r;
+}
+
+} // namespace run
