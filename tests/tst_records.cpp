@@ -1,0 +1,740 @@
+// Learner records: the record files' formats, the merges of a practice quit
+// and of a scored exam, and the composition of a set's working files, on a
+// throw-away program folder.
+#include "foundation/errreport.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "foundation/programfolder.h"
+#include "reportlog.h"
+#include "run/compose.h"
+#include "run/records.h"
+#include "run/runstate.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The sample bank's fixed paper 0.
+const QString Paper0 = QStringLiteral("0001000200030004000500060007000800090010001100120013001401010102010301040105"
+                                      "0106010701080109011001110112011301140201020202030204020502060207020802090210"
+                                      "02110212");
+
+QByteArray crlf(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &l : lines)
+        out += gbk::encode(l) + "\r\n";
+    return out;
+}
+
+// "name=content" rows of a table: content is one line; "name!" means the
+// file does not exist.
+using Files = QStringList;
+
+// A program folder of our own: ksdata, a data folder with the sample bank's
+// unit files and paper list, the error log outside ksdata.
+class Folder
+{
+public:
+    explicit Folder(bool withRecordFolder = true)
+    {
+        QDir().mkpath(data());
+        if (withRecordFolder)
+            QDir().mkpath(ks());
+        for (const char *name : {"288820", "288821", "288822", "288870", "288871", "288872", "288890", "288891"})
+            QFile::copy(ts::sampleProgramDir() + QStringLiteral("/wydata/%1.mxy").arg(name),
+                        data() + QStringLiteral("/%1.mxy").arg(name));
+        progdir::overrideProgramFolder(dir_.path());
+        fnd::resetGlobals();
+        fnd::DataPath = data() + u'/';
+        fnd::setErrorEndpoint(QString());
+        fnd::ErrLogFile = dir_.filePath(QStringLiteral("log/errors.txt"));
+        run::resetRunState();
+    }
+    ~Folder() { progdir::overrideProgramFolder(QString()); }
+
+    QString root() const { return dir_.path(); }
+    QString ks() const { return dir_.filePath(QStringLiteral("ksdata")); }
+    QString data() const { return dir_.filePath(QStringLiteral("wydata")); }
+    QString record(const QString &name) const { return ks() + u'/' + name + QStringLiteral(".mxy"); }
+    QString dataFile(const QString &name) const { return data() + u'/' + name + QStringLiteral(".mxy"); }
+
+    void put(const QString &path, const QByteArray &bytes) const
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    void putRecord(const QString &name, const QStringList &lines) const { put(record(name), crlf(lines)); }
+    void putFiles(const Files &files) const
+    {
+        for (const QString &f : files)
+            putRecord(f.section(u'=', 0, 0), {f.section(u'=', 1)});
+    }
+    QByteArray bytes(const QString &path) const { return ts::fileBytes(path); }
+    QStringList reports() const { return ts::loggedReports(fnd::ErrLogFile); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The run: ids as an IdList, states one digit per question.
+void setRun(int paperType, int taoNo, int recNo, const QString &ids, const QString &states)
+{
+    run::PaperType = qint16(paperType);
+    run::TaoNo = qint16(taoNo);
+    run::RecNo = qint16(recNo);
+    run::TmSum = qint16(states.size());
+    for (int i = 1; i <= run::TmSum; ++i) {
+        run::TmId[i] = qint16(ids.mid((i - 1) * 4, 4).toInt());
+        run::TmState[i] = qint16(states[i - 1].digitValue());
+    }
+}
+
+// The steps of question p of a unit, by the unit files' own counts.
+QByteArray unitSteps(const Folder &f, int unit, int p)
+{
+    const QStringList tm = *gbk::readLines(f.dataFile(QStringLiteral("2888%1").arg(70 + unit)));
+    const QList<QByteArray> steps = gbk::splitLines(f.bytes(f.dataFile(QStringLiteral("2888%1").arg(20 + unit))));
+    int start = 0;
+    for (int i = 0; i < p - 1; ++i)
+        start += tm[i].mid(4, 2).toInt();
+    QByteArray out;
+    for (int s = 0; s < tm[p - 1].mid(4, 2).toInt(); ++s)
+        out += steps[start + s] + "\r\n";
+    return out;
+}
+
+QByteArray unitLine(const Folder &f, int unit, int p)
+{
+    return gbk::splitLines(f.bytes(f.dataFile(QStringLiteral("2888%1").arg(70 + unit))))[p - 1] + "\r\n";
+}
+
+// As the root user ignores permissions, a read-only folder is tested with
+// the file-system identity of an ordinary user, on this thread only.
+class ReadOnlyFolder
+{
+public:
+    ReadOnlyFolder(const QString &root, const QString &folder) : folder_(folder)
+    {
+        if (geteuid() == 0) {
+            chownTree(root);
+            setfsuid(Nobody);
+            setfsgid(Nobody);
+            asNobody_ = true;
+        }
+        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    }
+    ~ReadOnlyFolder()
+    {
+        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                           | QFile::ExeOther);
+        if (asNobody_) {
+            setfsuid(0);
+            setfsgid(0);
+        }
+    }
+
+private:
+    static constexpr unsigned Nobody = 65534;
+    static void chownTree(const QString &root)
+    {
+        QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+        [[maybe_unused]] int r = chown(QFile::encodeName(root).constData(), Nobody, Nobody);
+        while (it.hasNext())
+            r = chown(QFile::encodeName(it.next()).constData(), Nobody, Nobody);
+    }
+    QString folder_;
+    bool asNobody_ = false;
+};
+
+} // namespace
+
+class TstRecords : public QObject
+{
+    Q_OBJECT
+private slots:
+    void idLists_data();
+    void idLists();
+    void flagFitting_data();
+    void flagFitting();
+    void removeEntryWithItsFlag();
+    void oneLineFiles();
+    void unitProgressLimits();
+    void examHistoryFile();
+
+    void quit_data();
+    void quit();
+    void quitAsksOnlyForSet2WithSomethingCompleted();
+    void returnPage_data();
+    void returnPage();
+
+    void scoredExam_data();
+    void scoredExam();
+    void examHistorySlot_data();
+    void examHistorySlot();
+    void examWithMissingRecordFolder();
+    void failedWriteKeepsOldFileAndIsReported();
+
+    void composeSampleReviewSet();
+    void compose_data();
+    void compose();
+    void composeFailureChangesNothing_data();
+    void composeFailureChangesNothing();
+};
+
+// ---- Formats ---------------------------------------------------------------------
+
+void TstRecords::idLists_data()
+{
+    QTest::addColumn<QString>("ids");
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("index");
+    QTest::newRow("second entry") << "000512030712" << "1203" << 3 << 2;
+    QTest::newRow("straddling two entries is no entry") << "000512030712" << "0512" << 3 << 0;
+    QTest::newRow("trailing characters are no entry") << "00051203071" << "071" << 2 << 0;
+    QTest::newRow("trailing four-character look-alike") << "0005120" << "1200" << 1 << 0;
+    QTest::newRow("empty list") << "" << "0001" << 0 << 0;
+    QTest::newRow("blank inside a group") << "0102 0305" << "0305" << 2 << 0;
+}
+
+void TstRecords::idLists()
+{
+    QFETCH(QString, ids);
+    QFETCH(QString, id);
+    QFETCH(int, count);
+    QFETCH(int, index);
+    QCOMPARE(run::idCount(ids), count);
+    QCOMPARE(run::indexOfId(ids, id), index);
+    QCOMPARE(run::idText(5), QStringLiteral("0005"));
+    QCOMPARE(run::idText(1203), QStringLiteral("1203"));
+}
+
+void TstRecords::flagFitting_data()
+{
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("fitted");
+    QTest::newRow("padded with F") << "T" << 3 << "TFF";
+    QTest::newRow("cut") << "TFTT" << 2 << "TF";
+    QTest::newRow("other characters kept") << "TxF" << 4 << "TxFF";
+    QTest::newRow("no entries") << "TT" << 0 << "";
+    QTest::newRow("more than forty new") << "" << 45 << QString(45, u'F');
+}
+
+void TstRecords::flagFitting()
+{
+    QFETCH(QString, flags);
+    QFETCH(int, count);
+    QFETCH(QString, fitted);
+    QCOMPARE(run::fitFlags(flags, count), fitted);
+}
+
+void TstRecords::removeEntryWithItsFlag()
+{
+    run::FlaggedList l = run::FlaggedList::fromLines(u"000512030712", u"TFT");
+    l.removeAt(2);
+    QCOMPARE(l.ids, QStringLiteral("00050712"));
+    QCOMPARE(l.flags, QStringLiteral("TT"));
+    // Trailing characters are dropped when read, so an appended id follows
+    // the last whole entry.
+    l = run::FlaggedList::fromLines(u"000512", u"");
+    l.append(u"0307");
+    QCOMPARE(l.ids, QStringLiteral("00050307"));
+    QCOMPARE(l.flags, QStringLiteral("FF"));
+}
+
+void TstRecords::oneLineFiles()
+{
+    Folder f;
+    QCOMPARE(run::readRecordLine(QStringLiteral("288862")), QString());
+    f.put(f.record("288862"), "  00011203 \r\nsecond line\r\n");
+    QCOMPARE(run::readRecordLine(QStringLiteral("288862")), QStringLiteral("00011203"));
+    QVERIFY(run::writeRecordLine(QStringLiteral("288862"), QString()));
+    QCOMPARE(f.bytes(f.record("288862")), QByteArray("\r\n"));
+    QVERIFY(run::writeRecordLine(QStringLiteral("288863"), QStringLiteral("0102")));
+    QCOMPARE(f.bytes(f.record("288863")), QByteArray("0102\r\n"));
+    // Bytes that are no GBK: no failure, the text as decoded.
+    f.put(f.record("288872"), "T\xFF" "F\r\n");
+    QCOMPARE(run::readRecordLine(QStringLiteral("288872")).size(), 3);
+}
+
+void TstRecords::unitProgressLimits()
+{
+    Folder f;
+    QStringList lines;
+    for (int i = 1; i <= 30; ++i)
+        lines << QString(i, u'T');
+    f.putRecord(QStringLiteral("288893"), lines);
+    const QStringList read = run::readUnitProgress();
+    QCOMPARE(read.size(), 26);
+    QCOMPARE(read.last(), QString(26, u'T'));
+    QVERIFY(run::writeUnitProgress({QStringLiteral("TF"), QStringLiteral("F")}, 3));
+    QCOMPARE(f.bytes(f.record("288893")), QByteArray("TF\r\nF\r\n\r\n\r\n"));
+}
+
+void TstRecords::examHistoryFile()
+{
+    Folder f;
+    QStringList history = run::readExamHistory();
+    QCOMPARE(history.size(), 100);
+    QCOMPARE(history.mid(0, 3), (QStringList{QStringLiteral("您还未考试！"), "0", "E"}));
+    QCOMPARE(history.mid(96, 4), (QStringList{QStringLiteral("您还未考试！"), "0", "E", QStringLiteral("您还未考试！")}));
+
+    // A longer file: the first 100 lines read, 93 written; "E" lines as they are.
+    QStringList lines;
+    for (int k = 1; k <= 120; ++k)
+        lines << QStringLiteral("L%1").arg(k);
+    f.putRecord(QStringLiteral("288892"), lines);
+    history = run::readExamHistory();
+    QCOMPARE(history.size(), 100);
+    QCOMPARE(history.last(), QStringLiteral("L100"));
+    QVERIFY(run::writeExamHistory(history));
+    QCOMPARE(f.bytes(f.record("288892")), crlf(lines.mid(0, 93)) + "\r\n");
+}
+
+// ---- The quit of a practice ---------------------------------------------------------
+
+void TstRecords::quit_data()
+{
+    QTest::addColumn<int>("paperType");
+    QTest::addColumn<int>("taoNo");
+    QTest::addColumn<int>("recNo");
+    QTest::addColumn<int>("unitCount");
+    QTest::addColumn<QString>("ids");    // the run's TmId, as an IdList
+    QTest::addColumn<QString>("states"); // the run's TmState, a digit each
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<Files>("before");
+    QTest::addColumn<Files>("after"); // "name=line" or "name!" (no such file)
+
+    QTest::newRow("set 10: the k-th F is question k")
+        << 10 << 9 << 0 << 3 << "00020004" << "26" << false
+        << Files{"288862=0001000200030004", "288872=TFTF"} << Files{"288862=0001000200030004", "288872=TFTT"};
+    QTest::newRow("set 13: other flag characters count with the F")
+        << 13 << 6 << 0 << 3 << "00020003" << "44" << false
+        << Files{"288863=000100020003", "288873=TxF"} << Files{"288863=000100020003", "288873=TTT", "288862="};
+    QTest::newRow("set 12: character n")
+        << 12 << 7 << 0 << 3 << "000100020003" << "040" << false
+        << Files{"288863=000100020003", "288873=FFF"} << Files{"288873=FTF"};
+    QTest::newRow("set 2, Yes: completed questions leave the paper's list")
+        << 2 << 17 << 3 << 3 << "0105030712040002" << "0404" << true
+        << Files{"182403=0105030712040002"} << Files{"182403=01051204"};
+    QTest::newRow("set 2, No: the list stays")
+        << 2 << 17 << 3 << 3 << "0105030712040002" << "0404" << false
+        << Files{"182403=0105030712040002"} << Files{"182403=0105030712040002"};
+    QTest::newRow("set 2, nothing completed: the list stays")
+        << 2 << 17 << 3 << 3 << "0105030712040002" << "0000" << true
+        << Files{"182403=0105030712040002"} << Files{"182403=0105030712040002"};
+    QTest::newRow("set 20: the unit's whole line")
+        << 20 << 0 << 0 << 3 << "00010002000300040005000600070008000900100011001200130014" << "44000000000000" << false
+        << Files{} << Files{"288893=TTFFFFFFFFFFFF\r\n\r\n\r\n\r\n"};
+    QTest::newRow("set 20, nothing completed: progress untouched, a mark still added")
+        << 20 << 0 << 0 << 3 << "000100020003" << "120" << false
+        << Files{} << Files{"288893!", "288862=0002", "288872=F"};
+    QTest::newRow("set 9: no mark added, an unmarked question leaves with its flag")
+        << 9 << 10 << 0 << 3 << "000100020007" << "422" << false
+        << Files{"288862=00010002", "288872=FT"} << Files{"288862=0002", "288872=T"};
+    QTest::newRow("set 6: a short line is padded up to the position")
+        << 6 << 13 << 1 << 3 << "0109" << "4" << false
+        << Files{"288893=TT\r\nTFT\r\nF"} << Files{"288893=TT\r\nTFTFFFFFT\r\nF\r\n\r\n"};
+    QTest::newRow("unit count 0 keeps every unit's line")
+        << 6 << 13 << 1 << 0 << "0102" << "4" << false
+        << Files{"288893=TT\r\nFF\r\n\r\nFFFF"} << Files{"288893=TT\r\nFT\r\n\r\nFFFF\r\n\r\n"};
+    QTest::newRow("unit count below the updated unit")
+        << 20 << 2 << 2 << 1 << "02010202" << "40" << false
+        << Files{} << Files{"288893=\r\n\r\nTF\r\n\r\n"};
+    QTest::newRow("a question unmarked during the run leaves the list")
+        << 5 << 14 << 0 << 3 << "00010002" << "40" << false
+        << Files{"288862=000100050002", "288872=TFT"} << Files{"288862=0005", "288872=F"};
+    QTest::newRow("short flags are padded before the walk of set 10")
+        << 10 << 9 << 0 << 3 << "00020003" << "62" << false
+        << Files{"288862=000100020003", "288872=T"} << Files{"288862=000100020003", "288872=TTF"};
+    QTest::newRow("short flags are padded before the walk of set 9")
+        << 9 << 10 << 0 << 3 << "000100020003" << "226" << false
+        << Files{"288862=000100020003", "288872="} << Files{"288872=FFT"};
+    QTest::newRow("trailing characters are dropped before an id is added")
+        << 5 << 14 << 0 << 3 << "0102" << "2" << false
+        << Files{"288862=000512", "288872=T"} << Files{"288862=00050102", "288872=TF"};
+    QString many;
+    for (int i = 1; i <= 45; ++i)
+        many += run::idText(100 + i);
+    QTest::newRow("45 new marks in one quit: 45 more flags")
+        << 5 << 14 << 0 << 3 << many << QString(45, u'2') << false
+        << Files{"288862=0001", "288872=T"} << Files{"288862=0001" + many, "288872=T" + QString(45, u'F')};
+    QTest::newRow("flags padded past forty before the walk of set 10")
+        << 10 << 9 << 0 << 3 << many.mid(4) << QString(43, u'2') + u'6' << false
+        << Files{"288862=" + many, "288872=T"} << Files{"288862=" + many, "288872=T" + QString(43, u'F') + u'T'};
+}
+
+void TstRecords::quit()
+{
+    QFETCH(int, paperType);
+    QFETCH(int, taoNo);
+    QFETCH(int, recNo);
+    QFETCH(int, unitCount);
+    QFETCH(QString, ids);
+    QFETCH(QString, states);
+    QFETCH(bool, yes);
+    QFETCH(Files, before);
+    QFETCH(Files, after);
+    Folder f;
+    f.putFiles(before);
+    setRun(paperType, taoNo, recNo, ids, states);
+    run::UnitCount = qint16(unitCount);
+    const run::RecordWrites w = run::mergePracticeQuit(yes);
+    QVERIFY(w.ok());
+    for (const QString &file : after) {
+        if (file.endsWith(u'!')) {
+            QVERIFY2(!QFile::exists(f.record(file.chopped(1))), qPrintable(file));
+            continue;
+        }
+        const QString content = file.section(u'=', 1);
+        const QByteArray expected = content.contains(u'\r') ? gbk::encode(content) : crlf({content});
+        QCOMPARE(f.bytes(f.record(file.section(u'=', 0, 0))), expected);
+    }
+    QVERIFY(f.reports().isEmpty());
+}
+
+void TstRecords::quitAsksOnlyForSet2WithSomethingCompleted()
+{
+    Folder f;
+    setRun(2, 17, 3, "01050307", "04");
+    QVERIFY(run::quitAsksToDropCompleted());
+    setRun(2, 17, 3, "01050307", "01");
+    QVERIFY(!run::quitAsksToDropCompleted());
+    setRun(12, 7, 3, "01050307", "44");
+    QVERIFY(!run::quitAsksToDropCompleted());
+}
+
+void TstRecords::returnPage_data()
+{
+    QTest::addColumn<int>("paperType");
+    QTest::addColumn<int>("page");
+    for (int t : {5, 6, 20})
+        QTest::addRow("set %d", t) << t << 16;
+    for (int t : {9, 10, 11})
+        QTest::addRow("set %d", t) << t << 18;
+    for (int t : {12, 13, 14})
+        QTest::addRow("set %d", t) << t << 19;
+    for (int t : {0, 2, 8})
+        QTest::addRow("set %d", t) << t << 0;
+}
+
+void TstRecords::returnPage()
+{
+    QFETCH(int, paperType);
+    QFETCH(int, page);
+    QCOMPARE(run::returnPage(paperType), page);
+}
+
+// ---- The scored exam ----------------------------------------------------------------------
+
+void TstRecords::scoredExam_data()
+{
+    QTest::addColumn<QString>("ids");
+    QTest::addColumn<QString>("states");
+    QTest::addColumn<Files>("before");
+    QTest::addColumn<QString>("score");
+    QTest::addColumn<Files>("after");
+
+    QString states3(40, u'0');
+    states3[0] = states3[1] = states3[2] = u'4';
+    states3[4] = u'3';
+    const QString others = Paper0.mid(12);
+    QTest::newRow("fixed paper 0, three completed, one marked")
+        << Paper0 << states3 << Files{} << "7.5"
+        << Files{"182400=" + others, "288863=" + others, "288873=" + QString(37, u'F'), "288862=0005",
+                 "288872=F"};
+    QTest::newRow("all completed")
+        << Paper0 << QString(40, u'4') << Files{"288863=0001", "288873=T"} << "100"
+        << Files{"182400=", "288863=0001", "288873=T", "288862=", "288872="};
+    QString dup(40, u'4');
+    dup[5] = dup[6] = u'0';
+    QString twice = Paper0;
+    twice.replace(24, 4, Paper0.mid(20, 4)); // question 7 is question 6's id again
+    QTest::newRow("an id twice: once in the collection, twice in the paper's list")
+        << twice << dup << Files{"288863=0201", "288873=T"} << "95"
+        << Files{"182400=00060006", "288863=02010006", "288873=TF"};
+    QString marks(40, u'6');
+    QTest::newRow("forty new marks: one flag each, the old kept")
+        << Paper0 << marks << Files{"288862=9901", "288872=T"} << "100"
+        << Files{"288862=9901" + Paper0, "288872=T" + QString(40, u'F')};
+}
+
+void TstRecords::scoredExam()
+{
+    QFETCH(QString, ids);
+    QFETCH(QString, states);
+    QFETCH(Files, before);
+    QFETCH(QString, score);
+    QFETCH(Files, after);
+    Folder f;
+    f.putFiles(before);
+    setRun(0, 0, 0, ids, states);
+    run::ExamStart = QStringLiteral("2024-03-05 14:07:09");
+    const run::ExamScore r = run::recordScoredExam(QDateTime());
+    QVERIFY(r.writes.ok());
+    QCOMPARE(r.scoreText, score);
+    QCOMPARE(r.caption, QStringLiteral("第1套得分：") + score + QStringLiteral("分"));
+    for (int i = 1; i <= 40; ++i)
+        QCOMPARE(r.completed[size_t(i)], states[i - 1].digitValue() >= 4);
+    for (const QString &file : after)
+        QCOMPARE(f.bytes(f.record(file.section(u'=', 0, 0))), crlf({file.section(u'=', 1)}));
+    QCOMPARE(run::ExamStart, QStringLiteral("-1"));
+
+    QStringList history{QStringLiteral("2024-03-05 14:07:09"), score, "E"};
+    for (int k = 4; k <= 93; ++k)
+        history << run::presetHistoryLine(k);
+    QCOMPARE(f.bytes(f.record("288892")), crlf(history) + "\r\n");
+    QVERIFY(f.bytes(f.record("288892")).endsWith("E\r\n\r\n"));
+}
+
+void TstRecords::examHistorySlot_data()
+{
+    QTest::addColumn<int>("paperType");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("completed");
+    QTest::addColumn<QString>("examStart");
+    QTest::addColumn<QString>("storedBest");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("best");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("a better stored score stays")
+        << 0 << 0 << 34 << "2024-03-05 14:07:09" << "87.5" << "2024-03-05 14:07:09" << "87.5" << "第1套得分：85分";
+    QTest::newRow("an equal score leaves it")
+        << 0 << 4 << 35 << "2024-03-05 14:07:09" << "87.5" << "2024-03-05 14:07:09" << "87.5" << "第5套得分：87.5分";
+    QTest::newRow("a smaller stored score is replaced")
+        << 0 << 4 << 35 << "2024-03-05 14:07:09" << "80" << "2024-03-05 14:07:09" << "87.5" << "第5套得分：87.5分";
+    QTest::newRow("a stored score that is no number reads 0")
+        << 0 << 4 << 1 << "2024-03-05 14:07:09" << "x" << "2024-03-05 14:07:09" << "2.5" << "第5套得分：2.5分";
+    QTest::newRow("answers shown: now is the time, the best stays")
+        << 0 << 0 << 40 << "-1" << "87.5" << "2024-06-01 09:05:03" << "87.5" << "第1套得分：100分";
+    QTest::newRow("random paper in slot 23")
+        << 8 << 23 << 0 << "2024-03-05 14:07:09" << "0" << "2024-03-05 14:07:09" << "0" << "随机题得分：0分";
+}
+
+void TstRecords::examHistorySlot()
+{
+    QFETCH(int, paperType);
+    QFETCH(int, slot);
+    QFETCH(int, completed);
+    QFETCH(QString, examStart);
+    QFETCH(QString, storedBest);
+    QFETCH(QString, time);
+    QFETCH(QString, best);
+    QFETCH(QString, caption);
+    Folder f;
+    QStringList stored;
+    for (int k = 1; k <= 93; ++k)
+        stored << QStringLiteral("H%1").arg(k);
+    stored[3 * slot + 1] = storedBest;
+    f.putRecord(QStringLiteral("288892"), stored);
+    setRun(paperType, paperType == 8 ? 11 : slot, slot, Paper0,
+           QString(completed, u'4') + QString(40 - completed, u'0'));
+    run::ExamStart = examStart;
+    const run::ExamScore r = run::recordScoredExam(QDateTime(QDate(2024, 6, 1), QTime(9, 5, 3)));
+    QVERIFY(r.writes.ok());
+    QCOMPARE(r.caption, caption);
+    QStringList expected = stored;
+    expected[3 * slot] = time;
+    expected[3 * slot + 1] = best;
+    QCOMPARE(f.bytes(f.record("288892")), crlf(expected) + "\r\n");
+    QVERIFY(QFile::exists(f.record(QStringLiteral("1824%1").arg(slot, 2, 10, QChar(u'0')))));
+}
+
+void TstRecords::examWithMissingRecordFolder()
+{
+    Folder f(false);
+    QVERIFY(!QFileInfo::exists(f.ks()));
+    setRun(0, 0, 0, Paper0, QString(39, u'4') + u'2');
+    run::ExamStart = QStringLiteral("2024-03-05 14:07:09");
+    const run::ExamScore r = run::recordScoredExam(QDateTime());
+    QVERIFY(r.writes.ok());
+    QCOMPARE(f.bytes(f.record("182400")), QByteArray("0212\r\n"));
+    QCOMPARE(f.bytes(f.record("288862")), QByteArray("0212\r\n"));
+    QVERIFY(f.bytes(f.record("288892")).startsWith("2024-03-05 14:07:09\r\n97.5\r\nE\r\n"));
+}
+
+void TstRecords::failedWriteKeepsOldFileAndIsReported()
+{
+    Folder f;
+    QDir().mkpath(QFileInfo(fnd::ErrLogFile).absolutePath());
+    f.putRecord(QStringLiteral("288892"), {"2020-01-01 00:00:00", "50", "E"});
+    f.putRecord(QStringLiteral("288863"), {"0001"});
+    const QByteArray history = f.bytes(f.record("288892"));
+    setRun(0, 0, 0, Paper0, QString(40, u'0'));
+    run::ExamStart = QStringLiteral("2024-03-05 14:07:09");
+    run::ExamScore r;
+    {
+        ReadOnlyFolder ro(f.root(), f.ks());
+        r = run::recordScoredExam(QDateTime());
+    }
+    QCOMPARE(r.scoreText, QStringLiteral("0"));
+    QVERIFY(!r.writes.ok());
+    QVERIFY(r.writes.failed.contains(QStringLiteral("288892")));
+    QVERIFY(r.writes.failed.contains(QStringLiteral("182400")));
+    QCOMPARE(f.bytes(f.record("288892")), history);
+    QCOMPARE(f.bytes(f.record("288863")), QByteArray("0001\r\n"));
+    const QStringList reports = f.reports();
+    QVERIFY2(reports.size() >= 2, qPrintable(reports.join(u'\n')));
+    QVERIFY(reports.filter(QStringLiteral("288892.mxy could not be written")).size() == 1);
+
+    // The quit reports its failures the same way.
+    setRun(5, 14, 0, "0001", "2");
+    run::RecordWrites w;
+    {
+        ReadOnlyFolder ro(f.root(), f.ks());
+        w = run::mergePracticeQuit(false);
+    }
+    QVERIFY(w.failed.contains(QStringLiteral("288862")));
+    QVERIFY(!QFile::exists(f.record("288862")));
+}
+
+// ---- Composition --------------------------------------------------------------------------------
+
+void TstRecords::composeSampleReviewSet()
+{
+    Folder f;
+    f.putRecord(QStringLiteral("182405"), {"02070203"});
+    run::RecNo = 5;
+    run::TmState[1] = 7;
+    run::TmDone[2] = QStringLiteral("T");
+    QVERIFY(run::composeExamReviewSet());
+    QCOMPARE(f.bytes(f.dataFile("288869")), unitLine(f, 2, 7) + unitLine(f, 2, 3));
+    QCOMPARE(f.bytes(f.dataFile("288819")), unitSteps(f, 2, 7) + unitSteps(f, 2, 3));
+    const int c1 = unitSteps(f, 2, 7).count("\r\n"), c2 = unitSteps(f, 2, 3).count("\r\n");
+    QCOMPARE(run::StepStart[1], qint16(1));
+    QCOMPARE(run::StepStart[2], qint16(1 + c1));
+    QCOMPARE(run::StepStart[3], qint16(1 + c1 + c2));
+    QCOMPARE(run::TmSum, qint16(2));
+    QCOMPARE(run::TmId[1], qint16(207));
+    QCOMPARE(run::TmId[2], qint16(203));
+    QCOMPARE(run::PaperType, qint16(2));
+    QCOMPARE(run::TaoNo, qint16(17));
+    QCOMPARE(run::RecNo, qint16(5));
+    QCOMPARE(run::AnswerMode, qint16(2));
+    QCOMPARE(run::TmNo, qint16(1));
+    QCOMPARE(run::LeftMinutes, qint16(50));
+    QCOMPARE(run::TmState[1], qint16(0));
+    QCOMPARE(run::TmDone[2], QStringLiteral("F"));
+    QCOMPARE(run::StepFile, f.dataFile("288819"));
+    QCOMPARE(run::TmFile, f.dataFile("288869"));
+    QCOMPARE(run::CommonDataFile, f.dataFile("288890"));
+}
+
+void TstRecords::compose_data()
+{
+    // Unit 0 and unit 1 of a small bank: question p of unit u has the text
+    // "Qu.p" and p steps "Su.p.s".
+    QTest::addColumn<QString>("ids");
+    QTest::addColumn<QStringList>("questions"); // "u.p" of each working question line
+    QTest::newRow("two units, any order") << "010200010101" << QStringList{"1.2", "0.1", "1.1"};
+    QTest::newRow("the same id twice") << "00020002" << QStringList{"0.2", "0.2"};
+    QTest::newRow("position past the end gives the last line") << "0099" << QStringList{"0.3"};
+    QTest::newRow("position 0 gives the first line") << "0100" << QStringList{"1.1"};
+    QTest::newRow("6 characters: 1.5 rounds to 2, the last id from 2 characters") << "010203" << QStringList{"1.2", "0.3"};
+    QTest::newRow("10 characters: 2.5 rounds to 2") << "0102000301" << QStringList{"1.2", "0.3"};
+    QTest::newRow("blanks in an id do not count") << " 102" << QStringList{"1.2"};
+    QTest::newRow("empty list") << "" << QStringList{};
+}
+
+static void writeSmallBank(const Folder &f)
+{
+    for (int u = 0; u <= 1; ++u) {
+        QStringList tm, steps;
+        for (int p = 1; p <= 3; ++p) {
+            tm << QStringLiteral("%1%2Q%3.%4").arg(u * 100 + p + 100, 4, 10, QChar(u'0')).arg(p, 2, 10, QChar(u'0')).arg(u).arg(p);
+            for (int s = 1; s <= p; ++s)
+                steps << QStringLiteral("S%1.%2.%3").arg(u).arg(p).arg(s);
+        }
+        gbk::writeLines(f.dataFile(QStringLiteral("2888%1").arg(70 + u)), tm);
+        gbk::writeLines(f.dataFile(QStringLiteral("2888%1").arg(20 + u)), steps);
+    }
+}
+
+void TstRecords::compose()
+{
+    QFETCH(QString, ids);
+    QFETCH(QStringList, questions);
+    Folder f;
+    writeSmallBank(f);
+    QVERIFY(run::composeWorkFiles(ids, 7));
+    QStringList tm, steps;
+    for (const QString &q : questions) {
+        const int u = q.section(u'.', 0, 0).toInt(), p = q.section(u'.', 1).toInt();
+        tm << QStringLiteral("%1%2Q%3").arg(u * 100 + p + 100, 4, 10, QChar(u'0')).arg(p, 2, 10, QChar(u'0')).arg(q);
+        for (int s = 1; s <= p; ++s)
+            steps << QStringLiteral("S%1.%2").arg(q).arg(s);
+    }
+    QCOMPARE(f.bytes(f.dataFile("288857")), crlf(tm));
+    QCOMPARE(f.bytes(f.dataFile("288807")), crlf(steps));
+    QVERIFY(QFile::exists(f.dataFile("288857")));
+    QCOMPARE(run::TmSum, qint16(questions.size()));
+    for (int i = 1; i <= questions.size(); ++i) {
+        const QString &q = questions[i - 1];
+        QCOMPARE(run::TmId[i] / 100, qint16(q.section(u'.', 0, 0).toInt()));
+    }
+}
+
+void TstRecords::composeFailureChangesNothing_data()
+{
+    QTest::addColumn<QString>("ids");
+    QTest::addColumn<int>("fileNo");
+    QTest::addColumn<QString>("removed"); // a unit file taken away first
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("a unit's question file missing") << "00010101" << 19 << "288871" << "288871";
+    QTest::newRow("a unit's step file missing") << "00010101" << 19 << "288821" << "288821";
+    QTest::newRow("unit 20 would be the answer-text file") << "00012001" << 19 << "" << "2001";
+    QTest::newRow("a negative id") << "0001-001" << 19 << "" << "-001";
+    QTest::newRow("working files 20 are a unit's own") << "0001" << 20 << "" << "20";
+}
+
+void TstRecords::composeFailureChangesNothing()
+{
+    QFETCH(QString, ids);
+    QFETCH(int, fileNo);
+    QFETCH(QString, removed);
+    QFETCH(QString, logged);
+    Folder f;
+    writeSmallBank(f);
+    if (!removed.isEmpty())
+        QVERIFY(QFile::remove(f.dataFile(removed)));
+    f.put(f.dataFile("288819"), "old steps\r\n");
+    f.put(f.dataFile("288869"), "old questions\r\n");
+    const QByteArray unit0 = f.bytes(f.dataFile("288820"));
+    run::TmSum = 3;
+    run::TmId[1] = 5;
+    QVERIFY(!run::composeWorkFiles(ids, fileNo));
+    QCOMPARE(f.bytes(f.dataFile("288819")), QByteArray("old steps\r\n"));
+    QCOMPARE(f.bytes(f.dataFile("288869")), QByteArray("old questions\r\n"));
+    QCOMPARE(f.bytes(f.dataFile("288820")), unit0);
+    QCOMPARE(run::TmSum, qint16(3));
+    QCOMPARE(run::TmId[1], qint16(5));
+    const QStringList reports = f.reports();
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports[0].startsWith(QStringLiteral("initshiti")) && reports[0].contains(logged), qPrintable(reports[0]));
+
+    // The review set keeps its variables too.
+    f.putRecord(QStringLiteral("182401"), {ids});
+    run::RecNo = 1;
+    run::PaperType = 0;
+    run::TaoNo = 1;
+    if (fileNo == 19) {
+        QVERIFY(!run::composeExamReviewSet());
+        QCOMPARE(run::PaperType, qint16(0));
+        QCOMPARE(run::TaoNo, qint16(1));
+        QCOMPARE(f.bytes(f.dataFile("288869")), QByteArray("old questions\r\n"));
+    }
+}
+
+QTEST_GUILESS_MAIN(TstRecords)
+#include "tst_records.moc"
