@@ -41,13 +41,13 @@ struct WorkFiles
     QString step; // StepFile: step records, one line per scene
     QString tm;   // TmFile: question lines, one per question
 };
-// The step file and the question file of the set PaperType + TaoNo:
-// "2888" & the two digits of paperType + taoNo, and of that number + 50.
-inline WorkFiles workFiles(int paperType, int taoNo)
+// The working pair number n: "2888" & the two digits of n, and of n + 50.
+inline WorkFiles workFilesNumbered(int n)
 {
-    const int n = paperType + taoNo;
     return {QStringLiteral("2888") + twoDigits(n), QStringLiteral("2888") + twoDigits(n + QuestionFileOffset)};
 }
+// The step file and the question file of the set PaperType + TaoNo.
+inline WorkFiles workFiles(int paperType, int taoNo) { return workFilesNumbered(paperType + taoNo); }
 // The files of unit u (from 0), which the whole-unit practice runs on and
 // every composed set is copied from.
 inline WorkFiles unitFiles(int unit) { return workFiles(UnitSet, unit); }

@@ -154,7 +154,7 @@ std::optional<QStringList> composeAndWrite(QStringView list, int fileNo)
     auto c = compose(list);
     if (!c)
         return std::nullopt;
-    const bank::WorkFiles files = bank::workFiles(bank::FixedPaperSet, fileNo);
+    const bank::WorkFiles files = bank::workFilesNumbered(fileNo);
     for (const auto &[name, bytes] : {std::pair{files.step, &c->stepBytes}, std::pair{files.tm, &c->tmBytes}}) {
         if (!gbk::writeBytes(fnd::dataFile(name), *bytes)) {
             logFailure(FileAccessError, QStringLiteral("the working file %1 could not be written").arg(name));
