@@ -11,8 +11,17 @@ namespace bankgen {
 namespace {
 
 // The fixed papers of the paper list: 40 question ids each (unit * 100 + position).
-std::vector<std::vector<int>> fixedPapers(const std::vector<Unit> &units)
+std::vector<std::vector<int>> fixedPapers(const std::vector<Unit> &units, bool large)
 {
+    if (large) {
+        // Every paper draws two questions from each unit, so starting it
+        // reads every unit file.
+        std::vector<std::vector<int>> papers(kLargePapers);
+        for (int p = 0; p < kLargePapers; ++p)
+            for (int i = 0; i < kPaperQuestions; ++i)
+                papers[size_t(p)].push_back(i % kLargeUnits * 100 + (2 * p + i / kLargeUnits) % kLargeQuestions + 1);
+        return papers;
+    }
     std::vector<int> all;
     for (size_t u = 0; u < units.size(); ++u)
         for (size_t p = 1; p <= units[u].questions.size(); ++p)
@@ -39,6 +48,19 @@ void writeBank(Context &ctx)
     b.units.push_back(unitBasics(b));
     b.units.push_back(unitTables(b));
     b.units.push_back(unitFrames(b));
+    if (ctx.large) {
+        // Each unit of the large bank is the sample's questions over and over.
+        std::vector<const Question *> sample;
+        for (const Unit &u : b.units)
+            for (const Question &q : u.questions)
+                sample.push_back(&q);
+        std::vector<Unit> units(kLargeUnits);
+        for (int u = 0; u < kLargeUnits; ++u) {
+            for (int p = 0; p < kLargeQuestions; ++p)
+                units[size_t(u)].questions.push_back(*sample[size_t(u * kLargeQuestions + p) % sample.size()]);
+        }
+        b.units = std::move(units);
+    }
 
     std::vector<QStringList> stepLines, tmLines;
     for (size_t u = 0; u < b.units.size(); ++u) {
@@ -70,7 +92,7 @@ void writeBank(Context &ctx)
     write(ctx, bank::CommonDataFile, answers);
 
     // Paper list: paper and unit counts, the units' question counts, the papers' ids.
-    const auto papers = fixedPapers(b.units);
+    const auto papers = fixedPapers(b.units, ctx.large);
     QStringList list{digits(int(papers.size()), 2) + digits(int(b.units.size()), 2), QString()};
     for (const Unit &u : b.units)
         list[1] += digits(int(u.questions.size()), 2);

@@ -13,11 +13,21 @@ namespace bankgen {
 // Fixed facts of the sample bank that several steps share.
 inline const QString kDataFolder = QStringLiteral("wydata"); // ver.txt line 3
 constexpr int kModuleNo = 8;                                  // ver.txt line 4 and "288899"
+// The largest bank: units 0 to 19 (unit 20's question file would be the
+// answer-text file), 99 questions each (two-digit positions), and as many
+// fixed papers of 40 questions.
+constexpr int kLargeUnits = 20;
+constexpr int kLargeQuestions = 99;
+constexpr int kLargePapers = 20;
+constexpr int kPaperQuestions = 40;
 
 struct Context {
     QString programDir; // the program folder, no trailing separator
     QString dataDir;    // programDir + "/" + kDataFolder, no trailing separator
     QStringList errors; // a step that fails adds a line; the generator then exits 1
+    // The largest bank the format allows instead of the sample: every unit
+    // and paper the bank can hold, made of the sample's questions.
+    bool large = false;
 
     QString dataFile(const QString &name) const { return dataDir + u'/' + name + QStringLiteral(".mxy"); }
     QString programFile(const QString &name) const { return programDir + u'/' + name; }

@@ -1,4 +1,6 @@
-// examsim-bankgen <program-folder>: writes the sample program folder.
+// examsim-bankgen [--large] <program-folder>: writes the sample program
+// folder; with --large, the largest bank the format allows (20 units of 99
+// questions, 20 papers), made of the sample's questions and pictures.
 #include "bankgen.h"
 
 #include <QDir>
@@ -31,12 +33,14 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: examsim-bankgen <program-folder>\n");
+    const bool large = argc == 3 && qstrcmp(argv[1], "--large") == 0;
+    if (argc != 2 && !large) {
+        std::fprintf(stderr, "usage: examsim-bankgen [--large] <program-folder>\n");
         return 2;
     }
     bankgen::Context ctx;
-    ctx.programDir = QDir::cleanPath(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
+    ctx.large = large;
+    ctx.programDir = QDir::cleanPath(QDir(QString::fromLocal8Bit(argv[argc - 1])).absolutePath());
     ctx.dataDir = ctx.programDir + u'/' + bankgen::kDataFolder;
     for (const char *sub : {"", "/ksdata", "/examdata"})
         QDir().mkpath(ctx.programDir + QString::fromLatin1(sub));

@@ -30,6 +30,11 @@ void writeProductInfo(bankgen::Context &ctx)
     QStringList ver{QStringLiteral("计算机应用能力考试"), QStringLiteral("网页制作"), bankgen::kDataFolder,
                     QString::number(bankgen::kModuleNo), QStringLiteral("网页基础"), QStringLiteral("表格与表单"),
                     QStringLiteral("框架与超链接")};
+    if (ctx.large) {
+        ver = ver.mid(0, 4);
+        for (int u = 1; u <= bankgen::kLargeUnits; ++u)
+            ver << QStringLiteral("单元%1").arg(u);
+    }
     while (ver.size() < 25)
         ver << QString();
     ctx.writeLines(ctx.programFile(QStringLiteral("ver.txt")), encoded(ver, ctx));
