@@ -364,6 +364,12 @@ void TstRecords::quit_data()
     QTest::newRow("trailing characters are dropped before an id is added")
         << 5 << 14 << 0 << 3 << "0102" << "2" << false
         << Files{"288862=000512", "288872=T"} << Files{"288862=00050102", "288872=TF"};
+    QTest::newRow("an entry holding a blank leaves with its flag, so no entry shifts")
+        << 5 << 14 << 0 << 3 << "0001" << "0" << false
+        << Files{"288862=0001 0020003", "288872=TFT"} << Files{"288862=0003", "288872=T"};
+    QTest::newRow("a blank flag reads F, so no flag shifts")
+        << 5 << 14 << 0 << 3 << "0001" << "0" << false
+        << Files{"288862=000100020003", "288872=T T"} << Files{"288862=00020003", "288872=FT"};
     QString many;
     for (int i = 1; i <= 45; ++i)
         many += run::idText(100 + i);

@@ -217,7 +217,7 @@ void dropCompletedFromPaperList(RecordWrites &out)
     const int sum = questionSum();
     QString kept;
     for (int k = 1; k <= idCount(*line); ++k)
-        if (!(k <= sum && questionCompleted(k)))
+        if (!(k <= sum && questionCompleted(k)) && writableId(idAt(*line, k)))
             kept += idAt(*line, k);
     note(writeRecord(name, {kept}), name, out);
 }
@@ -227,6 +227,8 @@ void dropCompletedFromPaperList(RecordWrites &out)
 // ---- Id lists and flag strings ----------------------------------------------
 
 int idCount(QStringView ids) { return int(ids.size() / IdWidth); }
+
+bool writableId(QStringView id) { return !id.contains(u' '); }
 
 QStringView idAt(QStringView ids, int k)
 {
@@ -270,9 +272,18 @@ void FlaggedList::removeAt(int k)
 
 FlaggedList FlaggedList::fromLines(QStringView idLine, QStringView flagLine)
 {
+    // A blank flag, which reads "not reviewed", becomes "F" for the same
+    // reason an entry holding a blank is dropped (writableId).
+    const int count = idCount(idLine);
+    const QString flags = fitFlags(flagLine, count);
     FlaggedList l;
-    l.ids = idLine.left(qsizetype(idCount(idLine)) * IdWidth).toString();
-    l.flags = fitFlags(flagLine, l.count());
+    for (int k = 1; k <= count; ++k) {
+        const QStringView id = idAt(idLine, k);
+        if (!writableId(id))
+            continue;
+        l.ids += id;
+        l.flags += flags[k - 1] == u' ' ? u'F' : flags[k - 1];
+    }
     return l;
 }
 

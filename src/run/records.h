@@ -26,6 +26,10 @@ int idCount(QStringView ids);
 QStringView idAt(QStringView ids, int k);
 // The entry (from 1) equal to id, comparing whole entries only; 0 when none.
 int indexOfId(QStringView ids, QStringView id);
+// An entry a writer may write back: one without blanks. Readers trim the
+// lines, so a blank at either end of a written line would shift every entry
+// after it; no id this program writes holds one.
+bool writableId(QStringView id);
 // The record form of a question id: the last four characters of "0000" and
 // its decimal digits.
 QString idText(int id);
@@ -34,8 +38,8 @@ QString idText(int id);
 // list's entry count, or padded with "F" (not reviewed) up to it.
 QString fitFlags(QStringView flags, int count);
 
-// An id list with its flags, held whole: ids only whole entries, flags fitted
-// to them.
+// An id list with its flags, held whole: ids only whole, writable entries,
+// flags fitted to them.
 struct FlaggedList
 {
     QString ids;
@@ -48,7 +52,8 @@ struct FlaggedList
     // Removes entry k and flag k.
     void removeAt(int k);
     // The list as read from its two lines: trailing characters after the last
-    // whole entry dropped, flags fitted.
+    // whole entry dropped, flags fitted, entries holding a blank dropped with
+    // their flags, blank flags "F".
     static FlaggedList fromLines(QStringView idLine, QStringView flagLine);
 };
 
