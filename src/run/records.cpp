@@ -42,7 +42,6 @@ std::optional<QStringList> readRecord(const QString &name)
     return lines;
 }
 
-
 bool writeRecord(const QString &name, const QStringList &lines)
 {
     // The record folder is made before the first write, so a fresh program
