@@ -182,6 +182,7 @@ private slots:
     void examHistorySlot_data();
     void examHistorySlot();
     void examWithMissingRecordFolder();
+    void slotOutOfRangeWritesNoSlotFile();
     void failedWriteKeepsOldFileAndIsReported();
 
     void composeSampleReviewSet();
@@ -370,6 +371,9 @@ void TstRecords::quit_data()
     QTest::newRow("a blank flag reads F, so no flag shifts")
         << 5 << 14 << 0 << 3 << "0001" << "0" << false
         << Files{"288862=000100020003", "288872=T T"} << Files{"288862=00020003", "288872=FT"};
+    QTest::newRow("a question listed twice is marked once")
+        << 5 << 14 << 0 << 3 << "010201020103" << "222" << false
+        << Files{} << Files{"288862=01020103", "288872=FF"};
     QString many;
     for (int i = 1; i <= 45; ++i)
         many += run::idText(100 + i);
@@ -470,6 +474,9 @@ void TstRecords::scoredExam_data()
     QTest::newRow("an id twice: once in the collection, twice in the paper's list")
         << twice << dup << Files{"288863=0201", "288873=T"} << "95"
         << Files{"182400=00060006", "288863=02010006", "288873=TF"};
+    QTest::newRow("a set of 38: questions 39 and 40 have no id and do not score")
+        << Paper0.left(152) << QString(38, u'0') << Files{} << "0"
+        << Files{"182400=" + Paper0.left(152), "288863=" + Paper0.left(152), "288873=" + QString(38, u'F')};
     QString marks(40, u'6');
     QTest::newRow("forty new marks: one flag each, the old kept")
         << Paper0 << marks << Files{"288862=9901", "288872=T"} << "100"
@@ -485,6 +492,9 @@ void TstRecords::scoredExam()
     QFETCH(Files, after);
     Folder f;
     f.putFiles(before);
+    // What an earlier, longer set left beyond this one's end.
+    run::TmState[39] = run::TmState[40] = 4;
+    run::TmId[39] = run::TmId[40] = 1999;
     setRun(0, 0, 0, ids, states);
     run::ExamStart = QStringLiteral("2024-03-05 14:07:09");
     const run::ExamScore r = run::recordScoredExam(QDateTime());
@@ -492,7 +502,7 @@ void TstRecords::scoredExam()
     QCOMPARE(r.scoreText, score);
     QCOMPARE(r.caption, QStringLiteral("第1套得分：") + score + QStringLiteral("分"));
     for (int i = 1; i <= 40; ++i)
-        QCOMPARE(r.completed[size_t(i)], states[i - 1].digitValue() >= 4);
+        QCOMPARE(r.completed[size_t(i)], i <= states.size() && states[i - 1].digitValue() >= 4);
     for (const QString &file : after)
         QCOMPARE(f.bytes(f.record(file.section(u'=', 0, 0))), crlf({file.section(u'=', 1)}));
     QCOMPARE(run::ExamStart, QStringLiteral("-1"));
@@ -568,6 +578,24 @@ void TstRecords::examWithMissingRecordFolder()
     QCOMPARE(f.bytes(f.record("182400")), QByteArray("0212\r\n"));
     QCOMPARE(f.bytes(f.record("288862")), QByteArray("0212\r\n"));
     QVERIFY(f.bytes(f.record("288892")).startsWith("2024-03-05 14:07:09\r\n97.5\r\nE\r\n"));
+}
+
+void TstRecords::slotOutOfRangeWritesNoSlotFile()
+{
+    Folder f;
+    setRun(2, 17, 30, "0001", "4");
+    run::RecordWrites w = run::mergePracticeQuit(true);
+    QVERIFY(!w.ok());
+    setRun(8, 11, 30, Paper0, QString(40, u'0'));
+    run::ExamStart = QStringLiteral("2024-03-05 14:07:09");
+    const run::ExamScore r = run::recordScoredExam(QDateTime());
+    QVERIFY(!r.writes.ok());
+    QCOMPARE(r.scoreText, QStringLiteral("0"));
+    // The lists are merged; nothing names slot 30.
+    QCOMPARE(QDir(f.ks()).entryList(QDir::Files), (QStringList{"288862.mxy", "288863.mxy", "288872.mxy", "288873.mxy"}));
+    QCOMPARE(f.reports().size(), 2);
+    for (const QString &report : f.reports())
+        QVERIFY2(report.contains(QStringLiteral("slot 30")), qPrintable(report));
 }
 
 void TstRecords::failedWriteKeepsOldFileAndIsReported()
@@ -651,6 +679,7 @@ void TstRecords::compose_data()
     QTest::newRow("10 characters: 2.5 rounds to 2") << "0102000301" << QStringList{"1.2", "0.3"};
     QTest::newRow("blanks in an id do not count") << " 102" << QStringList{"1.2"};
     QTest::newRow("empty list") << "" << QStringList{};
+    QTest::newRow("more than 500 ids are cut to 500") << QString("0001").repeated(501) << QStringList(500, "0.1");
 }
 
 static void writeSmallBank(const Folder &f)
