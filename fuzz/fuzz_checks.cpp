@@ -37,20 +37,20 @@ static void decideAll(const QString &line)
             const Label4Move m = label4Move(line, shift, p.startOutline, p.startDrag);
             const Label4Release rel = label4Release(line, shift, p.startOutline, button == 1, shift, line, scratchFile());
             sink += p.move.kind + m.stretchOutline + rel.move.kind + rel.resetPointer;
-            sink += toolbarPopupMenu(steprec::stepType(line), button).value_or(0);
+            sink += toolbarPopupMenu(scene::stepType(line), button).value_or(0);
         }
-    sink += label1DoubleClick(line).kind + label1Pointing(line).kind + targetPointer(line).mousePointer;
+    sink += label1DoubleClick(line).kind + label1Pointing(line).kind + scene::targetPointer(line).mousePointer;
     for (int k = 0; k <= 7; ++k)
         sink += pictureClick(line, k).kind;
-    sink += handleRelease(steprec::stepType(line), 1, 2, handleLimits(line, 1, 1)).has_value();
+    sink += handleRelease(scene::stepType(line), 1, 2, handleLimits(line, 1, 1)).has_value();
     const QList<QRectF> cells(89, QRectF(1, 2, 3, 4));
     sink += hintFrames(line, cells, QSizeF(5, 6), 1, 1, true).visible[0];
-    const TabStrip strip{line.left(155), 13, steprec::tabSpec(line).targetTab, 3, 0, line};
+    const TabStrip strip{line.left(155), 13, scene::tabSpec(line).targetTab, 3, 0, line};
     for (int i = 1; i <= 13; ++i)
         sink += tabClick(i, strip, line).hint.size();
-    sink += cancelStep(steprec::backSpec(line), steprec::stepType(line));
+    sink += cancelStep(scene::backSpec(line), scene::stepType(line));
     sink += menuItemIsRight(menuCode(line), 1, 2, 3);
-    sink += text1KeyUpVerdict(steprec::stepTypeText(line), 13, line, line) == EnterVerdict::Advance;
+    sink += text1KeyUpVerdict(scene::stepTypeText(line), 13, line, line) == EnterVerdict::Advance;
     (void)sink;
 }
 

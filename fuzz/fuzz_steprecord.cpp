@@ -11,7 +11,7 @@
 #include <QFile>
 #include <cstdint>
 
-using namespace steprec;
+using namespace scene;
 
 static void decodeAll(QStringView line)
 {

@@ -51,7 +51,7 @@ Place findStep(const QString &program, const std::function<bool(const QString &r
 
 Place withCode(const QString &program, const QString &code)
 {
-    return findStep(program, [code](const QString &r, int, int) { return steprec::stepTypeText(r) == code; });
+    return findStep(program, [code](const QString &r, int, int) { return scene::stepTypeText(r) == code; });
 }
 
 bool rewriteLine(const QString &path, int n, const std::function<void(QString &)> &change)
@@ -132,7 +132,7 @@ void TstBankCheck::plantedFault_data()
         return Place{1, 0, 0, 0, {}};
     }) << FaultKind::StepCount << true;
     QTest::newRow("final step") << Plant([](const QString &p) {
-        const Place at = findStep(p, [](const QString &r, int s, int k) { return s == k && steprec::stepTypeText(r) == u"9999"; });
+        const Place at = findStep(p, [](const QString &r, int s, int k) { return s == k && scene::stepTypeText(r) == u"9999"; });
         rewriteLine(dataFile(p, "288820"), at.line, [](QString &l) { l.replace(7, 4, "9001"); });
         return at;
     }) << FaultKind::FinalStep << false;
@@ -147,21 +147,21 @@ void TstBankCheck::plantedFault_data()
         return at;
     }) << FaultKind::AnswerLine << false;
     QTest::newRow("list items line") << Plant([](const QString &p) {
-        const Place at = findStep(p, [](const QString &r, int, int) { return steprec::isListStep(r); });
+        const Place at = findStep(p, [](const QString &r, int, int) { return scene::isListStep(r); });
         rewriteLine(dataFile(p, QStringLiteral("2888%1").arg(19 + at.unit)), at.line, [](QString &l) { l.replace(108, 3, "009"); });
         return at;
     }) << FaultKind::AnswerLine << false;
     QTest::newRow("background picture") << Plant([](const QString &p) {
         const Place at = findStep(p, [](const QString &, int s, int) { return s == 1; });
-        QFile::remove(dataFile(p, steprec::background(at.record).toString()));
+        QFile::remove(dataFile(p, scene::background(at.record).toString()));
         return at;
     }) << FaultKind::Picture << false;
     QTest::newRow("area picture not a picture") << Plant([](const QString &p) {
         const Place at = findStep(p, [](const QString &r, int, int) {
-            const auto a = steprec::pictureArea(r, 5);
+            const auto a = scene::pictureArea(r, 5);
             return !a.absent && !a.keep;
         });
-        QFile f(dataFile(p, steprec::pictureArea(at.record, 5).name));
+        QFile f(dataFile(p, scene::pictureArea(at.record, 5).name));
         f.open(QIODevice::WriteOnly);
         f.write("not a picture");
         return at;
@@ -176,13 +176,13 @@ void TstBankCheck::plantedFault_data()
         return Place{};
     }) << FaultKind::Picture << false;
     QTest::newRow("tab page") << Plant([](const QString &p) {
-        const Place at = findStep(p, [](const QString &r, int, int) { return steprec::tabSpec(r).layout == u'A'; });
+        const Place at = findStep(p, [](const QString &r, int, int) { return scene::tabSpec(r).layout == u'A'; });
         QFile::remove(dataFile(p, "300229"));
         return at;
     }) << FaultKind::TabPage << false;
     QTest::newRow("cursor file") << Plant([](const QString &p) {
         QFile::remove(p + QStringLiteral("/ico07.CUR"));
-        return findStep(p, [](const QString &r, int, int) { return steprec::cursorSpec(r).kind == steprec::CursorSpec::Custom; });
+        return findStep(p, [](const QString &r, int, int) { return scene::cursorSpec(r).kind == scene::CursorSpec::Custom; });
     }) << FaultKind::CursorFile << false;
     QTest::newRow("menu item") << Plant([](const QString &p) {
         rewriteLine(p + QStringLiteral("/sMenu.sys"), 4, [](QString &l) { l = QStringLiteral("剪切|复制"); });
@@ -190,20 +190,20 @@ void TstBankCheck::plantedFault_data()
     }) << FaultKind::MenuBlock << false;
     QTest::newRow("menu override block") << Plant([](const QString &p) {
         rewriteLine(p + QStringLiteral("/sMenu.sys"), 409, [](QString &l) { l = QStringLiteral("0"); });
-        return findStep(p, [](const QString &r, int, int) { return steprec::menuCodeOverride(r).has_value(); });
+        return findStep(p, [](const QString &r, int, int) { return scene::menuCodeOverride(r).has_value(); });
     }) << FaultKind::MenuBlock << false;
     QTest::newRow("picture jump") << Plant([](const QString &p) {
-        const Place at = findStep(p, [](const QString &r, int, int) { return steprec::pictureArea(r, 2).jump != u'0' && !steprec::pictureArea(r, 2).absent; });
+        const Place at = findStep(p, [](const QString &r, int, int) { return scene::pictureArea(r, 2).jump != u'0' && !scene::pictureArea(r, 2).absent; });
         rewriteLine(dataFile(p, QStringLiteral("2888%1").arg(19 + at.unit)), at.line, [](QString &l) { l[38] = u'Z'; });
         return at;
     }) << FaultKind::Jump << false;
     QTest::newRow("target jump") << Plant([](const QString &p) {
-        const Place at = findStep(p, [](const QString &r, int, int) { return steprec::targetSpec(r, 1).isPath(); });
+        const Place at = findStep(p, [](const QString &r, int, int) { return scene::targetSpec(r, 1).isPath(); });
         rewriteLine(dataFile(p, QStringLiteral("2888%1").arg(19 + at.unit)), at.line, [](QString &l) { l[133] = u'9'; });
         return at;
     }) << FaultKind::Jump << false;
     QTest::newRow("cancel goes before the first step") << Plant([](const QString &p) {
-        const Place at = findStep(p, [](const QString &r, int, int) { return steprec::hasBackSpec(r); });
+        const Place at = findStep(p, [](const QString &r, int, int) { return scene::hasBackSpec(r); });
         rewriteLine(dataFile(p, QStringLiteral("2888%1").arg(19 + at.unit)), at.line, [](QString &l) { l[128] = u'9'; });
         return at;
     }) << FaultKind::Jump << false;

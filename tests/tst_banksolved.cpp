@@ -44,7 +44,7 @@ void TstBankSolved::everyQuestion_data()
     int eligible = 0;
     for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u) {
         run::resetRunState();
-        QVERIFY(run::startUnitPractice(u));
+        QVERIFY(cover::startUnitPractice(u));
         const QStringList lines = gbk::readLines(run::StepFile).value_or(QStringList());
         for (int q = 1; q <= run::TmSum; ++q) {
             bool chrome = false;

@@ -169,7 +169,7 @@ void TstFrmMain::scale()
     fx.writePicture(QStringLiteral("100005"), QSize(20, 20), Qt::red);
     fx.writeUnit(0, {{record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 300)}, {151, area(1000, '0', 600, "100005")},
                               {177, box(3000, '0', 4500, 600, 450)}})}});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = FrmMain::get();
     // Twips scale with the screen's twips per pixel, so pixels stay as
     // designed: the window is 800 x 600 pixels at every scale.
@@ -226,7 +226,7 @@ void TstFrmMain::picturesAcrossSteps()
                 {50, area(900, '0', 900, "888888")}}),
         record({{8, s("9001")}, {12, s("888888")}, {18, area(2400, '0', 1500, "888888")}, {34, area(4500, '0', 900, "888888")}}),
     }});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = FrmMain::get();
 
     build(1, 1);
@@ -280,9 +280,9 @@ void TstFrmMain::reopenedQuestionRestoresPictures()
     const QString keep = record({{8, s("9001")}, {12, s("888888")}, {18, area(1500, '0', 1500, "888888")}});
     fx.writeUnit(0, {{record({{8, s("9001")}, {12, s("100001")}, {18, area(1200, '0', 900, "100011")}}), keep, keep, keep},
                      {record({{8, s("9001")}, {12, s("200001")}})}});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     QCOMPARE(run::StepStart[2], qint16(5));
-    scene::openRun();
+    exam::openRun();
     FrmMain &w = FrmMain::get();
     QVERIFY(w.Timer2->isActive());
     QVERIFY(w.isVisible());
@@ -292,11 +292,11 @@ void TstFrmMain::reopenedQuestionRestoresPictures()
     // Question 1 was left at step 4; question 2 shown in between.
     scene::TmStep[1] = 4;
     run::TmNo = 2;
-    scene::loadQuestion();
+    exam::loadQuestion();
     QTRY_VERIFY(!w.Timer2->isActive());
     QCOMPARE(w.pictureName(), QStringLiteral("200001"));
     run::TmNo = 1;
-    scene::loadQuestion();
+    exam::loadQuestion();
     QCOMPARE(scene::StepNo, qint16(4));
     QTRY_VERIFY(!w.Timer2->isActive());
     QCOMPARE(w.pictureName(), QStringLiteral("100001"));
@@ -318,7 +318,7 @@ void TstFrmMain::textBoxFontAndInitialText()
         record({{8, s("0020")}, {86, textBox}, {106, s("000")}, {109, s("001")}, {125, s("0000m08500")}}),
         record({{8, s("0020")}, {86, textBox}, {106, s("001")}, {125, s("00000XAB31")}}),
     }});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = shownWindow();
 
     build(1, 1);
@@ -365,7 +365,7 @@ void TstFrmMain::hintAndAnswerMode()
         record({{8, s("9001")}, {66, label}, {112, s("0000000000002")}}),
         record({{8, s("9001")}, {66, label}, {112, s("0045000600000")}}),
     }});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = shownWindow();
 
     build(1, 1); // practice: no hint and no boxes
@@ -403,7 +403,7 @@ void TstFrmMain::targetAreas()
         record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 0)}}),
         record({{8, s("9001")}}),
     }});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     run::AnswerMode = 1;
     FrmMain &w = shownWindow();
 
@@ -445,7 +445,7 @@ void TstFrmMain::badInput()
                 {106, s("q1w")}, {112, s("a1b2c3d4e5f6g")}, {125, s("ZZZZZZZZZZ")}, {177, s("!@#$%^&*()0000000000")}},
                120),
     }});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = FrmMain::get();
     build(1, 1);
     const QString first = scene::StepLine;
@@ -481,7 +481,7 @@ void TstFrmMain::hotSpotsTakeTheMouse()
 {
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 300)}, {112, s("0300004500000")}})}});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     run::AnswerMode = 1;
     FrmMain &w = shownWindow();
     build(1, 1);
@@ -517,7 +517,7 @@ void TstFrmMain::unitPracticeStart()
     ts::SceneFixture fx;
     QStringList three(3, record({})), two(2, record({})), four(4, record({}));
     fx.writeUnit(1, {three, two, four});
-    QVERIFY(run::startUnitPractice(1));
+    QVERIFY(cover::startUnitPractice(1));
     QCOMPARE(run::PaperType, qint16(20));
     QCOMPARE(run::TaoNo, qint16(1));
     QCOMPARE(run::TmSum, qint16(3));
@@ -531,10 +531,10 @@ void TstFrmMain::unitPracticeStart()
     // A blank line ends the scan; a unit without a question file has no run.
     QVERIFY(gbk::writeLines(run::TmFile, {QStringLiteral("010103x"), QStringLiteral(" "), QStringLiteral("010202y")}));
     run::StepStart.fill(0);
-    QVERIFY(run::prepareRun());
+    QVERIFY(cover::prepareRun());
     QCOMPARE(run::StepStart[2], qint16(4));
     QCOMPARE(run::StepStart[3], qint16(0));
-    QVERIFY(!run::startUnitPractice(5));
+    QVERIFY(!cover::startUnitPractice(5));
 }
 
 void TstFrmMain::probePlay()

@@ -66,9 +66,9 @@ void TstKeyRouting::autoAdvance()
     fx.writeUnit(0, {{record({{8, s("8888")}}), record({{8, s("8888")}}),
                       record({{8, s("9001")}, {66, box(1500, 1200, 1200, 300)}}), record({{8, s("9999")}})},
                      {record({{8, s("8888")}, {86, s("P6113")}}), record({{8, s("9999")}})}});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = shownWindow();
-    scene::openRun();
+    exam::openRun();
     QTRY_VERIFY(!w.Timer2->isActive());
     QElapsedTimer shown;
     shown.start();
@@ -88,7 +88,7 @@ void TstKeyRouting::autoAdvance()
     // Question 2: the key alternative is examined but the scene stays an
     // "8888" scene.
     run::TmNo = 2;
-    scene::loadQuestion();
+    exam::loadQuestion();
     QTRY_VERIFY(!w.Timer2->isActive());
     QCOMPARE(scene::StepNo, qint16(1));
     press(QStringLiteral("A"));
@@ -138,12 +138,12 @@ void TstKeyRouting::keysOnTheWindow()
     QFETCH(int, step);
     ts::SceneFixture fx;
     fx.writeUnit(0, {{first, second, record({{8, s("9999")}})}});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = shownWindow();
     build(1, 1);
     press(key);
     QCOMPARE(scene::StepNo, qint16(step));
-    QCOMPARE(w.StepType, steprec::stepType(scene::StepLine));
+    QCOMPARE(w.StepType, scene::stepType(scene::StepLine));
 }
 
 // Keys reach the step from the window, the picture boxes and Image6, once
@@ -159,7 +159,7 @@ void TstKeyRouting::routing()
         record({{6, s("A1")}, {8, s("6213")}}),
         record({{8, s("9999")}}),
     }});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = shownWindow();
 
     build(1, 1);
@@ -199,17 +199,17 @@ void TstKeyRouting::tabStripOnTheTargetTab()
         record({{8, s("9001")}, {50, dialog}, {66, target}, {112, s("0270007830001")}, {130, s("XA333")}}),
         record({{8, s("9001")}, {50, dialog}, {66, target}, {130, s("XAD10")}}),
     }});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = shownWindow();
     run::AnswerMode = 1;
     build(1, 1);
     QCOMPARE(w.Image[3]->pictureName(), QStringLiteral("100013"));
-    QCOMPARE(tw::rect(w.LblXXK[1]), QRectF(2120, 2010, 780, 330));
-    QCOMPARE(tw::rect(w.LblXXK[3]), QRectF(3770, 2010, 705, 330));
-    QCOMPARE(tw::rect(w.LblXXK[0]), QRectF(9650, 7290, 1110, 300));
-    QCOMPARE(tw::rect(w.Label1), QRectF(6000, 6000, 1200, 300));
+    QCOMPARE(simwin::twipsRect(w.LblXXK[1]), QRectF(2120, 2010, 780, 330));
+    QCOMPARE(simwin::twipsRect(w.LblXXK[3]), QRectF(3770, 2010, 705, 330));
+    QCOMPARE(simwin::twipsRect(w.LblXXK[0]), QRectF(9650, 7290, 1110, 300));
+    QCOMPARE(simwin::twipsRect(w.Label1), QRectF(6000, 6000, 1200, 300));
     QCOMPARE(w.LHelp->text(), s("单击“确定”"));
-    QCOMPARE(tw::rect(w.Shape1), tw::rect(w.Label1));
+    QCOMPARE(simwin::twipsRect(w.Shape1), simwin::twipsRect(w.Label1));
     QVERIFY(w.Shape1->isVisible());
 
     // Picture area 0: no page is loaded and the cells keep to the last
@@ -218,9 +218,9 @@ void TstKeyRouting::tabStripOnTheTargetTab()
     QCOMPARE(w.TabImage, 0);
     QCOMPARE(w.TabAreaLeft, 2000);
     QCOMPARE(w.Image[3]->pictureName(), QStringLiteral("100013"));
-    QCOMPARE(tw::rect(w.LblXXK[1]), QRectF(2120, 2010, 780, 330));
+    QCOMPARE(simwin::twipsRect(w.LblXXK[1]), QRectF(2120, 2010, 780, 330));
     QCOMPARE(w.LHelp->text(), s("请选择第1个选项卡"));
-    QCOMPARE(tw::rect(w.Label1).size(), QSizeF(1, 1));
+    QCOMPARE(simwin::twipsRect(w.Label1).size(), QSizeF(1, 1));
 }
 
 // With a question window loaded, the final scene writes its labels.
@@ -228,7 +228,7 @@ void TstKeyRouting::captionsOfALoadedQuestionWindow()
 {
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9999")}})}, {record({{8, s("9001")}})}, {record({{8, s("9001")}})}});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     auto *tm = new QWidget;
     tm->setObjectName(QStringLiteral("FrmTm"));
     auto *unit = new QLabel(tm);
@@ -248,7 +248,7 @@ void TstKeyRouting::bareWindowMove()
 {
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9001")}, {66, box(1500, 1200, 1200, 300)}})}});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = shownWindow();
     build(1, 1);
     const QPoint bare(20, 300);
@@ -287,7 +287,7 @@ void TstKeyRouting::dragStrip()
 {
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9999")}})}});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = shownWindow();
     build(1, 1);
     auto *tm = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint);

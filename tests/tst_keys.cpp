@@ -6,7 +6,7 @@
 
 #include <QtTest>
 
-using namespace keys;
+using namespace scene;
 
 
 
@@ -209,7 +209,7 @@ void TstKeys::shortcuts()
 {
     QFETCH(QString, mmii);
     QFETCH(QString, key);
-    const auto s = scene::shortcut(mmii);
+    const auto s = chk::shortcut(mmii);
     QCOMPARE(s ? keyName(*s) : QString(), key);
 }
 
@@ -263,7 +263,7 @@ void TstKeys::keyClick()
     QFETCH(bool, advances);
     const auto press = parseKey(key);
     QVERIFY(press);
-    const chk::StepMove m = scene::keyClick(line, press->code, press->shift);
+    const chk::StepMove m = chk::keyClick(line, press->code, press->shift);
     QCOMPARE(m, advances ? chk::StepMove::next() : chk::StepMove{});
 }
 
@@ -272,11 +272,11 @@ void TstKeys::acceptedInOrder()
     // The step's own code, the alternatives at 86 and 91, then a target at 96.
     const QString line = ts::stepLine({{8, "6213"}, {86, "P6113"}, {91, "P6012"}, {96, "H010600000"}});
     const QList<KeyPress> want{{13, 2}, {113, 1}, {12, 0}, {83, 2}};
-    QCOMPARE(scene::acceptedKeys(line), want);
+    QCOMPARE(chk::acceptedKeys(line), want);
     // A key that two places accept still makes one advance.
     const QString twice = ts::stepLine({{8, "6283"}, {125, "H010600000"}});
-    QCOMPARE(scene::acceptedKeys(twice).size(), 2);
-    QCOMPARE(scene::keyClick(twice, 83, 2), chk::StepMove::next());
+    QCOMPARE(chk::acceptedKeys(twice).size(), 2);
+    QCOMPARE(chk::keyClick(twice, 83, 2), chk::StepMove::next());
 }
 
 QTEST_GUILESS_MAIN(TstKeys)

@@ -34,10 +34,10 @@ FrmMain &openQuestion(int unit, int q, int step = 1)
     run::resetRunState();
     scene::resetSceneState();
     exam::resetExamState();
-    if (!run::startUnitPractice(unit))
+    if (!cover::startUnitPractice(unit))
         qFatal("unit %d of the sample bank is missing", unit);
     run::TmNo = qint16(q);
-    scene::openRun();
+    exam::openRun();
     FrmMain &w = FrmMain::get();
     if (!QTest::qWaitFor([&] { return !w.Timer2->isActive(); }))
         qWarning("the first scene was not built");
@@ -170,7 +170,7 @@ void TstMouseChecks::targetClicks()
 void TstMouseChecks::singleClickDoesNothingOnDoubleClickStep()
 {
     FrmMain &w = openQuestion(0, 6);
-    QCOMPARE(steprec::stepTypeText(scene::StepLine), u"0002");
+    QCOMPARE(scene::stepTypeText(scene::StepLine), u"0002");
     QTest::mouseClick(w.Label1, Qt::LeftButton);
     QCOMPARE(stepNo(), 1);
     // The double click: press, release, double click, release.
@@ -186,17 +186,17 @@ void TstMouseChecks::singleClickDoesNothingOnDoubleClickStep()
 void TstMouseChecks::firstHoverAdvancesPointingStep()
 {
     FrmMain &w = openQuestion(0, 8);
-    QCOMPARE(steprec::stepTypeText(scene::StepLine), u"0030");
+    QCOMPARE(scene::stepTypeText(scene::StepLine), u"0030");
     hover(w.Label1, QPoint(2, 2));
     QCOMPARE(stepNo(), 2);
-    QCOMPARE(steprec::stepTypeText(scene::StepLine), u"8888");
+    QCOMPARE(scene::stepTypeText(scene::StepLine), u"8888");
 }
 
 void TstMouseChecks::redBoxConfirmsTypedText()
 {
     // 0022 "index.htm": trimmed and case-blind; the left button only.
     FrmMain &w = openQuestion(0, 2, 2);
-    QCOMPARE(steprec::stepTypeText(scene::StepLine), u"0022");
+    QCOMPARE(scene::stepTypeText(scene::StepLine), u"0022");
     QTest::mouseClick(w.Label1, Qt::LeftButton);
     QCOMPARE(stepNo(), 2); // the initial text is not the answer
     w.Text1->setText(QStringLiteral("  INDEX.HTM "));
@@ -216,7 +216,7 @@ void TstMouseChecks::rightClickMenuDismissedFallsThrough()
     {
         FrmMain &w = openQuestion(0, 3);
         int shown = 0;
-        const popupchoice::ScopedChooser dismiss([&](QMenu &, QPoint) -> QAction * { ++shown; return nullptr; });
+        const simwin::ScopedPopupChooser dismiss([&](QMenu &, QPoint) -> QAction * { ++shown; return nullptr; });
         QTest::mouseClick(w.Label1, Qt::LeftButton);
         QCOMPARE(shown, 0);
         QTest::mouseClick(w.Label1, Qt::RightButton);
@@ -229,9 +229,9 @@ void TstMouseChecks::rightClickMenuDismissedFallsThrough()
     // code (jump "0") does nothing, and StepType is the step's own again.
     {
         FrmMain &w = openQuestion(0, 12);
-        QCOMPARE(steprec::chars(scene::StepLine, 86, 5), u"R8123");
+        QCOMPARE(scene::chars(scene::StepLine, 86, 5), u"R8123");
         int shown = 0;
-        const popupchoice::ScopedChooser dismiss([&](QMenu &, QPoint) -> QAction * { ++shown; return nullptr; });
+        const simwin::ScopedPopupChooser dismiss([&](QMenu &, QPoint) -> QAction * { ++shown; return nullptr; });
         QTest::mouseClick(w.Label1, Qt::RightButton);
         QCOMPARE(shown, 1);
         QCOMPARE(w.PopMenuNo, 1);
@@ -244,13 +244,13 @@ void TstMouseChecks::shiftDragOntoTargetEdge()
 {
     // 0041, pane "EE": a drag with Shift from Label4 to Label1.
     FrmMain &w = openQuestion(1, 4);
-    QCOMPARE(steprec::stepTypeText(scene::StepLine), u"0041");
-    const QRectF target = tw::rect(w.Label1);
+    QCOMPARE(scene::stepTypeText(scene::StepLine), u"0041");
+    const QRectF target = simwin::twipsRect(w.Label1);
     // Label1's bottom-right corner, in Label4's pixels (the sample's
     // rectangles lie on whole pixels).
     const QPoint corner = mapBetween(w.Label4, w.Label1, QPoint(w.Label1->width(), w.Label1->height()));
-    QCOMPARE(tw::left(w.Label4) + corner.x() * 15.0, target.right());
-    QCOMPARE(tw::top(w.Label4) + corner.y() * 15.0, target.bottom());
+    QCOMPARE(simwin::twipsLeft(w.Label4) + corner.x() * 15.0, target.right());
+    QCOMPARE(simwin::twipsTop(w.Label4) + corner.y() * 15.0, target.bottom());
 
     // Without Shift: no outline, and the release does nothing.
     QTest::mousePress(w.Label4, Qt::LeftButton);
@@ -271,10 +271,10 @@ void TstMouseChecks::shiftDragOntoTargetEdge()
     // With Shift, released on the edge: the next step.
     const QPoint press = w.Label4->rect().center();
     QTest::mousePress(w.Label4, Qt::LeftButton, Qt::ShiftModifier, press);
-    QCOMPARE(QPointF(w.DragStartX, w.DragStartY), tw::rect(w.Label4).topLeft() + QPointF(press) * 15.0);
+    QCOMPARE(QPointF(w.DragStartX, w.DragStartY), simwin::twipsRect(w.Label4).topLeft() + QPointF(press) * 15.0);
     drag(w.Label4, corner, Qt::ShiftModifier);
     // The outline keeps its corner at the press point.
-    QCOMPARE(tw::rect(w.Shape6), QRectF(w.DragStartX, w.DragStartY, target.right() - w.DragStartX,
+    QCOMPARE(simwin::twipsRect(w.Shape6), QRectF(w.DragStartX, w.DragStartY, target.right() - w.DragStartX,
                                         target.bottom() - w.DragStartY));
     QTest::mouseRelease(w.Label4, Qt::LeftButton, Qt::ShiftModifier, corner);
     QCOMPARE(stepNo(), 2);
@@ -329,7 +329,7 @@ void TstMouseChecks::typedTextConfirmedOnSecondTarget()
     // 0028 "index.htm", confirmed on Label4: the press does nothing, the
     // release with the right text advances.
     FrmMain &w = openQuestion(2, 11, 3);
-    QCOMPARE(steprec::stepTypeText(scene::StepLine), u"0028");
+    QCOMPARE(scene::stepTypeText(scene::StepLine), u"0028");
     w.Text1->setText(QStringLiteral("default.htm"));
     QTest::mouseClick(w.Label4, Qt::LeftButton);
     QCOMPARE(stepNo(), 3);
@@ -418,7 +418,7 @@ void TstMouseChecks::handleDrag()
     QFETCH(int, dy);
     FrmMain &w = openQuestion(unit, question, step);
     QVERIFY(w.StepType >= 8001 && w.StepType <= 8009);
-    const QPointF start = tw::rect(w.Image[5]).topLeft();
+    const QPointF start = simwin::twipsRect(w.Image[5]).topLeft();
     const QPointF limit(w.DragLimitX * fnd::XBiLi, w.DragLimitY * fnd::YBiLi);
     // The pointer's goal for an axis: 40 pixels short of the limit or past
     // it; an axis the code does not move keeps the handle's own place.
@@ -431,7 +431,7 @@ void TstMouseChecks::handleDrag()
     // Short of the limit: the handle goes back where the scene put it.
     dragHandle(w, goal(-1));
     QCOMPARE(stepNo(), step);
-    QCOMPARE(tw::rect(w.Image[5]).topLeft(), start);
+    QCOMPARE(simwin::twipsRect(w.Image[5]).topLeft(), start);
     QCOMPARE(QPointF(w.DragX, w.DragY), start);
 
     // Past it: the handle lands on the limit and the step advances once.
@@ -440,7 +440,7 @@ void TstMouseChecks::handleDrag()
     // Where the next scene has no handle, the hidden handle still stands
     // where it landed.
     if (w.Image[5]->isHidden()) {
-        const QPointF at = tw::rect(w.Image[5]).topLeft();
+        const QPointF at = simwin::twipsRect(w.Image[5]).topLeft();
         QCOMPARE(at.x(), dx ? limit.x() : start.x());
         QCOMPARE(at.y(), dy ? limit.y() : start.y());
     }
@@ -450,20 +450,20 @@ void TstMouseChecks::handleMovesOnlyWithLeftButton()
 {
     FrmMain &w = openQuestion(1, 7);
     QCOMPARE(w.StepType, 8002);
-    const QPointF start = tw::rect(w.Image[5]).topLeft();
+    const QPointF start = simwin::twipsRect(w.Image[5]).topLeft();
     QWidget *h = w.Image[5];
     QTest::mousePress(h, Qt::RightButton, {}, QPoint(1, 1));
     QMouseEvent e(QEvent::MouseMove, QPoint(200, 1), h->mapToGlobal(QPoint(200, 1)), Qt::NoButton,
                   Qt::RightButton, Qt::NoModifier);
     QApplication::sendEvent(h, &e);
-    QCOMPARE(tw::rect(h).topLeft(), start);
+    QCOMPARE(simwin::twipsRect(h).topLeft(), start);
     // Its release is still tested: the handle stands short, so it stays.
     QTest::mouseRelease(h, Qt::RightButton, {}, QPoint(1, 1));
     QCOMPARE(stepNo(), 1);
     // One left-button move carries the handle half way to the pointer.
     QTest::mousePress(h, Qt::LeftButton, {}, QPoint(0, 1));
     drag(h, QPoint(40, 1));
-    QCOMPARE(tw::left(h), start.x() + 40 * 15 / 2);
+    QCOMPARE(simwin::twipsLeft(h), start.x() + 40 * 15 / 2);
     QCOMPARE(w.DragX, qint32(start.x() + 300));
 }
 
@@ -471,7 +471,7 @@ void TstMouseChecks::wrongAndRightTab()
 {
     // Strip A: the second tab is shown, the first is asked for.
     FrmMain &w = openQuestion(0, 3, 2);
-    const QString own = steprec::pictureArea(scene::StepLine, 1).name;
+    const QString own = scene::pictureArea(scene::StepLine, 1).name;
     const QSize box(fnd::twipsToPx(w.Label1BoxWidth), fnd::twipsToPx(w.Label1BoxHeight));
     QCOMPARE(w.TabTarget, 1);
     QCOMPARE(w.Label1->size(), QSize(0, 0));
@@ -482,14 +482,14 @@ void TstMouseChecks::wrongAndRightTab()
     QCOMPARE(w.Image[1]->pictureName(), w.TabLayout.mid(29, 6));
     QCOMPARE(w.Label1->size(), QSize(0, 0));
     QCOMPARE(w.LHelp->text(), QStringLiteral("请选择第1个选项卡"));
-    QCOMPARE(tw::rect(w.Shape1), tw::rect(w.LblXXK[1]));
+    QCOMPARE(simwin::twipsRect(w.Shape1), simwin::twipsRect(w.LblXXK[1]));
 
     // The right tab: the step's own picture, the target at its box size
     // under the red box, the step's hint; the step does not advance.
     QTest::mouseClick(w.LblXXK[1], Qt::LeftButton);
     QCOMPARE(w.Image[1]->pictureName(), own);
     QCOMPARE(w.Label1->size(), box);
-    QCOMPARE(tw::rect(w.Shape1), tw::rect(w.Label1));
+    QCOMPARE(simwin::twipsRect(w.Shape1), simwin::twipsRect(w.Label1));
     QCOMPARE(w.LHelp->text(), w.HintText);
     QCOMPARE(stepNo(), 2);
     QTest::mouseClick(w.Label1, Qt::LeftButton);
@@ -557,7 +557,7 @@ void TstMouseChecks::hintFrameOnTheBar()
     QVERIFY(w.TimerDisFK->isActive());
     QTRY_VERIFY(!w.ShapeMenu->isHidden());
     QCOMPARE(w.ShapeMenu->parentWidget(), w.PicMenu);
-    QCOMPARE(tw::rect(w.ShapeMenu), tw::rect(w.LblZHU[1]));
+    QCOMPARE(simwin::twipsRect(w.ShapeMenu), simwin::twipsRect(w.LblZHU[1]));
     QVERIFY(w.ShapeMenu->isVisible());
     for (QWidget *f : {w.ShapeTool, w.ShapeHui, w.ShapeElse})
         QVERIFY(f->isHidden());

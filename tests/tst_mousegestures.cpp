@@ -28,7 +28,7 @@ QString s(const char *t) { return QString::fromUtf8(t); }
 FrmMain &start(ts::SceneFixture &fx, const QStringList &steps)
 {
     fx.writeUnit(0, {steps});
-    if (!run::startUnitPractice(0))
+    if (!cover::startUnitPractice(0))
         qFatal("the test's unit cannot be read");
     FrmMain &w = ts::shownWindow();
     ts::buildStep(1, 1);
@@ -123,7 +123,7 @@ void TstMouseGestures::dismissedOverrideMenuFallsThrough()
     ts::SceneFixture fx;
     FrmMain &w = start(fx, {record({{8, s("9002")}, {66, kTarget}, {86, s("R8123")}}), record({{8, s("9999")}})});
     int shown = 0, codeWhileOpen = 0;
-    const popupchoice::ScopedChooser dismiss([&](QMenu &, QPoint) -> QAction * {
+    const simwin::ScopedPopupChooser dismiss([&](QMenu &, QPoint) -> QAction * {
         ++shown;
         codeWhileOpen = w.StepType;
         return nullptr;
@@ -143,8 +143,8 @@ void TstMouseGestures::overrideMenuChoiceEndsTheRelease()
     QVERIFY(QFile::copy(ts::sampleProgramDir() + QStringLiteral("/sMenu.sys"), fx.programDir() + QStringLiteral("/sMenu.sys")));
     FrmMain &w = start(fx, {record({{8, s("0003")}, {66, kTarget}, {86, s("R8123")}}), record({{8, s("9001")}, {66, kTarget}}),
                             record({{8, s("9999")}})});
-    const popupchoice::ScopedChooser choose(
-        [](QMenu &menu, QPoint) { return popupchoice::slotAction(menu, QStringLiteral("sKvelInde1"), 3); });
+    const simwin::ScopedPopupChooser choose(
+        [](QMenu &menu, QPoint) { return simwin::popupSlotAction(menu, QStringLiteral("sKvelInde1"), 3); });
     QTest::mouseClick(w.Label1, Qt::RightButton);
     QCOMPARE(stepNo(), 2);
     QCOMPARE(w.StepType, 9001);
@@ -218,8 +218,8 @@ void TstMouseGestures::hintFramesOfTwoBars()
     QTRY_VERIFY(!w.TimerDisFK->isActive());
     QVERIFY(w.ShapeMenu->isVisible());
     QVERIFY(w.ShapeTool->isVisible());
-    QCOMPARE(tw::rect(w.ShapeMenu), tw::rect(w.LblZHU[3]));
-    QCOMPARE(tw::rect(w.ShapeTool), tw::rect(w.LblZHU[45]));
+    QCOMPARE(simwin::twipsRect(w.ShapeMenu), simwin::twipsRect(w.LblZHU[3]));
+    QCOMPARE(simwin::twipsRect(w.ShapeTool), simwin::twipsRect(w.LblZHU[45]));
     QVERIFY(w.ShapeHui->isHidden() && w.ShapeElse->isHidden());
     // The final scene hides the hint: the next tick hides the frames.
     scene::StepNo = 2;

@@ -10,7 +10,7 @@
 #include <QtEndian>
 #include <QtTest>
 
-using namespace chk;
+using namespace scene;
 
 namespace {
 // A cursor file made from a small picture: written as an icon, then marked

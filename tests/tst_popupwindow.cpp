@@ -46,10 +46,10 @@ struct Answer
     int slot = 0;
     int openings = 0;
     QStringList items;
-    popupchoice::ScopedChooser chooser{[this](QMenu &m, QPoint) {
+    simwin::ScopedPopupChooser chooser{[this](QMenu &m, QPoint) {
         ++openings;
         items = shown(m);
-        return array.isEmpty() ? nullptr : popupchoice::slotAction(m, array, slot);
+        return array.isEmpty() ? nullptr : simwin::popupSlotAction(m, array, slot);
     }};
 };
 
@@ -270,7 +270,7 @@ void TstPopupWindow::sameCaptionInAGroupAndACascade()
     ts::SceneFixture fx;
     writeMenuFile(fx.programDir() + QStringLiteral("/sMenu.sys"), {{1, 1, groupAndCascade(s("表格|图片"), s("表格|图片"))}});
     fx.writeUnit(0, {{ts::record({{8, code}}), ts::record({{8, "9999"}})}});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = FrmMain::get();
     w.setData();
     Answer answer{array, 1};
@@ -313,7 +313,7 @@ void TstPopupWindow::overridesAndLongLines()
                   {{1, 1, groupAndCascade(QStringLiteral("a|-|c"), QStringLiteral("x"))},
                    {4, 1, groupAndCascade(QStringLiteral("0|1|2|3|4|5|6|7|8|9|10|11"), QStringLiteral("x"))}});
     fx.writeUnit(0, {{ts::record({{8, code}, {86, override}}), ts::record({{8, "9999"}})}});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = FrmMain::get();
     w.setData();
     Answer answer{QStringLiteral("sKvelInde1"), slot};
@@ -327,7 +327,7 @@ void TstPopupWindow::missingMenuFileGivesAnEmptyPopup()
 {
     ts::SceneFixture fx; // no sMenu.sys
     fx.writeUnit(0, {{ts::record({{8, "3123"}}), ts::record({{8, "9999"}})}});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = FrmMain::get();
     w.setData();
     Answer answer{QStringLiteral("sKvelInde1"), 3};
@@ -341,7 +341,7 @@ void TstPopupWindow::realMenuAtThePointer()
 {
     FrmMain *w = bank_->open(1, 3, 1); // 3123
     QVERIFY(w);
-    QVERIFY(!popupchoice::hasChooser());
+    QVERIFY(!simwin::hasPopupChooser());
     const QPoint pointer = w->mapToGlobal(QPoint(300, 400));
     QCursor::setPos(pointer);
     // While the modal menu runs, click its item as a user does.
@@ -353,7 +353,7 @@ void TstPopupWindow::realMenuAtThePointer()
             return;
         timer.stop();
         shownAt = w->wm100->pos();
-        QAction *item = popupchoice::slotAction(*w->wm100, QStringLiteral("sKvelInde1"), 3);
+        QAction *item = simwin::popupSlotAction(*w->wm100, QStringLiteral("sKvelInde1"), 3);
         QTest::mouseClick(w->wm100, Qt::LeftButton, {}, w->wm100->actionGeometry(item).center());
     });
     timer.start();

@@ -65,7 +65,7 @@ void TstSceneBank::everyStepBuilds()
         run::resetRunState();
         scene::resetSceneState();
         exam::resetExamState();
-        QVERIFY(run::startUnitPractice(u));
+        QVERIFY(cover::startUnitPractice(u));
         const QStringList lines = *gbk::readLines(run::StepFile);
         FrmMain &w = FrmMain::get();
         for (int q = 1; q <= run::TmSum; ++q) {
@@ -77,15 +77,15 @@ void TstSceneBank::everyStepBuilds()
                 scene::StepNo = qint16(s);
                 w.setData();
                 QCOMPARE(scene::StepLine, lines.at(run::StepStart[q] + s - 2));
-                QVERIFY2(scene::StepLine.size() >= steprec::RecordLength, qPrintable(where));
-                const QString bg = steprec::background(scene::StepLine).toString();
-                if (bg != steprec::KeepPicture)
+                QVERIFY2(scene::StepLine.size() >= scene::RecordLength, qPrintable(where));
+                const QString bg = scene::background(scene::StepLine).toString();
+                if (bg != scene::KeepPicture)
                     QVERIFY2(w.pictureName() == bg, qPrintable(where + QStringLiteral(" background ") + bg));
                 // A dialog showing another tab than the one asked for shows that tab's page.
-                const steprec::TabSpec tab = steprec::tabSpec(scene::StepLine);
+                const scene::TabSpec tab = scene::tabSpec(scene::StepLine);
                 const bool pageShown = tab.present && tab.shownTab != tab.targetTab;
                 for (int k = 1; k <= 6; ++k) {
-                    const steprec::PictureArea a = steprec::pictureArea(scene::StepLine, k);
+                    const scene::PictureArea a = scene::pictureArea(scene::StepLine, k);
                     QCOMPARE(w.Image[k]->isVisibleTo(&w), !a.absent);
                     QString expected = a.name;
                     if (pageShown && k == tab.pictureArea)
@@ -94,9 +94,9 @@ void TstSceneBank::everyStepBuilds()
                         QVERIFY2(w.Image[k]->pictureName() == expected, qPrintable(where + QStringLiteral(" area ") + expected));
                 }
                 // The typing box, or the variant or list that takes its place.
-                const auto text = steprec::text1Box(scene::StepLine);
-                const QStringView code = steprec::stepTypeText(scene::StepLine);
-                QWidget *box = steprec::isListStep(scene::StepLine) ? static_cast<QWidget *>(w.LstLA)
+                const auto text = scene::text1Box(scene::StepLine);
+                const QStringView code = scene::stepTypeText(scene::StepLine);
+                QWidget *box = scene::isListStep(scene::StepLine) ? static_cast<QWidget *>(w.LstLA)
                                : code == u"0021"                    ? w.Text2
                                : code == u"0027"                    ? w.Text3
                                                                     : w.Text1;
@@ -116,13 +116,13 @@ void TstSceneBank::firstSceneThroughTheTimer()
     run::resetRunState();
     scene::resetSceneState();
     exam::resetExamState();
-    QVERIFY(run::startUnitPractice(1));
-    scene::openRun();
+    QVERIFY(cover::startUnitPractice(1));
+    exam::openRun();
     FrmMain &w = FrmMain::get();
     QVERIFY(w.Timer2->isActive());
     QTRY_VERIFY(!w.Timer2->isActive());
-    QCOMPARE(scene::StepLine, *linecache::lineClamped(run::StepFile, 1));
-    QCOMPARE(w.pictureName(), steprec::background(scene::StepLine).toString());
+    QCOMPARE(scene::StepLine, *scene::cachedLineClamped(run::StepFile, 1));
+    QCOMPARE(w.pictureName(), scene::background(scene::StepLine).toString());
     QCOMPARE(run::TmState[1], qint16(1));
 }
 

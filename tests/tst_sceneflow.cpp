@@ -35,14 +35,14 @@ void startUnit(int unit)
     run::resetRunState();
     scene::resetSceneState();
     exam::resetExamState();
-    QVERIFY(run::startUnitPractice(unit));
+    QVERIFY(cover::startUnitPractice(unit));
 }
 
 void build(int q, int step) { ts::buildStep(q, step); }
 void press(const QString &name) { QVERIFY2(ts::pressKey(name), qPrintable(name)); }
 using ts::shownWindow;
 
-QRectF cell(int i) { return tw::rect(FrmMain::get().LblXXK[i]); }
+QRectF cell(int i) { return simwin::twipsRect(FrmMain::get().LblXXK[i]); }
 
 // A dialog step in hint mode; the dialog's picture area 1 lies at the result.
 QPointF buildDialog(int unit, int q, int step)
@@ -52,7 +52,7 @@ QPointF buildDialog(int unit, int q, int step)
     run::AnswerMode = 1;
     build(q, step);
     const FrmMain &w = FrmMain::get();
-    return {tw::left(w.Image[1]), tw::top(w.Image[1])};
+    return {simwin::twipsLeft(w.Image[1]), simwin::twipsTop(w.Image[1])};
 }
 } // namespace
 
@@ -115,10 +115,10 @@ void TstSceneFlow::keysFinishAQuestion()
     run::AnswerMode = qint16(answerMode);
     run::TmState[2] = 6; // marked and done before
     run::TmState[3] = 3; // visited and marked
-    qwin::setLblBiaoCaption(s("第7题 (未完成)  共14题 (未完成)"));
+    exam::setLblBiaoCaption(s("第7题 (未完成)  共14题 (未完成)"));
     run::TmNo = 7;
     FrmMain &w = shownWindow();
-    scene::openRun();
+    exam::openRun();
     QTRY_VERIFY(!w.Timer2->isActive());
     QCOMPARE(scene::StepNo, qint16(1));
     QCOMPARE(w.StepType, 6267);
@@ -135,8 +135,8 @@ void TstSceneFlow::keysFinishAQuestion()
     QCOMPARE(w.StepType, 9999);
     QVERIFY(!w.Timer3->isActive());
     QCOMPARE(run::TmState[7], qint16(5));
-    QCOMPARE(qwin::lblBiaoCaption(), s("第7题 (已完成)  共14题 (已完成)"));
-    QCOMPARE(qwin::lblUnitCaption(), s("未完成的题目 1 3 4 5 6 8 9 10 11 12 13 14"));
+    QCOMPARE(exam::lblBiaoCaption(), s("第7题 (已完成)  共14题 (已完成)"));
+    QCOMPARE(exam::lblUnitCaption(), s("未完成的题目 1 3 4 5 6 8 9 10 11 12 13 14"));
     QCOMPARE(w.LblSuccess->isVisible(), answerMode != 3);
     QVERIFY(!w.Shape1->isVisible());
 
@@ -147,7 +147,7 @@ void TstSceneFlow::keysFinishAQuestion()
     QCOMPARE(run::TmState[7], qint16(5));
     w.setData();
     QCOMPARE(run::TmState[7], qint16(5));
-    QCOMPARE(qwin::lblUnitCaption(), s("未完成的题目 1 3 4 5 6 8 9 10 11 12 13 14"));
+    QCOMPARE(exam::lblUnitCaption(), s("未完成的题目 1 3 4 5 6 8 9 10 11 12 13 14"));
 }
 
 void TstSceneFlow::keysOnTheBank_data()
@@ -214,7 +214,7 @@ void TstSceneFlow::goStep()
     w.GoStep(QStringLiteral("A"));
     QCOMPARE(scene::StepNo, qint16(10));
     QCOMPARE(w.sceneSerial(), scenes + 1);
-    QCOMPARE(steprec::stepTypeText(scene::StepLine), u"9999");
+    QCOMPARE(scene::stepTypeText(scene::StepLine), u"9999");
     QCOMPARE(scene::TmStep[1], qint16(10));
 }
 
@@ -239,8 +239,8 @@ void TstSceneFlow::tabStripShowingAnotherTab()
     QCOMPARE(cell(0), QRectF(left + 7650, top + 5790, 1110, 300));
     QCOMPARE(w.BackSpec, QStringLiteral("NONO"));
     QCOMPARE(w.LHelp->text(), s("请选择第1个选项卡"));
-    QCOMPARE(tw::rect(w.Label1).size(), QSizeF(1, 1));
-    QCOMPARE(tw::rect(w.Shape1), cell(1));
+    QCOMPARE(simwin::twipsRect(w.Label1).size(), QSizeF(1, 1));
+    QCOMPARE(simwin::twipsRect(w.Shape1), cell(1));
 }
 
 // Unit 3, question 4, step 2: strip F (two rows) with tab 8 shown, tab 3
@@ -265,7 +265,7 @@ void TstSceneFlow::twoRowTabStrip()
     for (int i = 1; i <= 10; ++i)
         QCOMPARE(cell(i), expected[i - 1]);
     QCOMPARE(w.LHelp->text(), s("请选择第3个选项卡"));
-    QCOMPARE(tw::rect(w.Shape1), cell(3));
+    QCOMPARE(simwin::twipsRect(w.Shape1), cell(3));
 
     // The rows change places when the front row's tab is chosen again.
     w.TabRow = 1;
@@ -283,7 +283,7 @@ void TstSceneFlow::cancelSpotOfATypingStep()
     run::AnswerMode = 1;
     build(2, 2);
     QCOMPARE(w.BackSpec, QStringLiteral("Q0001"));
-    QCOMPARE(cell(0), QRectF(steprec::dragLimitX(scene::StepLine), steprec::dragLimitY(scene::StepLine), 1095, 285));
+    QCOMPARE(cell(0), QRectF(scene::dragLimitX(scene::StepLine), scene::dragLimitY(scene::StepLine), 1095, 285));
     QVERIFY(cell(0).x() > 0);
     // "0022": the typed answer, Enter or the red box.
     QCOMPARE(w.LHelp->text(), s("输入 index.htm 并按回车键或点红色方框处"));
@@ -306,7 +306,7 @@ void TstSceneFlow::typingSteps()
     build(11, 2); // "0021"
     QVERIFY(w.Text2->isVisible());
     QVERIFY(!w.Text1->isVisible());
-    QCOMPARE(tw::rect(w.Text2), tw::rect(w.Text1));
+    QCOMPARE(simwin::twipsRect(w.Text2), simwin::twipsRect(w.Text1));
     QCOMPARE(w.Text2->text(), w.Text1->text());
     QVERIFY(!w.Shape1->isVisible());
     QVERIFY(w.LHelp->text().startsWith(s("输入 ")));
@@ -316,7 +316,7 @@ void TstSceneFlow::typingSteps()
     QVERIFY(w.Text3->isVisible());
     QVERIFY(!w.Text1->isVisible());
     QVERIFY(!w.Text2->isVisible());
-    QCOMPARE(tw::rect(w.Text3), tw::rect(w.Text1));
+    QCOMPARE(simwin::twipsRect(w.Text3), simwin::twipsRect(w.Text1));
     QCOMPARE(w.Text3->font().family(), w.Text1->font().family());
     QCOMPARE(w.Text3->font().pointSizeF(), w.Text1->font().pointSizeF());
     QCOMPARE(w.Text3->font().bold(), w.Text1->font().bold());
@@ -350,21 +350,21 @@ void TstSceneFlow::listSteps()
     startUnit(unit);
     FrmMain &w = shownWindow();
     build(question, step);
-    const QRectF box = tw::rect(w.Text1);
+    const QRectF box = simwin::twipsRect(w.Text1);
     QVERIFY(w.LstLA->isVisible());
     QVERIFY(!w.Text1->isVisible());
-    QCOMPARE(tw::rect(w.LstLA), box);
+    QCOMPARE(simwin::twipsRect(w.LstLA), box);
     QStringList shown;
     for (int i = 0; i < w.LstLA->count(); ++i)
         shown << w.LstLA->item(i)->text();
     QCOMPARE(shown, items);
     QCOMPARE(w.LstLA->currentRow(), selected);
     QCOMPARE(w.LblXXK[0]->text(), items[selected]);
-    QCOMPARE(tw::width(w.LblXXK[0]), box.width());
-    QCOMPARE(tw::rect(w.PicLeft), QRectF(box.left(), box.top(), 15, box.height()));
-    QCOMPARE(tw::rect(w.PicRight), QRectF(box.right() - 15, box.top(), 15, box.height()));
-    QCOMPARE(tw::rect(w.PicTop), QRectF(box.left(), box.top(), box.width(), 15));
-    QCOMPARE(tw::rect(w.PicBottom), QRectF(box.left(), box.bottom() - 15, box.width(), 15));
+    QCOMPARE(simwin::twipsWidth(w.LblXXK[0]), box.width());
+    QCOMPARE(simwin::twipsRect(w.PicLeft), QRectF(box.left(), box.top(), 15, box.height()));
+    QCOMPARE(simwin::twipsRect(w.PicRight), QRectF(box.right() - 15, box.top(), 15, box.height()));
+    QCOMPARE(simwin::twipsRect(w.PicTop), QRectF(box.left(), box.top(), box.width(), 15));
+    QCOMPARE(simwin::twipsRect(w.PicBottom), QRectF(box.left(), box.bottom() - 15, box.width(), 15));
     for (QWidget *strip : {w.PicLeft, w.PicRight, w.PicTop, w.PicBottom})
         QVERIFY(strip->isVisible());
 

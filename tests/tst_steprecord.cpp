@@ -2,15 +2,15 @@
 // overlays that share characters, short and malformed records.
 #include "steplines.h"
 
+#include "foundation/gbkfile.h"
 #include "simwin/scene/linecache.h"
 #include "simwin/scene/steprecord.h"
-#include "foundation/gbkfile.h"
 #include "steplines.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
-using namespace steprec;
+using namespace scene;
 
 // One fetched column as a value.
 #define FETCH(T, name) ([] { QFETCH(T, name); return name; }())
@@ -22,7 +22,7 @@ class TstStepRecord : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { linecache::clear(); }
+    void init() { scene::clearLineCache(); }
 
     void chars_data();
     void chars();
@@ -82,8 +82,8 @@ void TstStepRecord::chars()
     QFETCH(int, width);
     QFETCH(QString, field);
     QFETCH(int, number);
-    QCOMPARE(steprec::chars(line, pos, width).toString(), field);
-    QCOMPARE(steprec::number(line, pos, width), number);
+    QCOMPARE(scene::chars(line, pos, width).toString(), field);
+    QCOMPARE(scene::number(line, pos, width), number);
 }
 
 void TstStepRecord::jumpStep_data()
@@ -103,7 +103,7 @@ void TstStepRecord::jumpStep()
 {
     QFETCH(QString, digit);
     QFETCH(int, step);
-    QCOMPARE(steprec::jumpStep(digit), step);
+    QCOMPARE(scene::jumpStep(digit), step);
 }
 
 void TstStepRecord::barsAndPane_data()
@@ -150,7 +150,7 @@ void TstStepRecord::stepType()
     QFETCH(QString, code);
     const QString line = stepLine({{8, code.toLatin1().constData()}});
     QCOMPARE(stepTypeText(line).toString(), code);
-    QCOMPARE(steprec::stepType(line), FETCH(int, number));
+    QCOMPARE(scene::stepType(line), FETCH(int, number));
     QCOMPARE(isListStep(line), FETCH(bool, list));
     if (isListStep(line))
         QCOMPARE(listItemsLine(line), FETCH(int, listLine));
@@ -186,7 +186,7 @@ void TstStepRecord::pictureArea()
     QFETCH(QString, line);
     QFETCH(int, k);
     QFETCH(QString, name);
-    const PictureArea a = steprec::pictureArea(line, k);
+    const PictureArea a = scene::pictureArea(line, k);
     QCOMPARE(a.index, k);
     QCOMPARE(a.left, FETCH(int, left));
     QCOMPARE(QString(a.jump), FETCH(QString, jump));
@@ -293,7 +293,7 @@ void TstStepRecord::menuCodeOverride_data()
 void TstStepRecord::menuCodeOverride()
 {
     QFETCH(QString, field);
-    const auto code = steprec::menuCodeOverride(stepLine({{86, field.toLatin1().constData()}}));
+    const auto code = scene::menuCodeOverride(stepLine({{86, field.toLatin1().constData()}}));
     QCOMPARE(code.value_or(-1), FETCH(int, code));
 }
 
@@ -411,7 +411,7 @@ void TstStepRecord::shortAndEmptyRecords()
     for (int len : {0, 1, 7, 11, 20, 90, 104, 130, 170, 211}) {
         const QString line = stepLine({{8, "0020"}, {18, "0100000200100001"}}, len);
         for (int k = 1; k <= 6; ++k)
-            QVERIFY(steprec::pictureArea(line, k).name.size() <= 6);
+            QVERIFY(scene::pictureArea(line, k).name.size() <= 6);
         for (int k = 1; k <= 3; ++k) {
             QVERIFY(targetSpec(line, k).text.size() <= 10);
             keyAlt(line, k);
@@ -422,16 +422,16 @@ void TstStepRecord::shortAndEmptyRecords()
         fontSpec(line);
         tabSpec(line);
         cursorSpec(line);
-        steprec::menuCodeOverride(line);
+        scene::menuCodeOverride(line);
         QCOMPARE(backSpec(line), QStringLiteral("NONO"));
         QVERIFY(barBits(line) == 0);
     }
-    QCOMPARE(steprec::stepType(QString()), 0);
+    QCOMPARE(scene::stepType(QString()), 0);
     QVERIFY(label1Box(QString()).absent == false); // not twenty zeros
     QVERIFY(text1Box(QString()).absent);
     QVERIFY(label4Box(QString()).absent == false);
-    QVERIFY(steprec::pictureArea(QString(), 6).absent);
-    QVERIFY(!steprec::pictureArea(QString(), 1).absent);
+    QVERIFY(scene::pictureArea(QString(), 6).absent);
+    QVERIFY(!scene::pictureArea(QString(), 1).absent);
 }
 
 void TstStepRecord::answerLookup_data()

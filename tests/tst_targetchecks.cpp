@@ -50,7 +50,7 @@ private:
 
 void TstTargetChecks::initTestCase()
 {
-    linecache::clear();
+    scene::clearLineCache();
     answers_ = dir_.filePath("288890.mxy");
     QVERIFY(gbk::writeLines(answers_, {"001Index.htm|index.html", "002abc"}));
 }

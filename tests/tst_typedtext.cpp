@@ -36,9 +36,9 @@ private slots:
 void TstTypedText::missingOrEmptyAnswerFile()
 {
     QTemporaryDir dir;
-    QVERIFY(!steprec::lookup(dir.filePath("none.mxy"), u"001"));
+    QVERIFY(!scene::lookup(dir.filePath("none.mxy"), u"001"));
     QVERIFY(gbk::writeLines(dir.filePath("empty.mxy"), {}));
-    QVERIFY(!steprec::lookup(dir.filePath("empty.mxy"), u"001"));
+    QVERIFY(!scene::lookup(dir.filePath("empty.mxy"), u"001"));
     // Without an answer nothing typed counts, not even the empty text.
     QVERIFY(!text1ChangeAdvances(u"0020", QString(), noFile));
     QVERIFY(!text2ChangeAdvances(QStringLiteral("  "), noFile));

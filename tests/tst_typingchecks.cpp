@@ -226,7 +226,7 @@ void TstTypingChecks::sceneFillingIsJudgedOnceWhenComplete()
                                         {112, "0270007830004"}});
     fx.writeUnit(0, {{typing1, typing2, ts::record({{8, "9999"}})}});
     fx.writeAnswers({s("我的主页"), s("新建网页1"), s("第一步"), s("第二步")});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = FrmMain::get();
     run::TmNo = 1;
     scene::StepNo = 1;
@@ -323,7 +323,7 @@ void TstTypingChecks::listStartingAtTheAnswer()
     const QString next = ts::record({{8, "9001"}, {66, "03000003000300000330"}});
     fx.writeUnit(0, {{list, next, ts::record({{8, "9999"}})}});
     fx.writeAnswers({s("甲|乙|丙|丁"), s("选择")});
-    QVERIFY(run::startUnitPractice(0));
+    QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = FrmMain::get();
     run::TmNo = 1;
     scene::StepNo = 1;

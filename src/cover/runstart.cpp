@@ -7,19 +7,19 @@
 #include "run/runstate.h"
 #include "simwin/scene/scenestate.h"
 
-namespace run {
+namespace cover {
 
 bool prepareRun()
 {
-    CommonDataFile = fnd::dataFile(bank::CommonDataFile);
-    const bank::WorkFiles files = bank::workFiles(PaperType, TaoNo);
-    StepFile = fnd::dataFile(files.step);
-    TmFile = fnd::dataFile(files.tm);
-    TmNo = 1;
+    run::CommonDataFile = fnd::dataFile(bank::CommonDataFile);
+    const bank::WorkFiles files = bank::workFiles(run::PaperType, run::TaoNo);
+    run::StepFile = fnd::dataFile(files.step);
+    run::TmFile = fnd::dataFile(files.tm);
+    run::TmNo = 1;
     scene::StepNo = 1;
-    LeftMinutes = 50;
-    const auto lines = gbk::readLines(TmFile);
-    fillStepStart(lines.value_or(QStringList()));
+    run::LeftMinutes = 50;
+    const auto lines = gbk::readLines(run::TmFile);
+    run::fillStepStart(lines.value_or(QStringList()));
     return lines.has_value();
 }
 
@@ -29,21 +29,21 @@ bool startUnitPractice(int unit)
     if (!lines)
         return false;
     int count = 0;
-    while (count < lines->size() && count < MaxQuestions && !lines->at(count).trimmed().isEmpty())
+    while (count < lines->size() && count < run::MaxQuestions && !lines->at(count).trimmed().isEmpty())
         ++count;
     if (count == 0)
         return false;
-    PaperType = bank::UnitSet;
-    TaoNo = qint16(unit);
-    RecNo = qint16(unit);
-    TmSum = qint16(count);
+    run::PaperType = bank::UnitSet;
+    run::TaoNo = qint16(unit);
+    run::RecNo = qint16(unit);
+    run::TmSum = qint16(count);
     for (int i = 1; i <= count; ++i) {
-        TmId[i] = qint16(unit * 100 + i);
-        TmDone[i] = QStringLiteral("F");
-        TmState[i] = 0;
+        run::TmId[i] = qint16(unit * 100 + i);
+        run::TmDone[i] = QStringLiteral("F");
+        run::TmState[i] = 0;
     }
-    AnswerMode = 2;
+    run::AnswerMode = 2;
     return prepareRun();
 }
 
-} // namespace run
+} // namespace cover

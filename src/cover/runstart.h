@@ -3,7 +3,7 @@
 // the first step line of each question. The whole-unit practice is composed
 // here too, since it needs no working files of its own.
 
-namespace run {
+namespace cover {
 
 // Names the run's files (bank::workFiles of PaperType + TaoNo and the
 // answer-text file, in the data folder), sets TmNo, the step and
@@ -18,4 +18,4 @@ bool prepareRun();
 // file cannot be read or is empty.
 bool startUnitPractice(int unit);
 
-} // namespace run
+} // namespace cover

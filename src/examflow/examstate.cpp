@@ -7,7 +7,7 @@ namespace exam {
 void resetExamState()
 {
     CurHKL = 0;
-    qwin::resetCaptions();
+    exam::resetCaptions();
 }
 
 } // namespace exam

@@ -1,11 +1,11 @@
 #include "examflow/questionlabels.h"
 
-#include "platform/ui/windoworder.h"
+#include "examflow/questionwindow.h"
 
 #include <QLabel>
 #include <QWidget>
 
-namespace qwin {
+namespace exam {
 
 namespace {
 QString keptUnit;
@@ -13,7 +13,7 @@ QString keptBiao;
 
 QLabel *loadedLabel(const char *name)
 {
-    QWidget *tm = winorder::questionWindow();
+    QWidget *tm = exam::questionWindow();
     return tm ? tm->findChild<QLabel *>(QString::fromLatin1(name)) : nullptr;
 }
 
@@ -43,4 +43,4 @@ void resetCaptions()
     keptBiao.clear();
 }
 
-} // namespace qwin
+} // namespace exam

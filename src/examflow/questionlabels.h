@@ -11,7 +11,7 @@
 
 #include <QString>
 
-namespace qwin {
+namespace exam {
 
 QString lblUnitCaption();
 void setLblUnitCaption(const QString &caption);
@@ -21,4 +21,4 @@ void setLblBiaoCaption(const QString &caption);
 // Both kept captions empty (the loaded window's labels are left alone).
 void resetCaptions();
 
-} // namespace qwin
+} // namespace exam

@@ -5,12 +5,12 @@
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/frmmain.h"
 
-namespace scene {
+namespace exam {
 
 void openRun()
 {
     for (int i = 1; i <= run::MaxQuestions; ++i)
-        TmStep[i] = 1;
+        scene::TmStep[i] = 1;
     loadQuestion();
 }
 
@@ -19,13 +19,13 @@ void loadQuestion()
     const int tm = std::clamp<int>(run::TmNo, 1, run::MaxQuestions);
     FrmMain &w = FrmMain::get();
     // A name that gives no loadable file leaves that picture as it was.
-    w.loadPicture(fnd::dataFile(TmPics[tm][0]));
+    w.loadPicture(fnd::dataFile(scene::TmPics[tm][0]));
     for (int k = 1; k <= 6; ++k)
-        w.Image[k]->loadPicture(fnd::dataFile(TmPics[tm][k]));
+        w.Image[k]->loadPicture(fnd::dataFile(scene::TmPics[tm][k]));
     w.Timer2->start();
     if (!(run::TmState[tm] & 1))
         run::TmState[tm] += 1;
-    StepNo = TmStep[tm];
+    scene::StepNo = scene::TmStep[tm];
     if (run::AnswerMode != 3)
         run::AnswerMode = 2;
     if (w.maximisedByRule())
@@ -34,4 +34,4 @@ void loadQuestion()
         w.showNormal();
 }
 
-} // namespace scene
+} // namespace exam

@@ -5,7 +5,7 @@
 // scene after the current event. Tests and tools drive runs with it until the
 // question window takes over.
 
-namespace scene {
+namespace exam {
 
 // The question window's load: every question resumes at step 1, then the
 // current question is loaded.
@@ -16,4 +16,4 @@ void openRun();
 // FrmMain in the normal state.
 void loadQuestion();
 
-} // namespace scene
+} // namespace exam

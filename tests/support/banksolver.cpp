@@ -11,7 +11,6 @@
 #include <QRect>
 #include <cmath>
 
-namespace sr = steprec;
 
 namespace solver {
 
@@ -104,13 +103,13 @@ std::optional<QString> popupChoice(int menuCode)
 // for a layout scale of up to 2.
 QStringList handleDrag(QStringView line, int code)
 {
-    const sr::PictureArea handle = sr::pictureArea(line, 5);
+    const scene::PictureArea handle = scene::pictureArea(line, 5);
     const bool horizontal = code != 8003 && code != 8004;
     const bool vertical = code != 8001 && code != 8002;
     const int dx = !horizontal ? 0 : (code == 8001 || code == 8006 || code == 8008) ? -1 : 1;
     const int dy = !vertical ? 0 : (code == 8003 || code == 8008 || code == 8009) ? -1 : 1;
-    const double distance = std::max(horizontal ? std::abs(sr::dragLimitX(line) - handle.left) : 0,
-                                      vertical ? std::abs(sr::dragLimitY(line) - handle.top) : 0);
+    const double distance = std::max(horizontal ? std::abs(scene::dragLimitX(line) - handle.left) : 0,
+                                      vertical ? std::abs(scene::dragLimitY(line) - handle.top) : 0);
     const int moves = int(std::ceil((distance / 15.0 * 2 + 10) / 20.0));
     QStringList out{QStringLiteral("press Image5 1 1")};
     const QString move = QStringLiteral("move Image5 %1 %2").arg(1 + 40 * dx).arg(1 + 40 * dy);
@@ -142,7 +141,7 @@ QStringList typeInto(const QJsonObject &scene, const QString &box, const QString
 bool needsChrome(QStringView stepLine)
 {
     for (int k = 1; k <= 3; ++k) {
-        const QChar kind = sr::charAt(stepLine, sr::targetSpecPos(k));
+        const QChar kind = scene::charAt(stepLine, scene::targetSpecPos(k));
         if (kind == u'H' || kind == u'D')
             return true;
     }
@@ -160,20 +159,20 @@ QString quoted(const QString &word)
 StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
 {
     const QString line = scene[QStringLiteral("StepLine")].toString();
-    const QString code = sr::stepTypeText(line).toString();
-    const int n = sr::stepType(line);
+    const QString code = scene::stepTypeText(line).toString();
+    const int n = scene::stepType(line);
     StepPlan p;
     if (needsChrome(line)) {
         p.problem = QStringLiteral("the step needs the window chrome");
         return p;
     }
     // A dialog that shows another tab than the step's: its tab first.
-    const sr::TabSpec tabs = sr::tabSpec(line);
+    const scene::TabSpec tabs = scene::tabSpec(line);
     if (tabs.present && tabs.shownTab != tabs.targetTab)
         p.commands << QStringLiteral("click LblXXK_%1").arg(tabs.targetTab);
 
-    const QString answer = sr::lookup(answerFile, sr::answerField(line)).value_or(QString());
-    const QString firstAnswer = sr::beforeFirstBar(answer);
+    const QString answer = scene::lookup(answerFile, scene::answerField(line)).value_or(QString());
+    const QString firstAnswer = scene::beforeFirstBar(answer);
     auto fail = [&](const QString &why) {
         p.commands.clear();
         p.problem = why;
@@ -191,7 +190,7 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
         if (!choice)
             return fail(QStringLiteral("no pop-up item for menu code %1").arg(chk::menuCode(line)));
         p.commands << *choice;
-        if (placeOf(scene, QStringLiteral("Label1")) && !sr::label1Box(line).absent) {
+        if (placeOf(scene, QStringLiteral("Label1")) && !scene::label1Box(line).absent) {
             p.commands << QStringLiteral("click Label1 right");
         } else if (n > 3000 && n < 6000) {
             // No target: the toolbar's own right click, off its buttons.
@@ -205,10 +204,10 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
         return p;
     }
 
-    if (sr::isListStep(line)) {
-        p.commands << QStringLiteral("choose %1").arg(sr::answerNumber(line));
+    if (scene::isListStep(line)) {
+        p.commands << QStringLiteral("choose %1").arg(scene::answerNumber(line));
     } else if (code.startsWith(u"004") || code.startsWith(u"005")) {
-        const QString keys = keyWords(sr::number(line, 11, 1));
+        const QString keys = keyWords(scene::number(line, 11, 1));
         p.commands << command({QStringLiteral("press Label4"), keys}) << command({QStringLiteral("move Label1"), keys})
                    << command({QStringLiteral("release Label1"), keys});
     } else if (n >= 8001 && n <= 8009 && n != 8005) {
@@ -240,13 +239,13 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
         p.commands << typeInto(scene, QStringLiteral("Text1"), firstAnswer + QStringLiteral("{Enter}"));
     } else if (code == u"0023") {
         // The hint line's text, selected where the box holds it.
-        const QString hint = sr::lookup(answerFile, sr::hintField(line)).value_or(QString()).trimmed();
+        const QString hint = scene::lookup(answerFile, scene::hintField(line)).value_or(QString()).trimmed();
         const qsizetype at = textOf(scene, QStringLiteral("Text1")).indexOf(hint, 0, Qt::CaseInsensitive);
         if (hint.isEmpty() || at < 0)
             return fail(QStringLiteral("the box does not hold the text to select"));
         p.commands << QStringLiteral("select Text1 %1 %2").arg(at).arg(hint.size());
-    } else if (const auto key = scene::keyOfCode(n, scene::KeyPlace::OperationCode)) {
-        p.commands << QStringLiteral("key ") + keys::keyName(*key);
+    } else if (const auto key = chk::keyOfCode(n, chk::KeyPlace::OperationCode)) {
+        p.commands << QStringLiteral("key ") + scene::keyName(*key);
     } else {
         return fail(QStringLiteral("no operation known for code %1").arg(code));
     }
@@ -303,14 +302,14 @@ QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSte
             return report(scene["error"].toString() + QStringLiteral(" ") + probe.errors());
         const QString line = scene["StepLine"].toString();
         const int stepNo = scene["StepNo"].toInt();
-        if (sr::stepTypeText(line) == u"9999") {
+        if (scene::stepTypeText(line) == u"9999") {
             if (!(scene["TmState"].toInt() & 4))
                 return report(QStringLiteral("the final scene did not complete the question"));
             return {};
         }
         const StepPlan plan = planStep(scene, answerFile);
         if (!plan.problem.isEmpty())
-            return report(QStringLiteral("step %1 (%2): %3").arg(stepNo).arg(sr::stepTypeText(line)).arg(plan.problem));
+            return report(QStringLiteral("step %1 (%2): %3").arg(stepNo).arg(scene::stepTypeText(line)).arg(plan.problem));
         for (const QString &c : plan.commands) {
             sent << c;
             const QJsonObject r = probe.send(c);
@@ -319,7 +318,7 @@ QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSte
         }
         const QJsonObject after = probe.send(QStringLiteral("scene"));
         if (after["StepNo"].toInt() == stepNo && after["StepLine"].toString() == line)
-            return report(QStringLiteral("step %1 (%2) did not advance").arg(stepNo).arg(sr::stepTypeText(line)));
+            return report(QStringLiteral("step %1 (%2) did not advance").arg(stepNo).arg(scene::stepTypeText(line)));
     }
     return report(QStringLiteral("no final scene after %1 steps").arg(maxSteps));
 }

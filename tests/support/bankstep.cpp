@@ -36,7 +36,7 @@ FrmMain *BankSteps::open(int unit, int question, int step)
     run::resetRunState();
     scene::resetSceneState();
     exam::resetExamState();
-    if (!run::startUnitPractice(unit - 1))
+    if (!cover::startUnitPractice(unit - 1))
         return nullptr;
     FrmMain &w = shownWindow();
     buildStep(question, step);

@@ -34,14 +34,14 @@ SceneFixture::SceneFixture()
     scene::resetSceneState();
     exam::resetExamState();
     pic::clearCache();
-    linecache::clear();
+    scene::clearLineCache();
 }
 
 SceneFixture::~SceneFixture()
 {
     progdir::overrideProgramFolder(QString());
     pic::clearCache();
-    linecache::clear();
+    scene::clearLineCache();
 }
 
 QString SceneFixture::dataFile(const QString &name) const { return dataDir() + u'/' + name + QStringLiteral(".mxy"); }

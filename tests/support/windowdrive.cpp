@@ -27,7 +27,7 @@ void buildStep(int q, int step)
 
 bool pressKey(const QString &name)
 {
-    const auto k = keys::parseQtKey(name);
+    const auto k = scene::parseQtKey(name);
     if (!k)
         return false;
     FrmMain &w = FrmMain::get();

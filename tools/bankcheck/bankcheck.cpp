@@ -13,7 +13,7 @@
 #include <map>
 #include <optional>
 
-using namespace steprec;
+using namespace scene;
 
 namespace bankcheck {
 

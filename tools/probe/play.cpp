@@ -57,7 +57,7 @@ QJsonObject sceneCommand(const QStringList &)
     // The hint frames are drawn 100 ms after a scene: show them as drawn.
     FrmMain &w = window();
     runEventsUntil([&] { return !w.TimerDisFK->isActive(); }, 1000);
-    return scene::describe(w);
+    return simwin::describe(w);
 }
 
 QJsonObject waitCommand(const QStringList &args)
@@ -133,7 +133,7 @@ int playCommand(const QStringList &args)
     run::resetRunState();
     scene::resetSceneState();
     exam::resetExamState();
-    if (!run::startUnitPractice(unit)) {
+    if (!cover::startUnitPractice(unit)) {
         probe::err(QStringLiteral("unit %1 has no questions in %2").arg(unit).arg(fnd::DataPath));
         return 1;
     }
@@ -141,9 +141,9 @@ int playCommand(const QStringList &args)
         probe::err(QStringLiteral("unit %1 has %2 questions").arg(unit).arg(run::TmSum));
         return 1;
     }
-    scene::openRun();
+    exam::openRun();
     run::TmNo = qint16(question);
-    scene::loadQuestion();
+    exam::loadQuestion();
     // The question's first scene is built by Timer2 after the load.
     FrmMain &w = play::window();
     play::runEventsUntil([&] { return !w.Timer2->isActive(); }, 5000);

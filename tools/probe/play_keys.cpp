@@ -2,7 +2,7 @@
 // window, as the window system delivers them: each goes to the control that
 // holds the focus (the window itself when none does), then travels on to the
 // window if that control leaves it unused. "@control" gives that control the
-// focus first. Key names as keys::parseQtKey reads them ("Ctrl+C", "F5",
+// focus first. Key names as scene::parseQtKey reads them ("Ctrl+C", "F5",
 // "Shift+Ctrl+Z", "VK12").
 #include "play.h"
 
@@ -25,7 +25,7 @@ QString typedText(Qt::Key key, Qt::KeyboardModifiers m)
     return m & Qt::ShiftModifier ? QString(c) : QString(c.toLower());
 }
 
-void press(const keys::QtKeyPress &k)
+void press(const scene::QtKeyPress &k)
 {
     FrmMain &w = play::window();
     QWidget *to = w.focusWidget() ? w.focusWidget() : &w;
@@ -50,10 +50,10 @@ QJsonObject keyCommand(const QStringList &args)
     if (names.isEmpty())
         return play::error(QStringLiteral("usage: key [@control] <key> ..."));
     // Every name is read before the first key goes down.
-    QList<std::pair<keys::KeyPress, keys::QtKeyPress>> presses;
+    QList<std::pair<scene::KeyPress, scene::QtKeyPress>> presses;
     for (const QString &n : names) {
-        const auto code = keys::parseKey(n);
-        const auto k = code ? keys::qtKey(code->code, code->shift) : std::nullopt;
+        const auto code = scene::parseKey(n);
+        const auto k = code ? scene::qtKey(code->code, code->shift) : std::nullopt;
         if (!k)
             return play::error(QStringLiteral("unknown key: %1").arg(n));
         presses.append({*code, *k});
@@ -61,7 +61,7 @@ QJsonObject keyCommand(const QStringList &args)
     QJsonArray done;
     for (const auto &[code, k] : presses) {
         press(k);
-        done.append(QJsonObject{{"key", keys::keyName(code)}, {"code", code.code}, {"shift", code.shift},
+        done.append(QJsonObject{{"key", scene::keyName(code)}, {"code", code.code}, {"shift", code.shift},
                                 {"StepNo", scene::StepNo}});
     }
     const FrmMain &w = play::window();

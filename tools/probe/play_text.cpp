@@ -169,8 +169,8 @@ QJsonArray shownItems(const QMenu &menu)
 
 QJsonObject chosenAnswer(QMenu &menu, const SlotName &s, QAction **chosen)
 {
-    QAction *a = popupchoice::slotAction(menu, s.array, s.slot);
-    if (!popupchoice::choosable(menu, a))
+    QAction *a = simwin::popupSlotAction(menu, s.array, s.slot);
+    if (!simwin::popupChoosable(menu, a))
         return play::error(QStringLiteral("%1 %2 cannot be chosen in the pop-up").arg(s.array).arg(s.slot));
     *chosen = a;
     return QJsonObject{{"ok", true}, {"chosen", a->objectName()}, {"text", a->text()}};
@@ -230,7 +230,7 @@ QJsonObject popupCommand(const QStringList &args)
 
 // The probe answers every pop-up itself: a modal menu would wait for a user
 // that an offscreen run does not have.
-const bool chooserInstalled = (popupchoice::setChooser(probeChooser), true);
+const bool chooserInstalled = (simwin::setPopupChooser(probeChooser), true);
 
 } // namespace
 

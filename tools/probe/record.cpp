@@ -5,7 +5,7 @@
 
 #include <QJsonObject>
 
-using namespace steprec;
+using namespace scene;
 
 namespace {
 

@@ -37,11 +37,11 @@ QStringList scenePictures;
 QStringList picturesOf(const QString &line)
 {
     QStringList names;
-    const QString bg = steprec::background(line).toString();
-    if (bg != steprec::KeepPicture)
+    const QString bg = scene::background(line).toString();
+    if (bg != scene::KeepPicture)
         names << fnd::dataFile(bg);
     for (int k = 1; k <= 6; ++k) {
-        const auto a = steprec::pictureArea(line, k);
+        const auto a = scene::pictureArea(line, k);
         if (!a.absent && !a.keep)
             names << fnd::dataFile(a.name);
     }
@@ -66,7 +66,7 @@ void chooseScene()
 {
     qint64 best = -1;
     for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u) {
-        run::startUnitPractice(u);
+        cover::startUnitPractice(u);
         const auto lines = gbk::readLines(run::StepFile);
         for (int q = 1; q <= run::TmSum && lines; ++q) {
             const QString line = lines->value(run::StepStart[q] - 1);
@@ -84,7 +84,7 @@ void chooseScene()
 
 void openScene()
 {
-    run::startUnitPractice(sceneUnit);
+    cover::startUnitPractice(sceneUnit);
     run::TmNo = qint16(sceneQuestion);
     scene::StepNo = qint16(sceneStep);
 }
@@ -96,7 +96,7 @@ void SceneCold(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         pic::clearCache();
-        linecache::clear();
+        scene::clearLineCache();
         state.ResumeTiming();
         w.setData();
     }
@@ -128,11 +128,11 @@ void StepLine(benchmark::State &state)
 {
     const int n = int(state.range(0));
     const QString path = workDir->filePath(QStringLiteral("steps%1.mxy").arg(n));
-    const QString rec = QString(steprec::RecordLength, u'0');
+    const QString rec = QString(scene::RecordLength, u'0');
     gbk::writeLines(path, QStringList(n, rec));
-    linecache::lineClamped(path, n);
+    scene::cachedLineClamped(path, n);
     for (auto _ : state) {
-        auto line = linecache::lineClamped(path, n);
+        auto line = scene::cachedLineClamped(path, n);
         benchmark::DoNotOptimize(line);
     }
 }

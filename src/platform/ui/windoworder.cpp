@@ -5,14 +5,6 @@
 
 namespace winorder {
 
-QWidget *questionWindow()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("FrmTm"))
-            return w;
-    return nullptr;
-}
-
 namespace {
 // Without a window system (the offscreen platform) there is no order to keep.
 bool hasWindowOrder() { return QGuiApplication::platformName() != QLatin1String("offscreen"); }

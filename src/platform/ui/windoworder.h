@@ -7,10 +7,6 @@ class QWidget;
 
 namespace winorder {
 
-// The question window when it is loaded (a top-level window named "FrmTm"),
-// else nullptr. Looking never loads it.
-QWidget *questionWindow();
-
 // Above every other window, without moving or sizing it.
 void makeTopmost(QWidget *w);
 // On top of the windows that are not topmost, without moving or sizing it.

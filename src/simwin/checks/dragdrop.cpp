@@ -9,20 +9,20 @@ namespace chk {
 
 bool dragKeysMatch(QStringView stepLine, int shift)
 {
-    return shift == steprec::number(stepLine, 11, 1);
+    return shift == scene::number(stepLine, 11, 1);
 }
 
 Label4Press label4Press(QStringView stepLine, int button, int shift)
 {
     Label4Press p;
-    if (button == 1 && steprec::label4Box(stepLine).jump == u'0' && steprec::stepTypeText(stepLine) != u"0028"
-        && !steprec::paneOrBarIsEE(stepLine)) {
+    if (button == 1 && scene::label4Box(stepLine).jump == u'0' && scene::stepTypeText(stepLine) != u"0028"
+        && !scene::paneOrBarIsEE(stepLine)) {
         p.move = StepMove::next();
         return p;
     }
     const bool keys = dragKeysMatch(stepLine, shift);
-    p.startOutline = keys && steprec::isOutlineDragStep(stepLine);
-    p.startDrag = keys && steprec::isDragAndDropStep(stepLine);
+    p.startOutline = keys && scene::isOutlineDragStep(stepLine);
+    p.startDrag = keys && scene::isDragAndDropStep(stepLine);
     return p;
 }
 
@@ -31,13 +31,13 @@ Label4Move label4Move(QStringView stepLine, int shift, bool outlineVisible, bool
     Label4Move m;
     if (!dragKeysMatch(stepLine, shift))
         return m;
-    if (steprec::isOutlineDragStep(stepLine)) {
+    if (scene::isOutlineDragStep(stepLine)) {
         if (!outlineVisible)
             return m;
         m.stretchOutline = true;
     }
-    if (steprec::isDragAndDropStep(stepLine) && dragging)
-        m.dragPointer = dragPointer(stepLine);
+    if (scene::isDragAndDropStep(stepLine) && dragging)
+        m.dragPointer = scene::dragPointer(stepLine);
     return m;
 }
 
@@ -46,27 +46,27 @@ Label4Release label4Release(QStringView stepLine, int shift, bool outlineVisible
 {
     Label4Release r;
     const bool keys = dragKeysMatch(stepLine, shift);
-    if (keys && steprec::isOutlineDragStep(stepLine)) {
+    if (keys && scene::isOutlineDragStep(stepLine)) {
         if (outlineVisible && dropInTarget) {
             r.move = StepMove::next();
             return r;
         }
         r.hideOutline = true;
     }
-    if (keys && steprec::isDragAndDropStep(stepLine)) {
+    if (keys && scene::isDragAndDropStep(stepLine)) {
         r.endDrag = true;
         if (dropInTarget && sourcePointer != 0) {
-            r.move = jumpBy(steprec::dropJump(stepLine));
+            r.move = jumpBy(scene::dropJump(stepLine));
             return r;
         }
         r.resetPointer = true;
     }
-    if (steprec::stepTypeText(stepLine) == u"0028"
-        && typedTextConfirmed(text1, steprec::lookup(answerFile, steprec::answerField(stepLine)))) {
+    if (scene::stepTypeText(stepLine) == u"0028"
+        && typedTextConfirmed(text1, scene::lookup(answerFile, scene::answerField(stepLine)))) {
         r.move = StepMove::next();
         return r;
     }
-    r.move = goUnlessZero(steprec::label4Box(stepLine).jump);
+    r.move = goUnlessZero(scene::label4Box(stepLine).jump);
     return r;
 }
 

@@ -31,7 +31,7 @@ Label4Press label4Press(QStringView stepLine, int button, int shift);
 struct Label4Move
 {
     bool stretchOutline = false;             // outlineRect(press point, pointer)
-    std::optional<PointerChoice> dragPointer; // show this pointer on the source
+    std::optional<scene::PointerChoice> dragPointer; // show this pointer on the source
 };
 Label4Move label4Move(QStringView stepLine, int shift, bool outlineVisible, bool dragging);
 

@@ -42,8 +42,8 @@ std::optional<HandleMove> handleMove(int stepType, int buttons, double x, double
 
 HandleLimits handleLimits(QStringView stepLine, double xScale, double yScale)
 {
-    const steprec::PictureArea handle = steprec::pictureArea(stepLine, 5);
-    return {steprec::dragLimitX(stepLine), steprec::dragLimitY(stepLine), handle.left, handle.top, xScale, yScale};
+    const scene::PictureArea handle = scene::pictureArea(stepLine, 5);
+    return {scene::dragLimitX(stepLine), scene::dragLimitY(stepLine), handle.left, handle.top, xScale, yScale};
 }
 
 static bool reached(int stepType, int dragX, int dragY, double lx, double ly)

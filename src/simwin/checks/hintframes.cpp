@@ -6,18 +6,18 @@ namespace chk {
 
 int hintFrameCell(QStringView field, bool allowD)
 {
-    const QChar kind = steprec::charAt(field, 1);
+    const QChar kind = scene::charAt(field, 1);
     if (kind != u'H' && !(allowD && kind == u'D'))
         return 0;
-    const QStringView head = steprec::chars(field, 1, 5);
+    const QStringView head = scene::chars(field, 1, 5);
     if (head == u"H3215" || head == u"H3216")
         return 0;
-    const QChar second = steprec::charAt(field, 2);
-    int n = steprec::number(field, 2, 2);
+    const QChar second = scene::charAt(field, 2);
+    int n = scene::number(field, 2, 2);
     if (n <= 0 && second != u'S')
-        n = steprec::number(field, 3, 1);
+        n = scene::number(field, 3, 1);
     if (second == u'Z')
-        n = 100 + steprec::number(field, 3, 1);
+        n = 100 + scene::number(field, 3, 1);
     return n;
 }
 
@@ -40,7 +40,7 @@ HintFramePlan hintFrames(QStringView stepLine, const QList<QRectF> &cells, QSize
     HintFramePlan plan;
     // Target fields 3, 2, 1 (characters 96, 86, 125): a later one wins a bar.
     for (int k : {3, 2, 1}) {
-        const QStringView field = steprec::chars(stepLine, steprec::targetSpecPos(k), 10);
+        const QStringView field = scene::chars(stepLine, scene::targetSpecPos(k), 10);
         const int n = hintFrameCell(field, k != 1);
         const auto frame = frameOfCell(n);
         if (!frame || n >= cells.size())

@@ -9,8 +9,8 @@ namespace chk {
 static TargetAction stepCodeRule(QStringView line, int button, int shift, const QString &text1,
                                  const QString &answerFile)
 {
-    const int code = steprec::stepType(line);
-    const QChar jump = steprec::label1Box(line).jump;
+    const int code = scene::stepType(line);
+    const QChar jump = scene::label1Box(line).jump;
     if (code >= 9000 && code <= 9999) {
         if (button == code % 100 && shift == (code / 100) % 10)
             return {jumpBy(jump), {}};
@@ -23,7 +23,7 @@ static TargetAction stepCodeRule(QStringView line, int button, int shift, const 
     if (code == 1)
         return {button == 1 && shift == 0 ? jumpBy(jump) : StepMove{}, {}};
     if (code == 22 || code == 26 || code == 28) {
-        if (button == 1 && typedTextConfirmed(text1, steprec::lookup(answerFile, steprec::answerField(line))))
+        if (button == 1 && typedTextConfirmed(text1, scene::lookup(answerFile, scene::answerField(line))))
             return {StepMove::next(), {}};
         return {};
     }
@@ -40,19 +40,19 @@ Label1Release label1Release(QStringView stepLine, int button, int shift, const Q
 
 StepMove label1DoubleClick(QStringView stepLine)
 {
-    if (steprec::stepTypeText(stepLine) != u"0002")
+    if (scene::stepTypeText(stepLine) != u"0002")
         return {};
-    return jumpBy(steprec::label1Box(stepLine).jump);
+    return jumpBy(scene::label1Box(stepLine).jump);
 }
 
 StepMove label1Pointing(QStringView stepLine)
 {
-    return steprec::stepTypeText(stepLine) == u"0030" ? StepMove::next() : StepMove{};
+    return scene::stepTypeText(stepLine) == u"0030" ? StepMove::next() : StepMove{};
 }
 
 StepMove pictureClick(QStringView stepLine, int k)
 {
-    const steprec::PictureArea area = steprec::pictureArea(stepLine, k);
+    const scene::PictureArea area = scene::pictureArea(stepLine, k);
     return area.index ? goUnlessZero(area.jump) : StepMove{};
 }
 

@@ -38,7 +38,7 @@ MenuBlock readMenuBlock(const QString &path, int family, int menu)
     MenuBlock block;
     if (family < 1 || family > 4 || menu < 1 || menu > 9)
         return block;
-    const auto lines = linecache::lines(path);
+    const auto lines = scene::cachedLines(path);
     if (!lines)
         return block;
     const int base = (family - 1) * 135 + (menu - 1) * MenuBlockLines;
@@ -103,7 +103,7 @@ PopupModel popupFromBlock(const MenuBlock &block)
 
 int menuCode(QStringView stepLine)
 {
-    return steprec::menuCodeOverride(stepLine).value_or(steprec::stepType(stepLine));
+    return scene::menuCodeOverride(stepLine).value_or(scene::stepType(stepLine));
 }
 
 PopupModel buildPopup(const QString &menuFile, int menuCode, int popMenuNo)
@@ -121,7 +121,7 @@ static int hundreds(int code) { return (code / 100) % 10; }
 
 std::optional<int> overridePopupMenu(QStringView stepLine, int button)
 {
-    const auto code = steprec::menuCodeOverride(stepLine);
+    const auto code = scene::menuCodeOverride(stepLine);
     if (!code || button != 2)
         return std::nullopt;
     const int thousands = *code / 1000;

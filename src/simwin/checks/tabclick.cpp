@@ -19,7 +19,7 @@ TabClick tabClick(int index, const TabStrip &strip, QStringView stepLine)
         c.newRow = index > 6 ? 2 : 1;
     c.rightTab = index == strip.target;
     if (c.rightTab && area)
-        c.ownPicture = steprec::pictureArea(stepLine, strip.image).name;
+        c.ownPicture = scene::pictureArea(stepLine, strip.image).name;
     c.hint = scene::hintLines(c.rightTab ? strip.hintText : scene::wrongTabHint(strip.target));
     return c;
 }

@@ -20,7 +20,7 @@ static QString folded(QStringView text) { return trimBlanks(text).toLower(); }
 // caseCounts.
 static bool matchesEither(const QString &text, const QString &expected, bool caseCounts)
 {
-    const auto [first, second] = steprec::alternatives(expected);
+    const auto [first, second] = scene::alternatives(expected);
     if (caseCounts) {
         const QString t = trimBlanks(text);
         return t == trimBlanks(first) || t == trimBlanks(second);

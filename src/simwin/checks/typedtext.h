@@ -14,7 +14,7 @@
 namespace chk {
 
 // Expected texts come from the step record's reference fields through
-// steprec::lookup: nullopt (no answer file, or an empty one) never matches,
+// scene::lookup: nullopt (no answer file, or an empty one) never matches,
 // not even an empty box; "000" is the empty text.
 
 // Leading and trailing U+0020 removed, nothing else.

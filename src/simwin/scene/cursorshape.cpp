@@ -8,27 +8,27 @@
 #include <QFile>
 #include <QtEndian>
 
-namespace chk {
+namespace scene {
 
 PointerChoice recordPointer(QStringView stepLine)
 {
-    const steprec::CursorSpec c = steprec::cursorSpec(stepLine);
+    const CursorSpec c = cursorSpec(stepLine);
     switch (c.kind) {
-    case steprec::CursorSpec::Standard: return {c.number, {}};
-    case steprec::CursorSpec::Custom: return {99, cursorFilePath(c.fileDigits)};
+    case CursorSpec::Standard: return {c.number, {}};
+    case CursorSpec::Custom: return {99, cursorFilePath(c.fileDigits)};
     default: return {};
     }
 }
 
 PointerChoice targetPointer(QStringView stepLine)
 {
-    return steprec::isDragAndDropStep(stepLine) ? PointerChoice{} : recordPointer(stepLine);
+    return isDragAndDropStep(stepLine) ? PointerChoice{} : recordPointer(stepLine);
 }
 
 PointerChoice dragPointer(QStringView stepLine)
 {
-    const steprec::CursorSpec c = steprec::cursorSpec(stepLine);
-    if (c.kind == steprec::CursorSpec::Standard)
+    const CursorSpec c = cursorSpec(stepLine);
+    if (c.kind == CursorSpec::Standard)
         return {c.number, {}};
     return {99, cursorFilePath(c.fileDigits)};
 }
@@ -69,4 +69,4 @@ std::optional<QCursor> cursorFor(const PointerChoice &choice)
     return plat::standardPointer(choice.mousePointer).value_or(QCursor(Qt::ArrowCursor));
 }
 
-} // namespace chk
+} // namespace scene

@@ -10,7 +10,7 @@
 #include <QStringView>
 #include <optional>
 
-namespace chk {
+namespace scene {
 
 // What a label's MousePointer becomes: 0 default, a standard number, or 99
 // with a cursor file.
@@ -51,4 +51,4 @@ std::optional<QCursor> loadCursorFile(const QString &path);
 // read (leave the current cursor).
 std::optional<QCursor> cursorFor(const PointerChoice &choice);
 
-} // namespace chk
+} // namespace scene

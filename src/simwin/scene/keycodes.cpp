@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace keys {
+namespace scene {
 
 namespace {
 
@@ -298,4 +298,4 @@ QString keyName(const KeyPress &press)
     return s + QStringLiteral("VK") + QString::number(c);
 }
 
-} // namespace keys
+} // namespace scene

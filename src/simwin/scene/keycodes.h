@@ -12,7 +12,7 @@
 #include <Qt>
 #include <optional>
 
-namespace keys {
+namespace scene {
 
 enum ShiftBits { ShiftBit = 1, CtrlBit = 2, AltBit = 4 };
 
@@ -57,4 +57,4 @@ std::optional<QtKeyPress> parseQtKey(QStringView text);
 // "Shift+Ctrl+Z"); "VK" and the number for a code without a name.
 QString keyName(const KeyPress &press);
 
-} // namespace keys
+} // namespace scene

@@ -5,7 +5,7 @@
 
 #include <QHash>
 
-namespace linecache {
+namespace scene {
 
 namespace {
 struct Entry {
@@ -21,7 +21,7 @@ QHash<QString, Entry> &entries()
 
 } // namespace
 
-std::shared_ptr<const QStringList> lines(const QString &path)
+std::shared_ptr<const QStringList> cachedLines(const QString &path)
 {
     const auto stamp = filestamp::of(path);
     if (!stamp) {
@@ -41,15 +41,15 @@ std::shared_ptr<const QStringList> lines(const QString &path)
     return shared;
 }
 
-std::optional<QString> lineClamped(const QString &path, int n)
+std::optional<QString> cachedLineClamped(const QString &path, int n)
 {
-    const auto l = lines(path);
+    const auto l = cachedLines(path);
     if (!l || l->isEmpty())
         return std::nullopt;
     const qsizetype idx = (n < 1 || n > l->size()) ? l->size() - 1 : n - 1;
     return l->at(idx);
 }
 
-void clear() { entries().clear(); }
+void clearLineCache() { entries().clear(); }
 
-} // namespace linecache
+} // namespace scene

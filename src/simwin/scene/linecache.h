@@ -8,16 +8,16 @@
 #include <memory>
 #include <optional>
 
-namespace linecache {
+namespace scene {
 
 // The file's decoded lines, or nullptr when it cannot be read.
-std::shared_ptr<const QStringList> lines(const QString &path);
+std::shared_ptr<const QStringList> cachedLines(const QString &path);
 
 // Line n (from 1); past the end (or below 1) the last line. nullopt when the
 // file cannot be read or is empty.
-std::optional<QString> lineClamped(const QString &path, int n);
+std::optional<QString> cachedLineClamped(const QString &path, int n);
 
 // Forgets every kept file.
-void clear();
+void clearLineCache();
 
-} // namespace linecache
+} // namespace scene

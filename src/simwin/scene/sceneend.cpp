@@ -6,7 +6,6 @@
 
 namespace scene {
 
-namespace sr = steprec;
 
 int completedState(int state) { return state < 4 ? state + 4 : state; }
 
@@ -38,11 +37,11 @@ ListStep listStep(QStringView line, const QString &answerFile)
 {
     ListStep l;
     // "000" names no line: the list stays empty.
-    if (const QStringView field = sr::chars(line, 9, 3); field != u"000") {
-        if (const auto text = sr::lookup(answerFile, field))
-            l.items = sr::listItems(*text);
+    if (const QStringView field = chars(line, 9, 3); field != u"000") {
+        if (const auto text = lookup(answerFile, field))
+            l.items = listItems(*text);
     }
-    const int start = sr::initialNumber(line);
+    const int start = initialNumber(line);
     if (start < l.items.size()) {
         l.selected = start;
         l.selectedText = l.items[start];
@@ -54,8 +53,8 @@ CodeStage operationCodeStage(QStringView line, const QString &hint, bool hintVis
                              const QString &answerFile)
 {
     CodeStage s;
-    const QStringView code = sr::stepTypeText(line);
-    s.stepType = sr::stepType(line);
+    const QStringView code = stepTypeText(line);
+    s.stepType = stepType(line);
     s.timer3 = s.stepType == 8888;
     s.collapseTargets = code.startsWith(u"80");
     s.hint = hint;
@@ -106,7 +105,7 @@ CodeStage operationCodeStage(QStringView line, const QString &hint, bool hintVis
         }
     }
 
-    if (sr::isListStep(line))
+    if (isListStep(line))
         s.list = listStep(line, answerFile);
     return s;
 }
@@ -129,12 +128,12 @@ ListBorders listBorders(const QRectF &list, double xScale, double yScale)
 
 BarsShown barsShown(QStringView line)
 {
-    const int bits = sr::barBits(line);
+    const int bits = barBits(line);
     BarsShown b;
-    b.PicMenu = bits & sr::MenuBar;
-    b.PicTool = bits & sr::StandardBars;
-    b.PicHui = bits & sr::DrawingBar;
-    b.PicElse = sr::barShowsExtraPanel(line);
+    b.PicMenu = bits & MenuBar;
+    b.PicTool = bits & StandardBars;
+    b.PicHui = bits & DrawingBar;
+    b.PicElse = barShowsExtraPanel(line);
     return b;
 }
 
@@ -144,7 +143,7 @@ FinishStage finishStage(QStringView line, bool label1Visible, double label1Heigh
     FinishStage f;
     f.hideShape1 = !label1Visible || label1Height <= 10;
     f.shape2Visible = hintVisible;
-    f.label1Pointer = chk::recordPointer(line);
+    f.label1Pointer = recordPointer(line);
     f.bars = barsShown(line);
     f.hint = hintLines(hint);
     return f;

@@ -118,7 +118,7 @@ struct FinishStage
 {
     bool hideShape1 = false;   // Label1 hidden or at most 10 twips high
     bool shape2Visible = false; // Shape2 follows LHelp
-    chk::PointerChoice label1Pointer; // Label1's mouse pointer
+    scene::PointerChoice label1Pointer; // Label1's mouse pointer
     BarsShown bars;
     QString hint;              // LHelp's caption with every "|" a line break
 };

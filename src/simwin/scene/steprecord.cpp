@@ -4,7 +4,7 @@
 #include "foundation/numparse.h"
 #include "simwin/scene/linecache.h"
 
-namespace steprec {
+namespace scene {
 
 using bank::Field;
 using bank::Step;
@@ -13,7 +13,7 @@ using bank::chars;
 
 namespace {
 int number(QStringView line, Field f) { return num::leadingInt(bank::chars(line, f)); }
-QChar charAt(QStringView line, Field f) { return steprec::charAt(line, f.first); }
+QChar charAt(QStringView line, Field f) { return scene::charAt(line, f.first); }
 } // namespace
 
 QStringView chars(QStringView line, int pos, int width) { return bank::chars(line, {pos, width}); }
@@ -300,7 +300,7 @@ int dragLimitY(QStringView line) { return number(line, Step.dragLimitY); }
 
 std::optional<QString> commonDataText(const QString &path, int n)
 {
-    const auto line = linecache::lineClamped(path, n);
+    const auto line = cachedLineClamped(path, n);
     if (!line)
         return std::nullopt;
     return line->mid(3);
@@ -329,4 +329,4 @@ std::pair<QString, QString> alternatives(const QString &text)
 
 QStringList listItems(const QString &text) { return text.split(u'|'); }
 
-} // namespace steprec
+} // namespace scene

@@ -22,7 +22,7 @@
 #include <QStringView>
 #include <optional>
 
-namespace steprec {
+namespace scene {
 
 // A record has at least this many characters; nothing past it is read.
 constexpr int RecordLength = bank::StepRecordLength;
@@ -234,4 +234,4 @@ std::pair<QString, QString> alternatives(const QString &text);
 // List items: the text split at every "|".
 QStringList listItems(const QString &text);
 
-} // namespace steprec
+} // namespace scene

@@ -5,7 +5,6 @@
 
 namespace scene {
 
-namespace sr = steprec;
 
 namespace {
 
@@ -49,22 +48,22 @@ std::optional<QString> tabLayout(QChar letter)
     return Layouts[letter.unicode() - u'A'].toString();
 }
 
-int tabCount(QStringView layout) { return sr::tabNumber(sr::charAt(layout, 2)); }
-int tabRowTop(QStringView layout) { return sr::number(layout, 3, 4); }
-int tabHeight(QStringView layout) { return sr::number(layout, 7, 3); }
+int tabCount(QStringView layout) { return tabNumber(charAt(layout, 2)); }
+int tabRowTop(QStringView layout) { return number(layout, 3, 4); }
+int tabHeight(QStringView layout) { return number(layout, 7, 3); }
 
 QString tabPage(QStringView layout, int i)
 {
-    return i >= 1 ? sr::chars(layout, 10 * i, 6).toString() : QString();
+    return i >= 1 ? chars(layout, 10 * i, 6).toString() : QString();
 }
 
-int tabLeftEdge(QStringView layout, int i) { return i >= 1 ? sr::number(layout, 10 * i + 6, 4) : 0; }
+int tabLeftEdge(QStringView layout, int i) { return i >= 1 ? number(layout, 10 * i + 6, 4) : 0; }
 int tabEndEdge(QStringView layout) { return tabLeftEdge(layout, tabCount(layout) + 1); }
 
 QRect tabCancelSpot(QStringView layout)
 {
-    return {sr::number(layout, 140, 4), sr::number(layout, 144, 4), sr::number(layout, 148, 4),
-            sr::number(layout, 152, 4)};
+    return {number(layout, 140, 4), number(layout, 144, 4), number(layout, 148, 4),
+            number(layout, 152, 4)};
 }
 
 QList<double> tabCellTops(const QString &layout, int count, int row, int areaTop, double yScale)
@@ -95,7 +94,7 @@ TabStage tabStripStage(QStringView line, const TabStageInput &in)
     out.shape1 = in.label1;
     out.cells.fill(parked(xs, ys));
 
-    const sr::TabSpec tab = sr::tabSpec(line);
+    const TabSpec tab = tabSpec(line);
     out.strip = tab.present;
     if (tab.present) {
         TabForm &f = out.form;
@@ -149,9 +148,9 @@ TabStage tabStripStage(QStringView line, const TabStageInput &in)
         }
     }
 
-    out.form.BackSpec = sr::backSpec(line);
-    if (sr::hasBackSpec(line))
-        out.cells[0] = QRectF(sr::dragLimitX(line) * xs, sr::dragLimitY(line) * ys, BackSpotWidth * xs,
+    out.form.BackSpec = backSpec(line);
+    if (hasBackSpec(line))
+        out.cells[0] = QRectF(dragLimitX(line) * xs, dragLimitY(line) * ys, BackSpotWidth * xs,
                               BackSpotHeight * ys);
     return out;
 }

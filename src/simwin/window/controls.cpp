@@ -17,7 +17,7 @@ int buttonOf(Qt::MouseButtons b)
 }
 
 namespace {
-int shiftOf(const QMouseEvent *e) { return keys::shiftState(e->modifiers()); }
+int shiftOf(const QMouseEvent *e) { return scene::shiftState(e->modifiers()); }
 double twX(const QMouseEvent *e) { return fnd::xPxToTwips(e->position().x()); }
 double twY(const QMouseEvent *e) { return fnd::yPxToTwips(e->position().y()); }
 } // namespace

@@ -15,7 +15,7 @@ namespace simwin {
 
 // The button number of a mouse event, summed over the buttons given: the
 // button that changed for a press or release, the held buttons for a move.
-// The shift state is keys::shiftState.
+// The shift state is scene::shiftState.
 int buttonOf(Qt::MouseButtons b);
 
 // A control that takes the mouse and reports it in the window's terms.

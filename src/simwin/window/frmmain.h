@@ -69,7 +69,7 @@ public:
     void DoubleXXK();
     // Opens the right-click pop-up of menu menuNo the one way every opener
     // does: PopMenuNo, systemMenu, then wm100 at the pointer through
-    // popupchoice::exec. Returns once an item was chosen (and its check made)
+    // simwin::execPopup. Returns once an item was chosen (and its check made)
     // or the pop-up was dismissed.
     void openPopup(int menuNo);
 

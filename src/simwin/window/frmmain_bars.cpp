@@ -106,17 +106,17 @@ void FrmMain::ToolCSH()
         img->clearPicture();
     Pic1J->hide();
     Pic2J->hide();
-    tw::move(PicMenu, 0, chrome::MenuBarTop * YBiLi);
-    tw::syncFromPixels(PicMenu);
-    tw::move(PicTool, 0, chrome::ToolBarTop * YBiLi);
-    tw::syncFromPixels(PicTool);
-    tw::move(PicHui, 0, chrome::DrawingBarTop * YBiLi);
-    tw::syncFromPixels(PicHui);
+    simwin::moveTwips(PicMenu, 0, chrome::MenuBarTop * YBiLi);
+    simwin::syncTwipsFromPixels(PicMenu);
+    simwin::moveTwips(PicTool, 0, chrome::ToolBarTop * YBiLi);
+    simwin::syncTwipsFromPixels(PicTool);
+    simwin::moveTwips(PicHui, 0, chrome::DrawingBarTop * YBiLi);
+    simwin::syncTwipsFromPixels(PicHui);
     for (int i = 1; i <= LastHotSpot; ++i) {
         const QRectF d = chrome::designCell(i);
         if (d.isEmpty())
             continue;
-        tw::setRect(LblZHU[i], d.x() * XBiLi, d.y() * YBiLi, d.width() * XBiLi, d.height() * YBiLi);
+        simwin::setTwipsRect(LblZHU[i], d.x() * XBiLi, d.y() * YBiLi, d.width() * XBiLi, d.height() * YBiLi);
     }
 }
 
@@ -136,13 +136,13 @@ void FrmMain::ElseToolCSH()
     using fnd::XBiLi;
     using fnd::YBiLi;
     for (int i = 32; i <= 40; ++i)
-        tw::setRect(LblZHU[i], 0, 0, 0, 0);
+        simwin::setTwipsRect(LblZHU[i], 0, 0, 0, 0);
     PicElse->hide();
-    const int n = steprec::extraPanel(scene::StepLine);
+    const int n = scene::extraPanel(scene::StepLine);
     if (!n)
         return;
-    double left = steprec::extraPanelLeft(scene::StepLine);
-    double top = steprec::extraPanelTop(scene::StepLine);
+    double left = scene::extraPanelLeft(scene::StepLine);
+    double top = scene::extraPanelTop(scene::StepLine);
     if (n == 32) {
         left = 9075;
         top = 1605;
@@ -150,11 +150,11 @@ void FrmMain::ElseToolCSH()
         left = 6240;
         top = 420;
     }
-    tw::move(PicElse, left * XBiLi, top * YBiLi);
+    simwin::moveTwips(PicElse, left * XBiLi, top * YBiLi);
     PicElse->loadPicture(ExamDataPath + QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')) + QStringLiteral("0000.mxy"));
-    tw::syncFromPixels(PicElse);
+    simwin::syncTwipsFromPixels(PicElse);
     PicElse->show();
-    tw::setRect(LblZHU[n], 0, 0, 8100 * XBiLi, 6000 * YBiLi);
+    simwin::setTwipsRect(LblZHU[n], 0, 0, 8100 * XBiLi, 6000 * YBiLi);
     if (n == 33 || n == 34) {
         PicElse->hide();
         TimTool->start();
@@ -173,7 +173,7 @@ void FrmMain::LblZHU_MouseUp(int, int button, int, double, double)
         return;
     // Any cell released with another button: the right-click pop-up of the
     // step, whichever cell it was.
-    StepType = steprec::stepType(scene::StepLine);
+    StepType = scene::stepType(scene::StepLine);
     if (const auto menu = chk::hotSpotPopupMenu(StepType, button))
         openPopup(*menu);
 }

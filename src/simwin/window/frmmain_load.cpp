@@ -1,6 +1,7 @@
 // The simulated window's controls, their wiring and the window's load.
 #include "simwin/window/frmmain.h"
 
+#include "examflow/questionwindow.h"
 #include "foundation/globals.h"
 #include "foundation/picture.h"
 #include "foundation/programfolder.h"
@@ -230,7 +231,7 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
             break;
         case QEvent::MouseButtonRelease: {
             auto *me = static_cast<QMouseEvent *>(event);
-            Text1_MouseUp(simwin::buttonOf(me->button()), keys::shiftState(me->modifiers()));
+            Text1_MouseUp(simwin::buttonOf(me->button()), scene::shiftState(me->modifiers()));
             break;
         }
         case QEvent::FocusIn:
@@ -284,7 +285,7 @@ void FrmMain::formLoad()
     dockQuestionWindow();
     // 5-6.
     Label1->setText(QString());
-    tw::setRect(ImgLogo, 10200 * XBiLi, 8235 * YBiLi, 1740 * XBiLi, 345 * YBiLi);
+    simwin::setTwipsRect(ImgLogo, 10200 * XBiLi, 8235 * YBiLi, 1740 * XBiLi, 345 * YBiLi);
     ImgLogo->loadPicture(fnd::dataFile(QStringLiteral("l62009")));
     // 7. The first forty questions resume at step 1.
     for (int i = 1; i <= 40; ++i)
@@ -330,15 +331,15 @@ void FrmMain::formLoad()
     for (int i = 0; i <= LastHotSpot; ++i)
         LblZHU[i]->setToolTip(toolTipText(i));
     // 12. The drag strip over the screenshot's title bar.
-    tw::setRect(lblMove, 1440 * XBiLi, 0, 9495 * XBiLi, 375 * YBiLi);
+    simwin::setTwipsRect(lblMove, 1440 * XBiLi, 0, 9495 * XBiLi, 375 * YBiLi);
     // 13. The success label, placed and hidden.
     {
         QFont f = LblSuccess->font();
         f.setPointSizeF(72 * XBiLi);
         LblSuccess->setFont(f);
         LblSuccess->adjustSize();
-        tw::syncFromPixels(LblSuccess);
-        tw::move(LblSuccess, 2640 * XBiLi, 3840 * YBiLi);
+        simwin::syncTwipsFromPixels(LblSuccess);
+        simwin::moveTwips(LblSuccess, 2640 * XBiLi, 3840 * YBiLi);
         LblSuccess->hide();
     }
     // 14. The bar cells.
@@ -369,7 +370,7 @@ void FrmMain::mouseMoveEvent(QMouseEvent *e)
     // A move a control left unused is not a move over the bare window.
     if (childAt(e->position().toPoint()))
         return;
-    Form_MouseMove(simwin::buttonOf(e->buttons()), keys::shiftState(e->modifiers()), fnd::xPxToTwips(e->position().x()),
+    Form_MouseMove(simwin::buttonOf(e->buttons()), scene::shiftState(e->modifiers()), fnd::xPxToTwips(e->position().x()),
                    fnd::yPxToTwips(e->position().y()));
 }
 
@@ -381,11 +382,11 @@ void FrmMain::keyPressEvent(QKeyEvent *e)
 
 void FrmMain::dockQuestionWindow()
 {
-    winorder::dockAtBottomRight(winorder::questionWindow(), this);
+    winorder::dockAtBottomRight(exam::questionWindow(), this);
 }
 
 void FrmMain::orderWindows()
 {
-    winorder::makeTopmost(winorder::questionWindow());
+    winorder::makeTopmost(exam::questionWindow());
     winorder::bringToTop(this);
 }

@@ -27,7 +27,6 @@
 
 using fnd::XBiLi;
 using fnd::YBiLi;
-namespace sr = steprec;
 
 namespace {
 void apply(FrmMain &w, const chk::StepMove &m)
@@ -43,9 +42,9 @@ const QString &line() { return scene::StepLine; }
 
 // Sets a label's pointer; a cursor file that cannot be read keeps the icon
 // it had.
-void showPointer(QWidget *label, const chk::PointerChoice &choice)
+void showPointer(QWidget *label, const scene::PointerChoice &choice)
 {
-    if (const auto c = chk::cursorFor(choice))
+    if (const auto c = scene::cursorFor(choice))
         label->setCursor(*c);
 }
 } // namespace
@@ -78,10 +77,10 @@ void FrmMain::Label1_MouseUp(int button, int shift, double, double)
     const chk::Label1Release r = chk::label1Release(line(), button, shift, Text1->text(), run::CommonDataFile);
     if (r.overrideMenu) {
         // The override's code stands in StepType while its menu is open.
-        StepType = sr::menuCodeOverride(line()).value_or(StepType);
+        StepType = scene::menuCodeOverride(line()).value_or(StepType);
         openPopup(*r.overrideMenu);
     }
-    StepType = sr::stepType(line());
+    StepType = scene::stepType(line());
     if (sceneSerial_ != scene)
         return;
     if (r.then.popupMenu)
@@ -101,7 +100,7 @@ void FrmMain::Label1_MouseMove(int, int, double, double)
     apply(*this, chk::label1Pointing(line()));
     // The pointer of the record as it now stands (the next step's after a
     // pointing step advanced).
-    showPointer(Label1, chk::targetPointer(line()));
+    showPointer(Label1, scene::targetPointer(line()));
 }
 
 // ---- Drag source Label4 ------------------------------------------------------------
@@ -124,9 +123,9 @@ void FrmMain::Label4_MouseDown(int button, int shift, double x, double y)
         return;
     }
     if (p.startOutline) {
-        DragStartX = qint32(num::roundHalfEven(tw::left(Label4) + x));
-        DragStartY = qint32(num::roundHalfEven(tw::top(Label4) + y));
-        tw::setRect(Shape6, DragStartX, DragStartY, 15, 15);
+        DragStartX = qint32(num::roundHalfEven(simwin::twipsLeft(Label4) + x));
+        DragStartY = qint32(num::roundHalfEven(simwin::twipsTop(Label4) + y));
+        simwin::setTwipsRect(Shape6, DragStartX, DragStartY, 15, 15);
         Shape6->show();
     }
     if (p.startDrag)
@@ -137,8 +136,8 @@ void FrmMain::Label4_MouseMove(int, int shift, double x, double y)
 {
     const chk::Label4Move m = chk::label4Move(line(), shift, !Shape6->isHidden(), Dragging);
     if (m.stretchOutline)
-        tw::setRect(Shape6, chk::outlineRect(QPointF(DragStartX, DragStartY),
-                                             QPointF(tw::left(Label4) + x, tw::top(Label4) + y)));
+        simwin::setTwipsRect(Shape6, chk::outlineRect(QPointF(DragStartX, DragStartY),
+                                             QPointF(simwin::twipsLeft(Label4) + x, simwin::twipsTop(Label4) + y)));
     if (m.dragPointer)
         setLabel4Pointer(m.dragPointer->mousePointer, m.dragPointer->cursorFile);
 }
@@ -148,9 +147,9 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y)
     if (releaseSpent())
         return;
     // The drop point in single precision, as the window system's values are.
-    const QPointF drop(float(tw::left(Label4) + x), float(tw::top(Label4) + y));
+    const QPointF drop(float(simwin::twipsLeft(Label4) + x), float(simwin::twipsTop(Label4) + y));
     const chk::Label4Release r = chk::label4Release(line(), shift, !Shape6->isHidden(),
-                                                    chk::dropInside(drop, tw::rect(Label1)), label4Pointer_,
+                                                    chk::dropInside(drop, simwin::twipsRect(Label1)), label4Pointer_,
                                                     Text1->text(), run::CommonDataFile);
     if (r.hideOutline)
         Shape6->hide();
@@ -177,9 +176,9 @@ void FrmMain::Image_MouseMove(int index, int button, int, double x, double y)
     if (!m)
         return;
     if (m->left)
-        tw::setLeft(Image[5], *m->left);
+        simwin::setTwipsLeft(Image[5], *m->left);
     if (m->top)
-        tw::setTop(Image[5], *m->top);
+        simwin::setTwipsTop(Image[5], *m->top);
     DragX = m->dragX;
     DragY = qint16(m->dragY);
 }
@@ -195,9 +194,9 @@ void FrmMain::Image_MouseUp(int index, int, int, double, double)
     if (!r)
         return;
     if (r->top)
-        tw::setTop(Image[5], *r->top);
+        simwin::setTwipsTop(Image[5], *r->top);
     if (r->left)
-        tw::setLeft(Image[5], *r->left);
+        simwin::setTwipsLeft(Image[5], *r->left);
     if (r->dragX)
         DragX = *r->dragX;
     if (r->dragY)
@@ -228,7 +227,7 @@ void FrmMain::LblXXK_Click(int index)
         area->loadPicture(fnd::dataFile(c.pagePicture));
         if (!c.ownPicture.isEmpty())
             area->loadPicture(fnd::dataFile(c.ownPicture));
-        tw::syncFromPixels(area);
+        simwin::syncTwipsFromPixels(area);
     }
     if (c.newRow) {
         TabRow = *c.newRow;
@@ -236,12 +235,12 @@ void FrmMain::LblXXK_Click(int index)
     }
     if (c.rightTab) {
         Label1->show();
-        tw::resize(Label1, Label1BoxWidth * XBiLi, Label1BoxHeight * YBiLi);
-        tw::setRect(Shape1, tw::rect(Label1));
+        simwin::resizeTwips(Label1, Label1BoxWidth * XBiLi, Label1BoxHeight * YBiLi);
+        simwin::setTwipsRect(Shape1, simwin::twipsRect(Label1));
     } else {
-        tw::resize(Label1, 1, 1);
+        simwin::resizeTwips(Label1, 1, 1);
         if (TabTarget >= 0 && TabTarget < TabCells)
-            tw::setRect(Shape1, tw::rect(LblXXK[TabTarget]));
+            simwin::setTwipsRect(Shape1, simwin::twipsRect(LblXXK[TabTarget]));
     }
     setHintCaption(c.hint);
 }
@@ -253,13 +252,13 @@ void FrmMain::TimerDisFK_Timer()
     QList<QRectF> cells;
     cells.reserve(LastHotSpot + 1);
     for (const simwin::HotSpot *cell : LblZHU)
-        cells << tw::rect(cell);
+        cells << simwin::twipsRect(cell);
     const chk::HintFramePlan plan =
-        chk::hintFrames(line(), cells, tw::rect(PicElse).size(), XBiLi, YBiLi, !LHelp->isHidden());
+        chk::hintFrames(line(), cells, simwin::twipsRect(PicElse).size(), XBiLi, YBiLi, !LHelp->isHidden());
     const std::array<simwin::FrameShape *, chk::HintFrameCount> frames{ShapeMenu, ShapeTool, ShapeHui, ShapeElse};
     for (int f = 0; f < chk::HintFrameCount; ++f) {
         if (plan.rect[f])
-            tw::setRect(frames[f], *plan.rect[f]);
+            simwin::setTwipsRect(frames[f], *plan.rect[f]);
         frames[f]->setVisible(plan.visible[f]);
     }
     TimerDisFK->stop();

@@ -22,7 +22,6 @@
 
 using fnd::XBiLi;
 using fnd::YBiLi;
-namespace sr = steprec;
 using simwin::HotSpot;
 using simwin::PictureBox;
 
@@ -32,7 +31,7 @@ void FrmMain::setHintCaption(const QString &caption)
         return;
     LHelp->setText(caption);
     LHelp->adjustSize();
-    tw::syncFromPixels(LHelp);
+    simwin::syncTwipsFromPixels(LHelp);
 }
 
 void FrmMain::setData()
@@ -59,7 +58,7 @@ void FrmMain::stageSetUp()
 {
     LblSuccess->hide();
     orderWindows();
-    tw::move(Pic1J, 30000 * XBiLi, 30000 * YBiLi);
+    simwin::moveTwips(Pic1J, 30000 * XBiLi, 30000 * YBiLi);
     const bank::WorkFiles files = bank::workFiles(run::PaperType, run::TaoNo);
     run::StepFile = fnd::dataFile(files.step);
     run::TmFile = fnd::dataFile(files.tm);
@@ -81,7 +80,7 @@ void FrmMain::stageLoadRecord()
 {
     const int tm = std::clamp<int>(run::TmNo, 0, run::MaxQuestions);
     const int n = run::StepStart[tm] + scene::StepNo - 1;
-    if (const auto line = linecache::lineClamped(run::StepFile, n))
+    if (const auto line = scene::cachedLineClamped(run::StepFile, n))
         scene::StepLine = *line;
 }
 
@@ -105,59 +104,59 @@ void FrmMain::stagePictures()
 {
     const QString &line = scene::StepLine;
     const int tm = std::clamp<int>(run::TmNo, 0, run::MaxQuestions);
-    const QString bg = sr::background(line).toString();
-    if (bg != sr::KeepPicture) {
+    const QString bg = scene::background(line).toString();
+    if (bg != scene::KeepPicture) {
         loadPicture(fnd::dataFile(bg));
         scene::TmPics[tm][0] = bg;
     }
     for (int k = 1; k <= 6; ++k) {
-        const sr::PictureArea a = sr::pictureArea(line, k);
+        const scene::PictureArea a = scene::pictureArea(line, k);
         PictureBox *img = Image[k];
         if (a.absent) {
             img->hide();
             continue;
         }
         const double left = a.left * XBiLi, top = a.top * YBiLi;
-        tw::move(img, left, top);
+        simwin::moveTwips(img, left, top);
         if (!a.keep) {
             img->loadPicture(fnd::dataFile(a.name));
             scene::TmPics[tm][k] = a.name;
         }
-        tw::syncFromPixels(img);
+        simwin::syncTwipsFromPixels(img);
         img->show();
         if (k == 5) {
             DragX = qint32(left);
             DragY = qint16(top);
         }
     }
-    DragLimitX = qint16(sr::dragLimitX(line));
-    DragLimitY = qint16(sr::dragLimitY(line));
+    DragLimitX = qint16(scene::dragLimitX(line));
+    DragLimitY = qint16(scene::dragLimitY(line));
 }
 
 // Stage 5: the typing box with its initial text, selection and font.
 void FrmMain::stageTextBox()
 {
     const QString &line = scene::StepLine;
-    const sr::BoxSpec box = sr::text1Box(line);
+    const scene::BoxSpec box = scene::text1Box(line);
     if (box.absent) {
         Text1->hide();
         Text2->hide();
         return;
     }
     Text1->show();
-    tw::setRect(Text1, box.left * XBiLi, box.top * YBiLi, box.width * XBiLi, box.height * YBiLi);
+    simwin::setTwipsRect(Text1, box.left * XBiLi, box.top * YBiLi, box.width * XBiLi, box.height * YBiLi);
     // The initial text's line before its first "|" ("000", or no answer-text
     // file: empty).
-    const auto initial = sr::lookup(run::CommonDataFile, sr::initialTextField(line));
-    Text1->setText(sr::beforeFirstBar(initial.value_or(QString())));
+    const auto initial = scene::lookup(run::CommonDataFile, scene::initialTextField(line));
+    Text1->setText(scene::beforeFirstBar(initial.value_or(QString())));
     Text1->setFocus();
     Text1->setSelection(0, int(Text1->text().size()));
 
-    const sr::FontSpec font = sr::fontSpec(line);
+    const scene::FontSpec font = scene::fontSpec(line);
     Qt::Alignment align = Qt::AlignLeft;
-    if (font.align == sr::FontSpec::Right)
+    if (font.align == scene::FontSpec::Right)
         align = Qt::AlignRight;
-    else if (font.align == sr::FontSpec::Center)
+    else if (font.align == scene::FontSpec::Center)
         align = Qt::AlignHCenter;
     Text1->setAlignment(align | Qt::AlignVCenter);
     QFont f = Text1->font();
@@ -181,19 +180,19 @@ void FrmMain::stageTextBox()
 void FrmMain::stageHint()
 {
     const QString &line = scene::StepLine;
-    if (!sr::hintKeepsPlace(line)) {
-        tw::move(LHelp, sr::hintLeft(line) * XBiLi, sr::hintTop(line) * YBiLi);
-        const QStringView field = sr::hintField(line);
+    if (!scene::hintKeepsPlace(line)) {
+        simwin::moveTwips(LHelp, scene::hintLeft(line) * XBiLi, scene::hintTop(line) * YBiLi);
+        const QStringView field = scene::hintField(line);
         if (field == u"000") {
             LHelp->setText(QString());
         } else {
             // A missing answer-text file gives an empty hint.
-            HintText = sr::lookup(run::CommonDataFile, field).value_or(QString());
+            HintText = scene::lookup(run::CommonDataFile, field).value_or(QString());
             LHelp->setText(HintText);
         }
         LHelp->adjustSize();
-        tw::syncFromPixels(LHelp);
-        tw::setRect(Shape2, tw::rect(LHelp));
+        simwin::syncTwipsFromPixels(LHelp);
+        simwin::setTwipsRect(Shape2, simwin::twipsRect(LHelp));
     }
     const bool hints = run::AnswerMode == 1;
     for (QWidget *w : {static_cast<QWidget *>(LHelp), static_cast<QWidget *>(Shape1),
@@ -205,26 +204,26 @@ void FrmMain::stageHint()
 void FrmMain::stageMainTarget()
 {
     const QString &line = scene::StepLine;
-    tw::resize(Label1, 1, 1);
-    const sr::BoxSpec box = sr::label1Box(line);
+    simwin::resizeTwips(Label1, 1, 1);
+    const scene::BoxSpec box = scene::label1Box(line);
     if (box.absent) {
         Label1->hide();
         Shape1->hide();
     } else {
         Label1->show();
-        tw::move(Label1, box.left * XBiLi, box.top * YBiLi);
+        simwin::moveTwips(Label1, box.left * XBiLi, box.top * YBiLi);
         Label1BoxWidth = box.width;
         Label1BoxHeight = box.height;
-        tw::setWidth(Label1, Label1BoxWidth * XBiLi);
+        simwin::setTwipsWidth(Label1, Label1BoxWidth * XBiLi);
         if (Label1BoxHeight != 0)
-            tw::setHeight(Label1, Label1BoxHeight * YBiLi);
+            simwin::setTwipsHeight(Label1, Label1BoxHeight * YBiLi);
     }
     // A target without height is never clickable.
     if (Label1BoxHeight == 0) {
-        tw::resize(Label1, 1, 1);
+        simwin::resizeTwips(Label1, 1, 1);
         Shape1->hide();
     }
-    tw::setRect(Shape1, tw::rect(Label1));
+    simwin::setTwipsRect(Shape1, simwin::twipsRect(Label1));
 }
 
 // Stage 8: dialog tab strip and Cancel spot.
@@ -233,8 +232,8 @@ void FrmMain::stageTabStrip()
     scene::TabStageInput in;
     in.form = {TabLayout, TabCount, TabTarget, TabImage, TabRow, TabAreaLeft, TabAreaTop, BackSpec};
     for (int k = 1; k <= 5; ++k)
-        in.areaPos[k] = QPointF(tw::left(Image[k]), tw::top(Image[k]));
-    in.label1 = tw::rect(Label1);
+        in.areaPos[k] = QPointF(simwin::twipsLeft(Image[k]), simwin::twipsTop(Image[k]));
+    in.label1 = simwin::twipsRect(Label1);
     in.hintText = HintText;
     in.label1BoxWidth = Label1BoxWidth;
     in.label1BoxHeight = Label1BoxHeight;
@@ -253,14 +252,14 @@ void FrmMain::stageTabStrip()
     // Most scenes have no strip: their cells stay parked where the last scene
     // left them.
     for (int i = 0; i < TabCells; ++i)
-        if (tw::rect(LblXXK[i]) != s.cells[i])
-            tw::setRect(LblXXK[i], s.cells[i]);
+        if (simwin::twipsRect(LblXXK[i]) != s.cells[i])
+            simwin::setTwipsRect(LblXXK[i], s.cells[i]);
     if (!s.pagePicture.isEmpty() && TabImage >= 1 && TabImage <= 5)
         Image[TabImage]->loadPicture(fnd::dataFile(s.pagePicture));
     if (s.hint)
         setHintCaption(*s.hint);
-    tw::setRect(Label1, s.label1);
-    tw::setRect(Shape1, s.shape1);
+    simwin::setTwipsRect(Label1, s.label1);
+    simwin::setTwipsRect(Shape1, s.shape1);
 }
 
 // The rows of a two-row tab strip: the row holding the chosen tab (TabRow)
@@ -269,20 +268,20 @@ void FrmMain::DoubleXXK()
 {
     const QList<double> tops = scene::tabCellTops(TabLayout, TabCount, TabRow, TabAreaTop, YBiLi);
     for (int i = 1; i <= TabCount && i < TabCells && i <= tops.size(); ++i)
-        tw::setTop(LblXXK[i], tops[i - 1]);
+        simwin::setTwipsTop(LblXXK[i], tops[i - 1]);
 }
 
 // Stage 9: the second target area and its box.
 void FrmMain::stageSecondTarget()
 {
-    const sr::BoxSpec box = sr::label4Box(scene::StepLine);
+    const scene::BoxSpec box = scene::label4Box(scene::StepLine);
     if (!box.absent) {
         Label4->show();
-        tw::setRect(Label4, box.left * XBiLi, box.top * YBiLi, box.width * XBiLi, box.height * YBiLi);
+        simwin::setTwipsRect(Label4, box.left * XBiLi, box.top * YBiLi, box.width * XBiLi, box.height * YBiLi);
     } else {
-        tw::setRect(Label4, -1, tw::top(Label4), 1, 1);
+        simwin::setTwipsRect(Label4, -1, simwin::twipsTop(Label4), 1, 1);
     }
-    tw::setRect(Shape4, tw::rect(Label4));
+    simwin::setTwipsRect(Shape4, simwin::twipsRect(Label4));
 }
 
 // Stage 10: operation code (auto-advance, collapsed targets, completion, the
@@ -301,14 +300,14 @@ void FrmMain::stageOperationCode()
         Timer3->start();
 
     if (c.collapseTargets) {
-        tw::resize(Label1, 1, 1);
-        tw::resize(Label4, 1, 1);
+        simwin::resizeTwips(Label1, 1, 1);
+        simwin::resizeTwips(Label4, 1, 1);
     }
 
     if (c.finalScene) {
         scene::completeCurrentQuestion();
-        qwin::setLblUnitCaption(scene::unfinishedCaption(run::TmState, run::TmSum));
-        qwin::setLblBiaoCaption(scene::completedHeader(qwin::lblBiaoCaption()));
+        exam::setLblUnitCaption(scene::unfinishedCaption(run::TmState, run::TmSum));
+        exam::setLblBiaoCaption(scene::completedHeader(exam::lblBiaoCaption()));
     }
     if (c.showSuccess)
         LblSuccess->show();
@@ -317,7 +316,7 @@ void FrmMain::stageOperationCode()
     // runs on the copied text, as on a user's change).
     if (c.useText2) {
         Text2->setText(Text1->text());
-        tw::setRect(Text2, tw::rect(Text1));
+        simwin::setTwipsRect(Text2, simwin::twipsRect(Text1));
         Text2->show();
         Text1->hide();
     } else {
@@ -325,7 +324,7 @@ void FrmMain::stageOperationCode()
     }
     if (c.useText3) {
         Text3->setText(Text1->text());
-        tw::setRect(Text3, tw::rect(Text1));
+        simwin::setTwipsRect(Text3, simwin::twipsRect(Text1));
         QFont f = Text3->font();
         const QFont &from = Text1->font();
         f.setPointSizeF(from.pointSizeF());
@@ -352,12 +351,12 @@ void FrmMain::stageOperationCode()
     HotSpot *listText = LblXXK[0];
     QWidget *strips[] = {PicLeft, PicRight, PicTop, PicBottom};
     if (c.list) {
-        const QRectF listRect = tw::rect(Text1);
-        tw::setRect(LstLA, listRect);
+        const QRectF listRect = simwin::twipsRect(Text1);
+        simwin::setTwipsRect(LstLA, listRect);
         const scene::ListBorders b = scene::listBorders(listRect, XBiLi, YBiLi);
         const QRectF rects[] = {b.left, b.right, b.top, b.bottom};
         for (int i = 0; i < 4; ++i) {
-            tw::setRect(strips[i], rects[i]);
+            simwin::setTwipsRect(strips[i], rects[i]);
             strips[i]->show();
         }
         LstLA->show();
@@ -372,7 +371,7 @@ void FrmMain::stageOperationCode()
         if (c.list->selected >= 0)
             LstLA->setCurrentRow(c.list->selected);
         listText->setText(c.list->selectedText);
-        tw::setWidth(listText, listRect.width());
+        simwin::setTwipsWidth(listText, listRect.width());
     } else {
         LstLA->hide();
         for (QWidget *w : strips)
@@ -385,12 +384,12 @@ void FrmMain::stageOperationCode()
 // order, chrome reset, hint frames.
 void FrmMain::stageFinish()
 {
-    const scene::FinishStage f = scene::finishStage(scene::StepLine, !Label1->isHidden(), tw::height(Label1),
+    const scene::FinishStage f = scene::finishStage(scene::StepLine, !Label1->isHidden(), simwin::twipsHeight(Label1),
                                                     LHelp->text(), !LHelp->isHidden());
     if (f.hideShape1)
         Shape1->hide();
     Shape2->setVisible(f.shape2Visible);
-    if (const auto cursor = chk::cursorFor(f.label1Pointer))
+    if (const auto cursor = scene::cursorFor(f.label1Pointer))
         Label1->setCursor(*cursor);
     // Stage 1 hid every bar; the extra panel's own layout decides last.
     if (f.bars.PicMenu)

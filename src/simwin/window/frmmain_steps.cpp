@@ -31,7 +31,7 @@ void FrmMain::doNext()
     frmCsh();
     CurZHU = 0;
     Cur1J = 0;
-    if (steprec::stepTypeText(scene::StepLine) != u"9999") {
+    if (scene::stepTypeText(scene::StepLine) != u"9999") {
         ++scene::StepNo;
         setData();
     } else {
@@ -43,7 +43,7 @@ void FrmMain::doNext()
 // The step a JumpDigit names; "0" does nothing.
 void FrmMain::GoStep(const QString &cStep)
 {
-    const int n = steprec::jumpStep(cStep);
+    const int n = scene::jumpStep(cStep);
     if (n == 0)
         return;
     scene::StepNo = qint16(n);
@@ -56,15 +56,15 @@ void FrmMain::GoStep(const QString &cStep)
 // (the auto-advance and the handle drag read it).
 void FrmMain::KeyClick(int keyCode, int shift)
 {
-    StepType = steprec::stepType(scene::StepLine);
-    if (scene::keyClick(scene::StepLine, keyCode, shift).advances())
+    StepType = scene::stepType(scene::StepLine);
+    if (chk::keyClick(scene::StepLine, keyCode, shift).advances())
         doNext();
 }
 
 namespace {
 void keyClickOf(FrmMain &w, const QKeyEvent *e)
 {
-    w.KeyClick(keys::keyCode(e->key(), e->modifiers()), keys::shiftState(e->modifiers()));
+    w.KeyClick(scene::keyCode(e->key(), e->modifiers()), scene::shiftState(e->modifiers()));
 }
 } // namespace
 

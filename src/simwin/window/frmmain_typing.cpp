@@ -21,14 +21,13 @@
 #include <QListWidget>
 #include <QMenu>
 
-namespace sr = steprec;
 using scene::StepLine;
 
 namespace {
 // A text of the run's answer-text file named by a field of the step record.
-std::optional<QString> textOf(QStringView field) { return sr::lookup(run::CommonDataFile, field); }
+std::optional<QString> textOf(QStringView field) { return scene::lookup(run::CommonDataFile, field); }
 // The text the current step expects.
-std::optional<QString> expectedText() { return textOf(sr::answerField(StepLine)); }
+std::optional<QString> expectedText() { return textOf(scene::answerField(StepLine)); }
 } // namespace
 
 // ---- Scene filling -----------------------------------------------------------
@@ -69,8 +68,8 @@ void FrmMain::Text1_Change()
 {
     if (deferWhileBuilding(DeferText1))
         return;
-    StepType = sr::stepType(StepLine);
-    if (chk::text1ChangeAdvances(sr::stepTypeText(StepLine), Text1->text(), expectedText()))
+    StepType = scene::stepType(StepLine);
+    if (chk::text1ChangeAdvances(scene::stepTypeText(StepLine), Text1->text(), expectedText()))
         doNext();
 }
 
@@ -92,8 +91,8 @@ void FrmMain::Text3_Change()
 
 void FrmMain::Text1_KeyUp(QKeyEvent *e)
 {
-    const int code = keys::keyCode(e->key(), e->modifiers());
-    switch (chk::text1KeyUpVerdict(sr::stepTypeText(StepLine), code, Text1->text(),
+    const int code = scene::keyCode(e->key(), e->modifiers());
+    switch (chk::text1KeyUpVerdict(scene::stepTypeText(StepLine), code, Text1->text(),
                                    expectedText())) {
     case chk::EnterVerdict::Advance:
         doNext();
@@ -108,8 +107,8 @@ void FrmMain::Text1_KeyUp(QKeyEvent *e)
 
 void FrmMain::Text1_MouseUp(int, int)
 {
-    if (chk::selectionAdvances(sr::stepTypeText(StepLine), Text1->selectedText(),
-                               textOf(sr::hintField(StepLine))))
+    if (chk::selectionAdvances(scene::stepTypeText(StepLine), Text1->selectedText(),
+                               textOf(scene::hintField(StepLine))))
         doNext();
 }
 
@@ -118,7 +117,7 @@ void FrmMain::Text1_GotFocus()
     if (run::UseIME)
         plat::activateKeyboardLayout(exam::CurHKL, 1);
     // A hidden box cannot take the focus; Qt skips it.
-    if (chk::text1FocusMovesToText3(sr::stepTypeText(StepLine)))
+    if (chk::text1FocusMovesToText3(scene::stepTypeText(StepLine)))
         Text3->setFocus();
 }
 
@@ -137,7 +136,7 @@ void FrmMain::LstLA_Click()
     const int row = LstLA->currentRow();
     const QListWidgetItem *item = LstLA->item(row);
     LblXXK[0]->setText(item ? item->text() : QString());
-    if (!chk::listChoiceAdvances(row, sr::answerField(StepLine)))
+    if (!chk::listChoiceAdvances(row, scene::answerField(StepLine)))
         return;
     LstLA->hide();
     for (QWidget *strip : {PicLeft, PicRight, PicTop, PicBottom})
@@ -150,7 +149,7 @@ void FrmMain::LstLA_Click()
 
 void FrmMain::PicTool_MouseUp(int button, int, double, double)
 {
-    StepType = sr::stepType(StepLine);
+    StepType = scene::stepType(StepLine);
     if (const auto menu = chk::toolbarPopupMenu(StepType, button))
         openPopup(*menu);
 }
@@ -159,7 +158,7 @@ void FrmMain::openPopup(int menuNo)
 {
     PopMenuNo = menuNo;
     systemMenu();
-    popupchoice::exec(*wm100, QCursor::pos());
+    simwin::execPopup(*wm100, QCursor::pos());
 }
 
 void FrmMain::systemMenu()

@@ -3,26 +3,26 @@
 #include <QAction>
 #include <QMenu>
 
-namespace popupchoice {
+namespace simwin {
 
 namespace {
-Chooser &current()
+PopupChooser &current()
 {
-    static Chooser c;
+    static PopupChooser c;
     return c;
 }
 } // namespace
 
-Chooser setChooser(Chooser chooser) { return std::exchange(current(), std::move(chooser)); }
+PopupChooser setPopupChooser(PopupChooser chooser) { return std::exchange(current(), std::move(chooser)); }
 
-bool hasChooser() { return bool(current()); }
+bool hasPopupChooser() { return bool(current()); }
 
-QAction *slotAction(QMenu &menu, const QString &array, int slot)
+QAction *popupSlotAction(QMenu &menu, const QString &array, int slot)
 {
     return menu.findChild<QAction *>(QStringLiteral("%1_%2").arg(array).arg(slot));
 }
 
-bool choosable(QMenu &menu, const QAction *action)
+bool popupChoosable(QMenu &menu, const QAction *action)
 {
     if (!action || !action->isVisible() || !action->isEnabled() || action->isSeparator() || action->menu())
         return false;
@@ -37,21 +37,21 @@ bool choosable(QMenu &menu, const QAction *action)
     return false;
 }
 
-QAction *exec(QMenu &menu, QPoint at)
+QAction *execPopup(QMenu &menu, QPoint at)
 {
     if (!current())
         return menu.exec(at);
     // The chooser may replace itself; keep it alive while it runs.
-    const Chooser chooser = current();
+    const PopupChooser chooser = current();
     QAction *chosen = chooser(menu, at);
-    if (!choosable(menu, chosen))
+    if (!popupChoosable(menu, chosen))
         return nullptr;
     chosen->trigger();
     return chosen;
 }
 
-ScopedChooser::ScopedChooser(Chooser chooser) : previous_(setChooser(std::move(chooser))) {}
+ScopedPopupChooser::ScopedPopupChooser(PopupChooser chooser) : previous_(setPopupChooser(std::move(chooser))) {}
 
-ScopedChooser::~ScopedChooser() { setChooser(std::move(previous_)); }
+ScopedPopupChooser::~ScopedPopupChooser() { setPopupChooser(std::move(previous_)); }
 
-} // namespace popupchoice
+} // namespace simwin

@@ -19,41 +19,41 @@
 class QAction;
 class QMenu;
 
-namespace popupchoice {
+namespace simwin {
 
 // Gets the filled pop-up and the global point where it shows; returns the
 // chosen action, or nullptr for a dismissed pop-up.
-using Chooser = std::function<QAction *(QMenu &menu, QPoint at)>;
+using PopupChooser = std::function<QAction *(QMenu &menu, QPoint at)>;
 
 // Installs a chooser (an empty one restores the real modal loop); returns
 // the one it replaces.
-Chooser setChooser(Chooser chooser);
-bool hasChooser();
+PopupChooser setPopupChooser(PopupChooser chooser);
+bool hasPopupChooser();
 
 // Shows the pop-up at `at` and returns once an item was chosen or the pop-up
 // dismissed: the chosen action (already triggered), or nullptr. A chooser's
 // answer that the user could not choose (hidden, a separator, inside a
 // hidden cascade, not in this pop-up) counts as a dismissal.
-QAction *exec(QMenu &menu, QPoint at);
+QAction *execPopup(QMenu &menu, QPoint at);
 
 // The action of slot `slot` of item array `array` in the pop-up, or nullptr.
-QAction *slotAction(QMenu &menu, const QString &array, int slot);
+QAction *popupSlotAction(QMenu &menu, const QString &array, int slot);
 
 // Whether the user could choose the action in the pop-up as it is filled.
-bool choosable(QMenu &menu, const QAction *action);
+bool popupChoosable(QMenu &menu, const QAction *action);
 
 // A chooser for the lifetime of the object; the previous one comes back at
 // its end.
-class ScopedChooser
+class ScopedPopupChooser
 {
 public:
-    explicit ScopedChooser(Chooser chooser);
-    ~ScopedChooser();
-    ScopedChooser(const ScopedChooser &) = delete;
-    ScopedChooser &operator=(const ScopedChooser &) = delete;
+    explicit ScopedPopupChooser(PopupChooser chooser);
+    ~ScopedPopupChooser();
+    ScopedPopupChooser(const ScopedPopupChooser &) = delete;
+    ScopedPopupChooser &operator=(const ScopedPopupChooser &) = delete;
 
 private:
-    Chooser previous_;
+    PopupChooser previous_;
 };
 
-} // namespace popupchoice
+} // namespace simwin

@@ -13,7 +13,7 @@
 #include <QListWidget>
 #include <QMenu>
 
-namespace scene {
+namespace simwin {
 
 namespace {
 QJsonObject controlJson(const QWidget *c, const FrmMain &w)
@@ -50,23 +50,23 @@ QJsonObject controlJson(const QWidget *c, const FrmMain &w)
 QJsonObject describe(const FrmMain &w)
 {
     QJsonObject o;
-    o["StepNo"] = StepNo;
+    o["StepNo"] = scene::StepNo;
     const int tm = std::clamp<int>(run::TmNo, 0, run::MaxQuestions);
     o["TmNo"] = run::TmNo;
     o["TmState"] = run::TmState[tm];
-    o["StepLine"] = StepLine;
+    o["StepLine"] = scene::StepLine;
     o["StepType"] = w.StepType;
     // The key presses that perform the step, the auto-advance, the dialog's
     // tab strip and the question window's captions.
     QJsonArray keyNames;
-    for (const keys::KeyPress &k : acceptedKeys(StepLine))
-        keyNames.append(keys::keyName(k));
+    for (const scene::KeyPress &k : chk::acceptedKeys(scene::StepLine))
+        keyNames.append(scene::keyName(k));
     o["acceptedKeys"] = keyNames;
     o["Timer3"] = w.Timer3->isActive();
     o["tabs"] = QJsonObject{{"TabLayout", w.TabLayout.left(1)}, {"TabTarget", w.TabTarget},
                             {"TabRow", w.TabRow}, {"BackSpec", w.BackSpec}};
-    o["LblUnit"] = qwin::lblUnitCaption();
-    o["LblBiao"] = qwin::lblBiaoCaption();
+    o["LblUnit"] = exam::lblUnitCaption();
+    o["LblBiao"] = exam::lblBiaoCaption();
     QJsonArray controls;
     QJsonObject self{{"name", w.objectName()}, {"x", 0}, {"y", 0}, {"w", w.width()}, {"h", w.height()}};
     if (!w.pictureName().isEmpty())
@@ -98,4 +98,4 @@ QJsonObject describe(const FrmMain &w)
     return o;
 }
 
-} // namespace scene
+} // namespace simwin

@@ -7,7 +7,7 @@
 
 class FrmMain;
 
-namespace scene {
+namespace simwin {
 
 // {"StepNo", "TmNo", "TmState", "StepLine", "StepType", "acceptedKeys": [key
 // names], "Timer3", "tabs": {"TabLayout", "TabTarget", "TabRow", "BackSpec"},
@@ -17,4 +17,4 @@ namespace scene {
 // four frames, seen or not)}
 QJsonObject describe(const FrmMain &w);
 
-} // namespace scene
+} // namespace simwin

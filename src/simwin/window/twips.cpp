@@ -5,7 +5,7 @@
 #include <QHash>
 #include <QWidget>
 
-namespace tw {
+namespace simwin {
 
 namespace {
 // Twips become pixels at the screen's own twips per pixel (15 x XBiLi across,
@@ -36,7 +36,7 @@ void keep(QWidget *w, const QRectF &r)
 }
 } // namespace
 
-QRectF rect(const QWidget *w)
+QRectF twipsRect(const QWidget *w)
 {
     const auto &rects = kept();
     const auto it = rects.constFind(w);
@@ -47,35 +47,35 @@ QRectF rect(const QWidget *w)
                   fnd::yPxToTwips(g.height()));
 }
 
-void setRect(QWidget *w, double left, double top, double width, double height)
+void setTwipsRect(QWidget *w, double left, double top, double width, double height)
 {
     keep(w, QRectF(left, top, width, height));
     w->setGeometry(xPx(left), yPx(top), std::max(0, xPx(width)), std::max(0, yPx(height)));
 }
 
-void move(QWidget *w, double left, double top)
+void moveTwips(QWidget *w, double left, double top)
 {
-    const QRectF r = rect(w);
-    setRect(w, left, top, r.width(), r.height());
+    const QRectF r = twipsRect(w);
+    setTwipsRect(w, left, top, r.width(), r.height());
 }
 
-void setLeft(QWidget *w, double left) { move(w, left, top(w)); }
-void setTop(QWidget *w, double top) { move(w, left(w), top); }
+void setTwipsLeft(QWidget *w, double left) { moveTwips(w, left, twipsTop(w)); }
+void setTwipsTop(QWidget *w, double top) { moveTwips(w, twipsLeft(w), top); }
 
-void resize(QWidget *w, double width, double height)
+void resizeTwips(QWidget *w, double width, double height)
 {
-    const QRectF r = rect(w);
-    setRect(w, r.x(), r.y(), width, height);
+    const QRectF r = twipsRect(w);
+    setTwipsRect(w, r.x(), r.y(), width, height);
 }
 
-void setWidth(QWidget *w, double width) { resize(w, width, height(w)); }
-void setHeight(QWidget *w, double height) { resize(w, width(w), height); }
+void setTwipsWidth(QWidget *w, double width) { resizeTwips(w, width, twipsHeight(w)); }
+void setTwipsHeight(QWidget *w, double height) { resizeTwips(w, twipsWidth(w), height); }
 
-void syncFromPixels(QWidget *w)
+void syncTwipsFromPixels(QWidget *w)
 {
-    const QRectF r = rect(w);
+    const QRectF r = twipsRect(w);
     const QSize s = w->size();
     keep(w, QRectF(r.x(), r.y(), fnd::xPxToTwips(s.width()), fnd::yPxToTwips(s.height())));
 }
 
-} // namespace tw
+} // namespace simwin

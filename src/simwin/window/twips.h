@@ -8,27 +8,27 @@
 
 class QWidget;
 
-namespace tw {
+namespace simwin {
 
 // The control's rectangle in twips: the kept value, or its pixel geometry
 // times 15 when none was kept.
-QRectF rect(const QWidget *w);
-inline double left(const QWidget *w) { return rect(w).x(); }
-inline double top(const QWidget *w) { return rect(w).y(); }
-inline double width(const QWidget *w) { return rect(w).width(); }
-inline double height(const QWidget *w) { return rect(w).height(); }
+QRectF twipsRect(const QWidget *w);
+inline double twipsLeft(const QWidget *w) { return twipsRect(w).x(); }
+inline double twipsTop(const QWidget *w) { return twipsRect(w).y(); }
+inline double twipsWidth(const QWidget *w) { return twipsRect(w).width(); }
+inline double twipsHeight(const QWidget *w) { return twipsRect(w).height(); }
 
-void setRect(QWidget *w, double left, double top, double width, double height);
-inline void setRect(QWidget *w, const QRectF &r) { setRect(w, r.x(), r.y(), r.width(), r.height()); }
-void move(QWidget *w, double left, double top);
-void setLeft(QWidget *w, double left);
-void setTop(QWidget *w, double top);
-void setWidth(QWidget *w, double width);
-void setHeight(QWidget *w, double height);
-void resize(QWidget *w, double width, double height);
+void setTwipsRect(QWidget *w, double left, double top, double width, double height);
+inline void setTwipsRect(QWidget *w, const QRectF &r) { setTwipsRect(w, r.x(), r.y(), r.width(), r.height()); }
+void moveTwips(QWidget *w, double left, double top);
+void setTwipsLeft(QWidget *w, double left);
+void setTwipsTop(QWidget *w, double top);
+void setTwipsWidth(QWidget *w, double width);
+void setTwipsHeight(QWidget *w, double height);
+void resizeTwips(QWidget *w, double width, double height);
 
 // The kept twips follow a size the control took by itself (a picture box that
 // sizes to its picture).
-void syncFromPixels(QWidget *w);
+void syncTwipsFromPixels(QWidget *w);
 
-} // namespace tw
+} // namespace simwin
