@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 shown += popupFromBlock(readMenuBlock(scratchFile(), family, menu)).isEmpty();
         (void)shown;
     }
-    const QString text = gbk::decode(bytes);
+    const QString text = fnd::decodeGbk(bytes);
     for (const QString &line : text.split(u'\n'))
         decideAll(line);
     return 0;

@@ -15,26 +15,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray verBytes = cut < 0 ? bytes : bytes.left(cut);
     const QByteArray productBytes = cut < 0 ? QByteArray() : bytes.mid(cut + 1);
 
-    const info::FileLines ver = info::splitLimited(verBytes, info::VerMaxLines);
-    const info::FileLines product = info::splitLimited(productBytes, info::ProductMaxLines);
-    if (ver.lines.size() > info::VerMaxLines || product.lines.size() > info::ProductMaxLines)
+    const fnd::InfoFileLines ver = fnd::splitInfoLines(verBytes, fnd::VerMaxLines);
+    const fnd::InfoFileLines product = fnd::splitInfoLines(productBytes, fnd::ProductMaxLines);
+    if (ver.lines.size() > fnd::VerMaxLines || product.lines.size() > fnd::ProductMaxLines)
         std::abort();
-    const info::Result r = info::build(&ver, cut < 0 ? nullptr : &product);
+    const fnd::InfoResult r = fnd::buildInfo(&ver, cut < 0 ? nullptr : &product);
     // At most one failure per file and kind.
     if (r.failures.size() > 5)
         std::abort();
     for (const QString &e : r.table)
         if (e.startsWith(u' ') || e.endsWith(u' '))
             std::abort();
-    (void)info::appTitle(r.table, r.examTitle);
+    (void)fnd::appTitleOf(r.table, r.examTitle);
     if (r.moduleNo)
-        (void)info::moduleSuffix(*r.moduleNo);
+        (void)fnd::moduleSuffix(*r.moduleNo);
 
     const QString text = QString::fromUtf8(bytes);
     for (bool high : {false, true}) {
-        const auto line = info::encodeLine(text, high);
+        const auto line = fnd::encodeInfoLine(text, high);
         if (line) {
-            const info::Decoded d = info::decodeLine(*line);
+            const fnd::DecodedInfoLine d = fnd::decodeInfoLine(*line);
             if (d.text != text || d.badCodes != 0)
                 std::abort();
         }

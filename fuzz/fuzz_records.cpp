@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                      : new QTemporaryDir;
         QDir().mkpath(folder->filePath(QStringLiteral("ksdata")));
         QDir().mkpath(folder->filePath(QStringLiteral("data")));
-        progdir::overrideProgramFolder(folder->path());
+        fnd::overrideProgramFolder(folder->path());
         fnd::DataPath = folder->filePath(QStringLiteral("data")) + u'/';
         fnd::ErrLogFile.clear(); // failures are expected here; nothing to log
     }
@@ -117,18 +117,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkList(run::wrongListFiles());
     if (run::RecNo >= 0 && run::RecNo < run::PaperSlots) {
         checkIdLine(bank::ShiJuanCuoTiFile(run::RecNo));
-        const auto history = gbk::readLines(recordPath(bank::ShiJuanHisFile));
+        const auto history = fnd::readLines(recordPath(bank::ShiJuanHisFile));
         check(history && history->size() == run::HistoryWrittenLines + 1 && history->last().isEmpty());
     }
     check(run::ExamStart == QLatin1String("-1"));
 
     // The composition, on unit 0's files.
-    const QString list = gbk::decode(part(10));
+    const QString list = fnd::decodeGbk(part(10));
     run::TmSum = 0;
     if (run::composeWorkFiles(list, bank::ComposedSet)) {
         check(run::TmSum >= 0 && run::TmSum <= run::MaxQuestions);
         const bank::WorkFiles work = bank::workFilesNumbered(bank::ComposedSet);
-        const auto lines = gbk::readLines(fnd::dataFile(work.tm));
+        const auto lines = fnd::readLines(fnd::dataFile(work.tm));
         check(lines && lines->size() == run::TmSum);
     }
     return 0;

@@ -47,7 +47,7 @@ static void decodeAll(QStringView line)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString line = gbk::decode(bytes);
+    const QString line = fnd::decodeGbk(bytes);
     decodeAll(line);
 
     static const QString path = QDir::tempPath() + QStringLiteral("/fuzz_steprecord_288890.mxy");

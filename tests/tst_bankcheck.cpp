@@ -34,13 +34,13 @@ struct Place {
 Place findStep(const QString &program, const std::function<bool(const QString &record, int step, int steps)> &pred)
 {
     for (int u = 0; u < 3; ++u) {
-        const auto tm = gbk::readLines(dataFile(program, QStringLiteral("2888%1").arg(70 + u)));
-        const auto st = gbk::readLines(dataFile(program, QStringLiteral("2888%1").arg(20 + u)));
+        const auto tm = fnd::readLines(dataFile(program, QStringLiteral("2888%1").arg(70 + u)));
+        const auto st = fnd::readLines(dataFile(program, QStringLiteral("2888%1").arg(20 + u)));
         if (!tm || !st)
             return {};
         int line = 1;
         for (int q = 0; q < tm->size(); ++q) {
-            const int k = num::leadingInt(QStringView(tm->at(q)).mid(4, 2));
+            const int k = fnd::leadingInt(QStringView(tm->at(q)).mid(4, 2));
             for (int s = 1; s <= k; ++s, ++line)
                 if (line <= st->size() && pred(st->at(line - 1), s, k))
                     return {u + 1, q + 1, s, line, st->at(line - 1)};
@@ -56,11 +56,11 @@ Place withCode(const QString &program, const QString &code)
 
 bool rewriteLine(const QString &path, int n, const std::function<void(QString &)> &change)
 {
-    auto lines = gbk::readLines(path);
+    auto lines = fnd::readLines(path);
     if (!lines || n < 1 || n > lines->size())
         return false;
     change((*lines)[n - 1]);
-    return gbk::writeLines(path, *lines);
+    return fnd::writeLines(path, *lines);
 }
 
 bool hasFault(const QList<Fault> &faults, FaultKind kind, const QString &place, int question, int step)
@@ -167,7 +167,7 @@ void TstBankCheck::plantedFault_data()
         return at;
     }) << FaultKind::Picture << false;
     QTest::newRow("question picture") << Plant([](const QString &p) {
-        const auto tm = gbk::readLines(dataFile(p, "288870"));
+        const auto tm = fnd::readLines(dataFile(p, "288870"));
         for (int q = 0; q < tm->size(); ++q)
             if (tm->at(q).mid(6, 7) == QLatin1String("picture")) {
                 QFile::remove(dataFile(p, tm->at(q).mid(13, 6)));

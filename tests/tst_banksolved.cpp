@@ -45,7 +45,7 @@ void TstBankSolved::everyQuestion_data()
     for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u) {
         run::resetRunState();
         QVERIFY(cover::startUnitPractice(u));
-        const QStringList lines = gbk::readLines(run::StepFile).value_or(QStringList());
+        const QStringList lines = fnd::readLines(run::StepFile).value_or(QStringList());
         for (int q = 1; q <= run::TmSum; ++q) {
             bool chrome = false;
             for (int i = run::StepStart[q]; i < run::StepStart[q + 1] && i <= lines.size(); ++i)

@@ -80,7 +80,7 @@ void TstErrReport::twoReportsInOneSecond()
 {
     fnd::trapError(QStringLiteral("clickbotn"), -5, QStringLiteral("a"));
     fnd::trapError(QStringLiteral("clickbotn"), 7, QStringLiteral("b"));
-    const QStringList lines = *gbk::readLines(log_);
+    const QStringList lines = *fnd::readLines(log_);
     QCOMPARE(lines.size(), 10);
     QCOMPARE(lines[3], QStringLiteral("系统版本:6.1,软件版本:202401150900,-5"));
     QCOMPARE(lines[7], QStringLiteral("软件运行提示:clickbotnb"));

@@ -529,7 +529,7 @@ void TstFrmMain::unitPracticeStart()
     QCOMPARE((QList<qint16>{run::StepStart[1], run::StepStart[2], run::StepStart[3], run::StepStart[4]}),
              (QList<qint16>{1, 4, 6, 10}));
     // A blank line ends the scan; a unit without a question file has no run.
-    QVERIFY(gbk::writeLines(run::TmFile, {QStringLiteral("010103x"), QStringLiteral(" "), QStringLiteral("010202y")}));
+    QVERIFY(fnd::writeLines(run::TmFile, {QStringLiteral("010103x"), QStringLiteral(" "), QStringLiteral("010202y")}));
     run::StepStart.fill(0);
     QVERIFY(cover::prepareRun());
     QCOMPARE(run::StepStart[2], qint16(4));

@@ -57,7 +57,7 @@ void TstHttpText::answeredBody_data()
     QTest::newRow("404 gives its page") << 404 << QByteArray("<h1>not here</h1>") << "<h1>not here</h1>";
     QTest::newRow("500 gives its page") << 500 << QByteArray("oops") << "oops";
     QTest::newRow("blanks trimmed, line breaks stay") << 200 << QByteArray("  \r\nab c\r\n  ") << "\r\nab c\r\n";
-    QTest::newRow("GBK body") << 200 << gbk::encode(QStringLiteral("202401150900 题库")) << "202401150900 题库";
+    QTest::newRow("GBK body") << 200 << fnd::encodeGbk(QStringLiteral("202401150900 题库")) << "202401150900 题库";
     QTest::newRow("empty body") << 200 << QByteArray() << "";
     QTest::newRow("1 MiB body") << 200 << QByteArray(1 << 20, 'a') << QString(1 << 20, u'a');
     QTest::newRow("larger than 1 MiB fails") << 200 << QByteArray((1 << 20) + 1, 'a') << Timeout;

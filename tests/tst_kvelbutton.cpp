@@ -250,7 +250,7 @@ void TstKvelButton::wideCaptionCutOnBothSides()
     QVERIFY(free < 0);
     // Rounded half-even in twips, then cut toward zero: both ends lose about
     // the same, never more on the left than half the excess.
-    const long long d = num::roundHalfEven(free * 15 / 2.0);
+    const long long d = fnd::roundHalfEven(free * 15 / 2.0);
     QCOMPARE(cap->x(), int(d / 15));
     QVERIFY(cap->x() <= 0 && cap->x() >= free / 2);
 }

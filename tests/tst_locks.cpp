@@ -57,15 +57,15 @@ void TstLocks::init()
 {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
-    progdir::overrideProgramFolder(dir_->path());
-    reg::overrideRegistryFile(dir_->filePath("registry.ini"));
+    fnd::overrideProgramFolder(dir_->path());
+    plat::overrideRegistryFile(dir_->filePath("registry.ini"));
 }
 
 void TstLocks::cleanup()
 {
-    single::release();
-    progdir::overrideProgramFolder(QString());
-    reg::overrideRegistryFile(QString());
+    fnd::releaseSingleInstance();
+    fnd::overrideProgramFolder(QString());
+    plat::overrideRegistryFile(QString());
     dir_.reset();
 }
 
@@ -86,14 +86,14 @@ void TstLocks::instanceLockLeftBehind()
     QFETCH(Left, kind);
     QFETCH(int, ageSeconds);
     QFETCH(bool, takenOver);
-    QCOMPARE(single::lockPath(), dir_->filePath("examsim.lock"));
-    QVERIFY(leaveLock(single::lockPath(), kind, ageSeconds));
-    QCOMPARE(single::acquire(), takenOver);
+    QCOMPARE(fnd::singleInstanceLockPath(), dir_->filePath("examsim.lock"));
+    QVERIFY(leaveLock(fnd::singleInstanceLockPath(), kind, ageSeconds));
+    QCOMPARE(fnd::acquireSingleInstance(), takenOver);
     if (takenOver) {
         // Ours now: it names this process.
         qint64 pid = 0;
         QString host, app;
-        QVERIFY(QLockFile(single::lockPath()).getLockInfo(&pid, &host, &app));
+        QVERIFY(QLockFile(fnd::singleInstanceLockPath()).getLockInfo(&pid, &host, &app));
         QCOMPARE(pid, QCoreApplication::applicationPid());
     }
 }
@@ -101,13 +101,13 @@ void TstLocks::instanceLockLeftBehind()
 void TstLocks::instanceLockOfRunningProgramHolds()
 {
     // A lock naming a running program holds however old it is.
-    QLockFile other(single::lockPath());
+    QLockFile other(fnd::singleInstanceLockPath());
     QVERIFY(other.tryLock(0));
-    QFile f(single::lockPath());
+    QFile f(fnd::singleInstanceLockPath());
     QVERIFY(f.open(QIODevice::ReadWrite));
     QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
     f.close();
-    QVERIFY(!single::acquire());
+    QVERIFY(!fnd::acquireSingleInstance());
 }
 
 void TstLocks::registryLockLeftBehind_data()
@@ -124,27 +124,27 @@ void TstLocks::registryLockLeftBehind()
 {
     QFETCH(Left, kind);
     QFETCH(int, ageSeconds);
-    QVERIFY(leaveLock(reg::registryFile() + ".lock", kind, ageSeconds));
+    QVERIFY(leaveLock(plat::registryFile() + ".lock", kind, ageSeconds));
     QElapsedTimer wall;
     wall.start();
-    QCOMPARE(reg::setValue(reg::HKEY_CURRENT_USER, "Software\\Velkor", "ProPath08", "here"), reg::ERROR_SUCCESS);
+    QCOMPARE(plat::setRegistryValue(plat::HKEY_CURRENT_USER, "Software\\Velkor", "ProPath08", "here"), plat::ERROR_SUCCESS);
     // Start-up waits a few seconds at most.
     QVERIFY2(wall.elapsed() < 4500, qPrintable(QString::number(wall.elapsed())));
-    QCOMPARE(reg::value(reg::HKEY_CURRENT_USER, "Software\\Velkor", "ProPath08").toString(), QStringLiteral("here"));
-    QVERIFY(!QFile::exists(reg::registryFile() + ".lock"));
+    QCOMPARE(plat::registryValue(plat::HKEY_CURRENT_USER, "Software\\Velkor", "ProPath08").toString(), QStringLiteral("here"));
+    QVERIFY(!QFile::exists(plat::registryFile() + ".lock"));
 }
 
 void TstLocks::registryLockHeldDoesNotStall()
 {
     // A running program that keeps the lock: the write gives up in a few
     // seconds instead of waiting it out.
-    QLockFile other(reg::registryFile() + ".lock");
+    QLockFile other(plat::registryFile() + ".lock");
     QVERIFY(other.tryLock(0));
     QElapsedTimer wall;
     wall.start();
-    QCOMPARE(reg::setValue(reg::HKEY_CURRENT_USER, "Software\\Velkor", "ProPath08", "here"), reg::ERROR_ACCESS_DENIED);
+    QCOMPARE(plat::setRegistryValue(plat::HKEY_CURRENT_USER, "Software\\Velkor", "ProPath08", "here"), plat::ERROR_ACCESS_DENIED);
     QVERIFY2(wall.elapsed() < 4500, qPrintable(QString::number(wall.elapsed())));
-    QVERIFY(QFile::exists(reg::registryFile() + ".lock"));
+    QVERIFY(QFile::exists(plat::registryFile() + ".lock"));
 }
 
 QTEST_GUILESS_MAIN(TstLocks)

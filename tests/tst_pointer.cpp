@@ -73,7 +73,7 @@ void TstPointer::pointerFields()
     const QString line = ts::stepLine({{8, code.constData()}, {101, qPrintable(field)}});
     const PointerChoice c = drag ? dragPointer(line) : targetPointer(line);
     QCOMPARE(c.mousePointer, pointer);
-    QCOMPARE(c.cursorFile, file.isEmpty() ? QString() : progdir::inProgramFolder(file));
+    QCOMPARE(c.cursorFile, file.isEmpty() ? QString() : fnd::inProgramFolder(file));
 }
 
 void TstPointer::standardShapes_data()
@@ -125,7 +125,7 @@ void TstPointer::hotSpotFromHeader()
 void TstPointer::customPointerFromFile()
 {
     QTemporaryDir dir;
-    progdir::overrideProgramFolder(dir.path());
+    fnd::overrideProgramFolder(dir.path());
     const QByteArray bytes = makeCursorFile(7, 9);
     QVERIFY(!bytes.isEmpty());
     QFile f(dir.filePath("ico07.CUR"));
@@ -144,7 +144,7 @@ void TstPointer::customPointerFromFile()
     broken.write("not a cursor");
     broken.close();
     QVERIFY(!cursorFor(targetPointer(ts::stepLine({{101, "M0009"}}))));
-    progdir::overrideProgramFolder({});
+    fnd::overrideProgramFolder({});
 }
 
 QTEST_MAIN(TstPointer)

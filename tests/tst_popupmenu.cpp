@@ -100,7 +100,7 @@ void TstPopupMenu::blockLinesOfFamilyAndMenu()
     QFETCH(int, firstLine);
     QTemporaryDir dir;
     const QString path = dir.filePath("sMenu.sys");
-    QVERIFY(gbk::writeLines(path, numberedMenuFile()));
+    QVERIFY(fnd::writeLines(path, numberedMenuFile()));
     const MenuBlock b = readMenuBlock(path, family, menu);
     for (int k = 1; k <= 15; ++k)
         QCOMPARE(b.lines[k].value_or("<none>"), QStringLiteral("L%1").arg(firstLine + k - 1));
@@ -112,7 +112,7 @@ void TstPopupMenu::shortOrMissingFileReadsNothingBeyond()
     const QString path = dir.filePath("sMenu.sys");
     QStringList file = numberedMenuFile();
     file.resize(140); // ends in family 2 menu 1, at its block line 5
-    QVERIFY(gbk::writeLines(path, file));
+    QVERIFY(fnd::writeLines(path, file));
     const MenuBlock b = readMenuBlock(path, 2, 1);
     QCOMPARE(b.lines[5].value_or("<none>"), QString("L140"));
     QVERIFY(!b.lines[6]);
@@ -289,7 +289,7 @@ void TstPopupMenu::popupForOverrideStep()
     const QString path = dir.filePath("sMenu.sys");
     QStringList file = numberedMenuFile();
     putBlock(file, 4, 1, {"x", "0", "", "甲|乙|丙|丁", "0", "", "0", "0", "", "0", "0", "", "0", "", "0"});
-    QVERIFY(gbk::writeLines(path, file));
+    QVERIFY(fnd::writeLines(path, file));
     // R8123 on a right-click step: family 4 menu 1 (lines 406-420), slot 3 of group 1.
     const QString line = ts::stepLine({{8, "9002"}, {86, "R8123"}});
     const int code = menuCode(line);
@@ -308,7 +308,7 @@ void TstPopupMenu::missingFileGivesEmptyPopup()
     QTemporaryDir dir;
     QVERIFY(buildPopup(dir.filePath("sMenu.sys"), 3123, 1).isEmpty());
     // Menu number 0 (codes 3000 and 6000) names no block.
-    QVERIFY(gbk::writeLines(dir.filePath("sMenu.sys"), numberedMenuFile()));
+    QVERIFY(fnd::writeLines(dir.filePath("sMenu.sys"), numberedMenuFile()));
     QVERIFY(buildPopup(dir.filePath("sMenu.sys"), 3000, 0).isEmpty());
     QVERIFY(!buildPopup(dir.filePath("sMenu.sys"), 3123, 1).isEmpty());
 }

@@ -60,7 +60,7 @@ void writeMenuFile(const QString &path, const QList<std::tuple<int, int, QString
     for (const auto &[f, m, block] : blocks)
         for (int k = 0; k < block.size(); ++k)
             lines[(f - 1) * 135 + (m - 1) * 15 + k] = block[k];
-    QVERIFY(gbk::writeLines(path, lines));
+    QVERIFY(fnd::writeLines(path, lines));
 }
 
 // A block with group 1 and cascade 1 (caption "插入") filled.

@@ -25,7 +25,7 @@ QStringList encodedLines(const QStringList &texts)
 {
     QStringList out;
     for (const QString &t : texts)
-        out << info::encodeLine(t).value();
+        out << fnd::encodeInfoLine(t).value();
     return out;
 }
 
@@ -57,9 +57,9 @@ public:
         valid_ = dir_.isValid();
         for (const char *f : {"ver.txt", "wydata/288901.mxy", "wydata/288892.mxy"})
             valid_ = valid_ && QFile::copy(sample + u'/' + f, file(f));
-        progdir::overrideProgramFolder(root_);
+        fnd::overrideProgramFolder(root_);
     }
-    ~InfoFolder() { progdir::overrideProgramFolder(QString()); }
+    ~InfoFolder() { fnd::overrideProgramFolder(QString()); }
     bool isValid() const { return valid_; }
     QString path() const { return root_; }
     QString file(const QString &relative) const { return root_ + u'/' + relative; }
@@ -108,13 +108,13 @@ void TstProductInfo::init()
     copy_ = std::make_unique<InfoFolder>();
     QVERIFY(copy_->isValid());
     fnd::ErrLogFile = copy_->file("ksdata/test.txt");
-    QFile::remove(reg::registryFile());
+    QFile::remove(plat::registryFile());
 }
 
 void TstProductInfo::cleanup()
 {
     copy_.reset();
-    reg::overrideRegistryFile(QString());
+    plat::overrideRegistryFile(QString());
 }
 
 void TstProductInfo::decodeLine_data()
@@ -150,7 +150,7 @@ void TstProductInfo::decodeLine()
     QFETCH(QString, line);
     QFETCH(QString, text);
     QFETCH(int, bad);
-    const info::Decoded d = info::decodeLine(line);
+    const fnd::DecodedInfoLine d = fnd::decodeInfoLine(line);
     QCOMPARE(d.text, text);
     QCOMPARE(d.badCodes, bad);
 }
@@ -159,16 +159,16 @@ void TstProductInfo::encoderRoundTrip()
 {
     const QString text = QStringLiteral(" 计算机应用 abc|网页€ ");
     for (bool high : {false, true}) {
-        const auto line = info::encodeLine(text, high);
+        const auto line = fnd::encodeInfoLine(text, high);
         QVERIFY(line);
         QCOMPARE(line->size(), text.size() * 6);
         QCOMPARE(line->at(0), high ? u'5' : u'2');
-        QCOMPARE(info::decodeLine(*line).text, text);
+        QCOMPARE(fnd::decodeInfoLine(*line).text, text);
     }
-    QCOMPARE(*info::encodeLine(QStringLiteral("考")), QStringLiteral("249084"));
+    QCOMPARE(*fnd::encodeInfoLine(QStringLiteral("考")), QStringLiteral("249084"));
     // 500000 reads as the low form: a NUL character is written low either way.
-    QCOMPARE(*info::encodeLine(QString(QChar(0)), true), QStringLiteral("200000"));
-    QVERIFY(!info::encodeLine(QStringLiteral("a\U0001F600")));
+    QCOMPARE(*fnd::encodeInfoLine(QString(QChar(0)), true), QStringLiteral("200000"));
+    QVERIFY(!fnd::encodeInfoLine(QStringLiteral("a\U0001F600")));
 }
 
 void TstProductInfo::overlayOrder()
@@ -179,13 +179,13 @@ void TstProductInfo::overlayOrder()
                          QStringLiteral("12")};
     verTexts << numbered(QStringLiteral("  V%1 "), 5, 30);
     const QStringList productTexts = numbered(QStringLiteral(" P%1"), 1, 20);
-    QVERIFY(gbk::writeLines(ver(), encodedLines(verTexts)));
+    QVERIFY(fnd::writeLines(ver(), encodedLines(verTexts)));
     QDir().mkpath(copy_->file("sub"));
-    QVERIFY(gbk::writeLines(copy_->file("sub/288901.mxy"), encodedLines(productTexts)));
-    QVERIFY(gbk::writeLines(copy_->file("sub/288892.mxy"), {"1"}));
+    QVERIFY(fnd::writeLines(copy_->file("sub/288901.mxy"), encodedLines(productTexts)));
+    QVERIFY(fnd::writeLines(copy_->file("sub/288892.mxy"), {"1"}));
 
     fnd::readInfo();
-    const info::Table defaults = info::defaults();
+    const fnd::InfoEntries defaults = fnd::defaultInfoTable();
     for (int e = 0; e <= 19; ++e)
         QCOMPARE(fnd::InfoTable[e], QStringLiteral("P%1").arg(e + 1));
     for (int e = 20; e <= 30; ++e)
@@ -210,8 +210,8 @@ void TstProductInfo::lineLimitsReportOncePerFile()
     QStringList verTexts{QStringLiteral("T"), QStringLiteral("M"), QStringLiteral("wydata"), QStringLiteral("8")};
     verTexts << numbered(QStringLiteral("V%1"), 5, 45);
     const QStringList productTexts = numbered(QStringLiteral("P%1"), 1, 44);
-    QVERIFY(gbk::writeLines(ver(), encodedLines(verTexts)));
-    QVERIFY(gbk::writeLines(product(), encodedLines(productTexts)));
+    QVERIFY(fnd::writeLines(ver(), encodedLines(verTexts)));
+    QVERIFY(fnd::writeLines(product(), encodedLines(productTexts)));
 
     fnd::readInfo();
     QCOMPARE(fnd::InfoTable[40], QStringLiteral("P41"));
@@ -228,7 +228,7 @@ void TstProductInfo::damagedCodesReportOncePerFile()
     // Every line of the product file holds bad groups, and it has 10000 lines:
     // one report for the codes, one for the lines beyond the table.
     QStringList damaged(10000, QStringLiteral("999999200065100000"));
-    QVERIFY(gbk::writeLines(product(), damaged));
+    QVERIFY(fnd::writeLines(product(), damaged));
     fnd::readInfo();
     QCOMPARE(fnd::InfoTable[0], QStringLiteral("A"));
     const QStringList r = reported();
@@ -274,10 +274,10 @@ void TstProductInfo::moduleNumber()
     QFETCH(int, moduleNo);
     QFETCH(QString, suffix);
     QFETCH(bool, overflow);
-    QVERIFY(gbk::writeLines(ver(), encodedLines({"T", "M", "wydata", text})));
+    QVERIFY(fnd::writeLines(ver(), encodedLines({"T", "M", "wydata", text})));
     fnd::loadInfo();
     QCOMPARE(int(fnd::ModuleNo), moduleNo);
-    QCOMPARE(info::moduleSuffix(fnd::ModuleNo), suffix);
+    QCOMPARE(fnd::moduleSuffix(fnd::ModuleNo), suffix);
     QCOMPARE(reported().size(), overflow ? 1 : 0);
 }
 
@@ -306,23 +306,23 @@ void TstProductInfo::firstRun()
     }
     fnd::readInfo();
     QCOMPARE(reported().size(), reports);
-    const QVariant path = reg::value(reg::HKEY_CURRENT_USER, "Software\\Velkor", "ProPath08");
-    const QVariant name = reg::value(reg::HKEY_CURRENT_USER, "Software\\Velkor", "ProName08");
+    const QVariant path = plat::registryValue(plat::HKEY_CURRENT_USER, "Software\\Velkor", "ProPath08");
+    const QVariant name = plat::registryValue(plat::HKEY_CURRENT_USER, "Software\\Velkor", "ProName08");
     if (!first) {
         QVERIFY(!path.isValid() && !name.isValid());
         QCOMPARE(fileBytes(flagFile()), flag);
         return;
     }
     QCOMPARE(path.toString(), copy_->path() + QString(72, u'*'));
-    QCOMPARE(name.toString(), progdir::executableName() + QString(36, u'*'));
+    QCOMPARE(name.toString(), fnd::executableName() + QString(36, u'*'));
     QCOMPARE(fileBytes(flagFile()), QByteArray("1\r\n"));
 }
 
 void TstProductInfo::firstRunMarkedDoneWhenRegistryRefuses()
 {
     // A registry file inside a plain file cannot be written.
-    QVERIFY(gbk::writeLines(copy_->file("blocker"), {"x"}));
-    reg::overrideRegistryFile(copy_->file("blocker/registry.ini"));
+    QVERIFY(fnd::writeLines(copy_->file("blocker"), {"x"}));
+    plat::overrideRegistryFile(copy_->file("blocker/registry.ini"));
     fnd::readInfo();
     QCOMPARE(fileBytes(flagFile()), QByteArray("1\r\n"));
 }
@@ -338,32 +338,32 @@ void TstProductInfo::emptyKeyWordWritesUnderSoftware()
     QStringList productTexts;
     for (int e = 0; e <= 15; ++e)
         productTexts << (e == 15 ? QString() : QStringLiteral("x"));
-    QVERIFY(gbk::writeLines(folder + "/wydata/288901.mxy", encodedLines(productTexts)));
+    QVERIFY(fnd::writeLines(folder + "/wydata/288901.mxy", encodedLines(productTexts)));
     fnd::readInfo();
-    QCOMPARE(reg::value(reg::HKEY_CURRENT_USER, "Software", "ProPath08").toString(), folder + QString(72, u'*'));
-    QVERIFY(reg::value(reg::HKEY_CURRENT_USER, "Software", "ProName08").isValid());
+    QCOMPARE(plat::registryValue(plat::HKEY_CURRENT_USER, "Software", "ProPath08").toString(), folder + QString(72, u'*'));
+    QVERIFY(plat::registryValue(plat::HKEY_CURRENT_USER, "Software", "ProName08").isValid());
 }
 
 void TstProductInfo::setRegValueTypes()
 {
     QVariant text = QStringLiteral("考试a");
     qint32 length = 0;
-    QCOMPARE(fnd::SetRegValue(reg::HKEY_CURRENT_USER, "Software\\T", "s", reg::REG_SZ, text, length), 0L);
+    QCOMPARE(fnd::SetRegValue(plat::HKEY_CURRENT_USER, "Software\\T", "s", plat::REG_SZ, text, length), 0L);
     QCOMPARE(length, 6); // two double-byte characters, one byte, the terminator
     QVariant dword = 0x01020304;
-    QCOMPARE(fnd::SetRegValue(reg::HKEY_CURRENT_USER, "Software\\T", "d", reg::REG_DWORD, dword, length), 0L);
+    QCOMPARE(fnd::SetRegValue(plat::HKEY_CURRENT_USER, "Software\\T", "d", plat::REG_DWORD, dword, length), 0L);
     QCOMPARE(length, 4);
-    QCOMPARE(reg::value(reg::HKEY_CURRENT_USER, "Software\\T", "d").toInt(), 0x01020304);
+    QCOMPARE(plat::registryValue(plat::HKEY_CURRENT_USER, "Software\\T", "d").toInt(), 0x01020304);
     QVariant binary = 0x01020304;
     length = 2;
-    QCOMPARE(fnd::SetRegValue(reg::HKEY_CURRENT_USER, "Software\\T", "b", reg::REG_BINARY, binary, length), 0L);
-    QCOMPARE(reg::value(reg::HKEY_CURRENT_USER, "Software\\T", "b").toByteArray(), QByteArray("\x04\x03"));
+    QCOMPARE(fnd::SetRegValue(plat::HKEY_CURRENT_USER, "Software\\T", "b", plat::REG_BINARY, binary, length), 0L);
+    QCOMPARE(plat::registryValue(plat::HKEY_CURRENT_USER, "Software\\T", "b").toByteArray(), QByteArray("\x04\x03"));
     // An unknown type or a binary length outside 1-4 writes nothing and says so.
     length = 9;
-    QVERIFY(fnd::SetRegValue(reg::HKEY_CURRENT_USER, "Software\\T", "b9", reg::REG_BINARY, binary, length) != 0);
-    QVERIFY(fnd::SetRegValue(reg::HKEY_CURRENT_USER, "Software\\T", "u", 7, text, length) != 0);
-    QVERIFY(!reg::value(reg::HKEY_CURRENT_USER, "Software\\T", "b9").isValid());
-    QVERIFY(!reg::value(reg::HKEY_CURRENT_USER, "Software\\T", "u").isValid());
+    QVERIFY(fnd::SetRegValue(plat::HKEY_CURRENT_USER, "Software\\T", "b9", plat::REG_BINARY, binary, length) != 0);
+    QVERIFY(fnd::SetRegValue(plat::HKEY_CURRENT_USER, "Software\\T", "u", 7, text, length) != 0);
+    QVERIFY(!plat::registryValue(plat::HKEY_CURRENT_USER, "Software\\T", "b9").isValid());
+    QVERIFY(!plat::registryValue(plat::HKEY_CURRENT_USER, "Software\\T", "u").isValid());
 }
 
 void TstProductInfo::probeInfoOnGeneratedFolder()
@@ -379,7 +379,7 @@ void TstProductInfo::probeInfoOnGeneratedFolder()
     QCOMPARE(error.error, QJsonParseError::NoError);
 
     // What the files say, read in this process from the same folder.
-    progdir::overrideProgramFolder(folder);
+    fnd::overrideProgramFolder(folder);
     fnd::loadInfo();
     const QJsonArray table = o["InfoTable"].toArray();
     QCOMPARE(table.size(), 41);

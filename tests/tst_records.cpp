@@ -31,7 +31,7 @@ QByteArray crlf(const QStringList &lines)
 {
     QByteArray out;
     for (const QString &l : lines)
-        out += gbk::encode(l) + "\r\n";
+        out += fnd::encodeGbk(l) + "\r\n";
     return out;
 }
 
@@ -52,14 +52,14 @@ public:
         for (const char *name : {"288820", "288821", "288822", "288870", "288871", "288872", "288890", "288891"})
             QFile::copy(ts::sampleProgramDir() + QStringLiteral("/wydata/%1.mxy").arg(name),
                         data() + QStringLiteral("/%1.mxy").arg(name));
-        progdir::overrideProgramFolder(dir_.path());
+        fnd::overrideProgramFolder(dir_.path());
         fnd::resetGlobals();
         fnd::DataPath = data() + u'/';
         fnd::setErrorEndpoint(QString());
         fnd::ErrLogFile = dir_.filePath(QStringLiteral("log/errors.txt"));
         run::resetRunState();
     }
-    ~Folder() { progdir::overrideProgramFolder(QString()); }
+    ~Folder() { fnd::overrideProgramFolder(QString()); }
 
     QString root() const { return dir_.path(); }
     QString ks() const { return dir_.filePath(QStringLiteral("ksdata")); }
@@ -102,8 +102,8 @@ void setRun(int paperType, int taoNo, int recNo, const QString &ids, const QStri
 // The steps of question p of a unit, by the unit files' own counts.
 QByteArray unitSteps(const Folder &f, int unit, int p)
 {
-    const QStringList tm = *gbk::readLines(f.dataFile(QStringLiteral("2888%1").arg(70 + unit)));
-    const QList<QByteArray> steps = gbk::splitLines(f.bytes(f.dataFile(QStringLiteral("2888%1").arg(20 + unit))));
+    const QStringList tm = *fnd::readLines(f.dataFile(QStringLiteral("2888%1").arg(70 + unit)));
+    const QList<QByteArray> steps = fnd::splitLines(f.bytes(f.dataFile(QStringLiteral("2888%1").arg(20 + unit))));
     int start = 0;
     for (int i = 0; i < p - 1; ++i)
         start += tm[i].mid(4, 2).toInt();
@@ -115,7 +115,7 @@ QByteArray unitSteps(const Folder &f, int unit, int p)
 
 QByteArray unitLine(const Folder &f, int unit, int p)
 {
-    return gbk::splitLines(f.bytes(f.dataFile(QStringLiteral("2888%1").arg(70 + unit))))[p - 1] + "\r\n";
+    return fnd::splitLines(f.bytes(f.dataFile(QStringLiteral("2888%1").arg(70 + unit))))[p - 1] + "\r\n";
 }
 
 // As the root user ignores permissions, a read-only folder is tested with
@@ -408,7 +408,7 @@ void TstRecords::quit()
             continue;
         }
         const QString content = file.section(u'=', 1);
-        const QByteArray expected = content.contains(u'\r') ? gbk::encode(content) : crlf({content});
+        const QByteArray expected = content.contains(u'\r') ? fnd::encodeGbk(content) : crlf({content});
         QCOMPARE(f.bytes(f.record(file.section(u'=', 0, 0))), expected);
     }
     QVERIFY(f.reports().isEmpty());
@@ -691,8 +691,8 @@ static void writeSmallBank(const Folder &f)
             for (int s = 1; s <= p; ++s)
                 steps << QStringLiteral("S%1.%2.%3").arg(u).arg(p).arg(s);
         }
-        gbk::writeLines(f.dataFile(QStringLiteral("2888%1").arg(70 + u)), tm);
-        gbk::writeLines(f.dataFile(QStringLiteral("2888%1").arg(20 + u)), steps);
+        fnd::writeLines(f.dataFile(QStringLiteral("2888%1").arg(70 + u)), tm);
+        fnd::writeLines(f.dataFile(QStringLiteral("2888%1").arg(20 + u)), steps);
     }
 }
 

@@ -66,7 +66,7 @@ void TstSceneBank::everyStepBuilds()
         scene::resetSceneState();
         exam::resetExamState();
         QVERIFY(cover::startUnitPractice(u));
-        const QStringList lines = *gbk::readLines(run::StepFile);
+        const QStringList lines = *fnd::readLines(run::StepFile);
         FrmMain &w = FrmMain::get();
         for (int q = 1; q <= run::TmSum; ++q) {
             run::TmNo = qint16(q);

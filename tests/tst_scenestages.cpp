@@ -414,7 +414,7 @@ void TstSceneStages::listSteps()
     for (int i = 1; i <= 11; ++i)
         lines << QStringLiteral("%1其它").arg(i, 3, 10, QChar(u'0'));
     lines << QStringLiteral("012宋体|黑体|隶书") << QStringLiteral("013居中") << QStringLiteral("014||");
-    QVERIFY(gbk::writeLines(answers, lines));
+    QVERIFY(fnd::writeLines(answers, lines));
     QFETCH(QString, code);
     QFETCH(QString, start);
     const QString line = ts::stepLine({{8, code.toLatin1().constData()}, {106, start.toLatin1().constData()}});

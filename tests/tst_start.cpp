@@ -61,7 +61,7 @@ std::optional<QString> runToEnd(const QString &programFolder)
 // Not a first run: the start-up then writes nothing before the cover.
 void markInstalled(const ts::ProgramCopy &copy)
 {
-    QVERIFY(gbk::writeLines(copy.file("wydata/288892.mxy"), {"1"}));
+    QVERIFY(fnd::writeLines(copy.file("wydata/288892.mxy"), {"1"}));
 }
 
 } // namespace
@@ -96,7 +96,7 @@ void TstStart::init()
     copy = std::make_unique<ts::ProgramCopy>();
     QVERIFY(copy->isValid());
     // A lock left in the sample folder by a program run by hand is not ours.
-    QFile::remove(single::lockPath());
+    QFile::remove(fnd::singleInstanceLockPath());
 }
 
 void TstStart::cleanup()
@@ -104,7 +104,7 @@ void TstStart::cleanup()
     FrmStart::unload();
     FrmFengmian::unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    single::release();
+    fnd::releaseSingleInstance();
     copy.reset();
 }
 
@@ -182,7 +182,7 @@ void TstStart::handOverToCover()
 {
     markInstalled(*copy);
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-    startup::EndCatcher end;
+    fnd::EndCatcher end;
     FrmStart &w = FrmStart::get();
     w.show();
     QVERIFY(!FrmFengmian::loaded());
@@ -215,8 +215,8 @@ void TstStart::coverAcceptsOwnModule()
     markInstalled(*copy);
     fnd::readInfo();
     QCOMPARE(fnd::ModuleNo, qint16(8));
-    QVERIFY(gbk::writeLines(fnd::dataFile("288899"), {line}));
-    startup::EndCatcher end;
+    QVERIFY(fnd::writeLines(fnd::dataFile("288899"), {line}));
+    fnd::EndCatcher end;
     FrmFengmian::get().show();
     QCOMPARE(end.ends(), 0);
     QVERIFY(FrmFengmian::loaded()->isVisible());
@@ -241,7 +241,7 @@ void TstStart::otherModuleEndsProgramSilently()
     if (removeFile)
         QVERIFY(QFile::remove(moduleFile));
     else
-        QVERIFY(gbk::writeLines(moduleFile, line.isEmpty() ? QStringList{} : QStringList{line}));
+        QVERIFY(fnd::writeLines(moduleFile, line.isEmpty() ? QStringList{} : QStringList{line}));
     const auto files = snapshot(copy->path());
 
     const auto err = runToEnd(copy->path());
@@ -257,7 +257,7 @@ void TstStart::secondInstanceRefused()
     QProcess first;
     startProgram(first, copy->path(), true);
     QVERIFY(first.waitForStarted());
-    QTRY_VERIFY(QFile::exists(single::lockPath()));
+    QTRY_VERIFY(QFile::exists(fnd::singleInstanceLockPath()));
     const auto files = snapshot(copy->path());
 
     const auto err = runToEnd(copy->path());
@@ -271,8 +271,8 @@ void TstStart::secondInstanceRefused()
     // A run that dies leaves its lock behind; the next start takes it over.
     first.kill();
     QVERIFY(first.waitForFinished());
-    QVERIFY(QFile::exists(single::lockPath()));
-    QVERIFY(single::acquire());
+    QVERIFY(QFile::exists(fnd::singleInstanceLockPath()));
+    QVERIFY(fnd::acquireSingleInstance());
 }
 
 QTEST_MAIN(TstStart)

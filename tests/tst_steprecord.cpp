@@ -450,7 +450,7 @@ void TstStepRecord::answerLookup()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("288890.mxy");
-    QVERIFY(gbk::writeLines(path, {QStringLiteral("001首页|index"), QStringLiteral("00"),
+    QVERIFY(fnd::writeLines(path, {QStringLiteral("001首页|index"), QStringLiteral("00"),
                                    QStringLiteral("003网页基础"), QStringLiteral("004最后")}));
     QFETCH(QString, field);
     const auto t = lookup(path, field);
@@ -465,7 +465,7 @@ void TstStepRecord::missingOrEmptyAnswerFile()
     QVERIFY(!lookup(missing, u"001").has_value());
     QCOMPARE(lookup(missing, u"000").value_or(QStringLiteral("x")), QString()); // never opened
     const QString empty = dir.filePath("empty.mxy");
-    QVERIFY(gbk::writeLines(empty, {}));
+    QVERIFY(fnd::writeLines(empty, {}));
     QVERIFY(!commonDataText(empty, 1).has_value());
     QVERIFY(!commonDataText(dir.path(), 1).has_value()); // a folder is no file
 }
@@ -474,7 +474,7 @@ void TstStepRecord::answerSplits()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("288890.mxy");
-    QVERIFY(gbk::writeLines(path, {QStringLiteral("001第一|第二|第三"), QStringLiteral("002无分隔")}));
+    QVERIFY(fnd::writeLines(path, {QStringLiteral("001第一|第二|第三"), QStringLiteral("002无分隔")}));
     const QString three = *lookup(path, u"001");
     QCOMPARE(beforeFirstBar(three), QStringLiteral("第一")); // initial text
     QCOMPARE(alternatives(three), (std::pair<QString, QString>{QStringLiteral("第一"), QStringLiteral("第二|第三")}));
@@ -491,10 +491,10 @@ void TstStepRecord::changedFileIsReadAgain()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("steps.mxy");
-    QVERIFY(gbk::writeLines(path, {QStringLiteral("001aaa"), QStringLiteral("002bbb")}));
+    QVERIFY(fnd::writeLines(path, {QStringLiteral("001aaa"), QStringLiteral("002bbb")}));
     QCOMPARE(*commonDataText(path, 2), QStringLiteral("bbb"));
     // Same size, new content: read again.
-    QVERIFY(gbk::writeLines(path, {QStringLiteral("001aaa"), QStringLiteral("002ccc")}));
+    QVERIFY(fnd::writeLines(path, {QStringLiteral("001aaa"), QStringLiteral("002ccc")}));
     QCOMPARE(*commonDataText(path, 2), QStringLiteral("ccc"));
     QVERIFY(QFile::remove(path));
     QVERIFY(!commonDataText(path, 2).has_value());

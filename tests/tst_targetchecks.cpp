@@ -52,7 +52,7 @@ void TstTargetChecks::initTestCase()
 {
     scene::clearLineCache();
     answers_ = dir_.filePath("288890.mxy");
-    QVERIFY(gbk::writeLines(answers_, {"001Index.htm|index.html", "002abc"}));
+    QVERIFY(fnd::writeLines(answers_, {"001Index.htm|index.html", "002abc"}));
 }
 
 void TstTargetChecks::label1Release_data()

@@ -41,7 +41,7 @@ void TstTextFiles::splitLines()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QList<QByteArray>, lines);
-    QCOMPARE(gbk::splitLines(bytes), lines);
+    QCOMPARE(fnd::splitLines(bytes), lines);
 }
 
 void TstTextFiles::roundTripGbkWithCrlf()
@@ -49,7 +49,7 @@ void TstTextFiles::roundTripGbkWithCrlf()
     QTemporaryDir dir;
     const QString path = dir.filePath("t.mxy");
     const QStringList lines{QStringLiteral("考试练习"), QString(), QStringLiteral("abc|网页")};
-    QVERIFY(gbk::writeLines(path, lines));
+    QVERIFY(fnd::writeLines(path, lines));
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray raw = f.readAll();
@@ -57,52 +57,52 @@ void TstTextFiles::roundTripGbkWithCrlf()
     QVERIFY(raw.startsWith("\xBF\xBC"));
     QVERIFY(raw.endsWith("\r\n"));
     QCOMPARE(raw.count("\r\n"), 3);
-    QCOMPARE(*gbk::readLines(path), lines);
+    QCOMPARE(*fnd::readLines(path), lines);
 }
 
 void TstTextFiles::clampedLineReading()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("l.mxy");
-    QVERIFY(gbk::writeLines(path, {"one", "two", "three"}));
-    QCOMPARE(*gbk::readLineClamped(path, 2), QString("two"));
-    QCOMPARE(*gbk::readLineClamped(path, 99), QString("three"));
-    QVERIFY(!gbk::readLineClamped(path, 0));
-    QCOMPARE(*gbk::readLineExact(path, 3), QString("three"));
-    QVERIFY(!gbk::readLineExact(path, 4));
+    QVERIFY(fnd::writeLines(path, {"one", "two", "three"}));
+    QCOMPARE(*fnd::readLineClamped(path, 2), QString("two"));
+    QCOMPARE(*fnd::readLineClamped(path, 99), QString("three"));
+    QVERIFY(!fnd::readLineClamped(path, 0));
+    QCOMPARE(*fnd::readLineExact(path, 3), QString("three"));
+    QVERIFY(!fnd::readLineExact(path, 4));
 }
 
 void TstTextFiles::unreadableFileGivesNothing()
 {
-    QVERIFY(!gbk::readLines("/nonexistent/x.mxy"));
-    QVERIFY(!gbk::readLineClamped("/nonexistent/x.mxy", 1));
+    QVERIFY(!fnd::readLines("/nonexistent/x.mxy"));
+    QVERIFY(!fnd::readLineClamped("/nonexistent/x.mxy", 1));
     QTemporaryDir dir;
-    QVERIFY(gbk::writeLines(dir.filePath("e"), {}));
-    QVERIFY(!gbk::readLineClamped(dir.filePath("e"), 1));
+    QVERIFY(fnd::writeLines(dir.filePath("e"), {}));
+    QVERIFY(!fnd::readLineClamped(dir.filePath("e"), 1));
 }
 
 void TstTextFiles::appendAddsCrlfLines()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("log.txt");
-    QVERIFY(gbk::appendLines(path, {"a"}));
-    QVERIFY(gbk::appendLines(path, {"b", "c"}));
-    QCOMPARE(*gbk::readLines(path), (QStringList{"a", "b", "c"}));
-    QVERIFY(!gbk::appendLines(dir.filePath("missing/log.txt"), {"a"}));
+    QVERIFY(fnd::appendLines(path, {"a"}));
+    QVERIFY(fnd::appendLines(path, {"b", "c"}));
+    QCOMPARE(*fnd::readLines(path), (QStringList{"a", "b", "c"}));
+    QVERIFY(!fnd::appendLines(dir.filePath("missing/log.txt"), {"a"}));
 }
 
 void TstTextFiles::failedRewriteKeepsOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("r.mxy");
-    QVERIFY(gbk::writeLines(path, {"old"}));
+    QVERIFY(fnd::writeLines(path, {"old"}));
     // A read-only folder refuses the temporary file: the old file stays whole.
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const bool wrote = gbk::writeLines(path, {"new"});
+    const bool wrote = fnd::writeLines(path, {"new"});
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (wrote)
         QSKIP("running with rights that ignore folder permissions");
-    QCOMPARE(*gbk::readLines(path), QStringList{"old"});
+    QCOMPARE(*fnd::readLines(path), QStringList{"old"});
 }
 
 void TstTextFiles::leadingInt_data()
@@ -121,7 +121,7 @@ void TstTextFiles::leadingInt()
 {
     QFETCH(QString, field);
     QFETCH(int, value);
-    QCOMPARE(num::leadingInt(field), value);
+    QCOMPARE(fnd::leadingInt(field), value);
 }
 
 void TstTextFiles::leadingValue_data()
@@ -138,16 +138,16 @@ void TstTextFiles::leadingValue()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
-    QCOMPARE(num::leadingValue(text), value);
-    QCOMPARE(num::leadingValueIgnoringSpaces(QStringLiteral(" 2 49 084")), 249084.0);
+    QCOMPARE(fnd::leadingValue(text), value);
+    QCOMPARE(fnd::leadingValueIgnoringSpaces(QStringLiteral(" 2 49 084")), 249084.0);
 }
 
 void TstTextFiles::roundHalfEven()
 {
-    QCOMPARE(num::roundHalfEven(2.5), 2LL);
-    QCOMPARE(num::roundHalfEven(3.5), 4LL);
-    QCOMPARE(num::roundHalfEven(-157.5), -158LL);
-    QCOMPARE(num::roundHalfEven(202.5), 202LL);
+    QCOMPARE(fnd::roundHalfEven(2.5), 2LL);
+    QCOMPARE(fnd::roundHalfEven(3.5), 4LL);
+    QCOMPARE(fnd::roundHalfEven(-157.5), -158LL);
+    QCOMPARE(fnd::roundHalfEven(202.5), 202LL);
 }
 
 void TstTextFiles::hex_data()
@@ -165,7 +165,7 @@ void TstTextFiles::hex()
 {
     QFETCH(QString, text);
     QFETCH(qlonglong, value);
-    QCOMPARE(num::hexOrDecimal(text), value);
+    QCOMPARE(fnd::hexOrDecimal(text), value);
 }
 
 QTEST_GUILESS_MAIN(TstTextFiles)

@@ -37,7 +37,7 @@ void TstTypedText::missingOrEmptyAnswerFile()
 {
     QTemporaryDir dir;
     QVERIFY(!scene::lookup(dir.filePath("none.mxy"), u"001"));
-    QVERIFY(gbk::writeLines(dir.filePath("empty.mxy"), {}));
+    QVERIFY(fnd::writeLines(dir.filePath("empty.mxy"), {}));
     QVERIFY(!scene::lookup(dir.filePath("empty.mxy"), u"001"));
     // Without an answer nothing typed counts, not even the empty text.
     QVERIFY(!text1ChangeAdvances(u"0020", QString(), noFile));

@@ -24,7 +24,7 @@ QString firstLine(const QString &name)
         fnd::trapError(QStringLiteral("fengmaincsh"), 53, QStringLiteral("File not found"));
         return {};
     }
-    return gbk::readLineExact(path, 1).value_or(QString());
+    return fnd::readLineExact(path, 1).value_or(QString());
 }
 
 } // namespace
@@ -42,7 +42,7 @@ void FrmFengmian::formLoad()
 {
     fnd::setScaleFromScreen();
     setFixedSize(fnd::xPx(12000), fnd::yPx(9000));
-    if (auto icon = pic::load(fnd::dataFile(QStringLiteral("l62011"))))
+    if (auto icon = fnd::loadPicture(fnd::dataFile(QStringLiteral("l62011"))))
         setWindowIcon(QIcon(*icon));
     FengMainCsh();
     fnd::centreOnScreen(this);
@@ -54,9 +54,9 @@ void FrmFengmian::FengMainCsh()
     run::BankVersion = version.trimmed();
 
     // A data folder of another module: end here, without a word.
-    const double moduleNo = num::leadingValue(firstLine(bank::ModuleNoFile));
+    const double moduleNo = fnd::leadingValue(firstLine(bank::ModuleNoFile));
     if (moduleNo != double(fnd::ModuleNo)) {
-        startup::endProgram();
+        fnd::endProgram();
         return;
     }
 

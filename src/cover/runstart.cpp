@@ -18,14 +18,14 @@ bool prepareRun()
     run::TmNo = 1;
     scene::StepNo = 1;
     run::LeftMinutes = 50;
-    const auto lines = gbk::readLines(run::TmFile);
+    const auto lines = fnd::readLines(run::TmFile);
     run::fillStepStart(lines.value_or(QStringList()));
     return lines.has_value();
 }
 
 bool startUnitPractice(int unit)
 {
-    const auto lines = gbk::readLines(fnd::dataFile(bank::unitFiles(unit).tm));
+    const auto lines = fnd::readLines(fnd::dataFile(bank::unitFiles(unit).tm));
     if (!lines)
         return false;
     int count = 0;

@@ -106,7 +106,7 @@ void WriteLog(const QString &path, const QString &text)
     const QString entry = QStringLiteral("\r\n")
                           + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
                           + QStringLiteral("\r\n") + trimBlanks(text) + QStringLiteral("\r\n");
-    f.write(gbk::encode(entry));
+    f.write(encodeGbk(entry));
 }
 
 } // namespace fnd

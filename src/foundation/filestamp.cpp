@@ -3,14 +3,14 @@
 #include <QFile>
 #include <sys/stat.h>
 
-namespace filestamp {
+namespace fnd {
 
-std::optional<Stamp> of(const QString &path)
+std::optional<FileStamp> fileStamp(const QString &path)
 {
     struct stat st;
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
-    Stamp s;
+    FileStamp s;
     s.mtimeNs = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
     s.ctimeNs = (long long)st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
     s.size = st.st_size;
@@ -18,4 +18,4 @@ std::optional<Stamp> of(const QString &path)
     return s;
 }
 
-} // namespace filestamp
+} // namespace fnd

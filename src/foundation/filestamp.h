@@ -6,17 +6,17 @@
 #include <QString>
 #include <optional>
 
-namespace filestamp {
+namespace fnd {
 
-struct Stamp {
+struct FileStamp {
     long long mtimeNs = 0;
     long long ctimeNs = 0;
     long long size = -1;
     unsigned long long inode = 0;
-    bool operator==(const Stamp &) const = default;
+    bool operator==(const FileStamp &) const = default;
 };
 
 // The stamp of a regular file; nullopt when it is missing or not a file.
-std::optional<Stamp> of(const QString &path);
+std::optional<FileStamp> fileStamp(const QString &path);
 
-} // namespace filestamp
+} // namespace fnd

@@ -5,7 +5,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-namespace gbk {
+namespace fnd {
 
 // One stateless codec each way for the whole program: opening one costs more
 // than converting a line, and files are decoded line by line. Files are read
@@ -23,7 +23,7 @@ static QStringEncoder &encoder()
     return *enc;
 }
 
-QString decode(QByteArrayView bytes)
+QString decodeGbk(QByteArrayView bytes)
 {
     QStringDecoder &dec = decoder();
     if (!dec.isValid())
@@ -31,7 +31,7 @@ QString decode(QByteArrayView bytes)
     return dec.decode(bytes);
 }
 
-QByteArray encode(QStringView text)
+QByteArray encodeGbk(QStringView text)
 {
     QStringEncoder &enc = encoder();
     if (!enc.isValid())
@@ -76,7 +76,7 @@ std::optional<QStringList> readLines(const QString &path)
     const auto raw = splitLines(*bytes);
     out.reserve(raw.size());
     for (const QByteArray &l : raw)
-        out.append(decode(l));
+        out.append(decodeGbk(l));
     return out;
 }
 
@@ -102,7 +102,7 @@ static QByteArray joinCrlf(const QStringList &lines)
 {
     QByteArray out;
     for (const QString &l : lines) {
-        out += encode(l);
+        out += encodeGbk(l);
         out += "\r\n";
     }
     return out;
@@ -131,4 +131,4 @@ bool appendLines(const QString &path, const QStringList &lines)
     return f.write(data) == data.size();
 }
 
-} // namespace gbk
+} // namespace fnd

@@ -11,12 +11,12 @@
 #include <QStringView>
 #include <optional>
 
-namespace gbk {
+namespace fnd {
 
 // Decodes GBK bytes. Invalid bytes do not raise errors in the codec; they
 // come out as replacement or private-use characters.
-QString decode(QByteArrayView bytes);
-QByteArray encode(QStringView text);
+QString decodeGbk(QByteArrayView bytes);
+QByteArray encodeGbk(QStringView text);
 
 // Splits raw bytes into lines (CR LF, LF or CR end a line; a last line without
 // terminator counts, an empty trailing piece does not).
@@ -44,4 +44,4 @@ bool writeBytes(const QString &path, const QByteArray &bytes);
 // creates folders.
 bool appendLines(const QString &path, const QStringList &lines);
 
-} // namespace gbk
+} // namespace fnd

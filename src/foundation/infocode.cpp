@@ -8,7 +8,7 @@
 #include <climits>
 #include <cmath>
 
-namespace info {
+namespace fnd {
 
 namespace {
 
@@ -31,50 +31,50 @@ QString characterFor(long long code)
         bytes[n++] = char((code >> 8) & 0xFF);
         bytes[n++] = char(code & 0xFF);
     }
-    return gbk::decode(QByteArrayView(bytes, n));
+    return decodeGbk(QByteArrayView(bytes, n));
 }
 
-void noteFailure(QList<Failure> &out, Failure::Kind kind, const QString &file, int line, int count)
+void noteFailure(QList<InfoFailure> &out, InfoFailure::Kind kind, const QString &file, int line, int count)
 {
     if (count > 0)
-        out.append(Failure{kind, file, line, count});
+        out.append(InfoFailure{kind, file, line, count});
 }
 
 // Decodes the lines of one file into the table, line k into entry k + shift.
 // Bad character codes of the whole file become one failure.
-void overlay(Table &table, const FileLines &f, int shift, const QString &file, QList<Failure> &failures)
+void overlay(InfoEntries &table, const InfoFileLines &f, int shift, const QString &file, QList<InfoFailure> &failures)
 {
     int badLines = 0, firstBadLine = 0;
     for (qsizetype i = 0; i < f.lines.size(); ++i) {
-        const Decoded d = decodeLine(f.lines[i]);
+        const DecodedInfoLine d = decodeInfoLine(f.lines[i]);
         if (d.badCodes > 0 && badLines++ == 0)
             firstBadLine = int(i) + 1;
         const qsizetype entry = i + 1 + shift;
-        if (entry >= 0 && entry < TableSize)
+        if (entry >= 0 && entry < InfoTableSize)
             table[entry] = d.text;
     }
-    noteFailure(failures, Failure::BadCharCode, file, firstBadLine, badLines);
-    noteFailure(failures, Failure::LineBeyondTable, file, int(f.lines.size()) + 1, f.linesBeyond);
+    noteFailure(failures, InfoFailure::BadCharCode, file, firstBadLine, badLines);
+    noteFailure(failures, InfoFailure::LineBeyondTable, file, int(f.lines.size()) + 1, f.linesBeyond);
 }
 
 } // namespace
 
-std::optional<long long> groupCode(QStringView group)
+std::optional<long long> infoGroupCode(QStringView group)
 {
-    const double value = num::leadingValueIgnoringSpaces(group);
-    const long long v = num::roundHalfEven(value);
+    const double value = leadingValueIgnoringSpaces(group);
+    const long long v = roundHalfEven(value);
     if (v == 0)
         return std::nullopt;
     return v > HighBase ? v - HighBase : v - LowBase;
 }
 
-Decoded decodeLine(QStringView line)
+DecodedInfoLine decodeInfoLine(QStringView line)
 {
-    Decoded out;
+    DecodedInfoLine out;
     int group = 0;
     for (qsizetype at = 0; at < line.size(); at += 6) {
         ++group;
-        const auto code = groupCode(line.mid(at, 6));
+        const auto code = infoGroupCode(line.mid(at, 6));
         if (!code)
             continue;
         if (!codeInRange(*code)) {
@@ -87,7 +87,7 @@ Decoded decodeLine(QStringView line)
     return out;
 }
 
-std::optional<QString> encodeLine(QStringView text, bool high)
+std::optional<QString> encodeInfoLine(QStringView text, bool high)
 {
     // An encoder of its own: its error flag tells a character GBK cannot hold.
     QStringEncoder enc("GBK", QStringConverter::Flag::Stateless);
@@ -117,9 +117,9 @@ std::optional<QString> encodeLine(QStringView text, bool high)
     return out;
 }
 
-Table defaults()
+InfoEntries defaultInfoTable()
 {
-    Table t;
+    InfoEntries t;
     t[0] = QStringLiteral("Velkor");
     t[1] = QStringLiteral("http://www.example.invalid/");
     t[2] = QStringLiteral("http://www.example.invalid/bank/");
@@ -146,52 +146,52 @@ Table defaults()
     return t;
 }
 
-FileLines splitLimited(const QByteArray &bytes, int maxLines)
+InfoFileLines splitInfoLines(const QByteArray &bytes, int maxLines)
 {
-    FileLines out;
-    for (const QByteArray &raw : gbk::splitLines(bytes)) {
+    InfoFileLines out;
+    for (const QByteArray &raw : splitLines(bytes)) {
         if (out.lines.size() < maxLines)
-            out.lines.append(gbk::decode(raw));
+            out.lines.append(decodeGbk(raw));
         else
             ++out.linesBeyond;
     }
     return out;
 }
 
-Result build(const FileLines *ver, const FileLines *product)
+InfoResult buildInfo(const InfoFileLines *ver, const InfoFileLines *product)
 {
-    Result r;
-    r.table = defaults();
+    InfoResult r;
+    r.table = defaultInfoTable();
     const QString verName = QStringLiteral("ver.txt");
 
     // ver.txt first: what is derived from it is taken before the product
     // file overwrites the entries.
     if (ver)
         overlay(r.table, *ver, 0, verName, r.failures);
-    const double raw = num::leadingValueIgnoringSpaces(r.table[4]);
-    const long long module = std::isfinite(raw) && std::fabs(raw) < 1e9 ? num::roundHalfEven(raw) : LLONG_MAX;
+    const double raw = leadingValueIgnoringSpaces(r.table[4]);
+    const long long module = std::isfinite(raw) && std::fabs(raw) < 1e9 ? roundHalfEven(raw) : LLONG_MAX;
     if (module >= -32768 && module <= 32767)
         r.moduleNo = qint16(module);
     else
-        noteFailure(r.failures, Failure::ModuleNoOverflow, verName, 4, 1);
-    r.examTitle = fnd::trimBlanks(r.table[1]);
-    r.moduleName = fnd::trimBlanks(r.table[2]);
-    r.dataFolder = fnd::trimBlanks(r.table[3]);
-    for (int u = 0; u < UnitNames; ++u)
-        r.units[u] = fnd::trimBlanks(r.table[u + 5]);
+        noteFailure(r.failures, InfoFailure::ModuleNoOverflow, verName, 4, 1);
+    r.examTitle = trimBlanks(r.table[1]);
+    r.moduleName = trimBlanks(r.table[2]);
+    r.dataFolder = trimBlanks(r.table[3]);
+    for (int u = 0; u < InfoUnitNames; ++u)
+        r.units[u] = trimBlanks(r.table[u + 5]);
 
     if (product)
         overlay(r.table, *product, -1, QStringLiteral("288901.mxy"), r.failures);
     for (QString &e : r.table)
-        e = fnd::trimBlanks(e);
+        e = trimBlanks(e);
     return r;
 }
 
-QString appTitle(const Table &table, const QString &examTitle)
+QString appTitleOf(const InfoEntries &table, const QString &examTitle)
 {
     return table[0] + table[9] + QStringLiteral("——") + examTitle + QStringLiteral("模块");
 }
 
 QString moduleSuffix(int moduleNo) { return (u'0' + QString::number(moduleNo)).right(2); }
 
-} // namespace info
+} // namespace fnd

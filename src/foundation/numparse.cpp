@@ -3,7 +3,7 @@
 #include <climits>
 #include <cmath>
 
-namespace num {
+namespace fnd {
 
 int leadingInt(QStringView field)
 {
@@ -94,4 +94,4 @@ long long hexOrDecimal(QStringView text)
     return roundHalfEven(leadingValue(t));
 }
 
-} // namespace num
+} // namespace fnd

@@ -3,7 +3,7 @@
 
 #include <QStringView>
 
-namespace num {
+namespace fnd {
 
 // Leading decimal digits of a record field: digits up to the first non-digit;
 // a field that starts with anything else reads as 0. Saturates at INT_MAX.
@@ -25,4 +25,4 @@ long long roundHalfEven(double v);
 // the prefix the leading decimal value counts. Invalid digits end the number.
 long long hexOrDecimal(QStringView text);
 
-} // namespace num
+} // namespace fnd

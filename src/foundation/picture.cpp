@@ -5,11 +5,11 @@
 #include <QHash>
 #include <QImageReader>
 
-namespace pic {
+namespace fnd {
 
 namespace {
 struct Entry {
-    filestamp::Stamp stamp;
+    FileStamp stamp;
     QPixmap pixmap;
 };
 QHash<QString, Entry> &cache()
@@ -19,9 +19,9 @@ QHash<QString, Entry> &cache()
 }
 } // namespace
 
-std::optional<QPixmap> load(const QString &path)
+std::optional<QPixmap> loadPicture(const QString &path)
 {
-    const auto stamp = filestamp::of(path);
+    const auto stamp = fileStamp(path);
     if (!stamp)
         return std::nullopt;
     auto it = cache().constFind(path);
@@ -37,15 +37,15 @@ std::optional<QPixmap> load(const QString &path)
     return pm;
 }
 
-bool loadInto(QPixmap &target, const QString &path)
+bool loadPictureInto(QPixmap &target, const QString &path)
 {
-    if (auto pm = load(path)) {
+    if (auto pm = loadPicture(path)) {
         target = *pm;
         return true;
     }
     return false;
 }
 
-void clearCache() { cache().clear(); }
+void clearPictureCache() { cache().clear(); }
 
-} // namespace pic
+} // namespace fnd

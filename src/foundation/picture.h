@@ -7,15 +7,15 @@
 #include <QString>
 #include <optional>
 
-namespace pic {
+namespace fnd {
 
 // The picture in a file, or nullopt when it is missing or unreadable.
-std::optional<QPixmap> load(const QString &path);
+std::optional<QPixmap> loadPicture(const QString &path);
 
 // Loads into target; a missing or unreadable picture leaves target as it was.
-bool loadInto(QPixmap &target, const QString &path);
+bool loadPictureInto(QPixmap &target, const QString &path);
 
 // Drops cached pictures (tests that want a cold start).
-void clearCache();
+void clearPictureCache();
 
-} // namespace pic
+} // namespace fnd

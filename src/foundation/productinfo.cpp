@@ -31,7 +31,7 @@ void report(long number, const QString &description) { trapError(Tag, number, de
 
 // A product information file up to its line limit; nullopt (reported) when it
 // cannot be read.
-std::optional<info::FileLines> readInfoFile(const QString &path, const QString &name, int maxLines)
+std::optional<InfoFileLines> readInfoFile(const QString &path, const QString &name, int maxLines)
 {
     QFile f(path);
     if (!f.exists()) {
@@ -42,33 +42,33 @@ std::optional<info::FileLines> readInfoFile(const QString &path, const QString &
         report(ErrFileAccess, QStringLiteral("Path/File access error: ") + name);
         return std::nullopt;
     }
-    return info::splitLimited(f.readAll(), maxLines);
+    return splitInfoLines(f.readAll(), maxLines);
 }
 
-void report(const info::Failure &f)
+void report(const InfoFailure &f)
 {
     const QString more = f.count > 1 ? QStringLiteral(" and %1 more").arg(f.count - 1) : QString();
     switch (f.kind) {
-    case info::Failure::LineBeyondTable:
+    case InfoFailure::LineBeyondTable:
         report(ErrSubscript,
                QStringLiteral("Subscript out of range: %1 line %2%3 beyond the table").arg(f.file).arg(f.line).arg(more));
         break;
-    case info::Failure::BadCharCode:
+    case InfoFailure::BadCharCode:
         report(ErrInvalidCall, QStringLiteral("Invalid procedure call or argument: character code out of range in %1 "
                                               "line %2%3")
                                    .arg(f.file)
                                    .arg(f.line)
                                    .arg(more));
         break;
-    case info::Failure::ModuleNoOverflow:
+    case InfoFailure::ModuleNoOverflow:
         report(ErrOverflow, QStringLiteral("Overflow: module number in %1 line %2").arg(f.file).arg(f.line));
         break;
     }
 }
 
-void reportFrom(const info::Result &r, const QString &file)
+void reportFrom(const InfoResult &r, const QString &file)
 {
-    for (const info::Failure &f : r.failures)
+    for (const InfoFailure &f : r.failures)
         if (f.file == file)
             report(f);
 }
@@ -77,17 +77,17 @@ void reportFrom(const info::Result &r, const QString &file)
 
 void loadInfo()
 {
-    const QString folder = progdir::programFolder();
+    const QString folder = programFolder();
     const QString verName = QStringLiteral("ver.txt");
-    const auto ver = readInfoFile(folder + u'/' + verName, verName, info::VerMaxLines);
+    const auto ver = readInfoFile(folder + u'/' + verName, verName, VerMaxLines);
 
     // The data folder comes from ver.txt; the product file is read only then.
-    const info::Result fromVer = info::build(ver ? &*ver : nullptr, nullptr);
+    const InfoResult fromVer = buildInfo(ver ? &*ver : nullptr, nullptr);
     reportFrom(fromVer, verName);
     const QString dataPath = folder + u'/' + fromVer.dataFolder + u'/';
     const QString productName = bank::ProductInfoFile + QStringLiteral(".mxy");
-    const auto product = readInfoFile(dataPath + productName, productName, info::ProductMaxLines);
-    const info::Result r = info::build(ver ? &*ver : nullptr, product ? &*product : nullptr);
+    const auto product = readInfoFile(dataPath + productName, productName, ProductMaxLines);
+    const InfoResult r = buildInfo(ver ? &*ver : nullptr, product ? &*product : nullptr);
     reportFrom(r, productName);
 
     InfoTable = r.table;
@@ -96,9 +96,9 @@ void loadInfo()
     DataPath = dataPath;
     if (r.moduleNo)
         ModuleNo = *r.moduleNo;
-    for (int u = 0; u < info::UnitNames; ++u)
+    for (int u = 0; u < InfoUnitNames; ++u)
         UnitTable[u][1] = r.units[u];
-    AppTitle = info::appTitle(InfoTable, ExamTitle);
+    AppTitle = appTitleOf(InfoTable, ExamTitle);
 }
 
 void recordFirstRun()
@@ -109,7 +109,7 @@ void recordFirstRun()
         report(ErrFileNotFound, QStringLiteral("File not found: ") + name);
         return;
     }
-    const auto lines = gbk::readLines(path);
+    const auto lines = readLines(path);
     if (!lines) {
         report(ErrFileAccess, QStringLiteral("Path/File access error: ") + name);
         return;
@@ -122,15 +122,15 @@ void recordFirstRun()
         return;
 
     const QString key = QStringLiteral("Software\\") + InfoTable[15];
-    const QString nn = info::moduleSuffix(ModuleNo);
-    QVariant folderData = progdir::programFolder() + QString(72, u'*');
-    QVariant nameData = progdir::executableName() + QString(36, u'*');
+    const QString nn = moduleSuffix(ModuleNo);
+    QVariant folderData = programFolder() + QString(72, u'*');
+    QVariant nameData = executableName() + QString(36, u'*');
     qint32 length = 0;
-    SetRegValue(reg::HKEY_CURRENT_USER, key, QStringLiteral("ProPath") + nn, reg::REG_SZ, folderData, length);
+    SetRegValue(plat::HKEY_CURRENT_USER, key, QStringLiteral("ProPath") + nn, plat::REG_SZ, folderData, length);
     length = 0;
-    SetRegValue(reg::HKEY_CURRENT_USER, key, QStringLiteral("ProName") + nn, reg::REG_SZ, nameData, length);
+    SetRegValue(plat::HKEY_CURRENT_USER, key, QStringLiteral("ProName") + nn, plat::REG_SZ, nameData, length);
     // Marked done whatever the registry said, so the record is tried once.
-    if (!gbk::writeLines(path, {QStringLiteral("1")}))
+    if (!writeLines(path, {QStringLiteral("1")}))
         report(ErrFileAccess, QStringLiteral("Path/File access error: ") + name);
 }
 
@@ -144,25 +144,25 @@ long SetRegValue(quint32 root, const QString &keyPath, const QString &valueName,
                  qint32 &length)
 {
     switch (type) {
-    case reg::REG_SZ:
-    case reg::REG_EXPAND_SZ: {
+    case plat::REG_SZ:
+    case plat::REG_EXPAND_SZ: {
         const QString text = data.toString();
-        length = qint32(gbk::encode(text).size() + 1); // with the terminating zero
-        return reg::setValue(root, keyPath, valueName, text);
+        length = qint32(encodeGbk(text).size() + 1); // with the terminating zero
+        return plat::setRegistryValue(root, keyPath, valueName, text);
     }
-    case reg::REG_DWORD: {
+    case plat::REG_DWORD: {
         const qint32 v = data.toInt();
         data = v;
         length = 4;
-        return reg::setValue(root, keyPath, valueName, v);
+        return plat::setRegistryValue(root, keyPath, valueName, v);
     }
-    case reg::REG_BINARY: {
+    case plat::REG_BINARY: {
         const qint32 v = data.toInt();
         data = v;
         if (length < 1 || length > 4)
             return ErrorInvalidParameter;
         const qint32 le = qToLittleEndian(v);
-        return reg::setValue(root, keyPath, valueName, QByteArray(reinterpret_cast<const char *>(&le), length));
+        return plat::setRegistryValue(root, keyPath, valueName, QByteArray(reinterpret_cast<const char *>(&le), length));
     }
     default:
         return ErrorInvalidParameter;

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace progdir {
+namespace fnd {
 
 static QString &overridden()
 {
@@ -38,4 +38,4 @@ void overrideProgramFolder(const QString &folder)
     overridden() = folder.isEmpty() ? QString() : QDir::cleanPath(QDir(folder).absolutePath());
 }
 
-} // namespace progdir
+} // namespace fnd

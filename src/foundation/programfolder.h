@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace progdir {
+namespace fnd {
 
 // The program folder, without a trailing separator.
 QString programFolder();
@@ -18,4 +18,4 @@ QString inProgramFolder(const QString &name);
 // Tests may point the program elsewhere; an empty folder restores the default.
 void overrideProgramFolder(const QString &folder);
 
-} // namespace progdir
+} // namespace fnd

@@ -10,7 +10,7 @@
 #include <QStandardPaths>
 #include <memory>
 
-namespace single {
+namespace fnd {
 
 namespace {
 std::unique_ptr<QLockFile> &held()
@@ -20,9 +20,9 @@ std::unique_ptr<QLockFile> &held()
 }
 } // namespace
 
-QString lockPath()
+QString singleInstanceLockPath()
 {
-    const QString folder = progdir::programFolder();
+    const QString folder = programFolder();
     if (QFileInfo(folder).isWritable())
         return folder + QStringLiteral("/examsim.lock");
     QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -32,11 +32,11 @@ QString lockPath()
     return runtime + QStringLiteral("/examsim-") + QString::fromLatin1(key) + QStringLiteral(".lock");
 }
 
-bool acquire()
+bool acquireSingleInstance()
 {
     if (held())
         return true;
-    const QString path = lockPath();
+    const QString path = singleInstanceLockPath();
     // A lock without a readable owner refuses no start once a few seconds old.
     plat::removeOwnerlessLock(path);
     auto lock = std::make_unique<QLockFile>(path);
@@ -52,6 +52,6 @@ bool acquire()
     return true;
 }
 
-void release() { held().reset(); }
+void releaseSingleInstance() { held().reset(); }
 
-} // namespace single
+} // namespace fnd

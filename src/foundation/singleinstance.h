@@ -7,15 +7,15 @@
 
 #include <QString>
 
-namespace single {
+namespace fnd {
 
 // Takes the lock; false when another running instance holds it.
-bool acquire();
+bool acquireSingleInstance();
 
 // Gives the lock up (program end; tests).
-void release();
+void releaseSingleInstance();
 
 // The lock file for the current program folder.
-QString lockPath();
+QString singleInstanceLockPath();
 
-} // namespace single
+} // namespace fnd

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace startup {
+namespace fnd {
 
 namespace {
 EndCatcher *catcher = nullptr;
@@ -20,9 +20,9 @@ void endProgram()
         ++catcher->ends_;
         return;
     }
-    single::release();
+    releaseSingleInstance();
     std::fflush(nullptr);
     std::_Exit(0);
 }
 
-} // namespace startup
+} // namespace fnd

@@ -1,7 +1,7 @@
 #pragma once
 // The program's end. (Its start is the application layer's: src/app/.)
 
-namespace startup {
+namespace fnd {
 // Ends the program at once: no window is unloaded, nothing more is read or
 // written (the single-instance lock is given up first). Exit code 0.
 // While an EndCatcher lives the call is only counted and returns, so every
@@ -24,4 +24,4 @@ private:
     EndCatcher *previous_;
     int ends_ = 0;
 };
-} // namespace startup
+} // namespace fnd

@@ -10,7 +10,7 @@
 #include <QStandardPaths>
 #include <QThread>
 
-namespace reg {
+namespace plat {
 
 static QString &overridden()
 {
@@ -57,9 +57,9 @@ static bool lockFreeWithinAFewSeconds(const QString &lockPath)
 {
     QLockFile probe(lockPath);
     probe.setStaleLockTime(0); // a dead owner still makes it stale
-    const QDeadlineTimer deadline(plat::OwnerlessLockAgeMs + 500);
+    const QDeadlineTimer deadline(OwnerlessLockAgeMs + 500);
     for (;;) {
-        plat::removeOwnerlessLock(lockPath);
+        removeOwnerlessLock(lockPath);
         if (probe.tryLock(0)) {
             probe.unlock();
             return true;
@@ -70,7 +70,7 @@ static bool lockFreeWithinAFewSeconds(const QString &lockPath)
     }
 }
 
-long setValue(quint32 root, const QString &keyPath, const QString &name, const QVariant &value)
+long setRegistryValue(quint32 root, const QString &keyPath, const QString &name, const QVariant &value)
 {
     const QString file = registryFile();
     QDir().mkpath(QFileInfo(file).absolutePath());
@@ -84,11 +84,11 @@ long setValue(quint32 root, const QString &keyPath, const QString &name, const Q
     return s.status() == QSettings::NoError ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
 }
 
-QVariant value(quint32 root, const QString &keyPath, const QString &name)
+QVariant registryValue(quint32 root, const QString &keyPath, const QString &name)
 {
     QSettings s(registryFile(), QSettings::IniFormat);
     s.beginGroup(groupFor(root, keyPath));
     return s.value(name);
 }
 
-} // namespace reg
+} // namespace plat

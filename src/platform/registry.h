@@ -6,7 +6,7 @@
 #include <QString>
 #include <QVariant>
 
-namespace reg {
+namespace plat {
 
 // Predefined root keys, kept as the numbers callers pass.
 constexpr quint32 HKEY_CURRENT_USER = 0x80000001u;
@@ -27,9 +27,9 @@ void overrideRegistryFile(const QString &path);
 
 // Creates or opens the key for writing and stores one value. Returns 0 on
 // success, a non-zero code when the file cannot be written.
-long setValue(quint32 root, const QString &keyPath, const QString &name, const QVariant &value);
+long setRegistryValue(quint32 root, const QString &keyPath, const QString &name, const QVariant &value);
 
 // Reads a value back (tests; the program never reads its own values).
-QVariant value(quint32 root, const QString &keyPath, const QString &name);
+QVariant registryValue(quint32 root, const QString &keyPath, const QString &name);
 
-} // namespace reg
+} // namespace plat

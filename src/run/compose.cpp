@@ -83,7 +83,7 @@ void logFailure(long number, const QString &text) { fnd::trapError(LogTag, numbe
 // leading-number rule (blanks do not count); the last group may be short.
 int idOfGroup(QStringView list, int i)
 {
-    return int(num::roundHalfEven(num::leadingValueIgnoringSpaces(list.mid(qsizetype(i) * IdWidth, IdWidth))));
+    return int(fnd::roundHalfEven(fnd::leadingValueIgnoringSpaces(list.mid(qsizetype(i) * IdWidth, IdWidth))));
 }
 
 std::optional<Unit> readUnit(int u)
@@ -106,14 +106,14 @@ std::optional<Unit> readUnit(int u)
     for (int n = 1; n <= unit.questions.size(); ++n) {
         // The count is within the first six characters, at most twelve bytes.
         const QByteArrayView line = unit.questions.line(n);
-        unit.stepEnd.push_back(unit.stepEnd.back() + stepCountOf(gbk::decode(line.first(std::min<qsizetype>(16, line.size())))));
+        unit.stepEnd.push_back(unit.stepEnd.back() + stepCountOf(fnd::decodeGbk(line.first(std::min<qsizetype>(16, line.size())))));
     }
     return unit;
 }
 
 std::optional<Composed> compose(QStringView list)
 {
-    const int sum = int(std::clamp<long long>(num::roundHalfEven(double(list.size()) / IdWidth), 0, MaxQuestions));
+    const int sum = int(std::clamp<long long>(fnd::roundHalfEven(double(list.size()) / IdWidth), 0, MaxQuestions));
     Composed c;
     std::array<std::optional<Unit>, UnitLimit> units;
     for (int i = 0; i < sum; ++i) {
@@ -134,7 +134,7 @@ std::optional<Composed> compose(QStringView list)
         const QByteArrayView line = unit.questions.line(n);
         c.ids.push_back(qint16(id));
         c.tmBytes.append(line.data(), line.size()).append("\r\n");
-        c.tmLines << gbk::decode(line);
+        c.tmLines << fnd::decodeGbk(line);
         const int last = std::min(unit.stepEnd[size_t(n)], unit.steps.size());
         for (int s = unit.stepEnd[size_t(n - 1)] + 1; s <= last; ++s) {
             const QByteArrayView step = unit.steps.line(s);
@@ -156,7 +156,7 @@ std::optional<QStringList> composeAndWrite(QStringView list, int fileNo)
         return std::nullopt;
     const bank::WorkFiles files = bank::workFilesNumbered(fileNo);
     for (const auto &[name, bytes] : {std::pair{files.step, &c->stepBytes}, std::pair{files.tm, &c->tmBytes}}) {
-        if (!gbk::writeBytes(fnd::dataFile(name), *bytes)) {
+        if (!fnd::writeBytes(fnd::dataFile(name), *bytes)) {
             logFailure(FileAccessError, QStringLiteral("the working file %1 could not be written").arg(name));
             return std::nullopt;
         }
@@ -169,7 +169,7 @@ std::optional<QStringList> composeAndWrite(QStringView list, int fileNo)
 
 } // namespace
 
-int stepCountOf(QStringView tmLine) { return num::leadingInt(bank::chars(tmLine, bank::Tm.stepCount)); }
+int stepCountOf(QStringView tmLine) { return fnd::leadingInt(bank::chars(tmLine, bank::Tm.stepCount)); }
 
 void fillStepStart(const QStringList &tmLines)
 {

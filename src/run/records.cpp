@@ -36,7 +36,7 @@ std::optional<QStringList> readRecord(const QString &name)
     const QString path = recordPath(name);
     if (!QFileInfo::exists(path))
         return QStringList();
-    auto lines = gbk::readLines(path);
+    auto lines = fnd::readLines(path);
     if (!lines)
         logFailure(FileAccessError, QStringLiteral("%1 could not be read").arg(QFileInfo(path).fileName()));
     return lines;
@@ -46,11 +46,11 @@ bool writeRecord(const QString &name, const QStringList &lines)
 {
     // The record folder is made before the first write, so a fresh program
     // folder keeps its first records.
-    const QString folder = progdir::inProgramFolder(bank::RecordFolder);
+    const QString folder = fnd::inProgramFolder(bank::RecordFolder);
     if (!QFileInfo(folder).isDir())
         QDir().mkdir(folder);
     const QString path = recordPath(name);
-    if (gbk::writeLines(path, lines))
+    if (fnd::writeLines(path, lines))
         return true;
     logFailure(FileAccessError, QStringLiteral("%1 could not be written").arg(QFileInfo(path).fileName()));
     return false;
@@ -293,7 +293,7 @@ ListFiles wrongListFiles() { return {bank::CuoTiIdFile, bank::CuoTiFlagFile}; }
 
 QString recordPath(const QString &name)
 {
-    return progdir::inProgramFolder(bank::RecordFolder + u'/' + name + QStringLiteral(".mxy"));
+    return fnd::inProgramFolder(bank::RecordFolder + u'/' + name + QStringLiteral(".mxy"));
 }
 
 QString readRecordLine(const QString &name) { return tryReadRecordLine(name).value_or(QString()); }
@@ -467,7 +467,7 @@ ExamScore recordScoredExam(const QDateTime &now)
             const int timeLine = 3 * RecNo, bestLine = 3 * RecNo + 1;
             lines[timeLine] = ExamStart;
             if (ExamStart != QLatin1String("-1")) {
-                if (num::leadingValue(lines[bestLine]) < r.score)
+                if (fnd::leadingValue(lines[bestLine]) < r.score)
                     lines[bestLine] = r.scoreText;
             } else {
                 lines[timeLine] = now.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));

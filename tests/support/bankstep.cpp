@@ -31,7 +31,7 @@ QString BankSteps::programDir() const { return copy_->path(); }
 FrmMain *BankSteps::open(int unit, int question, int step)
 {
     // A test with a program folder of its own may have pointed elsewhere.
-    progdir::overrideProgramFolder(copy_->path());
+    fnd::overrideProgramFolder(copy_->path());
     fnd::readInfo();
     run::resetRunState();
     scene::resetSceneState();

@@ -16,7 +16,7 @@ QStringList loggedReports(const QString &logPath)
 {
     const QString head = QStringLiteral("软件运行提示:");
     QStringList out;
-    for (const QString &l : gbk::readLines(logPath).value_or(QStringList()))
+    for (const QString &l : fnd::readLines(logPath).value_or(QStringList()))
         if (l.startsWith(head))
             out << l.mid(head.size());
     return out;

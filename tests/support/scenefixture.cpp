@@ -27,20 +27,20 @@ SceneFixture::SceneFixture()
     // data folder.
     QFile::copy(sampleProgramDir() + QStringLiteral("/ver.txt"), programDir() + QStringLiteral("/ver.txt"));
     QFile::copy(sampleProgramDir() + QStringLiteral("/wydata/288901.mxy"), dataFile(QStringLiteral("288901")));
-    progdir::overrideProgramFolder(programDir());
+    fnd::overrideProgramFolder(programDir());
     fnd::resetGlobals();
     fnd::DataPath = dataDir() + u'/';
     run::resetRunState();
     scene::resetSceneState();
     exam::resetExamState();
-    pic::clearCache();
+    fnd::clearPictureCache();
     scene::clearLineCache();
 }
 
 SceneFixture::~SceneFixture()
 {
-    progdir::overrideProgramFolder(QString());
-    pic::clearCache();
+    fnd::overrideProgramFolder(QString());
+    fnd::clearPictureCache();
     scene::clearLineCache();
 }
 
@@ -55,8 +55,8 @@ void SceneFixture::writeUnit(int unit, const QList<QStringList> &questions)
         steps += s;
         lines += QStringLiteral("%1%2第%3题").arg(unit * 100 + q, 4, 10, QChar(u'0')).arg(s.size(), 2, 10, QChar(u'0')).arg(q);
     }
-    gbk::writeLines(dataFile(bank::unitFiles(unit).step), steps);
-    gbk::writeLines(dataFile(bank::unitFiles(unit).tm), lines);
+    fnd::writeLines(dataFile(bank::unitFiles(unit).step), steps);
+    fnd::writeLines(dataFile(bank::unitFiles(unit).tm), lines);
 }
 
 void SceneFixture::writeAnswers(const QStringList &texts)
@@ -64,7 +64,7 @@ void SceneFixture::writeAnswers(const QStringList &texts)
     QStringList lines;
     for (int i = 0; i < texts.size(); ++i)
         lines += QStringLiteral("%1").arg(i + 1, 3, 10, QChar(u'0')) + texts.at(i);
-    gbk::writeLines(dataFile(bank::CommonDataFile), lines);
+    fnd::writeLines(dataFile(bank::CommonDataFile), lines);
 }
 
 void SceneFixture::writePicture(const QString &name, QSize size, const QColor &color)

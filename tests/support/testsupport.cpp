@@ -41,15 +41,15 @@ bool copyTree(const QString &from, const QString &to, bool skipExecutables)
 ProgramCopy::ProgramCopy() : dir_(std::make_unique<QTemporaryDir>())
 {
     if (dir_->isValid() && copyTree(sampleProgramDir(), dir_->path(), true)) {
-        progdir::overrideProgramFolder(dir_->path());
-        pic::clearCache();
+        fnd::overrideProgramFolder(dir_->path());
+        fnd::clearPictureCache();
     }
 }
 
 ProgramCopy::~ProgramCopy()
 {
-    progdir::overrideProgramFolder(QString());
-    pic::clearCache();
+    fnd::overrideProgramFolder(QString());
+    fnd::clearPictureCache();
 }
 
 QString ProgramCopy::path() const { return dir_->path(); }

@@ -63,12 +63,12 @@ public:
 
     QList<Fault> run()
     {
-        const auto answers = gbk::readLines(dataFile(bank::CommonDataFile));
+        const auto answers = fnd::readLines(dataFile(bank::CommonDataFile));
         if (!answers)
             add(FaultKind::File, bank::CommonDataFile, 0, 0, QStringLiteral("the answer-text file cannot be read"));
         else
             answers_ = *answers;
-        const auto menus = gbk::readLines(prog_ + QStringLiteral("/sMenu.sys"));
+        const auto menus = fnd::readLines(prog_ + QStringLiteral("/sMenu.sys"));
         if (!menus)
             add(FaultKind::File, QStringLiteral("sMenu.sys"), 0, 0, QStringLiteral("the right-click menu file cannot be read"));
         else if (menus->size() < 540)
@@ -77,19 +77,19 @@ public:
         if (menus)
             menus_ = *menus;
 
-        const auto list = gbk::readLines(dataFile(bank::PaperListFile));
+        const auto list = fnd::readLines(dataFile(bank::PaperListFile));
         if (!list || list->isEmpty()) {
             add(FaultKind::File, bank::PaperListFile, 0, 0, QStringLiteral("the paper list cannot be read"));
             return faults_;
         }
         const QString head = list->at(0).trimmed();
-        const int papers = num::leadingInt(QStringView(head).left(2));
-        const int units = num::leadingInt(QStringView(head).mid(2, 2));
+        const int papers = fnd::leadingInt(QStringView(head).left(2));
+        const int units = fnd::leadingInt(QStringView(head).mid(2, 2));
         const QString counts = list->size() > 1 ? list->at(1) : QString();
         std::vector<int> questions;
         for (int u = 0; u < units; ++u) {
             const QString place = QStringLiteral("unit %1").arg(u + 1);
-            const int listed = num::leadingInt(QStringView(counts).mid(2 * u, 2));
+            const int listed = fnd::leadingInt(QStringView(counts).mid(2 * u, 2));
             const int found = checkSet(place, bank::unitFiles(u), true);
             questions.push_back(found);
             if (found >= 0 && found != listed)
@@ -102,7 +102,7 @@ public:
             if (ids.size() < 160)
                 add(FaultKind::Count, place, 0, 0, QStringLiteral("the paper list holds %1 ids, not 40").arg(ids.size() / 4));
             for (int i = 0; i + 4 <= ids.size(); i += 4) {
-                const int id = num::leadingInt(QStringView(ids).mid(i, 4));
+                const int id = fnd::leadingInt(QStringView(ids).mid(i, 4));
                 const int u = id / 100, q = id % 100;
                 if (u >= int(questions.size()) || q < 1 || (questions[size_t(u)] >= 0 && q > questions[size_t(u)]))
                     add(FaultKind::Count, place, i / 4 + 1, 0,
@@ -139,8 +139,8 @@ private:
     // the number of questions, or -1 when the question file cannot be read.
     int checkSet(const QString &place, const bank::WorkFiles &files, bool required)
     {
-        const auto tm = gbk::readLines(dataFile(files.tm));
-        const auto st = gbk::readLines(dataFile(files.step));
+        const auto tm = fnd::readLines(dataFile(files.tm));
+        const auto st = fnd::readLines(dataFile(files.step));
         if (!tm || !st) {
             if (required || tm || st)
                 add(FaultKind::File, place, 0, 0,
@@ -157,7 +157,7 @@ private:
                 break;
             }
             ++count;
-            const int k = num::leadingInt(bank::chars(line, bank::Tm.stepCount));
+            const int k = fnd::leadingInt(bank::chars(line, bank::Tm.stepCount));
             if (k < 1)
                 add(FaultKind::StepCount, place, count, 0, QStringLiteral("the question has no steps"));
             if (bank::chars(line, bank::Tm.pictureMark) == u"picture") {
@@ -200,7 +200,7 @@ private:
     {
         if (field == u"000")
             return;
-        const int n = num::leadingInt(field);
+        const int n = fnd::leadingInt(field);
         if (n < 1 || n > answers_.size())
             add(FaultKind::AnswerLine, place, q, s,
                 QStringLiteral("%1 names answer-text line \"%2\"; the file has %3 lines")

@@ -14,12 +14,12 @@ namespace bankgen {
 bool Context::writeLines(const QString &path, const QStringList &lines)
 {
     for (const QString &l : lines) {
-        if (gbk::decode(gbk::encode(l)) != l) {
+        if (fnd::decodeGbk(fnd::encodeGbk(l)) != l) {
             errors << QStringLiteral("%1: a line cannot be written in GBK: %2").arg(QFileInfo(path).fileName(), l);
             return false;
         }
     }
-    if (!gbk::writeLines(path, lines)) {
+    if (!fnd::writeLines(path, lines)) {
         errors << QStringLiteral("%1 could not be written").arg(path);
         return false;
     }

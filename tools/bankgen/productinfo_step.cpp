@@ -15,7 +15,7 @@ QStringList encoded(const QStringList &texts, bankgen::Context &ctx)
 {
     QStringList out;
     for (qsizetype i = 0; i < texts.size(); ++i) {
-        const auto line = info::encodeLine(texts[i], i % 2 == 1);
+        const auto line = fnd::encodeInfoLine(texts[i], i % 2 == 1);
         if (!line)
             ctx.errors << QStringLiteral("product information text not codable: ") + texts[i];
         out << line.value_or(QString());
@@ -40,7 +40,7 @@ void writeProductInfo(bankgen::Context &ctx)
     ctx.writeLines(ctx.programFile(QStringLiteral("ver.txt")), encoded(ver, ctx));
 
     // The product file: line k is entry k - 1.
-    info::Table t = info::defaults();
+    fnd::InfoEntries t = fnd::defaultInfoTable();
     t[9] = QStringLiteral("考试练习系统");
     ctx.writeLines(ctx.dataFile(bank::ProductInfoFile), encoded(QStringList(t.begin(), t.begin() + 35), ctx));
 

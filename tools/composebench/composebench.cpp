@@ -94,9 +94,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot make the large bank in %s\n", qPrintable(folder));
         return 2;
     }
-    progdir::overrideProgramFolder(folder);
+    fnd::overrideProgramFolder(folder);
     fnd::DataPath = folder + QStringLiteral("/wydata/");
-    paperIds = gbk::readLineExact(fnd::dataFile(bank::PaperListFile), 3).value_or(QString()).trimmed();
+    paperIds = fnd::readLineExact(fnd::dataFile(bank::PaperListFile), 3).value_or(QString()).trimmed();
     for (int u = 0; u < 20; ++u)
         unitPaths << fnd::dataFile(bank::unitFiles(u).tm) << fnd::dataFile(bank::unitFiles(u).step);
     ::sync(); // written pages must be clean before they can be dropped

@@ -22,7 +22,7 @@ int infoCommand(const QStringList &args)
         probe::err(QStringLiteral("no such folder: ") + args.first());
         return 1;
     }
-    progdir::overrideProgramFolder(args.first());
+    fnd::overrideProgramFolder(args.first());
     fnd::resetGlobals();
     fnd::loadInfo();
 

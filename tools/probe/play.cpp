@@ -128,7 +128,7 @@ int playCommand(const QStringList &args)
         probe::err(QStringLiteral("no program folder: %1").arg(folder));
         return 2;
     }
-    progdir::overrideProgramFolder(folder);
+    fnd::overrideProgramFolder(folder);
     fnd::loadInfo(); // reads only: a probe never marks the first run
     run::resetRunState();
     scene::resetSceneState();

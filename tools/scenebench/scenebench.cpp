@@ -67,7 +67,7 @@ void chooseScene()
     qint64 best = -1;
     for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u) {
         cover::startUnitPractice(u);
-        const auto lines = gbk::readLines(run::StepFile);
+        const auto lines = fnd::readLines(run::StepFile);
         for (int q = 1; q <= run::TmSum && lines; ++q) {
             const QString line = lines->value(run::StepStart[q] - 1);
             const QStringList pics = picturesOf(line);
@@ -95,7 +95,7 @@ void SceneCold(benchmark::State &state)
     FrmMain &w = FrmMain::get();
     for (auto _ : state) {
         state.PauseTiming();
-        pic::clearCache();
+        fnd::clearPictureCache();
         scene::clearLineCache();
         state.ResumeTiming();
         w.setData();
@@ -129,7 +129,7 @@ void StepLine(benchmark::State &state)
     const int n = int(state.range(0));
     const QString path = workDir->filePath(QStringLiteral("steps%1.mxy").arg(n));
     const QString rec = QString(scene::RecordLength, u'0');
-    gbk::writeLines(path, QStringList(n, rec));
+    fnd::writeLines(path, QStringList(n, rec));
     scene::cachedLineClamped(path, n);
     for (auto _ : state) {
         auto line = scene::cachedLineClamped(path, n);
@@ -161,7 +161,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot copy the program folder %s\n", qPrintable(folder));
         return 2;
     }
-    progdir::overrideProgramFolder(dir.path());
+    fnd::overrideProgramFolder(dir.path());
     fnd::readInfo();
     chooseScene();
     std::printf("scene: unit %d question %d step %d, %lld pictures\n", sceneUnit, sceneQuestion, sceneStep,

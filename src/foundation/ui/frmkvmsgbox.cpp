@@ -28,7 +28,7 @@ QLabel *makeLabel(QWidget *parent, const char *name)
 
 void loadPictureInto(QLabel *label, const QString &name)
 {
-    if (auto pm = pic::load(fnd::dataFile(name))) {
+    if (auto pm = fnd::loadPicture(fnd::dataFile(name))) {
         label->setPixmap(*pm);
         label->adjustSize();
     }
@@ -61,7 +61,7 @@ FrmKVMSGBOX::FrmKVMSGBOX() : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHi
     LblPrompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1 = makeLabel(this, "Image1");
     lblMove = makeLabel(this, "lblMove");
-    windrag::makeDragHandle(lblMove);
+    fnd::makeDragHandle(lblMove);
     for (int i = 0; i < 4; ++i) {
         auto *b = new kvelButton(this);
         b->setObjectName(QStringLiteral("LblClick_%1").arg(i));
@@ -75,12 +75,12 @@ void FrmKVMSGBOX::formLoad()
     using fnd::xPx;
     using fnd::yPx;
     // Each picture that is missing leaves its element empty; the box opens.
-    if (auto icon = pic::load(fnd::dataFile(QStringLiteral("l62011"))))
+    if (auto icon = fnd::loadPicture(fnd::dataFile(QStringLiteral("l62011"))))
         setWindowIcon(QIcon(*icon));
-    setWindowTitle(info::appTitle(fnd::InfoTable, fnd::ExamTitle));
+    setWindowTitle(fnd::appTitleOf(fnd::InfoTable, fnd::ExamTitle));
     const double widthTw = fnd::xTw(5550);
     setFixedSize(fnd::xTwipsToPx(widthTw), yPx(3750));
-    pic::loadInto(background_, fnd::dataFile(QStringLiteral("l20069")));
+    fnd::loadPictureInto(background_, fnd::dataFile(QStringLiteral("l20069")));
 
     ImgLogo1->move(xPx(120), yPx(90));
     loadPictureInto(ImgLogo1, QStringLiteral("l20067"));
@@ -102,7 +102,7 @@ void FrmKVMSGBOX::formLoad()
     LblClick[2]->setGeometry(xPx(4560), yPx(120), xPx(330), yPx(330));
     LblClick[2]->hide();
     for (int i = 0; i < 4; ++i) {
-        if (auto strip = pic::load(fnd::dataFile(QStringLiteral("l2000%1").arg(i))))
+        if (auto strip = fnd::loadPicture(fnd::dataFile(QStringLiteral("l2000%1").arg(i))))
             LblClick[i]->setPicture(*strip);
     }
     // The drag strip lies over the painted title bar, under the buttons.

@@ -32,7 +32,7 @@ FrmStart::Wiring &wiring()
 std::optional<QPixmap> loadPicture(const QString &name)
 {
     const QString path = fnd::dataFile(name);
-    if (auto pm = pic::load(path))
+    if (auto pm = fnd::loadPicture(path))
         return pm;
     if (QFileInfo(path).isFile())
         fnd::trapError(kTag, 481, QStringLiteral("Invalid picture"));
@@ -69,10 +69,10 @@ void FrmStart::formLoad()
 {
     using fnd::xPx;
     using fnd::yPx;
-    if (!single::acquire()) {
+    if (!fnd::acquireSingleInstance()) {
         plat::MsgBox(QStringLiteral("考试练习系统已在运行。如果你没有找到，请关闭其它窗口和程序，或者注销或重启。"), 64,
                      QStringLiteral("系统提示"));
-        startup::endProgram();
+        fnd::endProgram();
         return;
     }
     fnd::readInfo();
@@ -114,7 +114,7 @@ void FrmStart::UpdataExe()
     // The cover's load runs here and may end the program.
     if (wiring().handOver)
         wiring().handOver();
-    fnd::ErrLogFile = progdir::programFolder() + QStringLiteral("/ksdata/")
+    fnd::ErrLogFile = fnd::programFolder() + QStringLiteral("/ksdata/")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")) + QStringLiteral(".txt");
     unload();
 }

@@ -13,7 +13,7 @@ namespace fnd {
 
 QString getHtmlStr(const QString &address, qint16 seconds)
 {
-    net::HttpGet request(address);
+    plat::HttpGet request(address);
 
     // The time-out is counted in whole-second boundaries of the clock: it
     // strikes at the start of second (start second + seconds + 1).
@@ -25,7 +25,7 @@ QString getHtmlStr(const QString &address, qint16 seconds)
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&request, &net::HttpGet::completed, &loop, &QEventLoop::quit);
+    QObject::connect(&request, &plat::HttpGet::completed, &loop, &QEventLoop::quit);
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     while (!request.isComplete()) {
         const qint64 left = deadlineMs - QDateTime::currentMSecsSinceEpoch();
@@ -46,7 +46,7 @@ QString getHtmlStr(const QString &address, qint16 seconds)
         trapError(QStringLiteral("getHtmlStr"), request.errorCode(), request.errorText());
         return TimeoutText;
     }
-    return trimBlanks(gbk::decode(*body));
+    return trimBlanks(decodeGbk(*body));
 }
 
 } // namespace fnd

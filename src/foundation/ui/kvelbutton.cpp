@@ -176,7 +176,7 @@ void kvelButton::centreCaption(bool pressed)
     const double perPxX = 15.0 * fnd::XBiLi;
     const double perPxY = 15.0 * fnd::YBiLi;
     auto place = [](double room) {
-        const long long d = num::roundHalfEven(room / 2.0);
+        const long long d = fnd::roundHalfEven(room / 2.0);
         return double(d / 15 * 15);
     };
     double left = place((width() - LblCaption->width()) * perPxX);

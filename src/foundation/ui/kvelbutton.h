@@ -12,7 +12,7 @@
 //   auto *b = new kvelButton(parent);
 //   b->setObjectName("ClickBotn_3");
 //   b->setGeometry(...);                 // position and size from the window
-//   b->setPicture(*pic::load(fnd::dataFile("l20000")));
+//   b->setPicture(*fnd::loadPicture(fnd::dataFile("l20000")));
 //   b->setCaption("开始");
 //   connect(b, &kvelButton::Click, this, [this] { ClickBotn_Click(3); });
 //

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace windrag {
+namespace fnd {
 
 namespace {
 
@@ -67,7 +67,7 @@ protected:
         auto *me = static_cast<QMouseEvent *>(ev);
         if (me->button() != Qt::LeftButton)
             return false;
-        beginMove(static_cast<QWidget *>(obj), me->globalPosition().toPoint());
+        beginWindowMove(static_cast<QWidget *>(obj), me->globalPosition().toPoint());
         return true;
     }
 };
@@ -79,7 +79,7 @@ void makeDragHandle(QWidget *handle)
     handle->installEventFilter(new DragHandle(handle));
 }
 
-void beginMove(QWidget *handle, const QPoint &pressGlobal)
+void beginWindowMove(QWidget *handle, const QPoint &pressGlobal)
 {
     QWidget *top = handle->window();
     if (QWindow *win = top->windowHandle()) {
@@ -89,4 +89,4 @@ void beginMove(QWidget *handle, const QPoint &pressGlobal)
     new ManualMove(handle, pressGlobal);
 }
 
-} // namespace windrag
+} // namespace fnd

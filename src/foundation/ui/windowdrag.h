@@ -6,7 +6,7 @@
 class QPoint;
 class QWidget;
 
-namespace windrag {
+namespace fnd {
 
 // Makes `handle` a drag handle of its top-level window: a left-button press
 // on it starts the move; other buttons do nothing. The handle keeps its other
@@ -17,6 +17,6 @@ void makeDragHandle(QWidget *handle);
 // move where it offers one, otherwise a move that follows the pointer until
 // the left button is released. Call from a left-button press on `handle`,
 // with the press's global position.
-void beginMove(QWidget *handle, const QPoint &pressGlobal);
+void beginWindowMove(QWidget *handle, const QPoint &pressGlobal);
 
-} // namespace windrag
+} // namespace fnd

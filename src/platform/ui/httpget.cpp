@@ -4,7 +4,7 @@
 #include <QTcpSocket>
 #include <utility>
 
-namespace net {
+namespace plat {
 
 namespace {
 // Numbers of the failures that are not the socket's own.
@@ -297,4 +297,4 @@ std::optional<QByteArray> HttpGet::body() const
     return body_;
 }
 
-} // namespace net
+} // namespace plat

@@ -16,7 +16,7 @@
 #include <QUrl>
 #include <optional>
 
-namespace net {
+namespace plat {
 
 class HttpGet : public QObject
 {
@@ -92,4 +92,4 @@ private:
     QString errorText_;
 };
 
-} // namespace net
+} // namespace plat

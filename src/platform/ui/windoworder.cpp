@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
-namespace winorder {
+namespace plat {
 
 namespace {
 // Without a window system (the offscreen platform) there is no order to keep.
@@ -39,4 +39,4 @@ void dockAtBottomRight(QWidget *w, const QWidget *anchor)
     w->move(a.x() + a.width() - f.width(), a.y() + a.height() - f.height());
 }
 
-} // namespace winorder
+} // namespace plat

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace winorder {
+namespace plat {
 
 // Above every other window, without moving or sizing it.
 void makeTopmost(QWidget *w);
@@ -15,4 +15,4 @@ void bringToTop(QWidget *w);
 // w's right and bottom edges on anchor's right and bottom edges.
 void dockAtBottomRight(QWidget *w, const QWidget *anchor);
 
-} // namespace winorder
+} // namespace plat

@@ -31,11 +31,11 @@ std::optional<HandleMove> handleMove(int stepType, int buttons, double x, double
     HandleMove m{std::nullopt, std::nullopt, dragX, dragY};
     if (movesX(axis)) {
         m.left = x / 2 + dragX;
-        m.dragX = int(num::roundHalfEven(*m.left));
+        m.dragX = int(fnd::roundHalfEven(*m.left));
     }
     if (movesY(axis)) {
         m.top = y / 2 + dragY;
-        m.dragY = int(num::roundHalfEven(*m.top));
+        m.dragY = int(fnd::roundHalfEven(*m.top));
     }
     return m;
 }
@@ -79,11 +79,11 @@ std::optional<HandleRelease> handleRelease(int stepType, int dragX, int dragY, c
     }
     if (movesX(axis)) {
         r.left = limits.startLeft * limits.xScale;
-        r.dragX = int(num::roundHalfEven(*r.left));
+        r.dragX = int(fnd::roundHalfEven(*r.left));
     }
     if (movesY(axis)) {
         r.top = limits.startTop * limits.yScale;
-        r.dragY = int(num::roundHalfEven(*r.top));
+        r.dragY = int(fnd::roundHalfEven(*r.top));
     }
     return r;
 }

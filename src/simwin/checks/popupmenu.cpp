@@ -31,7 +31,7 @@ int menuFamily(int menuCode)
     }
 }
 
-QString menuFilePath() { return progdir::inProgramFolder(QStringLiteral("sMenu.sys")); }
+QString menuFilePath() { return fnd::inProgramFolder(QStringLiteral("sMenu.sys")); }
 
 MenuBlock readMenuBlock(const QString &path, int family, int menu)
 {

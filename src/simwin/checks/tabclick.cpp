@@ -28,7 +28,7 @@ int cancelStep(const QString &backSpec, int stepNo)
 {
     int back = 1;
     if (backSpec.startsWith(u'Q')) {
-        back = num::leadingInt(QStringView(backSpec).right(1));
+        back = fnd::leadingInt(QStringView(backSpec).right(1));
         if (back == 0)
             back = 1;
     }

@@ -75,7 +75,7 @@ bool text1FocusMovesToText3(QStringView stepCode) { return stepCode == u"0027"; 
 
 bool listChoiceAdvances(int listIndex, QStringView answerField)
 {
-    return listIndex == num::leadingInt(answerField);
+    return listIndex == fnd::leadingInt(answerField);
 }
 
 } // namespace chk

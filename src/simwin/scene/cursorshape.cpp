@@ -35,7 +35,7 @@ PointerChoice dragPointer(QStringView stepLine)
 
 QString cursorFilePath(QStringView twoChars)
 {
-    return progdir::inProgramFolder(QStringLiteral("ico") + twoChars.toString() + QStringLiteral(".CUR"));
+    return fnd::inProgramFolder(QStringLiteral("ico") + twoChars.toString() + QStringLiteral(".CUR"));
 }
 
 std::optional<QPoint> cursorHotSpot(const QByteArray &header)
@@ -55,7 +55,7 @@ std::optional<QCursor> loadCursorFile(const QString &path)
         return std::nullopt;
     const auto hot = cursorHotSpot(f.read(14));
     f.close();
-    const auto picture = pic::load(path);
+    const auto picture = fnd::loadPicture(path);
     if (!hot || !picture)
         return std::nullopt;
     return QCursor(*picture, hot->x(), hot->y());

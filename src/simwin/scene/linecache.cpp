@@ -9,7 +9,7 @@ namespace scene {
 
 namespace {
 struct Entry {
-    filestamp::Stamp stamp;
+    fnd::FileStamp stamp;
     std::shared_ptr<const QStringList> lines;
 };
 
@@ -23,7 +23,7 @@ QHash<QString, Entry> &entries()
 
 std::shared_ptr<const QStringList> cachedLines(const QString &path)
 {
-    const auto stamp = filestamp::of(path);
+    const auto stamp = fnd::fileStamp(path);
     if (!stamp) {
         entries().remove(path);
         return nullptr;
@@ -31,7 +31,7 @@ std::shared_ptr<const QStringList> cachedLines(const QString &path)
     auto it = entries().find(path);
     if (it != entries().end() && it->stamp == *stamp)
         return it->lines;
-    auto read = gbk::readLines(path);
+    auto read = fnd::readLines(path);
     if (!read) {
         entries().remove(path);
         return nullptr;

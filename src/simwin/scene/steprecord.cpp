@@ -12,7 +12,7 @@ using bank::Step;
 using bank::chars;
 
 namespace {
-int number(QStringView line, Field f) { return num::leadingInt(bank::chars(line, f)); }
+int number(QStringView line, Field f) { return fnd::leadingInt(bank::chars(line, f)); }
 QChar charAt(QStringView line, Field f) { return scene::charAt(line, f.first); }
 } // namespace
 
@@ -23,7 +23,7 @@ QChar charAt(QStringView line, int pos)
     return (pos >= 1 && pos <= line.size()) ? line[pos - 1] : QChar();
 }
 
-int number(QStringView line, int pos, int width) { return num::leadingInt(chars(line, pos, width)); }
+int number(QStringView line, int pos, int width) { return fnd::leadingInt(chars(line, pos, width)); }
 
 int digitValue(QChar c) { return (c >= u'0' && c <= u'9') ? c.unicode() - u'0' : 0; }
 
@@ -31,7 +31,7 @@ int jumpStep(QStringView digit)
 {
     if (digit == u"0")
         return 0;
-    const int n = num::leadingInt(digit);
+    const int n = fnd::leadingInt(digit);
     if (n != 0)
         return n;
     // "A" to "Z" are 10 to 35; the position of the text in the alphabet is 0
@@ -93,7 +93,7 @@ PictureArea pictureArea(QStringView line, int k)
     a.top = number(line, f.part(bank::Area.top));
     const QStringView name = chars(line, f.part(bank::Area.name));
     a.name = name.toString();
-    a.absent = (k == 6) ? num::leadingInt(name) == 0 : name == HidePicture;
+    a.absent = (k == 6) ? fnd::leadingInt(name) == 0 : name == HidePicture;
     a.keep = name == KeepPicture;
     return a;
 }
@@ -205,7 +205,7 @@ CursorSpec cursorSpec(QStringView line)
     CursorSpec c;
     const QChar kind = charAt(line, Step.cursor.part(bank::Cursor.kind));
     c.fileDigits = chars(line, Step.cursor.part(bank::Cursor.number)).toString();
-    c.number = num::leadingInt(c.fileDigits);
+    c.number = fnd::leadingInt(c.fileDigits);
     if (kind == u'S')
         c.kind = CursorSpec::Standard;
     else if (kind == u'M')
@@ -310,7 +310,7 @@ std::optional<QString> lookup(const QString &path, QStringView field)
 {
     if (field == u"000")
         return QString();
-    return commonDataText(path, num::leadingInt(field));
+    return commonDataText(path, fnd::leadingInt(field));
 }
 
 QString beforeFirstBar(const QString &text)

@@ -108,8 +108,8 @@ TabStage tabStripStage(QStringView line, const TabStageInput &in)
 
         if (f.TabImage >= 1 && f.TabImage <= 5) {
             const QPointF at = in.areaPos[f.TabImage];
-            f.TabAreaLeft = int(num::roundHalfEven(at.x()));
-            f.TabAreaTop = int(num::roundHalfEven(at.y()));
+            f.TabAreaLeft = int(fnd::roundHalfEven(at.x()));
+            f.TabAreaTop = int(fnd::roundHalfEven(at.y()));
             // With the target tab shown the area keeps the record's own picture.
             if (f.TabTarget != shown)
                 out.pagePicture = tabPage(layout, shown);

@@ -85,7 +85,7 @@ void PictureBox::adopt(const QPixmap &pm, const QString &name)
 bool PictureBox::loadPicture(const QString &path)
 {
     QPixmap pm;
-    if (!pic::loadInto(pm, path))
+    if (!fnd::loadPictureInto(pm, path))
         return false;
     QString name = QFileInfo(path).fileName();
     if (name.endsWith(QLatin1String(".mxy"), Qt::CaseInsensitive))

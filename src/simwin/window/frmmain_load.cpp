@@ -261,7 +261,7 @@ void FrmMain::formLoad()
     using fnd::YBiLi;
     // 1. Icon.
     QPixmap icon;
-    if (pic::loadInto(icon, fnd::dataFile(QStringLiteral("l62011"))))
+    if (fnd::loadPictureInto(icon, fnd::dataFile(QStringLiteral("l62011"))))
         setWindowIcon(icon);
 
     // 2-3. Size rule: a screen more than 650 pixels high gets a normal window
@@ -317,7 +317,7 @@ void FrmMain::formLoad()
             connect(row[n], &QAction::triggered, this, [this, digit = a.arrayDigit, n] { wm100_Click(digit, n); });
     }
     // 9. The folder of bar, menu and panel pictures.
-    ExamDataPath = progdir::programFolder() + QStringLiteral("/examdata/");
+    ExamDataPath = fnd::programFolder() + QStringLiteral("/examdata/");
     // 10. Fonts of the hint and the list.
     {
         QFont f = LHelp->font();
@@ -349,7 +349,7 @@ void FrmMain::formLoad()
 bool FrmMain::loadPicture(const QString &path)
 {
     QPixmap pm;
-    if (!pic::loadInto(pm, path))
+    if (!fnd::loadPictureInto(pm, path))
         return false;
     picture_ = pm;
     pictureName_ = QFileInfo(path).completeBaseName();
@@ -382,11 +382,11 @@ void FrmMain::keyPressEvent(QKeyEvent *e)
 
 void FrmMain::dockQuestionWindow()
 {
-    winorder::dockAtBottomRight(exam::questionWindow(), this);
+    plat::dockAtBottomRight(exam::questionWindow(), this);
 }
 
 void FrmMain::orderWindows()
 {
-    winorder::makeTopmost(exam::questionWindow());
-    winorder::bringToTop(this);
+    plat::makeTopmost(exam::questionWindow());
+    plat::bringToTop(this);
 }

@@ -123,8 +123,8 @@ void FrmMain::Label4_MouseDown(int button, int shift, double x, double y)
         return;
     }
     if (p.startOutline) {
-        DragStartX = qint32(num::roundHalfEven(simwin::twipsLeft(Label4) + x));
-        DragStartY = qint32(num::roundHalfEven(simwin::twipsTop(Label4) + y));
+        DragStartX = qint32(fnd::roundHalfEven(simwin::twipsLeft(Label4) + x));
+        DragStartY = qint32(fnd::roundHalfEven(simwin::twipsTop(Label4) + y));
         simwin::setTwipsRect(Shape6, DragStartX, DragStartY, 15, 15);
         Shape6->show();
     }

@@ -100,7 +100,7 @@ void FrmMain::lblMove_MouseDown(int button, int, double x, double y)
         return;
     if (button == 1) {
         movingByStrip_ = true;
-        windrag::beginMove(lblMove, lblMove->mapToGlobal(QPoint(fnd::xTwipsToPx(x), fnd::yTwipsToPx(y))));
+        fnd::beginWindowMove(lblMove, lblMove->mapToGlobal(QPoint(fnd::xTwipsToPx(x), fnd::yTwipsToPx(y))));
     }
     dockQuestionWindow();
 }
