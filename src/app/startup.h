@@ -1,4 +1,6 @@
 #pragma once
+// src/app/ (layer 6, UI library, namespace app): the top layer.
+//
 // The application layer, the top of the program: it starts the program and
 // wires together what the layers below leave open for it, so that no lower
 // layer reaches up. The executable's main() only calls run().

@@ -1,4 +1,6 @@
 #pragma once
+// src/bank/ (layer 0, core library, namespace bank): this header alone.
+//
 // The bank's definition, written once for the program, the generator, the
 // checker and the tests: the names of the data folder's and the record
 // folder's files by meaning, the working files of a run, and the step

@@ -1,4 +1,7 @@
 #pragma once
+// src/cover/ (layer 5, UI library, namespace cover): the cover window (this
+// header) and the start of a practice or exam run.
+//
 // The cover, the program's main window between runs. For now it does what the
 // start-up needs of it: it lays itself out, reads the bank version and checks
 // that the data folder belongs to this module; a data folder of another

@@ -1,4 +1,9 @@
 #pragma once
+// src/examflow/ (layer 5, UI library, namespace exam): the question window
+// and the exam flow. For now: their shared values (this header) and the
+// question window's stand-ins (question loader, question labels, finding
+// the question window), which the real window will replace.
+//
 // Shared values of the question window and the exam flow that other windows
 // read. One home; tests reset it.
 

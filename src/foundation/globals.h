@@ -1,4 +1,10 @@
 #pragma once
+// src/foundation/ (layer 1, core library, namespace fnd): the application
+// foundation: its program-wide values (this header), GBK text files, number
+// reading, pictures, product information, the error report, the program
+// folder, the single instance and the program's end. Its windows and
+// widgets are in foundation/ui/.
+//
 // Program-wide values owned by the application foundation: the layout scale,
 // the product information and what is derived from it, the error-report
 // fields and the message box's answer. One home; tests reset it.

@@ -1,4 +1,10 @@
 #pragma once
+// src/platform/ (layer 0, core library, namespace plat): our own small
+// stand-ins for the platform services the program expects: the registry as
+// an INI file, lock files, the OS version, standard pointers, keyboard
+// layouts. Those that need widgets or the network (HTTP, the platform's
+// message box, window order) are in platform/ui/.
+//
 // The install values the program records go to an INI file instead of a
 // system registry: group = key path, key = value name. The file is
 // <config>/examsim/registry.ini unless EXAMSIM_REGISTRY names another file.

@@ -1,4 +1,7 @@
 #pragma once
+// src/run/ (layer 2, core library, namespace run): the run state (this
+// header), the learner records and the composition of question sets.
+//
 // The question set of the current practice or exam run and the choices that
 // shape it. Composed by the cover; read by the question window, the simulated
 // window and the demonstration. One home; tests reset it.

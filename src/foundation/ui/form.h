@@ -1,4 +1,9 @@
 #pragma once
+// src/foundation/ui/ (layer 1, UI library, namespace fnd): the
+// foundation's windows and widgets: the window pattern (this header), the
+// start-up window, the message box, the picture button, screen facts,
+// window dragging and the HTTP text request.
+//
 // Every window exists once: a program-wide instance created and loaded on its
 // first use, and unloaded by deleting it, so the next use loads it anew.
 //

@@ -1,4 +1,8 @@
 #pragma once
+// src/platform/ui/ (layer 0, UI library, namespace plat): the platform
+// services that need the network or widgets: the HTTP request, the
+// platform's message box, the order of the program's windows.
+//
 // One HTTP GET, in the shape the program's text request expects of its
 // platform: started at once, asynchronous, complete once, with the raw
 // response body of any answered request (error pages included).

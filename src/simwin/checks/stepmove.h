@@ -1,4 +1,8 @@
 #pragma once
+// src/simwin/checks/ (layer 4, core library, namespace chk): the checks,
+// plain functions that decide from the step record and an event whether it
+// is the step's operation, and what it does to the step (this header).
+//
 // What an accepted action does to the step: nothing, the next step (doNext)
 // or a jump (GoStep with a one-character jump).
 //

@@ -1,4 +1,7 @@
 #pragma once
+// src/simwin/chrome/ (layer 3, core library, namespace chrome): the tables
+// of the simulated window's bars and menus, without widgets.
+//
 // The fixed geometry of the bar cells (LblZHU) in design twips, relative to
 // the bar that holds each cell, and the base pictures of the bars, which are
 // part of the simulated window's own definition.

@@ -1,4 +1,9 @@
 #pragma once
+// src/simwin/scene/ (layer 3, core library, namespace scene): the
+// simulated window's model: the step record (this header), the line cache,
+// key codes, cursor shapes, tab-strip layouts, the step state and the scene
+// builder's stages as plain computations.
+//
 // The step record: one line of a step file describing one scene and the
 // operation expected in it, at fixed 1-based character positions. Every
 // accessor here reads its field from the record text at the moment it is

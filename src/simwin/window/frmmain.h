@@ -1,4 +1,8 @@
 #pragma once
+// src/simwin/window/ (layer 5, UI library, namespace simwin for its helpers):
+// all of FrmMain (this header and the frmmain_*.cpp files), its control
+// kinds, twips geometry, the pop-up chooser and the scene description.
+//
 // FrmMain: the simulated editor window on which every operation question is
 // answered. Its background is the scene's screenshot; everything the
 // candidate acts on is an invisible hot spot, a picture over the screenshot,
