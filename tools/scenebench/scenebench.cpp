@@ -6,6 +6,8 @@
 //   SceneWarm   setData again on the same scene
 //   RawDecode   decoding the scene's picture files, nothing else
 //   StepLine/n  reading the last record of an n-line step file (kept lines)
+//   HoverWarm   the pointer moving onto another menu title: from the move
+//               event to the title's hover picture drawn (pictures cached)
 #include "bank/bankfiles.h"
 #include "cover/runstart.h"
 #include "foundation/gbkfile.h"
@@ -23,6 +25,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -137,8 +140,30 @@ void StepLine(benchmark::State &state)
     }
 }
 
+void HoverWarm(benchmark::State &state)
+{
+    cover::startUnitPractice(0);
+    run::TmNo = 1;
+    scene::StepNo = 1;
+    FrmMain &w = FrmMain::get();
+    w.setData();
+    w.show();
+    int cell = 2;
+    for (auto _ : state) {
+        cell = cell == 2 ? 3 : 2;
+        QWidget *target = w.LblZHU[size_t(cell)];
+        const QPointF at(3, 3);
+        QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+        w.ImgMenu->repaint();
+    }
+    if (w.ImgMenu->pictureName().isEmpty())
+        state.SkipWithError("no hover picture shown");
+}
+
 } // namespace
 
+BENCHMARK(HoverWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(SceneCold)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(SceneWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(RawDecode)->Unit(benchmark::kMillisecond)->MinTime(1.0);

@@ -27,58 +27,55 @@ constexpr int StandardSteps[] = {345, 165, 345, 165, 345, 345, 435, 345, 255, 34
 constexpr int FormattingSteps[] = {345, 345, 435, 345, 345, 345, 435, 345, 435, 345, 345, 345, 435, 510};
 constexpr int DrawingLefts[] = {1020, 1455, 2685, 3030, 3375, 3720, 4065, 4410, 4755, 5100,
                                 5445, 5790, 6225, 6735, 7245, 7755, 8100, 8445, 8790, 9135};
-
-double toolLeft(int i)
-{
-    if (i >= 41 && i <= 69) {
-        double left = 150;
-        for (int k = 42; k <= i; ++k)
-            left += StandardSteps[k - 42];
-        return left;
-    }
-    switch (i) {
-    case 70: return 150;
-    case 71: return 1590;
-    case 72: return 4290;
-    case 73: return 5565;
-    // Cell 88 has no button; it follows cell 87 so that it takes the mouse
-    // from no other cell.
-    case 88: return 10920 + 510;
-    default: break;
-    }
-    double left = 5565;
-    for (int k = 74; k <= i; ++k)
-        left += FormattingSteps[k - 74];
-    return left;
-}
 } // namespace
+
+CellLayout cellLayout(double x, double y)
+{
+    CellLayout c{};
+    for (int i = 1; i <= 11; ++i)
+        c[size_t(i)] = QRectF((150 + 870.0 * (i - 1)) * x, 15 * y, 870 * x, 270 * y);
+    // The toolbar rows: every cell 345 by 330 on its row, the left edges by
+    // the chains, which add each scaled step to the left edge the previous
+    // cell already holds.
+    for (int i = 41; i <= 88; ++i)
+        c[size_t(i)] = QRectF(0, (i <= 69 ? 15 : 405) * y, 345 * x, 330 * y);
+    c[41].moveLeft(150 * x);
+    for (int i = 42; i <= 69; ++i)
+        c[size_t(i)].moveLeft(c[size_t(i - 1)].left() + StandardSteps[i - 42] * x);
+    c[70].moveLeft(150 * x);
+    c[71].moveLeft(1590 * x);
+    c[72].moveLeft(4290 * x);
+    c[73].moveLeft(5565 * x);
+    for (int i = 74; i <= 87; ++i)
+        c[size_t(i)].moveLeft(c[size_t(i - 1)].left() + FormattingSteps[i - 74] * x);
+    // Cell 88 has no button; it follows cell 87, where it takes the mouse
+    // from no other cell.
+    c[88].moveLeft(11430 * x);
+    for (int i : {42, 44, 49, 52})
+        c[size_t(i)].setWidth(180 * x);
+    for (int i : {58, 59, 86, 87})
+        c[size_t(i)].setWidth(510 * x);
+    c[69].setWidth(1320 * x);
+    c[70].setWidth(1440 * x);
+    c[71].setWidth(2700 * x);
+    c[72].setWidth(1185 * x);
+    c[69].moveTop(45 * y);
+    for (int i : {70, 71, 72})
+        c[size_t(i)].moveTop(420 * y);
+    for (int i = 12; i <= 31; ++i)
+        c[size_t(i)] = QRectF(DrawingLefts[i - 12] * x, 30 * y, 345 * x, 330 * y);
+    c[13] = QRectF(c[13].left(), 60 * y, 1230 * x, 270 * y);
+    for (int i : {24, 25, 26})
+        c[size_t(i)].setWidth(510 * x);
+    return c;
+}
 
 QRectF designCell(int i)
 {
-    if (i >= 1 && i <= 11)
-        return QRectF(150 + 870.0 * (i - 1), 15, 870, 270);
-    if (i >= 12 && i <= 31) {
-        const double left = DrawingLefts[i - 12];
-        if (i == 13)
-            return QRectF(left, 60, 1230, 270);
-        const double w = (i >= 24 && i <= 26) ? 510 : 345;
-        return QRectF(left, 30, w, 330);
-    }
-    if (i >= 41 && i <= 88) {
-        double top = i <= 69 ? 15 : 405;
-        double w = 345;
-        switch (i) {
-        case 42: case 44: case 49: case 52: w = 180; break;
-        case 58: case 59: case 86: case 87: w = 510; break;
-        case 69: w = 1320; top = 45; break;
-        case 70: w = 1440; top = 420; break;
-        case 71: w = 2700; top = 420; break;
-        case 72: w = 1185; top = 420; break;
-        default: break;
-        }
-        return QRectF(toolLeft(i), top, w, 330);
-    }
-    return {};
+    static const CellLayout design = cellLayout(1, 1);
+    if (i < 1 || i > 88 || (i >= 32 && i <= 40))
+        return {};
+    return design[size_t(i)];
 }
 
 // ---- Base pictures ----------------------------------------------------------

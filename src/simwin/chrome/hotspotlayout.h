@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QRectF>
 #include <QString>
+#include <array>
 
 namespace chrome {
 
@@ -22,6 +23,13 @@ Bar barOf(int hotSpot);
 // the fixed layout; an empty rectangle for cell 0 and the panel cells 32-40,
 // which are not part of it.
 QRectF designCell(int hotSpot);
+
+// Cells 1 to 31 and 41 to 88 at the scale factors, in twips within their
+// bar, as the window lays them out at its load: each value the design value
+// times its factor, the toolbar rows' left edges chained in the scaled unit.
+// Cell 0 and the panel cells 32-40 are empty: the layout does not touch them.
+using CellLayout = std::array<QRectF, 89>;
+CellLayout cellLayout(double xScale, double yScale);
 
 // Design tops of the three bars in the window's client area.
 constexpr double MenuBarTop = 390;

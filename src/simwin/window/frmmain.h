@@ -158,6 +158,10 @@ public:
 
     // The tooltip of a bar cell, by LblZHU index (empty: none).
     static QString toolTipText(int hotSpot);
+    // The bar highlight image over a cell's bar (none for cell 0).
+    simwin::PictureBox *highlightImage(int hotSpot) const;
+    // A chrome picture's file in the "examdata" folder.
+    QString examDataPicture(const QString &name) const;
 
 protected:
     void paintEvent(QPaintEvent *e) override;

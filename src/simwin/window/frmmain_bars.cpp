@@ -7,6 +7,7 @@
 #include "foundation/globals.h"
 #include "simwin/checks/popupmenu.h"
 #include "simwin/chrome/hotspotlayout.h"
+#include "simwin/chrome/menutables.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/steprecord.h"
 #include "simwin/window/twips.h"
@@ -23,7 +24,7 @@ QString FrmMain::toolTipText(int hotSpot)
         QHash<int, QString> t;
         const std::pair<int, const char *> rows[] = {
             {41, "新建普通网页"}, {43, "打开"}, {45, "保存"}, {46, "查找"}, {47, "发布网站"},
-            {48, "切换窗格"}, {50, "打印"}, {51, "Microsoft Internet Explorer 6.0 中的预览"},
+            {48, "切换窗格"}, {50, "打印"}, {51, "在浏览器中预览"},
             {53, "拼写检查"}, {54, "剪切"}, {55, "复制"}, {56, "粘贴"}, {57, "格式刷"}, {58, "撤消"},
             {59, "恢复"}, {60, "Web组件"}, {61, "插入表格"}, {62, "插入层"}, {63, "插入文件中的图片"},
             {64, "绘图"}, {65, "插入超链接"}, {66, "刷新"}, {67, "停止"}, {68, "全部显示"},
@@ -112,11 +113,11 @@ void FrmMain::ToolCSH()
     simwin::syncTwipsFromPixels(PicTool);
     simwin::moveTwips(PicHui, 0, chrome::DrawingBarTop * YBiLi);
     simwin::syncTwipsFromPixels(PicHui);
+    const chrome::CellLayout cells = chrome::cellLayout(XBiLi, YBiLi);
     for (int i = 1; i <= LastHotSpot; ++i) {
-        const QRectF d = chrome::designCell(i);
-        if (d.isEmpty())
+        if (i >= 32 && i <= 40)
             continue;
-        simwin::setTwipsRect(LblZHU[i], d.x() * XBiLi, d.y() * YBiLi, d.width() * XBiLi, d.height() * YBiLi);
+        simwin::setTwipsRect(LblZHU[i], cells[size_t(i)]);
     }
 }
 
@@ -151,7 +152,7 @@ void FrmMain::ElseToolCSH()
         top = 420;
     }
     simwin::moveTwips(PicElse, left * XBiLi, top * YBiLi);
-    PicElse->loadPicture(ExamDataPath + QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')) + QStringLiteral("0000.mxy"));
+    PicElse->loadPicture(examDataPicture(chrome::panelPicture(n)));
     simwin::syncTwipsFromPixels(PicElse);
     PicElse->show();
     simwin::setTwipsRect(LblZHU[n], 0, 0, 8100 * XBiLi, 6000 * YBiLi);
@@ -166,7 +167,45 @@ void FrmMain::Tool2JCSH() {}
 
 // ---- Chrome event handlers --------------------------------------------------
 
-void FrmMain::LblZHU_MouseMove(int, int, int, double, double) {}
+simwin::PictureBox *FrmMain::highlightImage(int hotSpot) const
+{
+    switch (hotSpot == 0 ? chrome::Bar::None : chrome::barOf(hotSpot)) {
+    case chrome::Bar::Menu: return ImgMenu;
+    case chrome::Bar::Hui: return ImgHui;
+    case chrome::Bar::Tool: return ImgTool;
+    case chrome::Bar::Else: return ImgElse;
+    default: return nullptr;
+    }
+}
+
+QString FrmMain::examDataPicture(const QString &name) const { return ExamDataPath + name + QStringLiteral(".mxy"); }
+
+void FrmMain::LblZHU_MouseMove(int index, int, int, double, double)
+{
+    // Over the cell pressed last: its pressed picture and drop-down stay.
+    if (CurZHU == index)
+        return;
+    CurZHU = 0;
+    Pic1J->hide();
+    Pic2J->hide();
+    for (PictureBox *img : {ImgMenu, ImgHui, ImgTool, ImgElse})
+        img->clearPicture();
+    PictureBox *img = highlightImage(index);
+    if (!img)
+        return;
+    double left = simwin::twipsLeft(LblZHU[size_t(index)]);
+    // A split button's arrow: the picture covers the button and its arrow.
+    if (index == 42 || index == 44 || index == 49 || index == 52)
+        left -= 345 * fnd::XBiLi;
+    simwin::moveTwips(img, left, simwin::twipsTop(LblZHU[size_t(index)]));
+    img->loadPicture(examDataPicture(chrome::hoverPicture(index)));
+    if (index >= 32 && index <= 40) {
+        const QStringView pane = scene::paneField(scene::StepLine);
+        if (pane.size() == 2 && pane[0] == u'X')
+            img->loadPicture(examDataPicture(chrome::paneSetPicture(pane[1], "88")));
+    }
+    simwin::syncTwipsFromPixels(img);
+}
 void FrmMain::LblZHU_MouseUp(int, int button, int, double, double)
 {
     if (button == 1)

@@ -56,6 +56,9 @@ QJsonObject describe(const FrmMain &w)
     o["TmState"] = run::TmState[tm];
     o["StepLine"] = scene::StepLine;
     o["StepType"] = w.StepType;
+    // The bars' open-popup state.
+    o["CurZHU"] = w.CurZHU;
+    o["Cur1J"] = w.Cur1J;
     // The key presses that perform the step, the auto-advance, the dialog's
     // tab strip and the question window's captions.
     QJsonArray keyNames;

@@ -1,0 +1,295 @@
+// The drop-down tables of the bars: item and sub-item places at scale 1 and
+// at other factors, the sub-menu list, picture names and picture sizes.
+#include "simwin/chrome/hotspotlayout.h"
+#include "simwin/chrome/menutables.h"
+
+#include <QTest>
+
+using chrome::ItemLayout;
+
+class TstMenuTables : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void menuLastItems_data();
+    void menuLastItems();
+    void menuItemPlaces();
+    void menuLayoutScaled();
+    void fixedLayouts_data();
+    void fixedLayouts();
+    void unusedItemsStayReset();
+    void subMenuLastItems_data();
+    void subMenuLastItems();
+    void subMenuPlaces();
+    void subMenuList();
+    void pictureNames();
+    void pictureSizes_data();
+    void pictureSizes();
+    void cellChainAtScale();
+};
+
+// Every menu of the menu bar: item count, top and bottom of its last item.
+void TstMenuTables::menuLastItems_data()
+{
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("lastTop");
+    const int rows[][3] = {{1, 21, 7170}, {2, 21, 7110}, {3, 17, 5640}, {4, 17, 5610}, {5, 16, 5295}, {6, 19, 6360},
+                           {7, 16, 5325}, {8, 1, 30},     {9, 6, 1815},   {10, 6, 1815},  {11, 10, 3225}};
+    for (const auto &r : rows)
+        QTest::addRow("menu %d", r[0]) << r[0] << r[1] << r[2];
+}
+
+void TstMenuTables::menuLastItems()
+{
+    QFETCH(int, menu);
+    QFETCH(int, count);
+    QFETCH(int, lastTop);
+    const ItemLayout l = chrome::dropDownItems(menu, 1, 1);
+    QCOMPARE(l.count, count);
+    QCOMPARE(l[count], QRectF(30, lastTop, 3900, 330));
+    QCOMPARE(l[count].bottom(), lastTop + 330.0);
+    if (count < chrome::MaxItems)
+        QCOMPARE(l[count + 1], chrome::resetItem());
+}
+
+void TstMenuTables::menuItemPlaces()
+{
+    const ItemLayout m1 = chrome::dropDownItems(1, 1, 1);
+    QCOMPARE(m1[1].top(), 30.0);
+    QCOMPARE(m1[2].top(), 375.0);
+    QCOMPARE(m1[3].top(), 720.0);
+    QCOMPARE(m1[4].top(), 1095.0);
+    // Menu 9, menu 10 and panel cell 37 share one layout.
+    const QList<double> six{30, 375, 750, 1095, 1440, 1815};
+    for (int cell : {9, 10, 37}) {
+        const ItemLayout l = chrome::dropDownItems(cell, 1, 1);
+        QCOMPARE(l.count, 6);
+        for (int i = 1; i <= 6; ++i)
+            QCOMPARE(l[i].top(), six[i - 1]);
+    }
+}
+
+void TstMenuTables::menuLayoutScaled()
+{
+    // Menu 3 at 0.8: whole-twip tops.
+    const ItemLayout m3 = chrome::dropDownItems(3, 0.8, 0.8);
+    const QList<double> tops{24, 300, 576, 852, 1128, 1404, 1680, 1980};
+    for (int i = 1; i <= 8; ++i)
+        QCOMPARE(m3[i].top(), tops[i - 1]);
+    QCOMPARE(m3[1], QRectF(24, 24, 3120, 264));
+    // Sub-menu 0113 at 0.8.
+    const ItemLayout s = chrome::subMenuItems(113, 0.8, 0.8);
+    QCOMPARE(s.count, 4);
+    const QList<double> subTops{24, 300, 576, 876};
+    for (int i = 1; i <= 4; ++i)
+        QCOMPARE(s[i], QRectF(24, subTops[i - 1], 3120, 264));
+    // Unequal factors: heights and vertical shifts follow the vertical one.
+    const ItemLayout c28 = chrome::dropDownItems(28, 1, 1.25);
+    QCOMPARE(c28[2], QRectF(60, (90 + 210) * 1.25, 1470, 210 * 1.25));
+    const ItemLayout m1 = chrome::dropDownItems(1, 1.25, 1);
+    QCOMPARE(m1[4], QRectF(37.5, 1095, 4875, 330));
+}
+
+// (cell, item) -> left, top, width, height at scale 1.
+void TstMenuTables::fixedLayouts_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QRectF>("rect");
+    auto row = [](int cell, int item, double l, double t, double w, double h) {
+        QTest::addRow("%d/%d", cell, item) << cell << item << QRectF(l, t, w, h);
+    };
+    row(24, 1, 60, 600, 270, 270);
+    row(24, 8, 1950, 600, 270, 270);
+    row(24, 40, 1950, 1680, 270, 270);
+    row(24, 41, 60, 210, 2160, 330);
+    row(24, 42, 30, 2070, 2160, 330);
+    row(24, 43, 30, 2400, 2160, 330);
+    row(25, 43, 30, 2400, 2160, 330);
+    row(26, 42, 60, 2010, 2160, 330);
+    row(26, 43, 0, 0, 0, 0);
+    row(27, 9, 60, 2010, 2100, 240);
+    row(27, 10, 105, 2310, 2100, 240);
+    row(27, 13, 105, 3030, 2100, 240);
+    row(27, 14, 30, 3390, 2100, 240);
+    row(13, 7, 30, 2235, 2505, 330);
+    row(13, 8, 30, 2610, 2505, 330);
+    row(30, 2, 465, 480, 390, 390);
+    row(30, 5, 60, 885, 390, 390);
+    row(31, 2, 450, 480, 390, 390);
+    row(31, 21, 60, 90, 1560, 330);
+    row(31, 22, 30, 2550, 1620, 330);
+    row(33, 1, 60, 480, 270, 270);
+    row(33, 41, 60, 90, 2160, 330);
+    row(33, 42, 30, 1950, 2160, 330);
+    row(34, 1, 0, 0, 270, 270);
+    row(34, 40, 1890, 1080, 270, 270);
+    row(36, 4, 255, 735, 2025, 240);
+    row(36, 14, 210, 3135, 2025, 240);
+    row(69, 3, 30, 720, 2415, 345);
+    row(71, 2, 30, 330, 3750, 330);
+    row(86, 6, 1755, 180, 345, 330);
+    row(86, 7, 30, 510, 345, 330);
+    row(86, 11, 1410, 510, 345, 330);
+    row(87, 16, 1950, 1140, 270, 270);
+    row(87, 17, 30, 1530, 2220, 330);
+    row(87, 18, 60, 210, 2220, 330);
+    // Lists with separators: every top of 42 and 32, 52's last.
+    const int tops42[] = {30, 375, 750, 1095, 1440, 1815, 2160};
+    for (int i = 1; i <= 7; ++i)
+        row(42, i, 30, tops42[i - 1], 2775, 330);
+    const int tops32[] = {30, 375, 720, 1065, 1410, 1785, 2160, 2505, 2850, 3195, 3540};
+    for (int i = 1; i <= 11; ++i)
+        row(32, i, 30, tops32[i - 1], 2325, 330);
+    row(52, 4, 30, 1095, 4935, 330);
+}
+
+void TstMenuTables::fixedLayouts()
+{
+    QFETCH(int, cell);
+    QFETCH(int, item);
+    QFETCH(QRectF, rect);
+    QCOMPARE(chrome::dropDownItems(cell, 1, 1)[item], rect);
+}
+
+void TstMenuTables::unusedItemsStayReset()
+{
+    // Item counts of the fixed layouts; every later item has no area.
+    const int counts[][2] = {{13, 8},  {24, 43}, {26, 43}, {27, 14}, {28, 8},  {29, 12}, {30, 22}, {31, 22},
+                             {32, 11}, {33, 42}, {34, 40}, {36, 14}, {42, 7},  {44, 2},  {49, 2},  {52, 4},
+                             {69, 3},  {70, 16}, {71, 12}, {72, 12}, {86, 11}, {87, 18}};
+    for (const auto &c : counts) {
+        const ItemLayout l = chrome::dropDownItems(c[0], 1, 1);
+        QVERIFY2(l.count == c[1], qPrintable(QString::number(c[0])));
+        for (int i = c[1] + 1; i <= chrome::MaxItems; ++i)
+            QCOMPARE(l[i], chrome::resetItem());
+    }
+    // Cells without a drop-down lay out nothing.
+    for (int cell : {0, 12, 35, 41, 88, 99}) {
+        const ItemLayout l = chrome::dropDownItems(cell, 1, 1);
+        QCOMPARE(l.count, 0);
+        QCOMPARE(l[1], chrome::resetItem());
+    }
+}
+
+void TstMenuTables::subMenuLastItems_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("lastTop");
+    const int rows[][3] = {{113, 4, 1095}, {119, 7, 2100}, {120, 1, 30},   {219, 5, 1410}, {304, 6, 1755},
+                           {308, 6, 1815}, {309, 2, 375},  {315, 15, 4890}, {316, 7, 2160}, {411, 4, 1095},
+                           {412, 16, 5295}, {413, 9, 2820}, {514, 7, 2160}, {603, 3, 720},  {612, 2, 375},
+                           {614, 3, 750},  {704, 4, 1065}, {706, 5, 1410}, {714, 2, 375},  {715, 2, 375},
+                           {716, 3, 720},  {1301, 9, 840}, {1302, 9, 840}, {1303, 32, 2490}, {1307, 32, 2490},
+                           {611, 0, 0},    {613, 0, 0}};
+    for (const auto &r : rows)
+        QTest::addRow("%04d", r[0]) << r[0] << r[1] << r[2];
+}
+
+void TstMenuTables::subMenuLastItems()
+{
+    QFETCH(int, key);
+    QFETCH(int, count);
+    QFETCH(int, lastTop);
+    const ItemLayout l = chrome::subMenuItems(key, 1, 1);
+    QCOMPARE(l.count, count);
+    if (count)
+        QCOMPARE(l[count].top(), double(lastTop));
+    if (count < chrome::MaxItems)
+        QCOMPARE(l[count + 1], chrome::resetItem());
+}
+
+void TstMenuTables::subMenuPlaces()
+{
+    const ItemLayout g3 = chrome::subMenuItems(1303, 1, 1);
+    QCOMPARE(g3[5], QRectF(30, 510, 345, 330));
+    QCOMPARE(g3[32], QRectF(1065, 2490, 345, 330));
+    QCOMPARE(chrome::subMenuItems(1301, 1, 1)[9], QRectF(720, 840, 345, 330));
+    const ItemLayout s412 = chrome::subMenuItems(412, 1, 1);
+    QCOMPARE(s412[2].top(), 405.0); // after the separator that follows sub-item 1
+    QCOMPARE(s412[16], QRectF(30, 5295, 3900, 330));
+    // Grids are not rounded to whole twips.
+    QCOMPARE(chrome::subMenuItems(1301, 0.9, 0.9)[2].left(), (30 + 345) * 0.9);
+}
+
+void TstMenuTables::subMenuList()
+{
+    const QList<int> &keys = chrome::subMenuList();
+    QCOMPARE(keys.size(), 30);
+    QVERIFY(chrome::hasSubMenu(1, 13));
+    QVERIFY(chrome::hasSubMenu(6, 11));
+    QVERIFY(chrome::hasSubMenu(13, 7));
+    QVERIFY(!chrome::hasSubMenu(5, 12));
+    QVERIFY(!chrome::hasSubMenu(13, 8));
+    QVERIFY(!chrome::hasSubMenu(4, 14));
+}
+
+void TstMenuTables::pictureNames()
+{
+    QCOMPARE(chrome::hoverPicture(5), QStringLiteral("050088"));
+    QCOMPARE(chrome::pressedPicture(42), QStringLiteral("420099"));
+    QCOMPARE(chrome::dropDownPicture(1), QStringLiteral("010077"));
+    QCOMPARE(chrome::panelPicture(36), QStringLiteral("360000"));
+    QCOMPARE(chrome::paneSetPicture(u'2', "88"), QStringLiteral("XX0288"));
+    QCOMPARE(chrome::itemHoverPicture(4, 12), QStringLiteral("041200"));
+    QCOMPARE(chrome::paletteHoverPicture(9), QStringLiteral("499909"));
+    QCOMPARE(chrome::subMenuPicture(1, 13), QStringLiteral("011377"));
+    QCOMPARE(chrome::subItemHoverPicture(4, 12, 1), QStringLiteral("041201"));
+    QCOMPARE(chrome::markerPicture(QStringLiteral("7031")), QStringLiteral("703177"));
+    QCOMPARE(chrome::markerHoverPicture(QStringLiteral("7031")), QStringLiteral("703100"));
+    QCOMPARE(chrome::twoDigits(123), QStringLiteral("23"));
+}
+
+void TstMenuTables::pictureSizes_data()
+{
+    QTest::addColumn<bool>("sub");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("menu 1") << false << 1 << QSize(264, 502);
+    QTest::newRow("cell 24") << false << 24 << QSize(150, 184);
+    QTest::newRow("cell 13") << false << 13 << QSize(171, 198);
+    QTest::newRow("cell 32") << false << 32 << QSize(159, 260);
+    QTest::newRow("0113") << true << 113 << QSize(264, 97);
+    QTest::newRow("1301") << true << 1301 << QSize(73, 80);
+    QTest::newRow("1303") << true << 1303 << QSize(96, 190);
+}
+
+void TstMenuTables::pictureSizes()
+{
+    QFETCH(bool, sub);
+    QFETCH(int, key);
+    QFETCH(QSize, size);
+    const ItemLayout l = sub ? chrome::subMenuItems(key, 1, 1) : chrome::dropDownItems(key, 1, 1);
+    QCOMPARE(chrome::enclosingPictureSize(l), size);
+}
+
+void TstMenuTables::cellChainAtScale()
+{
+    // Every left edge and width follows the horizontal factor, every top and
+    // height the vertical one.
+    for (const auto &[x, y] : {std::pair{0.8, 0.8}, std::pair{1.0, 1.25}, std::pair{1.25, 0.8}}) {
+        const chrome::CellLayout c = chrome::cellLayout(x, y);
+        for (int i = 1; i <= 88; ++i) {
+            if (i >= 32 && i <= 40)
+                continue;
+            const QRectF d = chrome::designCell(i);
+            QVERIFY(qAbs(c[size_t(i)].left() - d.left() * x) < 1e-6);
+            QVERIFY(qAbs(c[size_t(i)].width() - d.width() * x) < 1e-6);
+            QCOMPARE(c[size_t(i)].top(), d.top() * y);
+            QCOMPARE(c[size_t(i)].height(), d.height() * y);
+        }
+    }
+    const chrome::CellLayout one = chrome::cellLayout(1, 1);
+    QCOMPARE(one[41].left(), 150.0);
+    QCOMPARE(one[53].left(), 3750.0);
+    QCOMPARE(one[69], QRectF(10230, 45, 1320, 330));
+    QCOMPARE(one[87], QRectF(10920, 405, 510, 330));
+    QCOMPARE(one[88], QRectF(11430, 405, 345, 330));
+    QCOMPARE(one[13], QRectF(1455, 60, 1230, 270));
+}
+
+QTEST_GUILESS_MAIN(TstMenuTables)
+#include "tst_menutables.moc"
