@@ -26,7 +26,7 @@ static void decodeAll(QStringView line)
         sink += b.left + b.top + b.width + b.height + b.absent + b.jump.unicode();
     for (int k = 0; k <= 4; ++k) {
         const TargetSpec t = targetSpec(line, k);
-        sink += t.hotSpot + t.item + t.subItem + t.pictureCode + t.text.size();
+        sink += t.hotSpot + t.item + t.subItem + t.stem.size() + t.text.size();
         const KeyAlt a = keyAlt(line, k);
         sink += a.code + a.shift + a.keyDigits + a.present;
     }

@@ -88,6 +88,12 @@ void TstMenuTables::menuLayoutScaled()
     // Unequal factors: heights and vertical shifts follow the vertical one.
     const ItemLayout c28 = chrome::dropDownItems(28, 1, 1.25);
     QCOMPARE(c28[2], QRectF(60, (90 + 210) * 1.25, 1470, 210 * 1.25));
+    // Menu 9 at a vertical 1.25: each sum rounded half to even (half up
+    // would give 1369 and 2269).
+    const ItemLayout m9 = chrome::dropDownItems(9, 1, 1.25);
+    const QList<double> tops9{38, 469, 938, 1368, 1800, 2268};
+    for (int i = 1; i <= 6; ++i)
+        QCOMPARE(m9[i].top(), tops9[i - 1]);
     const ItemLayout m1 = chrome::dropDownItems(1, 1.25, 1);
     QCOMPARE(m1[4], QRectF(37.5, 1095, 4875, 330));
 }

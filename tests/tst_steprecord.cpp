@@ -232,13 +232,15 @@ void TstStepRecord::targets_data()
     QTest::addColumn<int>("hotSpot");
     QTest::addColumn<int>("item");
     QTest::addColumn<int>("subItem");
-    QTest::addColumn<int>("pictureCode");
+    QTest::addColumn<QString>("stem");
     QTest::addColumn<QString>("jump");
-    QTest::newRow("T1 menu item") << stepLine({{125, "H010600003"}}) << 1 << "H" << 1 << 6 << 0 << 0 << "3";
-    QTest::newRow("T2 sub-item") << stepLine({{86, "H0403050000"}}) << 2 << "H" << 4 << 3 << 5 << 5000 << "0";
-    QTest::newRow("T3 toolbar cell") << stepLine({{96, "H450000000"}}) << 3 << "H" << 45 << 0 << 0 << 0 << "0";
-    QTest::newRow("T1 marked item") << stepLine({{125, "D0203x1234"}}) << 1 << "D" << 2 << 3 << 0 << 1234 << "4";
-    QTest::newRow("no target") << stepLine({}) << 1 << "0" << 0 << 0 << 0 << 0 << "0";
+    QTest::newRow("T1 menu item") << stepLine({{125, "H010600003"}}) << 1 << "H" << 1 << 6 << 0 << "0003" << "3";
+    QTest::newRow("T2 sub-item") << stepLine({{86, "H0403050000"}}) << 2 << "H" << 4 << 3 << 5 << "5000" << "0";
+    QTest::newRow("T3 toolbar cell") << stepLine({{96, "H450000000"}}) << 3 << "H" << 45 << 0 << 0 << "0000" << "0";
+    QTest::newRow("T1 marked item") << stepLine({{125, "D0203x1234"}}) << 1 << "D" << 2 << 3 << 0 << "1234" << "4";
+    // A stem keeps its letters and leading zeros.
+    QTest::newRow("T3 marked item, stem with letters") << stepLine({{96, "D0703x0A31"}}) << 3 << "D" << 7 << 3 << 0 << "0A31" << "1";
+    QTest::newRow("no target") << stepLine({}) << 1 << "0" << 0 << 0 << 0 << "0000" << "0";
 }
 
 void TstStepRecord::targets()
@@ -251,7 +253,7 @@ void TstStepRecord::targets()
     QCOMPARE(t.item, FETCH(int, item));
     QCOMPARE(t.subItem, FETCH(int, subItem));
     if (t.isMarkedItem())
-        QCOMPARE(t.pictureCode, FETCH(int, pictureCode));
+        QCOMPARE(t.stem, FETCH(QString, stem));
     QCOMPARE(QString(t.jump), FETCH(QString, jump));
 }
 

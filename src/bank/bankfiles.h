@@ -103,7 +103,7 @@ struct AreaParts // picture areas: 16 characters
 };
 struct TargetParts // targets: 10 characters
 {
-    Field kind{1, 1}, hotSpot{2, 2}, item{4, 2}, subItem{6, 2}, pictureCode{7, 4}, jump{10, 1};
+    Field kind{1, 1}, hotSpot{2, 2}, item{4, 2}, subItem{6, 2}, stem{7, 4}, jump{10, 1};
 };
 struct KeyAltParts // key alternatives: 5 characters
 {

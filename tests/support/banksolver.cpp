@@ -138,14 +138,36 @@ QStringList typeInto(const QJsonObject &scene, const QString &box, const QString
 
 } // namespace
 
-bool needsChrome(QStringView stepLine)
+namespace {
+// The three target fields T1, T2, T3 (characters 125, 86 and 96, ten each),
+// read plainly; T3 holds a panel's place when T2 names a panel cell 32-40.
+QList<QStringView> targetFields(QStringView line)
 {
-    for (int k = 1; k <= 3; ++k) {
-        const QChar kind = scene::charAt(stepLine, scene::targetSpecPos(k));
-        if (kind == u'H' || kind == u'D')
+    QList<QStringView> fields;
+    for (int first : {125, 86, 96})
+        fields << (line.size() >= first + 9 ? line.mid(first - 1, 10) : QStringView());
+    const int t2Cell = fields[1].startsWith(u'H') ? fields[1].mid(1, 2).toInt() : 0;
+    if (t2Cell >= 32 && t2Cell <= 40)
+        fields[2] = QStringView();
+    return fields;
+}
+bool isCellTarget(QStringView f) { return f.startsWith(u'H') && f.mid(3, 4) == u"0000"; }
+} // namespace
+
+bool needsChromeItems(QStringView stepLine)
+{
+    for (QStringView f : targetFields(stepLine))
+        if ((f.startsWith(u'H') && !isCellTarget(f)) || f.startsWith(u'D'))
             return true;
-    }
     return false;
+}
+
+int cellTarget(QStringView stepLine)
+{
+    for (QStringView f : targetFields(stepLine))
+        if (isCellTarget(f))
+            return f.mid(1, 2).toInt();
+    return -1;
 }
 
 QString quoted(const QString &word)
@@ -162,8 +184,12 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
     const QString code = scene::stepTypeText(line).toString();
     const int n = scene::stepType(line);
     StepPlan p;
-    if (needsChrome(line)) {
-        p.problem = QStringLiteral("the step needs the window chrome");
+    if (needsChromeItems(line)) {
+        p.problem = QStringLiteral("the step needs a drop-down's items");
+        return p;
+    }
+    if (const int cell = cellTarget(line); cell >= 0) {
+        p.commands << QStringLiteral("click LblZHU_%1").arg(cell);
         return p;
     }
     // A dialog that shows another tab than the step's: its tab first.

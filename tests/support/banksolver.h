@@ -5,9 +5,9 @@
 // checks; the scene (the probe's `scene` answer) only tells where controls
 // lie when a place must be found.
 //
-// Operations on the window chrome (menu bar, toolbars, their drop-downs and
-// the extra panel) are not planned yet: needsChrome() names the records that
-// need them, and planStep() refuses them.
+// Clicks on bar cells are planned; the items of drop-downs and sub-menus are
+// not yet: needsChromeItems() names the records that need them, and
+// planStep() refuses them.
 
 #include <QJsonObject>
 #include <QProcess>
@@ -17,10 +17,13 @@
 
 namespace solver {
 
-// The record expects a click on the menu bar, a toolbar, one of their
-// drop-downs or the extra panel: a hot-spot path ("H") or marked item ("D")
-// in one of its target fields.
-bool needsChrome(QStringView stepLine);
+// The record expects a click on an item of a drop-down or sub-menu: a
+// hot-spot path ("H") below the cell or a marked item ("D") in one of its
+// target fields.
+bool needsChromeItems(QStringView stepLine);
+// The bar cell a target field "H" MM "0000" names (the first such field), or
+// -1.
+int cellTarget(QStringView stepLine);
 
 struct StepPlan
 {

@@ -45,7 +45,7 @@ QJsonObject describe(const QString &line)
         const TargetSpec t = targetSpec(line, k);
         o[QStringLiteral("TargetSpec%1").arg(k)] = QJsonObject{
             {"text", t.text}, {"kind", ch(t.kind)}, {"HotSpotNo", t.hotSpot}, {"item", t.item},
-            {"subItem", t.subItem}, {"pictureCode", t.pictureCode}, {"JumpDigit", ch(t.jump)}};
+            {"subItem", t.subItem}, {"stem", t.stem}, {"JumpDigit", ch(t.jump)}};
     }
     for (int k = 1; k <= 3; ++k) {
         const KeyAlt a = keyAlt(line, k);

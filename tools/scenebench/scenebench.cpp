@@ -8,6 +8,9 @@
 //   StepLine/n  reading the last record of an n-line step file (kept lines)
 //   HoverWarm   the pointer moving onto another menu title: from the move
 //               event to the title's hover picture drawn (pictures cached)
+//   MenuOpenCold, MenuOpenWarm
+//               a left click on menu title 1 until its drop-down is open and
+//               its items laid out, with the picture cache emptied or warm
 #include "bank/bankfiles.h"
 #include "cover/runstart.h"
 #include "foundation/gbkfile.h"
@@ -140,7 +143,7 @@ void StepLine(benchmark::State &state)
     }
 }
 
-void HoverWarm(benchmark::State &state)
+FrmMain &openFirstQuestion()
 {
     cover::startUnitPractice(0);
     run::TmNo = 1;
@@ -148,6 +151,41 @@ void HoverWarm(benchmark::State &state)
     FrmMain &w = FrmMain::get();
     w.setData();
     w.show();
+    return w;
+}
+
+void clickTitle1(FrmMain &w)
+{
+    QWidget *cell = w.LblZHU[1];
+    const QPointF at(3, 3);
+    QMouseEvent press(QEvent::MouseButtonPress, at, cell->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, cell->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(cell, &press);
+    QCoreApplication::sendEvent(cell, &release);
+    w.Pic1J->repaint();
+}
+
+void MenuOpen(benchmark::State &state, bool cold)
+{
+    FrmMain &w = openFirstQuestion();
+    for (auto _ : state) {
+        if (cold) {
+            state.PauseTiming();
+            fnd::clearPictureCache();
+            state.ResumeTiming();
+        }
+        clickTitle1(w);
+    }
+    if (w.Pic1J->pictureName() != u"010077" || w.Lbl1J[21]->size().isEmpty())
+        state.SkipWithError("menu 1 did not open");
+}
+void MenuOpenCold(benchmark::State &state) { MenuOpen(state, true); }
+void MenuOpenWarm(benchmark::State &state) { MenuOpen(state, false); }
+
+void HoverWarm(benchmark::State &state)
+{
+    FrmMain &w = openFirstQuestion();
     int cell = 2;
     for (auto _ : state) {
         cell = cell == 2 ? 3 : 2;
@@ -163,6 +201,8 @@ void HoverWarm(benchmark::State &state)
 
 } // namespace
 
+BENCHMARK(MenuOpenCold)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(MenuOpenWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(HoverWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(SceneCold)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(SceneWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);

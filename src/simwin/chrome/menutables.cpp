@@ -53,6 +53,21 @@ bool opensDropDown(int cell) { return cell != 33 && cell != 34 && dropDownCells(
 
 bool isPaletteGrid(int cell) { return cell == 24 || cell == 25 || cell == 26 || cell == 33 || cell == 34; }
 
+bool isSplitArrow(int cell) { return cell == 42 || cell == 44 || cell == 49 || cell == 52; }
+
+double dropDownLeftShift(int cell)
+{
+    if (isSplitArrow(cell))
+        return -SplitArrowShift;
+    switch (cell) {
+    case 69: return -735;
+    case 86: return -585;
+    case 87: return -1245;
+    case 32: return 240;
+    default: return 0;
+    }
+}
+
 // ---- Item groups ------------------------------------------------------------------------
 
 int groupItems(QChar c)
@@ -230,12 +245,13 @@ ItemLayout listLayout(const QString &groups, double x, double y, int tableSize)
     top[1] = wholeTwips(30 * y);
     for (int i = 2; i <= tableSize; ++i)
         top[size_t(i)] = wholeTwips(345 * y + top[size_t(i - 1)]);
-    const double gap = wholeTwips(30 * y);
+    // Each sum is stored whole again: the separator's 30 x YBiLi is added
+    // unrounded and the result rounded.
     int n = 0;
     for (const QChar c : groups) {
         n += groupItems(c);
         for (int j = n + 1; j <= tableSize; ++j)
-            top[size_t(j)] += gap;
+            top[size_t(j)] = wholeTwips(top[size_t(j)] + 30 * y);
     }
     n = std::min(n, tableSize);
     for (int i = 1; i <= n; ++i) {

@@ -43,6 +43,20 @@ const QList<int> &dropDownCells();
 // The colour grids whose items 1-40 share the palette's hover pictures.
 bool isPaletteGrid(int cell);
 
+// ---- Where a click opens a drop-down ------------------------------------------------
+
+// The split buttons' arrow cells, whose pressed and hover pictures start
+// SplitArrowShift design twips left of the cell to cover the button too.
+bool isSplitArrow(int cell);
+constexpr double SplitArrowShift = 345;
+// Menu 11's drop-down opens at a fixed left edge, not under its title.
+constexpr double Menu11DropDownLeft = 7785;
+// The design twips added to the opening cell's left edge (toolbar cells) or
+// to the panel's (extra panel cells) to give the drop-down's left edge:
+// -345 for the split arrows, -735 for 69, -585 for 86, -1245 for 87, +240
+// for panel 32, 0 otherwise.
+double dropDownLeftShift(int cell);
+
 // ---- Item groups ------------------------------------------------------------------
 
 // Items in one group character: "1"-"9" their value, "A" 14, "B" 11, else 0.

@@ -158,7 +158,7 @@ TargetSpec targetSpec(QStringView line, int k)
     t.hotSpot = number(line, f.part(bank::Target.hotSpot));
     t.item = number(line, f.part(bank::Target.item));
     t.subItem = number(line, f.part(bank::Target.subItem));
-    t.pictureCode = number(line, f.part(bank::Target.pictureCode));
+    t.stem = chars(line, f.part(bank::Target.stem)).toString();
     t.jump = charAt(line, f.part(bank::Target.jump));
     return t;
 }

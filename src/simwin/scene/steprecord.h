@@ -130,7 +130,7 @@ struct TargetSpec {
     int hotSpot = 0; // chars 2-3: the LblZHU cell
     int item = 0;    // chars 4-5: item of its drop-down, 0 = the cell itself
     int subItem = 0; // chars 6-7 ('H'): sub-item, 0 = none
-    int pictureCode = 0; // chars 7-10 ('D'): picture code of the marked item
+    QString stem;    // chars 7-10 ('D'): the marked item's picture stem, as it stands
     QChar jump;      // char 10 ('H'): JumpDigit when hit
     bool isPath() const { return kind == u'H'; }
     bool isMarkedItem() const { return kind == u'D'; }

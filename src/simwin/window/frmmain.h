@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QLineEdit;
 class QListWidget;
@@ -38,6 +39,7 @@ class QKeyEvent;
 class QMoveEvent;
 namespace chk {
 struct PopupArrayInfo;
+struct StepMove;
 }
 
 class FrmMain : public QWidget, public Form<FrmMain>
@@ -58,6 +60,8 @@ public:
     // Next step after a right action; jump to the step a JumpDigit names.
     void doNext();
     void GoStep(const QString &cStep);
+    // What an accepted action does: doNext, GoStep, or nothing.
+    void advance(const chk::StepMove &move);
     // A key press that may perform the step's operation.
     void KeyClick(int keyCode, int shift);
     // Chrome: close drop-downs and hover pictures; lay out the step's extra
@@ -229,6 +233,7 @@ private:
     void wm100_Click(int arrayDigit, int index);
     // Chrome.
     void LblZHU_MouseMove(int index, int button, int shift, double x, double y);
+    void openDropDown(int cell, double left, const std::function<double()> &top);
     void LblZHU_MouseUp(int index, int button, int shift, double x, double y);
     void Lbl1J_MouseMove(int index, int button, int shift, double x, double y);
     void Lbl1J_Click(int index);

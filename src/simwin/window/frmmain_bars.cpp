@@ -5,6 +5,7 @@
 #include "simwin/window/frmmain.h"
 
 #include "foundation/globals.h"
+#include "simwin/checks/menutargets.h"
 #include "simwin/checks/popupmenu.h"
 #include "simwin/chrome/hotspotlayout.h"
 #include "simwin/chrome/menutables.h"
@@ -162,7 +163,31 @@ void FrmMain::ElseToolCSH()
     }
 }
 
-void FrmMain::Tool1JCSH() {}
+// Lays out the items of the drop-down of CurZHU over its picture, and the
+// marker of the step's marked item.
+void FrmMain::Tool1JCSH()
+{
+    Img1J->clearPicture();
+    for (int i = 1; i <= MenuItems; ++i)
+        simwin::setTwipsRect(Lbl1J[size_t(i)], chrome::resetItem());
+    const chrome::ItemLayout items = chrome::dropDownItems(CurZHU, fnd::XBiLi, fnd::YBiLi);
+    for (int i = 1; i <= items.count; ++i)
+        simwin::setTwipsRect(Lbl1J[size_t(i)], items[i]);
+    if (CurZHU == 33 || CurZHU == 34)
+        Pic1J->show();
+    Img1jBK->hide();
+    if (const auto marker = chk::dropDownMarker(scene::StepLine, CurZHU)) {
+        const HotSpot *item = Lbl1J[size_t(marker->item)];
+        simwin::moveTwips(Img1jBK, simwin::twipsLeft(item), simwin::twipsTop(item));
+        // A marker picture that cannot be read shows nothing, not the last one.
+        Img1jBK->clearPicture();
+        if (Img1jBK->loadPicture(examDataPicture(chrome::markerPicture(marker->stem)))) {
+            simwin::syncTwipsFromPixels(Img1jBK);
+            Img1jBK->show();
+        }
+    }
+}
+
 void FrmMain::Tool2JCSH() {}
 
 // ---- Chrome event handlers --------------------------------------------------
@@ -206,16 +231,83 @@ void FrmMain::LblZHU_MouseMove(int index, int, int, double, double)
     }
     simwin::syncTwipsFromPixels(img);
 }
-void FrmMain::LblZHU_MouseUp(int, int button, int, double, double)
+// The drop-down picture of the cell into Pic1J at `left`, the top given by
+// the panel's height where it opens upwards; then shown and laid out.
+void FrmMain::openDropDown(int cell, double left, const std::function<double()> &top)
 {
-    if (button == 1)
-        return;
-    // Any cell released with another button: the right-click pop-up of the
-    // step, whichever cell it was.
-    StepType = scene::stepType(scene::StepLine);
-    if (const auto menu = chk::hotSpotPopupMenu(StepType, button))
-        openPopup(*menu);
+    simwin::setTwipsLeft(Pic1J, left);
+    Pic1J->loadPicture(examDataPicture(chrome::dropDownPicture(cell)));
+    simwin::syncTwipsFromPixels(Pic1J);
+    simwin::setTwipsTop(Pic1J, top());
+    Pic1J->show();
+    Tool1JCSH();
 }
+
+void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
+{
+    // A release ending a press made on an earlier scene does nothing.
+    if (releaseSpent())
+        return;
+    if (button != 1) {
+        // Any cell released with another button: the right-click pop-up of
+        // the step, whichever cell it was.
+        StepType = scene::stepType(scene::StepLine);
+        if (const auto menu = chk::hotSpotPopupMenu(StepType, button))
+            openPopup(*menu);
+        return;
+    }
+    using fnd::XBiLi;
+    const QString line = scene::StepLine; // the targets as they stood at the click
+    for (PictureBox *img : {ImgMenu, ImgHui, ImgTool, ImgElse})
+        img->clearPicture();
+    CurZHU = index;
+    Pic1J->hide();
+    const QRectF cell = simwin::twipsRect(LblZHU[size_t(index)]);
+    // The pressed picture over the cell (split arrows: over their button too).
+    auto pressed = [&](PictureBox *img, const QString &name) {
+        const double shift = chrome::isSplitArrow(index) ? chrome::SplitArrowShift * XBiLi : 0;
+        simwin::moveTwips(img, cell.left() - shift, cell.top());
+        img->loadPicture(examDataPicture(name));
+        simwin::syncTwipsFromPixels(img);
+    };
+    const bool opens = chrome::opensDropDown(index);
+    switch (chrome::barOf(index)) {
+    case chrome::Bar::Menu: {
+        pressed(ImgMenu, chrome::pressedPicture(index));
+        const QRectF bar = simwin::twipsRect(PicMenu);
+        const double left = index == 11 ? chrome::Menu11DropDownLeft * XBiLi : bar.left() + cell.left();
+        openDropDown(index, left, [&] { return bar.top() + cell.top() + cell.height(); });
+        break;
+    }
+    case chrome::Bar::Hui:
+        pressed(ImgHui, chrome::pressedPicture(index));
+        if (opens) // upwards: the panel's bottom on the cell's top
+            openDropDown(index, cell.left(), [&] { return simwin::twipsTop(PicHui) + cell.top() - simwin::twipsHeight(Pic1J); });
+        break;
+    case chrome::Bar::Tool:
+        pressed(ImgTool, chrome::pressedPicture(index));
+        if (opens)
+            openDropDown(index, cell.left() + chrome::dropDownLeftShift(index) * XBiLi,
+                         [&] { return simwin::twipsTop(PicTool) + cell.top() + simwin::twipsHeight(ImgTool); });
+        break;
+    case chrome::Bar::Else:
+        if (!opens)
+            break;
+        {
+            const QStringView pane = scene::paneField(scene::StepLine);
+            pressed(ImgElse, pane.size() == 2 && pane[0] == u'X' ? chrome::paneSetPicture(pane[1], "99")
+                                                                  : chrome::pressedPicture(index));
+            const QRectF panel = simwin::twipsRect(PicElse);
+            openDropDown(index, panel.left() + chrome::dropDownLeftShift(index) * XBiLi,
+                         [&] { return panel.top() + panel.height(); });
+        }
+        break;
+    default:
+        break;
+    }
+    advance(chk::cellRelease(line, CurZHU));
+}
+
 void FrmMain::Lbl1J_MouseMove(int, int, int, double, double) {}
 void FrmMain::Lbl1J_Click(int) {}
 void FrmMain::Lbl2J_MouseMove(int, int, int, double, double) {}

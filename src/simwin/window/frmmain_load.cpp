@@ -205,6 +205,7 @@ void FrmMain::wireEvents()
     connect(LstLA, &QListWidget::currentRowChanged, this, [this] { LstLA_Click(); });
 
     for (int i = 0; i <= LastHotSpot; ++i) {
+        connect(LblZHU[i], &HotSpot::mouseDown, this, [this] { beginGesture(); });
         connect(LblZHU[i], &HotSpot::mouseMove, this, &FrmMain::LblZHU_MouseMove);
         connect(LblZHU[i], &HotSpot::mouseUp, this, &FrmMain::LblZHU_MouseUp);
     }

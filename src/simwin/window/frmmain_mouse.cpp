@@ -29,14 +29,7 @@ using fnd::XBiLi;
 using fnd::YBiLi;
 
 namespace {
-void apply(FrmMain &w, const chk::StepMove &m)
-{
-    switch (m.kind) {
-    case chk::StepMove::Next: w.doNext(); break;
-    case chk::StepMove::Go: w.GoStep(QString(m.jump)); break;
-    case chk::StepMove::None: break;
-    }
-}
+void apply(FrmMain &w, const chk::StepMove &m) { w.advance(m); }
 
 const QString &line() { return scene::StepLine; }
 

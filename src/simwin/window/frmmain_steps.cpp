@@ -4,6 +4,7 @@
 #include "foundation/globals.h"
 #include "foundation/ui/windowdrag.h"
 #include "simwin/checks/keyaccept.h"
+#include "simwin/checks/stepmove.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/sceneend.h"
 #include "simwin/scene/scenestate.h"
@@ -48,6 +49,15 @@ void FrmMain::GoStep(const QString &cStep)
         return;
     scene::StepNo = qint16(n);
     setData();
+}
+
+void FrmMain::advance(const chk::StepMove &move)
+{
+    switch (move.kind) {
+    case chk::StepMove::Next: doNext(); break;
+    case chk::StepMove::Go: GoStep(QString(move.jump)); break;
+    case chk::StepMove::None: break;
+    }
 }
 
 // A key press that may perform the step's operation: the step's own key, its

@@ -84,6 +84,9 @@ QJsonObject describe(const FrmMain &w)
         // controls of the window.
         if (qobject_cast<const QAbstractButton *>(c))
             continue;
+        // Drop-down items the open layout does not use have no area.
+        if ((c->objectName().startsWith(u"Lbl1J_") || c->objectName().startsWith(u"Lbl2J_")) && c->size().isEmpty())
+            continue;
         controls.append(controlJson(c, w));
     }
     o["controls"] = controls;
