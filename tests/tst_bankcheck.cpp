@@ -207,6 +207,33 @@ void TstBankCheck::plantedFault_data()
         rewriteLine(dataFile(p, QStringLiteral("2888%1").arg(19 + at.unit)), at.line, [](QString &l) { l[128] = u'9'; });
         return at;
     }) << FaultKind::Jump << false;
+    // Menu targets no click can answer: T1 of the first menu-item step
+    // replaced, or its bars or pictures taken away.
+    auto target1 = [](const char *field, const char *bars = nullptr) {
+        return Plant([field, bars](const QString &p) {
+            const Place at = findStep(p, [](const QString &r, int, int) { return r.mid(124, 5) == u"H0101"; });
+            rewriteLine(dataFile(p, QStringLiteral("2888%1").arg(19 + at.unit)), at.line, [&](QString &l) {
+                l.replace(124, 10, QString::fromLatin1(field));
+                if (bars)
+                    l.replace(5, 2, QString::fromLatin1(bars));
+            });
+            return at;
+        });
+    };
+    QTest::newRow("chrome: cell outside 1-88") << target1("H950000000") << FaultKind::Chrome << false;
+    QTest::newRow("chrome: a preset cell as a cell target") << target1("H330000000") << FaultKind::Chrome << false;
+    QTest::newRow("chrome: a bar the step does not show") << target1("H010100000", "A2") << FaultKind::Chrome << false;
+    QTest::newRow("chrome: another panel's cell") << target1("H380000000") << FaultKind::Chrome << false;
+    QTest::newRow("chrome: an item past the drop-down") << target1("H013000000") << FaultKind::Chrome << false;
+    QTest::newRow("chrome: an item of a cell without a drop-down") << target1("H450100000") << FaultKind::Chrome << false;
+    QTest::newRow("chrome: an item with no sub-menu") << target1("H051201000") << FaultKind::Chrome << false;
+    QTest::newRow("chrome: a sub-item of 0611") << target1("H061101000") << FaultKind::Chrome << false;
+    QTest::newRow("chrome: a sub-item past the sub-menu") << target1("H011305000") << FaultKind::Chrome << false;
+    QTest::newRow("chrome: a marked item outside T3") << target1("D0103x7031") << FaultKind::Chrome << false;
+    QTest::newRow("chrome: a missing drop-down picture") << Plant([](const QString &p) {
+        QFile::remove(p + QStringLiteral("/examdata/010077.mxy"));
+        return findStep(p, [](const QString &r, int, int) { return r.mid(124, 5) == u"H0101"; });
+    }) << FaultKind::Chrome << false;
     QTest::newRow("unit question count") << Plant([](const QString &p) {
         rewriteLine(dataFile(p, "288891"), 2, [](QString &l) { l.replace(0, 2, "15"); });
         return Place{1, 0, 0, 0, {}};

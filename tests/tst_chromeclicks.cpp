@@ -14,6 +14,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QJsonArray>
 #include <QtTest>
 
 using ts::record;
@@ -21,24 +23,33 @@ using ts::record;
 namespace {
 QString s(const char *t) { return QString::fromUtf8(t); }
 
-// A question of 12 steps with every bar shown; step 1 carries the fields
-// given. The generated chrome pictures are linked in unless told otherwise.
-FrmMain &openQuestion(ts::SceneFixture &fx, std::initializer_list<std::pair<int, QString>> step1, bool pictures = true)
+using Fields = QList<std::pair<int, QString>>;
+// A question of 12 steps with every bar shown; steps[i] gives step i + 1's
+// own fields over the plain step.
+FrmMain &openSteps(ts::SceneFixture &fx, const QList<Fields> &steps, bool pictures = true)
 {
     if (pictures) {
         QDir(fx.programDir() + QStringLiteral("/examdata")).removeRecursively();
         QFile::link(ts::sampleProgramDir() + QStringLiteral("/examdata"), fx.programDir() + QStringLiteral("/examdata"));
     }
-    QStringList steps{record({{6, s("A7")}, {8, s("9001")}})};
-    for (const auto &[pos, text] : step1)
-        steps[0] = steps[0].left(pos - 1) + text + steps[0].mid(pos - 1 + text.size());
-    for (int i = 2; i <= 12; ++i)
-        steps << record({{6, s("A7")}, {8, s("9001")}});
-    fx.writeUnit(0, {steps});
+    QStringList records;
+    for (int i = 0; i < 12; ++i) {
+        QString r = record({{6, s("A7")}, {8, s("9001")}});
+        for (const auto &[pos, text] : steps.value(i))
+            r = r.left(pos - 1) + text + r.mid(pos - 1 + text.size());
+        records << r;
+    }
+    fx.writeUnit(0, {records});
     [] { QVERIFY(cover::startUnitPractice(0)); }();
     FrmMain &w = ts::shownWindow();
     ts::buildStep(1, 1);
     return w;
+}
+
+// The same with step 1's fields alone.
+FrmMain &openQuestion(ts::SceneFixture &fx, std::initializer_list<std::pair<int, QString>> step1, bool pictures = true)
+{
+    return openSteps(fx, {Fields(step1)}, pictures);
 }
 
 void click(QWidget *w, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(w, b, {}, QPoint(3, 3)); }
@@ -65,6 +76,20 @@ private slots:
     void markerOfTheBanksMarkedItem();
     void missingPictures();
     void probeOpensMenu1();
+
+    void subMenuPlaces();
+    void subMenuCells();
+    void subMenuLiftedAndFlipped();
+    void itemHover_data();
+    void itemHover();
+    void itemTargets_data();
+    void itemTargets();
+    void oneAdvanceFromAPreset();
+    void pointingClosesTheSubMenu();
+    void panels();
+    void presetPopup();
+    void tickReadsTheCurrentStep();
+    void probeSolvesThroughASubMenu();
 };
 
 void TstChromeClicks::cleanup()
@@ -305,6 +330,266 @@ void TstChromeClicks::probeOpensMenu1()
         pic1J = pic1J || v["name"].toString() == u"Pic1J";
     QVERIFY(!pic1J);
     QCOMPARE(lines[3]["CurZHU"].toInt(), 0);
+}
+
+// Sub-menus beside the drop-down: 0113 in place, the bank's 0412 lifted onto
+// the bottom limit and 0704 flipped to the drop-down's left.
+void TstChromeClicks::subMenuPlaces()
+{
+    ts::SceneFixture fx;
+    FrmMain &w = openSteps(fx, {});
+    const std::tuple<int, int, QString, QPoint> rows[] = {{1, 13, "011377", QPoint(273, 331)},
+                                                          {4, 12, "041277", QPoint(447, 211)},
+                                                          {7, 4, "070477", QPoint(95, 118)}};
+    for (const auto &[cell, item, picture, at] : rows) {
+        click(w.LblZHU[cell]);
+        click(w.Lbl1J[item]);
+        QCOMPARE(w.Cur1J, item);
+        QVERIFY(w.Pic2J->isVisible());
+        QCOMPARE(w.Pic2J->pictureName(), picture);
+        QCOMPARE(w.Pic2J->pos(), at);
+    }
+    // An item not in the list opens nothing.
+    click(w.LblZHU[5]);
+    w.Pic2J->hide();
+    click(w.Lbl1J[12]);
+    QCOMPARE(w.Cur1J, 12);
+    QVERIFY(!w.Pic2J->isVisible());
+}
+
+void TstChromeClicks::subMenuCells()
+{
+    ts::SceneFixture fx;
+    fnd::XBiLi = fnd::YBiLi = 0.8;
+    FrmMain &w = openSteps(fx, {});
+    click(w.LblZHU[1]);
+    click(w.Lbl1J[13]);
+    const QList<double> tops{24, 300, 576, 876};
+    for (int i = 1; i <= 4; ++i)
+        QCOMPARE(simwin::twipsRect(w.Lbl2J[i]), QRectF(24, tops[i - 1], 3120, 264));
+    cleanup();
+    ts::SceneFixture fx1;
+    FrmMain &v = openSteps(fx1, {});
+    click(v.LblZHU[4]);
+    click(v.Lbl1J[12]);
+    QVERIFY(!v.Lbl2J[16]->size().isEmpty());
+    click(v.LblZHU[1]);
+    click(v.Lbl1J[13]);
+    for (int i = 5; i <= 16; ++i)
+        QCOMPARE(simwin::twipsRect(v.Lbl2J[i]), QRectF(-100, -100, 0, 0));
+    QCOMPARE(simwin::twipsRect(v.Lbl2J[4]), QRectF(30, 1095, 3900, 330));
+    click(v.LblZHU[13]);
+    click(v.Lbl1J[3]);
+    QCOMPARE(simwin::twipsRect(v.Lbl2J[5]), QRectF(30, 510, 345, 330));
+    QCOMPARE(simwin::twipsRect(v.Lbl2J[32]), QRectF(1065, 2490, 345, 330));
+    click(v.LblZHU[13]);
+    click(v.Lbl1J[1]);
+    QCOMPARE(simwin::twipsRect(v.Lbl2J[9]), QRectF(720, 840, 345, 330));
+    QCOMPARE(v.Lbl2J[10]->size(), QSize(0, 0));
+}
+
+// A tall sub-menu near the right edge is both lifted and flipped.
+void TstChromeClicks::subMenuLiftedAndFlipped()
+{
+    ts::SceneFixture fx;
+    QDir().mkpath(fx.programDir() + QStringLiteral("/examdata"));
+    for (const auto &[name, size] : {std::pair{"070077", QSize(264, 400)}, std::pair{"071677", QSize(300, 300)}}) {
+        QImage img(size, QImage::Format_RGB32);
+        img.fill(Qt::gray);
+        QVERIFY(img.save(fx.programDir() + QStringLiteral("/examdata/") + QString::fromLatin1(name) + QStringLiteral(".mxy"), "PNG"));
+    }
+    FrmMain &w = openSteps(fx, {}, false);
+    click(w.LblZHU[7]);
+    click(w.Lbl1J[16]);
+    QCOMPARE(w.Pic2J->pos(), QPoint(358 - 300 + 1, 588 - 300));
+}
+
+void TstChromeClicks::itemHover_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("menu 5 item 3") << 5 << 3 << "050300";
+    QTest::newRow("palette cell 7 of 24") << 24 << 7 << "499907";
+    QTest::newRow("wide entry 41 of 24") << 24 << 41 << "244100";
+    QTest::newRow("highlight grid cell 7 of 87") << 87 << 7 << "870700";
+}
+
+void TstChromeClicks::itemHover()
+{
+    QFETCH(int, cell);
+    QFETCH(int, item);
+    QFETCH(QString, picture);
+    ts::SceneFixture fx;
+    FrmMain &w = openSteps(fx, {});
+    click(w.LblZHU[cell]);
+    QTest::mouseMove(w.Lbl1J[item], QPoint(2, 2));
+    QCOMPARE(w.Img1J->pictureName(), picture);
+    QCOMPARE(simwin::twipsRect(w.Img1J).topLeft(), simwin::twipsRect(w.Lbl1J[item]).topLeft());
+    if (cell == 5)
+        QCOMPARE(simwin::twipsRect(w.Img1J).topLeft(), QPointF(30, 720));
+}
+
+// (fields of step 1, clicks, step reached, sub-menu open)
+void TstChromeClicks::itemTargets_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<int>("step");
+    QTest::newRow("item: opens, then advances") << 125 << "H011300000" << QStringList{"LblZHU_1", "Lbl1J_13"} << 2;
+    QTest::newRow("sub-item 4 of a target on 3: stays") << 125 << "H011303000" << QStringList{"LblZHU_1", "Lbl1J_13", "Lbl2J_4"} << 1;
+    QTest::newRow("sub-item 3 advances") << 125 << "H011303000" << QStringList{"LblZHU_1", "Lbl1J_13", "Lbl2J_3"} << 2;
+    QTest::newRow("jump B: step 11") << 86 << "H01010000B" << QStringList{"LblZHU_1", "Lbl1J_1"} << 11;
+    QTest::newRow("D in T3 advances whatever its last character") << 96 << "D0204x7031" << QStringList{"LblZHU_2", "Lbl1J_4"} << 2;
+    QTest::newRow("D in T1 never advances") << 125 << "D0204x7031" << QStringList{"LblZHU_2", "Lbl1J_4"} << 1;
+    QTest::newRow("an unmatched item") << 125 << "H020500000" << QStringList{"LblZHU_2", "Lbl1J_4"} << 1;
+    QTest::newRow("a sub-item target is not the item's") << 125 << "H041201000" << QStringList{"LblZHU_4", "Lbl1J_12"} << 1;
+}
+
+void TstChromeClicks::itemTargets()
+{
+    QFETCH(int, field);
+    QFETCH(QString, target);
+    QFETCH(QStringList, clicks);
+    QFETCH(int, step);
+    ts::SceneFixture fx;
+    FrmMain &w = openSteps(fx, {{{field, target}}});
+    for (const QString &name : clicks) {
+        // Pointing at a marked item shows its own hover picture, in T3 only.
+        if (target == u"D0204x7031" && name == u"Lbl1J_4") {
+            QTest::mouseMove(w.Lbl1J[2], QPoint(field % 7, 4)); // elsewhere first, so the next move is one
+            QTest::mouseMove(w.Lbl1J[4], QPoint(3, 3));
+            QCOMPARE(w.Img1J->pictureName(), field == 96 ? QStringLiteral("703100") : QStringLiteral("020400"));
+        }
+        click(w.findChild<QWidget *>(name));
+    }
+    QCOMPARE(scene::StepNo, qint16(step));
+    if (step == 1) {
+        QCOMPARE(w.CurZHU, clicks.first().mid(7).toInt());
+        QCOMPARE(w.Cur1J, clicks.at(1).mid(6).toInt());
+        QVERIFY(w.Pic1J->isVisible());
+    }
+}
+
+// A jump from a preset drop-down keeps CurZHU 33 and Cur1J through the next
+// scene's build; the second field naming the same item no longer advances.
+void TstChromeClicks::oneAdvanceFromAPreset()
+{
+    ts::SceneFixture fx;
+    FrmMain &w = openSteps(fx, {{{125, s("H330900003")}, {86, s("H330900002")}, {96, s("07200")}, {102, s("2100")}}});
+    QTRY_COMPARE(w.CurZHU, 33);
+    click(w.Lbl1J[9]);
+    QCOMPARE(scene::StepNo, qint16(3));
+    QCOMPARE(w.CurZHU, 33);
+    QCOMPARE(w.Cur1J, 9);
+}
+
+void TstChromeClicks::pointingClosesTheSubMenu()
+{
+    ts::SceneFixture fx;
+    FrmMain &w = openSteps(fx, {});
+    click(w.LblZHU[1]);
+    click(w.Lbl1J[13]);
+    QTest::mouseMove(w.Lbl1J[13], QPoint(5, 5));
+    QVERIFY(w.Pic2J->isVisible());
+    QTest::mouseMove(w.Lbl1J[12], QPoint(5, 5));
+    QVERIFY(!w.Pic2J->isVisible());
+    QCOMPARE(w.Img1J->pictureName(), QStringLiteral("011200"));
+    QTest::mouseMove(w.Lbl1J[13], QPoint(6, 5));
+    QVERIFY(!w.Pic2J->isVisible()); // pointing opens nothing
+    QCOMPARE(w.Img1J->pictureName(), QStringLiteral("011300"));
+    QCOMPARE(w.Cur1J, 13);
+}
+
+void TstChromeClicks::panels()
+{
+    ts::SceneFixture fx;
+    fnd::XBiLi = fnd::YBiLi = 0.8;
+    auto panel = [](const char *t2, const char *left, const char *top, const char *pane = "EE") {
+        return Fields{{4, s(pane)}, {86, s(t2)}, {96, s(left)}, {102, s(top)}};
+    };
+    FrmMain &w = openSteps(fx, {panel("H050000000", "06000", "1200"), panel("H380000000", "06000", "1200"),
+                                panel("H350000000", "06000", "1200"), panel("H320000000", "00000", "0000"),
+                                panel("H370000000", "00000", "0000"), panel("H360500000", "06000", "1200", "X3"),
+                                Fields{{4, s("X3")}}});
+    QVERIFY(!w.PicElse->isVisible()); // "H05": a menu title, no panel
+    ts::buildStep(1, 2);
+    QVERIFY(w.PicElse->isVisible());
+    QCOMPARE(w.PicElse->pos(), QPoint(400, 80));
+    QCOMPARE(w.PicElse->pictureName(), QStringLiteral("380000"));
+    QVERIFY(!w.LblZHU[38]->size().isEmpty());
+    ts::buildStep(1, 3); // two panels in a row: the first's cell collapses
+    QCOMPARE(w.LblZHU[38]->size(), QSize(0, 0));
+    QVERIFY(!w.LblZHU[35]->size().isEmpty());
+    click(w.LblZHU[35]); // no picture, no drop-down; its own target advances
+    QVERIFY(w.ImgElse->picture().isNull());
+    QCOMPARE(scene::StepNo, qint16(4));
+    QCOMPARE(w.PicElse->pos(), QPoint(605, 107));
+    ts::buildStep(1, 5);
+    QCOMPARE(w.PicElse->pos(), QPoint(416, 28));
+    ts::buildStep(1, 6);
+    QCOMPARE(w.PicElse->pictureName(), QStringLiteral("XX0300"));
+    click(w.LblZHU[36]);
+    QCOMPARE(w.ImgElse->pictureName(), QStringLiteral("XX0399"));
+    QCOMPARE(w.Pic1J->pictureName(), QStringLiteral("360077"));
+    QCOMPARE(w.Pic1J->pos(), QPoint(400, 80 + w.PicElse->height()));
+    QVERIFY(!w.Lbl1J[14]->size().isEmpty());
+    QCOMPARE(w.Lbl1J[15]->size(), QSize(0, 0));
+    ts::buildStep(1, 7); // a pane set without a panel loads nothing
+    QVERIFY(!w.PicElse->isVisible());
+}
+
+void TstChromeClicks::presetPopup()
+{
+    ts::SceneFixture fx;
+    FrmMain &w = openSteps(fx, {{{86, s("H340000000")}, {96, s("06000")}, {102, s("2400")}},
+                                {{86, s("H330000000")}, {96, s("07200")}, {102, s("2100")}}});
+    QVERIFY(w.Pic1J->isVisible());
+    QVERIFY(!w.PicElse->isVisible());
+    QCOMPARE(w.Pic1J->pictureName(), QStringLiteral("340077"));
+    QCOMPARE(w.Pic1J->pos(), QPoint(400, 160));
+    QCOMPARE(w.CurZHU, 0);
+    QTRY_COMPARE(w.CurZHU, 34);
+    QCOMPARE(simwin::twipsRect(w.Lbl1J[1]), QRectF(0, 0, 270, 270));
+    ts::buildStep(1, 2);
+    QTRY_COMPARE(w.CurZHU, 33);
+    QCOMPARE(simwin::twipsRect(w.Lbl1J[1]), QRectF(60, 480, 270, 270));
+    // Open over the background; closed by a bar cell.
+    QTest::mouseMove(&w, QPoint(400, 300));
+    QVERIFY(w.Pic1J->isVisible());
+    QTest::mouseMove(w.LblZHU[45], QPoint(3, 3));
+    QVERIFY(!w.Pic1J->isVisible());
+    QCOMPARE(w.CurZHU, 0);
+}
+
+// The tick reads the step current at the tick, not the one that armed it.
+void TstChromeClicks::tickReadsTheCurrentStep()
+{
+    ts::SceneFixture fx;
+    FrmMain &w = openSteps(fx, {{{86, s("H330000000")}, {96, s("07200")}, {102, s("2100")}},
+                                {{86, s("H050000000")}}});
+    QVERIFY(w.TimTool->isActive());
+    w.doNext();
+    QTRY_VERIFY(!w.TimTool->isActive());
+    QCOMPARE(w.CurZHU, 5);
+    QVERIFY(!w.Lbl1J[16]->size().isEmpty()); // menu 5's items
+}
+
+// Title, item and sub-item through the probe on the sample bank.
+void TstChromeClicks::probeSolvesThroughASubMenu()
+{
+    const QList<QJsonObject> lines = ts::playProbe(
+        ts::sampleProgramDir(), 0, 9, "scene\nclick LblZHU_4\nclick Lbl1J_12\nscene\nclick Lbl2J_1\nscene\n");
+    QCOMPARE(lines.size(), 6);
+    QCOMPARE(lines[0]["StepLine"].toString().mid(124, 7), QStringLiteral("H041201"));
+    bool open = false;
+    for (const QJsonValue &v : lines[3]["controls"].toArray())
+        if (v["name"].toString() == u"Pic2J")
+            open = v["picture"].toString() == u"041277";
+    QVERIFY(open);
+    QCOMPARE(lines[3]["StepNo"].toInt(), 1);
+    QCOMPARE(lines[5]["StepNo"].toInt(), 2);
 }
 
 QTEST_MAIN(TstChromeClicks)

@@ -11,6 +11,8 @@
 #include <QImageReader>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -37,7 +39,7 @@ QList<int> range(int from, int to)
 // The sample bank's step records, read plainly: (pane field, T2, T3 and the
 // panel position) of every step.
 struct Step {
-    QString pane, t2, t3;
+    QString pane, bars, code, t1, t2, t3;
     int left = 0, top = 0;
 };
 QList<Step> bankSteps()
@@ -51,8 +53,8 @@ QList<Step> bankSteps()
             const QString line = QString::fromLatin1(raw.trimmed());
             if (line.size() < 105)
                 continue;
-            steps.push_back({line.mid(3, 2), line.mid(85, 10), line.mid(95, 10), line.mid(95, 5).toInt(),
-                             line.mid(101, 4).toInt()});
+            steps.push_back({line.mid(3, 2), line.mid(5, 2), line.mid(7, 4), line.mid(124, 10), line.mid(85, 10),
+                             line.mid(95, 10), line.mid(95, 5).toInt(), line.mid(101, 4).toInt()});
         }
     }
     return steps;
@@ -60,6 +62,35 @@ QList<Step> bankSteps()
 
 int px(double twips) { return int(std::lround(twips / 15)); }
 
+// A menu target field read plainly: kind, cell, item, sub-item, jump.
+struct Target {
+    QChar kind;
+    int cell = 0, item = 0, sub = 0;
+    QChar jump;
+};
+QList<Target> targetsOf(const Step &s)
+{
+    QList<Target> out;
+    const bool panelStep = s.t2.startsWith(u'H') && s.t2.mid(1, 2).toInt() >= 32 && s.t2.mid(1, 2).toInt() <= 40;
+    for (const QString &f : {s.t1, s.t2, panelStep ? QString() : s.t3})
+        if (f.size() == 10 && (f[0] == u'H' || f[0] == u'D'))
+            out.push_back({f[0], f.mid(1, 2).toInt(), f.mid(3, 2).toInt(), f[0] == u'H' ? f.mid(5, 2).toInt() : 0, f[9]});
+    return out;
+}
+
+} // namespace
+
+namespace {
+using StepTest = std::function<bool(const Step &, const Target &)>;
+bool anyTarget(const QList<Step> &steps, const StepTest &test)
+{
+    for (const Step &s : steps)
+        for (const Target &t : targetsOf(s))
+            if (test(s, t))
+                return true;
+    return false;
+}
+bool h(const Target &t) { return t.kind == u'H'; }
 } // namespace
 
 class TstChromePictures : public QObject
@@ -67,6 +98,7 @@ class TstChromePictures : public QObject
     Q_OBJECT
 
 private slots:
+    void everyChromePathHasAStep();
     void everyNameIsAPicture();
     void cellPicturesHaveTheCellsSize();
     void dropDownsEncloseTheirItems_data();
@@ -74,6 +106,62 @@ private slots:
     void panelsFitTheWindow();
     void dropDownsFitTheWindow();
 };
+
+// The sample bank walks every path of the bars at least once.
+void TstChromePictures::everyChromePathHasAStep()
+{
+    const QList<Step> steps = bankSteps();
+    auto in = [](int v, std::initializer_list<int> set) { return std::find(set.begin(), set.end(), v) != set.end(); };
+    QList<std::pair<QString, StepTest>> rows;
+    auto row = [&rows](const QString &name, StepTest test) { rows.push_back({name, std::move(test)}); };
+    row("a menu title", [](auto &, auto &t) { return h(t) && t.cell >= 1 && t.cell <= 11 && !t.item; });
+    for (int m = 1; m <= 11; ++m)
+        row(QStringLiteral("an item of menu %1").arg(m), [m](auto &, auto &t) { return h(t) && t.cell == m && t.item; });
+    row("a 21st item", [](auto &, auto &t) { return h(t) && t.cell <= 2 && t.item == 21; });
+    row("a sub-menu list with separators", [&](auto &, auto &t) {
+        return h(t) && t.sub && in(t.cell * 100 + t.item, {113, 308, 315, 316, 411, 412, 413, 514, 614});
+    });
+    row("sub-menu 0412, lifted", [](auto &, auto &t) { return h(t) && t.cell == 4 && t.item == 12 && t.sub; });
+    row("a sub-menu of menu 6 or 7, flipped", [](auto &, auto &t) { return h(t) && (t.cell == 6 || t.cell == 7) && t.sub; });
+    row("grid 1301 or 1302", [](auto &, auto &t) { return h(t) && t.cell == 13 && (t.item == 1 || t.item == 2) && t.sub; });
+    row("grid 1303 to 1307", [](auto &, auto &t) { return h(t) && t.cell == 13 && t.item >= 3 && t.item <= 7 && t.sub; });
+    row("a plain drawing button", [](auto &, auto &t) { return h(t) && (t.cell == 12 || (t.cell >= 14 && t.cell <= 23)) && !t.item; });
+    row("13's list", [](auto &, auto &t) { return h(t) && t.cell == 13 && t.item == 8; });
+    row("a palette cell of 24-26", [](auto &, auto &t) { return h(t) && t.cell >= 24 && t.cell <= 26 && t.item >= 1 && t.item <= 40; });
+    row("a wide entry of 24-26", [](auto &, auto &t) { return h(t) && t.cell >= 24 && t.cell <= 26 && t.item > 40; });
+    row("27, 28 or 29", [](auto &, auto &t) { return h(t) && t.cell >= 27 && t.cell <= 29 && t.item; });
+    row("30 or 31", [](auto &, auto &t) { return h(t) && (t.cell == 30 || t.cell == 31) && t.item; });
+    row("a plain standard button", [&](auto &, auto &t) {
+        return h(t) && t.cell >= 41 && t.cell <= 68 && !in(t.cell, {42, 44, 49, 52}) && !t.item;
+    });
+    row("a plain formatting button", [](auto &, auto &t) { return h(t) && t.cell >= 73 && t.cell <= 85 && !t.item; });
+    for (int c : {42, 44, 49, 52, 69, 70, 71, 72})
+        row(QStringLiteral("an item of %1").arg(c), [c](auto &, auto &t) { return h(t) && t.cell == c && t.item; });
+    row("86's second row", [](auto &, auto &t) { return h(t) && t.cell == 86 && t.item >= 7; });
+    row("87's grid", [](auto &, auto &t) { return h(t) && t.cell == 87 && t.item >= 1 && t.item <= 16; });
+    row("87's wide entry", [](auto &, auto &t) { return h(t) && t.cell == 87 && t.item > 16; });
+    row("panel 32 with an item", [](auto &, auto &t) { return h(t) && t.cell == 32 && t.item; });
+    row("panel 35", [](auto &, auto &t) { return h(t) && t.cell == 35 && !t.item; });
+    row("panel 38-40", [](auto &, auto &t) { return h(t) && t.cell >= 38 && t.cell <= 40 && !t.item; });
+    row("panel 36 with an item and a pane set",
+        [](auto &s, auto &t) { return h(t) && t.cell == 36 && t.item && s.pane.startsWith(u'X'); });
+    row("panel 37 with an item", [](auto &, auto &t) { return h(t) && t.cell == 37 && t.item; });
+    row("preset 33, a palette cell", [](auto &, auto &t) { return h(t) && t.cell == 33 && t.item >= 1 && t.item <= 40; });
+    row("preset 33, a wide entry", [](auto &, auto &t) { return h(t) && t.cell == 33 && t.item > 40; });
+    row("preset 34", [](auto &, auto &t) { return h(t) && t.cell == 34 && t.item; });
+    row("a D item in T3", [](auto &, auto &t) { return t.kind == u'D'; });
+    row("a cell target jumping by a digit",
+        [](auto &, auto &t) { return h(t) && !t.item && t.jump >= u'1' && t.jump <= u'9'; });
+    row("a target jumping by a letter", [](auto &, auto &t) { return h(t) && t.jump >= u'A' && t.jump <= u'Z'; });
+    for (const auto &[name, test] : rows)
+        QVERIFY2(anyTarget(steps, test), qPrintable(name));
+    // A right click on a bar cell: a code 3301-3399 with a toolbar shown.
+    const bool rightClick = std::any_of(steps.begin(), steps.end(), [](const Step &s) {
+        const int code = s.code.toInt();
+        return code > 3300 && code < 3400 && (s.bars.mid(1, 1).toInt() & 2);
+    });
+    QVERIFY(rightClick);
+}
 
 void TstChromePictures::everyNameIsAPicture()
 {

@@ -151,24 +151,33 @@ QList<QStringView> targetFields(QStringView line)
         fields[2] = QStringView();
     return fields;
 }
-bool isCellTarget(QStringView f) { return f.startsWith(u'H') && f.mid(3, 4) == u"0000"; }
+// The clicks that complete the first field a click can complete: the cell
+// (unless the step opened its drop-down itself), the item, the sub-item.
+QStringList chromeClicks(QStringView line)
+{
+    const QList<QStringView> fields = targetFields(line);
+    const int panel = fields[1].startsWith(u'H') ? fields[1].mid(1, 2).toInt() : 0;
+    for (int k = 0; k < 3; ++k) {
+        const QStringView f = fields[k];
+        const bool marked = f.startsWith(u'D') && k == 2;
+        if (!f.startsWith(u'H') && !marked)
+            continue;
+        const int cell = f.mid(1, 2).toInt(), item = f.mid(3, 2).toInt(), sub = marked ? 0 : f.mid(5, 2).toInt();
+        QStringList clicks;
+        // A preset drop-down (33, 34) is open by itself; only its items are clicked.
+        if (!(item && (cell == 33 || cell == 34) && panel == cell))
+            // A panel cell reaches past its picture: click inside the picture.
+            clicks << (cell >= 32 && cell <= 40 ? QStringLiteral("click LblZHU_%1 left 5 5").arg(cell)
+                                                : QStringLiteral("click LblZHU_%1").arg(cell));
+        if (item)
+            clicks << QStringLiteral("click Lbl1J_%1").arg(item);
+        if (item && sub)
+            clicks << QStringLiteral("click Lbl2J_%1").arg(sub);
+        return clicks;
+    }
+    return {};
+}
 } // namespace
-
-bool needsChromeItems(QStringView stepLine)
-{
-    for (QStringView f : targetFields(stepLine))
-        if ((f.startsWith(u'H') && !isCellTarget(f)) || f.startsWith(u'D'))
-            return true;
-    return false;
-}
-
-int cellTarget(QStringView stepLine)
-{
-    for (QStringView f : targetFields(stepLine))
-        if (isCellTarget(f))
-            return f.mid(1, 2).toInt();
-    return -1;
-}
 
 QString quoted(const QString &word)
 {
@@ -184,12 +193,8 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
     const QString code = scene::stepTypeText(line).toString();
     const int n = scene::stepType(line);
     StepPlan p;
-    if (needsChromeItems(line)) {
-        p.problem = QStringLiteral("the step needs a drop-down's items");
-        return p;
-    }
-    if (const int cell = cellTarget(line); cell >= 0) {
-        p.commands << QStringLiteral("click LblZHU_%1").arg(cell);
+    if (const QStringList clicks = chromeClicks(line); !clicks.isEmpty()) {
+        p.commands << clicks;
         return p;
     }
     // A dialog that shows another tab than the step's: its tab first.
@@ -218,6 +223,9 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
         p.commands << *choice;
         if (placeOf(scene, QStringLiteral("Label1")) && !scene::label1Box(line).absent) {
             p.commands << QStringLiteral("click Label1 right");
+        } else if (n > 3300 && n < 3400 && placeOf(scene, QStringLiteral("LblZHU_41"))) {
+            // A bar cell's own right click, whichever cell.
+            p.commands << QStringLiteral("click LblZHU_41 right");
         } else if (n > 3000 && n < 6000) {
             // No target: the toolbar's own right click, off its buttons.
             const auto spot = bareSpot(scene, QStringLiteral("PicTool"));

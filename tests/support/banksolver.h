@@ -5,9 +5,9 @@
 // checks; the scene (the probe's `scene` answer) only tells where controls
 // lie when a place must be found.
 //
-// Clicks on bar cells are planned; the items of drop-downs and sub-menus are
-// not yet: needsChromeItems() names the records that need them, and
-// planStep() refuses them.
+// A step on the window chrome is played as the clicks that complete its
+// first target field: the bar cell, the drop-down's item, the sub-menu's
+// sub-item.
 
 #include <QJsonObject>
 #include <QProcess>
@@ -17,13 +17,6 @@
 
 namespace solver {
 
-// The record expects a click on an item of a drop-down or sub-menu: a
-// hot-spot path ("H") below the cell or a marked item ("D") in one of its
-// target fields.
-bool needsChromeItems(QStringView stepLine);
-// The bar cell a target field "H" MM "0000" names (the first such field), or
-// -1.
-int cellTarget(QStringView stepLine);
 
 struct StepPlan
 {

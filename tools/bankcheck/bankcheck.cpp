@@ -3,7 +3,9 @@
 #include "bank/bankfiles.h"
 #include "foundation/gbkfile.h"
 #include "foundation/numparse.h"
+#include "simwin/checks/menutargets.h"
 #include "simwin/checks/popupmenu.h"
+#include "simwin/chrome/menutables.h"
 #include "simwin/scene/steprecord.h"
 #include "simwin/scene/tabstrip.h"
 
@@ -31,6 +33,7 @@ QString kindName(FaultKind kind)
     case FaultKind::CursorFile: return QStringLiteral("cursor file");
     case FaultKind::MenuBlock: return QStringLiteral("menu block");
     case FaultKind::Jump: return QStringLiteral("jump");
+    case FaultKind::Chrome: return QStringLiteral("chrome");
     }
     return QString();
 }
@@ -307,11 +310,112 @@ private:
         if (!cursorDigits.isNull() && !QFileInfo::exists(prog_ + QStringLiteral("/ico") + cursorDigits + QStringLiteral(".CUR")))
             add(FaultKind::CursorFile, place, q, s, QStringLiteral("cursor file \"ico%1.CUR\" is missing").arg(cursorDigits));
 
+        checkChrome(place, q, s, line);
+
         // Right-click menus: the pop-up a right click on the target opens
         // ("8888" lies in the menu range but advances by itself).
         const int type = stepType(line);
         if (chk::overridePopupMenu(line, 2) || (chk::stepTypePopupMenu(type, 2) && type != 8888))
             checkMenu(place, q, s, chk::menuCode(line));
+    }
+
+    bool examDataUsable(const QString &name)
+    {
+        const QString key = QStringLiteral("examdata/") + name;
+        const auto it = pictures_.find(key);
+        if (it != pictures_.end())
+            return it->second;
+        QImageReader reader(prog_ + QStringLiteral("/examdata/") + name + QStringLiteral(".mxy"));
+        reader.setDecideFormatFromContent(true);
+        return pictures_[key] = reader.canRead();
+    }
+
+    // The menu targets of a step: each must name a place a click can reach on
+    // the bars the step shows, and the chrome pictures its path opens must be
+    // there.
+    void checkChrome(const QString &place, int q, int s, const QString &line)
+    {
+        auto fault = [&](int k, const QString &m) {
+            add(FaultKind::Chrome, place, q, s, QStringLiteral("menu target %1: %2").arg(k).arg(m));
+        };
+        auto picture = [&](int k, const QString &name) {
+            if (!examDataUsable(name))
+                fault(k, QStringLiteral("chrome picture \"%1\" is missing").arg(name));
+        };
+        // The bars the step shows: a letter A to C and a digit whose bits are
+        // the menu bar (1), the toolbars (2) and the drawing toolbar (4).
+        const QStringView bars = bank::chars(line, bank::Step.bars);
+        const int bits = bars.size() == 2 && bars[0] >= u'A' && bars[0] <= u'C' && bars[1] >= u'1' && bars[1] <= u'7'
+                             ? bars[1].unicode() - u'0'
+                             : 0;
+        const int panel = extraPanel(line);
+        if (panel >= 32 && panel <= 40 && panel != 33 && panel != 34) {
+            picture(2, chrome::panelPicture(panel));
+            const QStringView pane = paneField(line);
+            if (pane.size() == 2 && pane[0] == u'X')
+                picture(2, chrome::paneSetPicture(pane[1], "00"));
+        }
+        const auto targets = chk::menuTargets(line);
+        for (int k = 1; k <= 3; ++k) {
+            const TargetSpec &t = targets[size_t(k - 1)];
+            if (!t.isPath() && !t.isMarkedItem())
+                continue;
+            if (t.isMarkedItem() && k != 3) {
+                fault(k, QStringLiteral("a marked item (\"D\") counts only in the third field"));
+                continue;
+            }
+            const int cell = t.hotSpot;
+            if (cell < 1 || cell > 88) {
+                fault(k, QStringLiteral("cell %1 does not exist").arg(cell));
+                continue;
+            }
+            if ((cell == 33 || cell == 34) && !t.item) {
+                fault(k, QStringLiteral("cell %1 opens by itself and takes no click").arg(cell));
+                continue;
+            }
+            if (cell >= 32 && cell <= 40) {
+                if (panel != cell) {
+                    fault(k, QStringLiteral("panel cell %1 is not the step's panel").arg(cell));
+                    continue;
+                }
+            } else {
+                const int need = cell <= 11 ? 1 : cell <= 31 ? 4 : 2;
+                if (!(bits & need)) {
+                    fault(k, QStringLiteral("cell %1 lies on a bar the step does not show").arg(cell));
+                    continue;
+                }
+            }
+            if (cell <= 31 || cell >= 41) // a bar cell's click shows its pressed picture
+                picture(k, chrome::pressedPicture(cell));
+            if (!t.item)
+                continue;
+            if (!chrome::dropDownCells().contains(cell)) {
+                fault(k, QStringLiteral("cell %1 has no drop-down for item %2").arg(cell).arg(t.item));
+                continue;
+            }
+            const chrome::ItemLayout items = chrome::dropDownItems(cell, 1, 1);
+            if (t.item > chrome::MaxItems || items[t.item].width() <= 0) {
+                fault(k, QStringLiteral("the drop-down of cell %1 has no item %2").arg(cell).arg(t.item));
+                continue;
+            }
+            picture(k, chrome::dropDownPicture(cell));
+            if (t.isMarkedItem()) {
+                picture(k, chrome::markerPicture(t.stem));
+                continue;
+            }
+            if (!t.subItem)
+                continue;
+            const int key = cell * 100 + t.item;
+            if (!chrome::hasSubMenu(cell, t.item)) {
+                fault(k, QStringLiteral("item %1 of cell %2 opens no sub-menu").arg(t.item).arg(cell));
+                continue;
+            }
+            if (t.subItem > chrome::subMenuItems(key, 1, 1).count) {
+                fault(k, QStringLiteral("sub-menu %1 has no cell for sub-item %2").arg(key, 4, 10, QChar(u'0')).arg(t.subItem));
+                continue;
+            }
+            picture(k, chrome::subMenuPicture(cell, t.item));
+        }
     }
 
     void checkMenu(const QString &place, int q, int s, int code)

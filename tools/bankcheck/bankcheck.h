@@ -20,6 +20,7 @@ enum class FaultKind {
     CursorFile,   // a cursor file the step names is missing
     MenuBlock,    // the right-click menu a step expects has no such item
     Jump,         // a jump leads outside its question
+    Chrome,       // a menu target no click can answer, or a chrome picture it opens is missing
 };
 
 struct Fault {

@@ -369,6 +369,79 @@ Unit unitFrames(SampleBank &b)
         q << StepRecord("9999").background(code(QStringLiteral("Study")));
         u.questions.push_back(q);
     }
+    // The questions below walk every path of the bars: menus, sub-menus,
+    // toolbar drop-downs, panels and presets, and the jump digits.
+    auto menuStep = [&b, &frames](const QString &hint, const QString &target, const char *bars = "A7") {
+        return b.hinted("0000", hint).bars(QString::fromLatin1(bars)).background(frames).target(1, target);
+    };
+    { // 15. A menu title as the target, then an item of menus 10, 2, 3, 8, 11 and 1.
+        Question q{QStringLiteral("单击“窗口”菜单，选择“新建窗口”；再依次使用“编辑”菜单的“定位”、“视图”菜单的“文件夹列表”、"
+                                  "“数据”菜单的“导入数据”、“帮助”菜单的“关于本程序”和“文件”菜单的“最近使用的网站”命令。"),
+                   {}, {}};
+        q << menuStep(QStringLiteral("单击“窗口”菜单"), QStringLiteral("H10"));
+        q << menuStep(QStringLiteral("单击“窗口”菜单，选择“新建窗口”"), QStringLiteral("H1001"));
+        q << menuStep(QStringLiteral("单击“编辑”菜单，选择“定位”"), QStringLiteral("H0221"));
+        q << menuStep(QStringLiteral("单击“视图”菜单，选择“文件夹列表”"), QStringLiteral("H0302"));
+        q << menuStep(QStringLiteral("单击“数据”菜单，选择“导入数据”"), QStringLiteral("H0801"));
+        q << menuStep(QStringLiteral("单击“帮助”菜单，选择“关于本程序”"), QStringLiteral("H1102"));
+        q << menuStep(QStringLiteral("单击“文件”菜单，选择“最近使用的网站”"), QStringLiteral("H0121"));
+        q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
+        u.questions.push_back(q);
+    }
+    { // 16. Sub-menus: a list with separators, one that opens on the left, two shape grids.
+        Question q{QStringLiteral("使用“视图”菜单中的“工具栏”→“格式”命令，再使用“工具”菜单中的“自动更正”→“更正选项”命令；"
+                                  "然后单击“绘图”工具栏上的“自选图形”按钮，在“线条”中选择第二行第二个图形，"
+                                  "在“基本形状”中选择第三行第四个图形。"),
+                   {}, {}};
+        q << menuStep(QStringLiteral("“视图”→“工具栏”→“格式”"), QStringLiteral("H030804"));
+        q << menuStep(QStringLiteral("“工具”→“自动更正”→“更正选项”"), QStringLiteral("H061201"));
+        q << menuStep(QStringLiteral("“自选图形”→“线条”，第二行第二个图形"), QStringLiteral("H130105"));
+        q << menuStep(QStringLiteral("“自选图形”→“基本形状”，第三行第四个图形"), QStringLiteral("H130312"));
+        q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
+        u.questions.push_back(q);
+    }
+    { // 17. The drawing toolbar: a plain button, the shapes list, the colour palettes, the line and 3-D styles.
+        Question q{QStringLiteral("在“绘图”工具栏上依次单击“矩形”按钮、“自选图形”中的“其他自选图形”、“填充颜色”中的红色、"
+                                  "“线条颜色”中的“无线条颜色”、“虚线线型”的第三种线型和“三维效果样式”第二行的第一种样式。"),
+                   {}, {}};
+        q << menuStep(QStringLiteral("单击“矩形”按钮"), QStringLiteral("H16"));
+        q << menuStep(QStringLiteral("“自选图形”→“其他自选图形”"), QStringLiteral("H1308"));
+        q << menuStep(QStringLiteral("“填充颜色”→红色"), QStringLiteral("H2409"));
+        q << menuStep(QStringLiteral("“线条颜色”→“无线条颜色”"), QStringLiteral("H2541"));
+        q << menuStep(QStringLiteral("“虚线线型”→第三种"), QStringLiteral("H2803"));
+        q << menuStep(QStringLiteral("“三维效果样式”→第二行第一种"), QStringLiteral("H3105"));
+        q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
+        u.questions.push_back(q);
+    }
+    { // 18. The two docked toolbars: plain buttons, every drop-down, and the jump digits.
+        Question q{QStringLiteral("依次单击常用工具栏的“查找”按钮和格式工具栏的“倾斜”按钮，然后使用这些下拉菜单：“新建”旁的“网页”、"
+                                  "“打开”旁的“打开网站”、“切换窗格”旁的“显示文件夹列表”、“预览”旁的“预览方式三”、"
+                                  "“中文简繁转换”的“繁转简”、“样式”的“标题 2”、“字体”的“黑体”、“字号”的“四号”、"
+                                  "“框线”第二行的第二种框线、“突出显示”的第五种颜色和“无”。"),
+                   {}, {}};
+        q << menuStep(QStringLiteral("单击“查找”按钮"), QStringLiteral("H460000002"));
+        q << menuStep(QStringLiteral("单击“倾斜”按钮"), QStringLiteral("H74"));
+        q << menuStep(QStringLiteral("“新建”旁的箭头→“网页”"), QStringLiteral("H4202"));
+        q << menuStep(QStringLiteral("“打开”旁的箭头→“打开网站”"), QStringLiteral("H4401"));
+        q << menuStep(QStringLiteral("“切换窗格”旁的箭头→“显示文件夹列表”"), QStringLiteral("H4902"));
+        q << menuStep(QStringLiteral("“预览”旁的箭头→“预览方式三”"), QStringLiteral("H5203"));
+        q << menuStep(QStringLiteral("“中文简繁转换”→“繁转简”"), QStringLiteral("H6902"));
+        q << menuStep(QStringLiteral("“样式”→“标题 2”"), QStringLiteral("H7004"));
+        q << menuStep(QStringLiteral("“字体”→“黑体”"), QStringLiteral("H71030000A"));
+        q << menuStep(QStringLiteral("“字号”→“四号”"), QStringLiteral("H7205"));
+        q << menuStep(QStringLiteral("“框线”→第二行第二种"), QStringLiteral("H8608"));
+        q << menuStep(QStringLiteral("“突出显示”→第五种颜色"), QStringLiteral("H8705"));
+        q << menuStep(QStringLiteral("“突出显示”→“无”"), QStringLiteral("H8717"));
+        q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
+        u.questions.push_back(q);
+    }
+    { // 19. A plain extra panel (35) as a target, then the preset colour grid's wide entry.
+        Question q{QStringLiteral("单击“搜索”任务窗格，然后在已经打开的颜色面板中单击“无填充颜色”。"), {}, {}};
+        q << b.hinted("0000", QStringLiteral("单击“搜索”任务窗格")).bars("B3").background(frames).panel(35, 8400, 1650);
+        q << b.hinted("0000", QStringLiteral("单击“无填充颜色”")).bars("A3").background(frames).panel(33, 7200, 2100, 41);
+        q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
+        u.questions.push_back(q);
+    }
     return u;
 }
 

@@ -54,9 +54,10 @@ void runEventsUntil(Done done, int ms)
 
 QJsonObject sceneCommand(const QStringList &)
 {
-    // The hint frames are drawn 100 ms after a scene: show them as drawn.
+    // The hint frames are drawn, and a preset drop-down opened, 100 ms after
+    // a scene: show them as they then are.
     FrmMain &w = window();
-    runEventsUntil([&] { return !w.TimerDisFK->isActive(); }, 1000);
+    runEventsUntil([&] { return !w.TimerDisFK->isActive() && !w.TimTool->isActive(); }, 1000);
     return simwin::describe(w);
 }
 

@@ -19,6 +19,36 @@ StepMove cellRelease(QStringView line, int cell)
     return {};
 }
 
+StepMove itemClick(QStringView line, int cell, int item)
+{
+    const auto targets = menuTargets(line);
+    for (const scene::TargetSpec &t : targets) {
+        if (t.isPath() && t.text.size() == 10 && t.text.mid(5, 2) == u"00" && t.hotSpot == cell && t.item == item)
+            return jumpBy(t.jump);
+    }
+    const scene::TargetSpec &t3 = targets[2];
+    if (t3.isMarkedItem() && t3.hotSpot == cell && t3.item == item)
+        return StepMove::next();
+    return {};
+}
+
+StepMove subItemClick(QStringView line, int cell, int item, int sub)
+{
+    for (const scene::TargetSpec &t : menuTargets(line)) {
+        if (t.isPath() && t.text.size() == 10 && t.hotSpot == cell && t.item == item && t.subItem == sub)
+            return jumpBy(t.jump);
+    }
+    return {};
+}
+
+std::optional<QString> markedItemHover(QStringView line, int cell, int item)
+{
+    const scene::TargetSpec t3 = menuTargets(line)[2];
+    if (t3.isMarkedItem() && t3.hotSpot == cell && t3.item == item)
+        return t3.stem;
+    return std::nullopt;
+}
+
 std::optional<DropDownMarker> dropDownMarker(QStringView line, int cell)
 {
     const scene::TargetSpec t = menuTargets(line)[2];

@@ -22,6 +22,20 @@ std::array<scene::TargetSpec, 3> menuTargets(QStringView line);
 // click advances at most once; a "D" field never matches a cell.
 StepMove cellRelease(QStringView line, int cell);
 
+// A click on first-level item `item` of the drop-down of `cell` (Cur1J is
+// then the item): the first field "H" MM II "00" naming both advances by its
+// jump; else a "D" in T3 naming them goes on to the next step. At most one
+// advance.
+StepMove itemClick(QStringView line, int cell, int item);
+
+// A click on sub-item `sub` of the sub-menu of item `item` of `cell`: the
+// first field "H" MM II SS naming all three advances by its jump.
+StepMove subItemClick(QStringView line, int cell, int item, int sub);
+
+// The marked item's hover picture stem while pointing at `item` of the
+// drop-down of `cell`: T3 "D" naming both.
+std::optional<QString> markedItemHover(QStringView line, int cell, int item);
+
 // The marked item of the drop-down of `cell`: T3 "D" with MM reading the
 // cell, an item 1 to 44, and the picture stem.
 struct DropDownMarker {

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace simwin {
 
@@ -46,14 +47,17 @@ void MouseTarget::mouseReleaseEvent(QMouseEvent *e)
 {
     e->accept();
     const bool inside = rect().contains(e->position().toPoint());
+    // The release that ends a double click is no second click.
+    const bool afterDouble = std::exchange(afterDoubleClick_, false);
     emit mouseUp(index_, buttonOf(e->button()), shiftOf(e), twX(e), twY(e));
-    if (inside && e->button() == Qt::LeftButton)
+    if (inside && e->button() == Qt::LeftButton && !afterDouble)
         emit clicked(index_);
 }
 
 void MouseTarget::mouseDoubleClickEvent(QMouseEvent *e)
 {
     e->accept();
+    afterDoubleClick_ = true;
     emit dblClicked(index_);
 }
 

@@ -41,6 +41,7 @@ protected:
 
 private:
     int index_;
+    bool afterDoubleClick_ = false;
 };
 
 // A label that takes the mouse: hot-spot cells and target areas are

@@ -233,6 +233,7 @@ private:
     void wm100_Click(int arrayDigit, int index);
     // Chrome.
     void LblZHU_MouseMove(int index, int button, int shift, double x, double y);
+    void openSubMenu(int item);
     void openDropDown(int cell, double left, const std::function<double()> &top);
     void LblZHU_MouseUp(int index, int button, int shift, double x, double y);
     void Lbl1J_MouseMove(int index, int button, int shift, double x, double y);

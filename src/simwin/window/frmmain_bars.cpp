@@ -138,29 +138,37 @@ void FrmMain::ElseToolCSH()
     using fnd::XBiLi;
     using fnd::YBiLi;
     for (int i = 32; i <= 40; ++i)
-        simwin::setTwipsRect(LblZHU[i], 0, 0, 0, 0);
+        simwin::setTwipsRect(LblZHU[size_t(i)], 0, 0, 0, 0);
     PicElse->hide();
     const int n = scene::extraPanel(scene::StepLine);
     if (!n)
         return;
-    double left = scene::extraPanelLeft(scene::StepLine);
-    double top = scene::extraPanelTop(scene::StepLine);
-    if (n == 32) {
-        left = 9075;
-        top = 1605;
-    } else if (n == 37) {
-        left = 6240;
-        top = 420;
+    double left = scene::extraPanelLeft(scene::StepLine) * XBiLi;
+    double top = scene::extraPanelTop(scene::StepLine) * YBiLi;
+    if (n == 33 || n == 34) {
+        // The step's preset drop-down: shown now, opened by the tick.
+        simwin::moveTwips(Pic1J, left, top);
+        Pic1J->loadPicture(examDataPicture(chrome::dropDownPicture(n)));
+        simwin::syncTwipsFromPixels(Pic1J);
+        Pic1J->show();
+        TimTool->start();
+        return;
     }
-    simwin::moveTwips(PicElse, left * XBiLi, top * YBiLi);
+    if (n == 32) {
+        left = 9075 * XBiLi;
+        top = 1605 * YBiLi;
+    } else if (n == 37) {
+        left = 6240 * XBiLi;
+        top = 420 * YBiLi;
+    }
+    simwin::moveTwips(PicElse, left, top);
     PicElse->loadPicture(examDataPicture(chrome::panelPicture(n)));
+    const QStringView pane = scene::paneField(scene::StepLine);
+    if (pane.size() == 2 && pane[0] == u'X')
+        PicElse->loadPicture(examDataPicture(chrome::paneSetPicture(pane[1], "00")));
     simwin::syncTwipsFromPixels(PicElse);
     PicElse->show();
-    simwin::setTwipsRect(LblZHU[n], 0, 0, 8100 * XBiLi, 6000 * YBiLi);
-    if (n == 33 || n == 34) {
-        PicElse->hide();
-        TimTool->start();
-    }
+    simwin::setTwipsRect(LblZHU[size_t(n)], 0, 0, 8100 * XBiLi, 6000 * YBiLi);
 }
 
 // Lays out the items of the drop-down of CurZHU over its picture, and the
@@ -188,7 +196,37 @@ void FrmMain::Tool1JCSH()
     }
 }
 
-void FrmMain::Tool2JCSH() {}
+// Lays out the sub-item cells of the open sub-menu (CurZHU x 100 + Cur1J).
+void FrmMain::Tool2JCSH()
+{
+    Img2J->clearPicture();
+    for (int i = 1; i <= MenuItems; ++i)
+        simwin::setTwipsRect(Lbl2J[size_t(i)], chrome::resetItem());
+    const chrome::ItemLayout cells = chrome::subMenuItems(CurZHU * 100 + Cur1J, fnd::XBiLi, fnd::YBiLi);
+    for (int i = 1; i <= cells.count; ++i)
+        simwin::setTwipsRect(Lbl2J[size_t(i)], cells[i]);
+}
+
+// Opens the sub-menu of first-level item `item` beside the open drop-down,
+// kept above the window's bottom limit and flipped to the drop-down's left
+// side past its right limit.
+void FrmMain::openSubMenu(int item)
+{
+    using fnd::XBiLi;
+    using fnd::YBiLi;
+    Pic2J->loadPicture(examDataPicture(chrome::subMenuPicture(CurZHU, item)));
+    simwin::syncTwipsFromPixels(Pic2J);
+    const QRectF drop = simwin::twipsRect(Pic1J);
+    simwin::moveTwips(Pic2J, drop.left() + drop.width() - 15 * XBiLi,
+                      drop.top() + simwin::twipsTop(Lbl1J[size_t(item)]));
+    Pic2J->show();
+    Tool2JCSH();
+    const QRectF sub = simwin::twipsRect(Pic2J);
+    if (sub.top() + sub.height() > 8820 * YBiLi)
+        simwin::setTwipsTop(Pic2J, 8820 * YBiLi - sub.height());
+    if (sub.left() + sub.width() > 11850 * XBiLi)
+        simwin::setTwipsLeft(Pic2J, drop.left() - sub.width() + 15 * XBiLi);
+}
 
 // ---- Chrome event handlers --------------------------------------------------
 
@@ -308,8 +346,53 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
     advance(chk::cellRelease(line, CurZHU));
 }
 
-void FrmMain::Lbl1J_MouseMove(int, int, int, double, double) {}
-void FrmMain::Lbl1J_Click(int) {}
-void FrmMain::Lbl2J_MouseMove(int, int, int, double, double) {}
-void FrmMain::Lbl2J_Click(int) {}
-void FrmMain::TimTool_Timer() {}
+void FrmMain::Lbl1J_MouseMove(int index, int, int, double, double)
+{
+    const HotSpot *item = Lbl1J[size_t(index)];
+    simwin::moveTwips(Img1J, simwin::twipsLeft(item), simwin::twipsTop(item));
+    // A picture that cannot be read leaves the last one, moved here.
+    Img1J->loadPicture(examDataPicture(index <= 40 && chrome::isPaletteGrid(CurZHU)
+                                           ? chrome::paletteHoverPicture(index)
+                                           : chrome::itemHoverPicture(CurZHU, index)));
+    if (const auto stem = chk::markedItemHover(scene::StepLine, CurZHU, index))
+        Img1J->loadPicture(examDataPicture(chrome::markerHoverPicture(*stem)));
+    simwin::syncTwipsFromPixels(Img1J);
+    if (Cur1J != index)
+        Pic2J->hide();
+}
+
+void FrmMain::Lbl1J_Click(int index)
+{
+    if (releaseSpent())
+        return;
+    Cur1J = index;
+    const QString line = scene::StepLine; // the targets as they stood at the click
+    if (chrome::hasSubMenu(CurZHU, index))
+        openSubMenu(index);
+    advance(chk::itemClick(line, CurZHU, Cur1J));
+}
+
+void FrmMain::Lbl2J_MouseMove(int index, int, int, double, double)
+{
+    const HotSpot *cell = Lbl2J[size_t(index)];
+    simwin::moveTwips(Img2J, simwin::twipsLeft(cell), simwin::twipsTop(cell));
+    Img2J->loadPicture(examDataPicture(chrome::subItemHoverPicture(CurZHU, Cur1J, index)));
+    simwin::syncTwipsFromPixels(Img2J);
+}
+
+void FrmMain::Lbl2J_Click(int index)
+{
+    if (releaseSpent())
+        return;
+    advance(chk::subItemClick(scene::StepLine, CurZHU, Cur1J, index));
+}
+
+// 100 ms after a scene with a preset drop-down: it becomes the open
+// drop-down of the cell the step current now names.
+void FrmMain::TimTool_Timer()
+{
+    const bank::Field cell = bank::Step.extraPanel.part(bank::Panel.cell);
+    CurZHU = scene::number(scene::StepLine, cell.first, cell.width);
+    TimTool->stop();
+    Tool1JCSH();
+}

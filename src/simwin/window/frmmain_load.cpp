@@ -210,6 +210,8 @@ void FrmMain::wireEvents()
         connect(LblZHU[i], &HotSpot::mouseUp, this, &FrmMain::LblZHU_MouseUp);
     }
     for (int i = 1; i <= MenuItems; ++i) {
+        connect(Lbl1J[i], &HotSpot::mouseDown, this, [this] { beginGesture(); });
+        connect(Lbl2J[i], &HotSpot::mouseDown, this, [this] { beginGesture(); });
         connect(Lbl1J[i], &HotSpot::mouseMove, this, &FrmMain::Lbl1J_MouseMove);
         connect(Lbl1J[i], &HotSpot::clicked, this, &FrmMain::Lbl1J_Click);
         connect(Lbl2J[i], &HotSpot::mouseMove, this, &FrmMain::Lbl2J_MouseMove);
