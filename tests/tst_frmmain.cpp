@@ -13,6 +13,7 @@
 #include "run/runstate.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/frmmain.h"
+#include "simwin/window/twips.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -61,6 +62,7 @@ private slots:
     void hotSpotsTakeTheMouse();
     void unitPracticeStart();
     void probePlay();
+    void logoOfTheSampleBank();
     void sizeRuleOnSmallScreens_data();
     void sizeRuleOnSmallScreens();
 };
@@ -157,17 +159,23 @@ void TstFrmMain::barCellsAndPictures()
 void TstFrmMain::scale_data()
 {
     QTest::addColumn<double>("scale");
-    QTest::newRow("0.8") << 0.8;
-    QTest::newRow("1.25") << 1.25;
+    QTest::addColumn<QPoint>("handle"); // picture area 5, design twips
+    QTest::addColumn<QPoint>("drag");   // DragX, DragY: placed and rounded
+    QTest::newRow("0.8") << 0.8 << QPoint(1001, 601) << QPoint(801, 481);
+    QTest::newRow("1.25") << 1.25 << QPoint(1000, 600) << QPoint(1250, 750);
+    QTest::newRow("1.25 up") << 1.25 << QPoint(1003, 603) << QPoint(1254, 754);
 }
 
 void TstFrmMain::scale()
 {
     QFETCH(double, scale);
+    QFETCH(QPoint, handle);
+    QFETCH(QPoint, drag);
     ts::SceneFixture fx;
     fnd::XBiLi = fnd::YBiLi = scale;
     fx.writePicture(QStringLiteral("100005"), QSize(20, 20), Qt::red);
-    fx.writeUnit(0, {{record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 300)}, {151, area(1000, '0', 600, "100005")},
+    fx.writeUnit(0, {{record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 300)},
+                              {151, area(handle.x(), '0', handle.y(), "100005")},
                               {177, box(3000, '0', 4500, 600, 450)}})}});
     QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = FrmMain::get();
@@ -177,9 +185,8 @@ void TstFrmMain::scale()
     build(1, 1);
     QCOMPARE(geo(w.Label1), QRect(px(1500), px(1200), px(1200), px(300)));
     QCOMPARE(geo(w.Label4), QRect(px(3000), px(4500), px(600), px(450)));
-    QCOMPARE(w.Image[5]->pos(), QPoint(px(1000), px(600)));
-    QCOMPARE(w.DragX, qint32(1000 * scale));
-    QCOMPARE(w.DragY, qint16(600 * scale));
+    QCOMPARE(w.Image[5]->pos(), QPoint(px(handle.x()), px(handle.y())));
+    QCOMPARE(QPoint(w.DragX, w.DragY), drag);
     QCOMPARE(geo(w.LblZHU[45]), QRect(px(1170), px(15), px(345), px(330)));
     QCOMPARE(w.PicMenu->width(), 722);
     QCOMPARE(w.PicHui->y(), px(8325));
@@ -379,7 +386,8 @@ void TstFrmMain::hintAndAnswerMode()
     QCOMPARE(w.LHelp->pos(), QPoint(20, 30));
     QVERIFY(w.LHelp->isVisible() && w.Shape1->isVisible() && w.Shape2->isVisible() && w.Shape4->isVisible());
     QCOMPARE(geo(w.Shape1), geo(w.Label1));
-    QCOMPARE(geo(w.Shape2), geo(w.LHelp));
+    // The hint's frame stays at the window's design place whatever the hint.
+    QCOMPARE(simwin::twipsRect(w.Shape2), QRectF(12840, 2640, 2295, 375));
 
     build(1, 2); // "0000000000": place and text stay, the hint field is not read
     QCOMPARE(w.LHelp->pos(), QPoint(20, 30));
@@ -387,6 +395,7 @@ void TstFrmMain::hintAndAnswerMode()
 
     build(1, 3); // "000": empty caption, HintText kept
     QCOMPARE(w.LHelp->pos(), QPoint(30, 40));
+    QCOMPARE(simwin::twipsRect(w.Shape2), QRectF(12840, 2640, 2295, 375));
     QCOMPARE(w.LHelp->text(), QString());
     QCOMPARE(w.HintText, s("单击“文件”菜单"));
 
@@ -506,8 +515,9 @@ void TstFrmMain::hotSpotsTakeTheMouse()
     QCOMPARE(up[0][3].toDouble(), 90.0); // twips within the control
     QCOMPARE(up[0][4].toDouble(), 60.0);
     // Frames and the hint let the mouse through to what lies below.
-    QVERIFY(w.Shape2->isVisible());
-    QCOMPARE(w.childAt(w.Shape2->geometry().topLeft() + QPoint(1, 1)), nullptr);
+    QVERIFY(w.Shape1->isVisible() && w.LHelp->isVisible());
+    QVERIFY(w.childAt(w.Shape1->geometry().topLeft() + QPoint(1, 1)) != w.Shape1);
+    QCOMPARE(w.childAt(w.LHelp->geometry().topLeft() + QPoint(1, 1)), nullptr);
     QTest::mouseMove(&w, QPoint(700, 400));
     QCOMPARE(window.moves, 1);
 }
@@ -564,6 +574,23 @@ void TstFrmMain::probePlay()
     QVERIFY(lines[1]["ok"].toBool());
     QVERIFY(lines[2].contains("error"));
     QCOMPARE(lines[3]["StepNo"].toInt(), 1);
+}
+
+void TstFrmMain::logoOfTheSampleBank()
+{
+    // The sample bank has the logo picture; the window shows it stretched
+    // over its design place at the lower right.
+    ts::BankSteps bank;
+    QVERIFY(bank.isValid());
+    FrmMain *w = bank.open(1, 1, 1);
+    QVERIFY(w);
+    const QImage file(bank.programDir() + QStringLiteral("/wydata/l62009.mxy"));
+    QVERIFY(!file.isNull());
+    QVERIFY(w->ImgLogo->isVisible());
+    QCOMPARE(w->ImgLogo->pictureName(), QStringLiteral("l62009"));
+    QCOMPARE(w->ImgLogo->picture().toImage().convertToFormat(QImage::Format_ARGB32),
+             file.convertToFormat(QImage::Format_ARGB32));
+    QCOMPARE(geo(w->ImgLogo), QRect(px(10200), px(8235), px(1740), px(345)));
 }
 
 void TstFrmMain::sizeRuleOnSmallScreens_data()

@@ -8,6 +8,7 @@
 #include "windowdrive.h"
 
 #include "cover/runstart.h"
+#include "foundation/globals.h"
 #include "run/runstate.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/frmmain.h"
@@ -50,8 +51,11 @@ private slots:
     void clickJumpWithKeys();
     void dismissedOverrideMenuFallsThrough();
     void overrideMenuChoiceEndsTheRelease();
+    void pointingSetsTheNextStepsPointer_data();
     void pointingSetsTheNextStepsPointer();
     void handleReleaseThenPictureClick();
+    void handleOnItsLimitAtScale_data();
+    void handleOnItsLimitAtScale();
     void cancelNeverBelowStepOne();
     void hintFramesOfTwoBars();
 };
@@ -60,6 +64,7 @@ void TstMouseGestures::cleanup()
 {
     FrmMain::unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    fnd::XBiLi = fnd::YBiLi = 1.0;
 }
 
 void TstMouseGestures::releaseAfterAdvancingDoubleClick()
@@ -150,21 +155,36 @@ void TstMouseGestures::overrideMenuChoiceEndsTheRelease()
     QCOMPARE(w.StepType, 9001);
 }
 
+void TstMouseGestures::pointingSetsTheNextStepsPointer_data()
+{
+    QTest::addColumn<QString>("next");   // the next step's code
+    QTest::addColumn<int>("afterMore"); // the shape once further moves are judged on it
+    QTest::newRow("click step") << "9001" << int(Qt::WaitCursor);
+    // The move was judged on the pointing step, not a drag step: the next
+    // step's own pointer shows; a move judged on the drag step shows the
+    // default.
+    QTest::newRow("drag step 0040") << "0040" << int(Qt::ArrowCursor);
+    QTest::newRow("drag step 0051") << "0051" << int(Qt::ArrowCursor);
+}
+
 void TstMouseGestures::pointingSetsTheNextStepsPointer()
 {
     // "0030" advances on the first move; the next step's pointer (the
     // hourglass, 11) is over the target at once.
+    QFETCH(QString, next);
+    QFETCH(int, afterMore);
     ts::SceneFixture fx;
-    FrmMain &w = start(fx, {record({{8, s("0030")}, {66, kTarget}}), record({{8, s("9001")}, {66, kTarget}, {101, s("S0011")}}),
+    FrmMain &w = start(fx, {record({{8, s("0030")}, {66, kTarget}}), record({{8, next}, {66, kTarget}, {101, s("S0011")}}),
                             record({{8, s("9999")}})});
     QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), w.Label1->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(w.Label1, &move);
     QCOMPARE(stepNo(), 2);
     QCOMPARE(w.Label1->cursor().shape(), Qt::WaitCursor);
-    // Further moves over a click step change nothing.
+    // Further moves change no step.
     QApplication::sendEvent(w.Label1, &move);
     QCOMPARE(stepNo(), 2);
+    QCOMPARE(int(w.Label1->cursor().shape()), afterMore);
 }
 
 void TstMouseGestures::handleReleaseThenPictureClick()
@@ -192,6 +212,29 @@ void TstMouseGestures::handleReleaseThenPictureClick()
     // A click of its own follows the picture's jump.
     QTest::mouseClick(h, Qt::LeftButton);
     QCOMPARE(stepNo(), 4);
+}
+
+void TstMouseGestures::handleOnItsLimitAtScale_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QString>("left"); // picture area 5 and the limit, design twips
+    QTest::newRow("0.8") << 0.8 << "03601";
+    QTest::newRow("1.25") << 1.25 << "03603";
+}
+
+void TstMouseGestures::handleOnItsLimitAtScale()
+{
+    // A handle (8002) that starts on its limit: the first release, without
+    // a move, is on the limit at any scale.
+    QFETCH(double, scale);
+    QFETCH(QString, left);
+    ts::SceneFixture fx;
+    fnd::XBiLi = fnd::YBiLi = scale;
+    fx.writePicture(QStringLiteral("hdl001"), QSize(20, 20), Qt::blue);
+    FrmMain &w = start(fx, {record({{8, s("8002")}, {151, left + s("00300hdl001")}, {167, left + s("00000")}}),
+                            record({{8, s("9999")}})});
+    QTest::mouseClick(w.Image[5], Qt::LeftButton, {}, QPoint(1, 1));
+    QCOMPARE(stepNo(), 2);
 }
 
 void TstMouseGestures::cancelNeverBelowStepOne()

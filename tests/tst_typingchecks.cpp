@@ -52,6 +52,8 @@ private slots:
     void missingAnswerFileNeverMatches_data();
     void missingAnswerFileNeverMatches();
     void sceneFillingIsJudgedOnceWhenComplete();
+    void sceneFillingWithTheSameTextIsJudged_data();
+    void sceneFillingWithTheSameTextIsJudged();
     void listChoice_data();
     void listChoice();
     void listStartingAtTheAnswer_data();
@@ -249,6 +251,43 @@ void TstTypingChecks::sceneFillingIsJudgedOnceWhenComplete()
     QVERIFY(!w.buildingScene());
     // The user's typing is judged at once again.
     retype(w.Text1, s("我的主页"));
+    QCOMPARE(scene::StepNo, 3);
+}
+
+void TstTypingChecks::sceneFillingWithTheSameTextIsJudged_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("initial"); // both steps' initial text
+    QTest::addColumn<QString>("answer");  // the second step's answer
+
+    // Answer line 1 is "Logo", line 2 "never".
+    QTest::newRow("0020 empty box, answer 000") << "0020" << "000" << "000";
+    QTest::newRow("0020 same text") << "0020" << "001" << "001";
+    QTest::newRow("0025 same text") << "0025" << "001" << "001";
+    QTest::newRow("0021 same text") << "0021" << "001" << "001";
+    QTest::newRow("0027 same text") << "0027" << "001" << "001";
+}
+
+void TstTypingChecks::sceneFillingWithTheSameTextIsJudged()
+{
+    // The second scene fills the box with the text the first left in it:
+    // the assignment is a change all the same, and it matches the answer.
+    QFETCH(QString, code);
+    QFETCH(QString, initial);
+    QFETCH(QString, answer);
+    ts::SceneFixture fx;
+    const QString box = QStringLiteral("03000003000300000330");
+    const QString first = ts::record({{8, code}, {86, box}, {106, initial}, {109, "002"}});
+    const QString second = ts::record({{8, code}, {86, box}, {106, initial}, {109, answer}});
+    fx.writeUnit(0, {{first, second, ts::record({{8, "9999"}})}});
+    fx.writeAnswers({QStringLiteral("Logo"), QStringLiteral("never")});
+    QVERIFY(cover::startUnitPractice(0));
+    FrmMain &w = FrmMain::get();
+    run::TmNo = 1;
+    scene::StepNo = 1;
+    w.setData();
+    QCOMPARE(scene::StepNo, 1);
+    w.doNext();
     QCOMPARE(scene::StepNo, 3);
 }
 

@@ -170,11 +170,27 @@ QImage symbolStrip(bool cross)
     });
 }
 
+// The logo at the simulated window's lower right (1740 x 345 design twips):
+// the emblem and the program's short name on a light band.
+QImage logo()
+{
+    QImage img = canvas(116, 23, Paper);
+    QPainter p(&img);
+    p.setPen(QPen(Sky, 1));
+    p.drawRect(QRectF(0.5, 0.5, 115, 22));
+    drawEmblem(p, QRectF(4, 3, 14, 17));
+    p.setPen(Navy);
+    p.setFont(font("宋体", 13, true));
+    p.drawText(QRectF(22, 0, 92, 23), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("网页操作练习"));
+    return img;
+}
+
 void writeWindowPictures(bankgen::Context &ctx)
 {
     fnd::installFontSubstitutions();
     save(ctx, QStringLiteral("l20059"), splash());
     save(ctx, QStringLiteral("l62011"), icon(32));
+    save(ctx, QStringLiteral("l62009"), logo());
     save(ctx, QStringLiteral("l20069"), messageBackground());
     save(ctx, QStringLiteral("l20067"), icon(24));
     save(ctx, QStringLiteral("l20071"), roundMark(QColor(0x2e, 0x7d, 0xd2), QStringLiteral("?")));

@@ -20,9 +20,11 @@ PointerChoice recordPointer(QStringView stepLine)
     }
 }
 
-PointerChoice targetPointer(QStringView stepLine)
+PointerChoice targetPointer(QStringView stepLine) { return targetPointer(stepLine, stepLine); }
+
+PointerChoice targetPointer(QStringView judgedLine, QStringView currentLine)
 {
-    return isDragAndDropStep(stepLine) ? PointerChoice{} : recordPointer(stepLine);
+    return isDragAndDropStep(judgedLine) ? PointerChoice{} : recordPointer(currentLine);
 }
 
 PointerChoice dragPointer(QStringView stepLine)

@@ -31,6 +31,9 @@ PointerChoice recordPointer(QStringView stepLine);
 // The main target's pointer while the pointer moves over it: recordPointer,
 // except that drag-and-drop steps ("004", "005") show the default pointer.
 PointerChoice targetPointer(QStringView stepLine);
+// The same after a move that may have advanced: the drag test is of the
+// record the move was judged on, the pointer field of the record now current.
+PointerChoice targetPointer(QStringView judgedLine, QStringView currentLine);
 
 // The drag pointer of a drag-and-drop source: "S" the standard pointer, any
 // other first character the cursor file.

@@ -269,6 +269,9 @@ private:
     enum DeferredCheck : unsigned { DeferText1 = 1, DeferText2 = 2, DeferText3 = 4, DeferList = 8 };
     bool deferWhileBuilding(DeferredCheck check);
     void runDeferredChecks();
+    // The builder's assignment of a box's text: a change to be judged even
+    // when the box already held that text (no textChanged then).
+    void fillBox(QLineEdit *box, const QString &text, DeferredCheck check);
     unsigned deferredChecks_ = 0;
 
     QPixmap picture_;

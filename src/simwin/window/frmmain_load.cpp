@@ -81,6 +81,9 @@ void FrmMain::buildControls()
     Shape6 = new FrameShape(this, QStringLiteral("Shape6"), QColor(0, 0, 0), 1, true);
     for (auto *s : {Shape1, Shape2, Shape4, Shape6})
         s->hide();
+    // The hint's frame keeps the window's design place (unscaled twips, past
+    // the right edge of the 800-pixel window); no scene moves it.
+    simwin::setTwipsRect(Shape2, 12840, 2640, 2295, 375);
 
     LHelp = new QLabel(this);
     LHelp->setObjectName(QStringLiteral("LHelp"));

@@ -90,10 +90,11 @@ void FrmMain::Label1_DblClick()
 
 void FrmMain::Label1_MouseMove(int, int, double, double)
 {
-    apply(*this, chk::label1Pointing(line()));
-    // The pointer of the record as it now stands (the next step's after a
-    // pointing step advanced).
-    showPointer(Label1, scene::targetPointer(line()));
+    const QString judged = line();
+    apply(*this, chk::label1Pointing(judged));
+    // A pointing step that advanced leaves the pointer of the next step's
+    // record, unless the step just judged was a drag-and-drop step.
+    showPointer(Label1, scene::targetPointer(judged, line()));
 }
 
 // ---- Drag source Label4 ------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "bank/bankfiles.h"
 #include "examflow/questionlabels.h"
 #include "foundation/globals.h"
+#include "foundation/numparse.h"
 #include "run/runstate.h"
 #include "simwin/checks/tabclick.h"
 #include "simwin/scene/cursorshape.h"
@@ -125,8 +126,10 @@ void FrmMain::stagePictures()
         simwin::syncTwipsFromPixels(img);
         img->show();
         if (k == 5) {
-            DragX = qint32(left);
-            DragY = qint16(top);
+            // Twips stored in integers are rounded, halves to even, as the
+            // handle's own moves and restores are.
+            DragX = qint32(fnd::roundHalfEven(left));
+            DragY = qint16(fnd::roundHalfEven(top));
         }
     }
     DragLimitX = qint16(scene::dragLimitX(line));
@@ -148,7 +151,7 @@ void FrmMain::stageTextBox()
     // The initial text's line before its first "|" ("000", or no answer-text
     // file: empty).
     const auto initial = scene::lookup(run::CommonDataFile, scene::initialTextField(line));
-    Text1->setText(scene::beforeFirstBar(initial.value_or(QString())));
+    fillBox(Text1, scene::beforeFirstBar(initial.value_or(QString())), DeferText1);
     Text1->setFocus();
     Text1->setSelection(0, int(Text1->text().size()));
 
@@ -192,7 +195,6 @@ void FrmMain::stageHint()
         }
         LHelp->adjustSize();
         simwin::syncTwipsFromPixels(LHelp);
-        simwin::setTwipsRect(Shape2, simwin::twipsRect(LHelp));
     }
     const bool hints = run::AnswerMode == 1;
     for (QWidget *w : {static_cast<QWidget *>(LHelp), static_cast<QWidget *>(Shape1),
@@ -315,7 +317,7 @@ void FrmMain::stageOperationCode()
     // The typing-box variants take Text1's place (their own change handling
     // runs on the copied text, as on a user's change).
     if (c.useText2) {
-        Text2->setText(Text1->text());
+        fillBox(Text2, Text1->text(), DeferText2);
         simwin::setTwipsRect(Text2, simwin::twipsRect(Text1));
         Text2->show();
         Text1->hide();
@@ -323,7 +325,7 @@ void FrmMain::stageOperationCode()
         Text2->hide();
     }
     if (c.useText3) {
-        Text3->setText(Text1->text());
+        fillBox(Text3, Text1->text(), DeferText3);
         simwin::setTwipsRect(Text3, simwin::twipsRect(Text1));
         QFont f = Text3->font();
         const QFont &from = Text1->font();

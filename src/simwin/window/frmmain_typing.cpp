@@ -40,6 +40,12 @@ bool FrmMain::deferWhileBuilding(DeferredCheck check)
     return true;
 }
 
+void FrmMain::fillBox(QLineEdit *box, const QString &text, DeferredCheck check)
+{
+    box->setText(text);
+    deferredChecks_ |= check;
+}
+
 void FrmMain::runDeferredChecks()
 {
     // The scene is complete: its own filling is judged like a change the
