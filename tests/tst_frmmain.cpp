@@ -574,6 +574,15 @@ void TstFrmMain::probePlay()
     QVERIFY(lines[1]["ok"].toBool());
     QVERIFY(lines[2].contains("error"));
     QCOMPARE(lines[3]["StepNo"].toInt(), 1);
+
+    // Left to itself the probe sets up a 1024 x 768 screen: the window is
+    // centred on it.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    const QList<QJsonObject> own = ts::playProbe(fx.programDir(), 0, 1, "window\n", env);
+    QCOMPARE(own.size(), 1);
+    QCOMPARE(QRect(own[0]["x"].toInt(), own[0]["y"].toInt(), own[0]["w"].toInt(), own[0]["h"].toInt()),
+             QRect(112, 84, 800, 600));
 }
 
 void TstFrmMain::logoOfTheSampleBank()

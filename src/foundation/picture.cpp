@@ -2,7 +2,7 @@
 
 #include "foundation/filestamp.h"
 
-#include <QHash>
+#include <QCache>
 #include <QImageReader>
 
 namespace fnd {
@@ -12,9 +12,17 @@ struct Entry {
     FileStamp stamp;
     QPixmap pixmap;
 };
-QHash<QString, Entry> &cache()
+
+// QCache counts cost in ints; kibibytes keep the budget far from their limit.
+qsizetype costOf(const QPixmap &pm)
 {
-    static QHash<QString, Entry> c;
+    const qint64 bytes = qint64(pm.width()) * pm.height() * std::max(pm.depth(), 8) / 8;
+    return qsizetype((bytes + 1023) / 1024);
+}
+
+QCache<QString, Entry> &cache()
+{
+    static QCache<QString, Entry> c(qsizetype(PictureCacheBudget / 1024));
     return c;
 }
 } // namespace
@@ -24,16 +32,17 @@ std::optional<QPixmap> loadPicture(const QString &path)
     const auto stamp = fileStamp(path);
     if (!stamp)
         return std::nullopt;
-    auto it = cache().constFind(path);
-    if (it != cache().constEnd() && it->stamp == *stamp)
-        return it->pixmap;
+    // object() makes the entry the most recently used.
+    if (const Entry *e = cache().object(path); e && e->stamp == *stamp)
+        return e->pixmap;
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     QImage img = reader.read();
     if (img.isNull())
         return std::nullopt;
     QPixmap pm = QPixmap::fromImage(std::move(img));
-    cache().insert(path, Entry{*stamp, pm});
+    // A picture larger than the whole budget is shown but not kept.
+    cache().insert(path, new Entry{*stamp, pm}, costOf(pm));
     return pm;
 }
 
@@ -47,5 +56,14 @@ bool loadPictureInto(QPixmap &target, const QString &path)
 }
 
 void clearPictureCache() { cache().clear(); }
+
+qint64 pictureCacheBytes() { return qint64(cache().totalCost()) * 1024; }
+
+bool isPictureCached(const QString &path) { return cache().contains(path); }
+
+void setPictureCacheBudget(qint64 bytes)
+{
+    cache().setMaxCost(qsizetype((bytes < 0 ? PictureCacheBudget : bytes) / 1024));
+}
 
 } // namespace fnd

@@ -1,13 +1,19 @@
 #pragma once
 // Picture loading by content: the ".mxy" suffix says nothing about the format.
-// Decoded pictures are cached by path and file stamp (times, size, inode), so showing a scene again
-// decodes nothing.
+// Decoded pictures are cached by path and file stamp (times, size, inode), so
+// showing a scene again decodes nothing. The cache holds at most a byte budget
+// of pixels and lets the least recently used pictures go first, so a long
+// practice over many screenshots keeps a bounded memory.
 
 #include <QPixmap>
 #include <QString>
 #include <optional>
 
 namespace fnd {
+
+// Pixel bytes the cache keeps at most: a few scenes of full-screen
+// screenshots beside the bars' pictures.
+inline constexpr qint64 PictureCacheBudget = 24LL * 1024 * 1024;
 
 // The picture in a file, or nullopt when it is missing or unreadable.
 std::optional<QPixmap> loadPicture(const QString &path);
@@ -17,5 +23,12 @@ bool loadPictureInto(QPixmap &target, const QString &path);
 
 // Drops cached pictures (tests that want a cold start).
 void clearPictureCache();
+
+// What the cache holds now: pixel bytes, and whether a file's picture is in
+// it. The budget can be changed (tests); a negative value restores
+// PictureCacheBudget.
+qint64 pictureCacheBytes();
+bool isPictureCached(const QString &path);
+void setPictureCacheBudget(qint64 bytes);
 
 } // namespace fnd

@@ -1,8 +1,5 @@
 #include "banksolver.h"
 
-#include "simwin/checks/keyaccept.h"
-#include "simwin/checks/popupmenu.h"
-#include "simwin/scene/keycodes.h"
 #include "simwin/scene/steprecord.h"
 
 #include <QDeadlineTimer>
@@ -87,14 +84,96 @@ std::optional<QPoint> bareSpot(const QJsonObject &scene, const QString &bar)
     return std::nullopt;
 }
 
-// The pop-up item a menu code names: array digit (tens) and slot (units).
+// ---- The solver's own reading of the record ---------------------------------
+// Pop-up and key answers are worked out here from the record's characters,
+// apart from the program's decoders that the solved bank is meant to check.
+
+// The characters first..first+width-1 (1-based) of the record.
+QStringView rawChars(QStringView line, int first, int width)
+{
+    return first - 1 < line.size() ? line.mid(first - 1, width) : QStringView();
+}
+
+// Their leading decimal digits as a number (none: 0).
+int rawNumber(QStringView line, int first, int width)
+{
+    int n = 0;
+    for (const QChar c : rawChars(line, first, width)) {
+        if (!c.isDigit())
+            break;
+        n = n * 10 + c.digitValue();
+    }
+    return n;
+}
+
+// The menu code a right-click pop-up answers: "R8" and three digits at 86
+// give 6000 plus them, "R" and four digits give those; else the step's code.
+struct PopupAnswer
+{
+    bool opens = false; // a right release on the main target opens the pop-up
+    int code = 0;
+};
+PopupAnswer popupAnswer(QStringView line)
+{
+    const int own = rawNumber(line, 8, 4);
+    std::optional<int> override;
+    if (rawChars(line, 86, 2) == u"R8")
+        override = 6000 + rawNumber(line, 88, 3);
+    else if (rawChars(line, 86, 1) == u"R")
+        override = rawNumber(line, 87, 4);
+    const bool byOverride = override && *override / 1000 >= 3 && *override / 1000 <= 6;
+    const bool byOwn = (own >= 3000 && own <= 6000) || (own >= 8100 && own <= 8999);
+    return {byOverride || byOwn, override.value_or(own)};
+}
+
+// The pop-up item of a menu code: the array by its tens digit, the slot by
+// its units digit.
 std::optional<QString> popupChoice(int menuCode)
 {
+    static const char *const arrays[] = {"sKvelSub1", "sKvelInde1", "sKvelSub2", "sKvelInde2", "sKvelSub3",
+                                         "sKvelInde3", "sKvelSub4", "sKvelSub5", "sKvelInde4"};
     const int digit = (menuCode / 10) % 10;
-    if (digit < 1 || digit > chk::MenuArrays)
+    if (digit < 1 || digit > 9)
         return std::nullopt;
-    return command({QStringLiteral("popup"), QString::fromLatin1(chk::kPopupArrays[digit - 1].name),
-                    QString::number(menuCode % 10)});
+    return command({QStringLiteral("popup"), QString::fromLatin1(arrays[digit - 1]), QString::number(menuCode % 10)});
+}
+
+// The key an operation code 6SKK asks for, as the probe names it: held keys
+// S (1 Shift, 2 Ctrl, 4 Alt), key code KK, with 12 standing for F1 (112).
+std::optional<QString> keyAnswer(int code)
+{
+    if (code / 1000 != 6)
+        return std::nullopt;
+    const int shift = (code % 1000) / 100;
+    int key = code % 100;
+    if (key == 12)
+        key = 112;
+    QString name;
+    if (shift & 1)
+        name += QStringLiteral("Shift+");
+    if (shift & 2)
+        name += QStringLiteral("Ctrl+");
+    if (shift & 4)
+        name += QStringLiteral("Alt+");
+    return name + QStringLiteral("VK") + QString::number(key);
+}
+
+// The step a one-character jump names: "0" the next step, "1" to "9" and
+// "A" to "Z" steps 1 to 35.
+int jumpTarget(QChar digit, int stepNo)
+{
+    if (digit == u'0')
+        return stepNo + 1;
+    if (digit >= u'1' && digit <= u'9')
+        return digit.unicode() - u'0';
+    if (digit >= u'A' && digit <= u'Z')
+        return digit.unicode() - u'A' + 10;
+    return -1;
+}
+QChar rawChar(QStringView line, int at)
+{
+    const QStringView c = rawChars(line, at, 1);
+    return c.isEmpty() ? QChar() : c.front();
 }
 
 // Drags the handle with the left button past its limit: every move puts the
@@ -152,8 +231,14 @@ QList<QStringView> targetFields(QStringView line)
     return fields;
 }
 // The clicks that complete the first field a click can complete: the cell
-// (unless the step opened its drop-down itself), the item, the sub-item.
-QStringList chromeClicks(QStringView line)
+// (unless the step opened its drop-down itself), the item, the sub-item;
+// and the field's jump (a marked item moves on).
+struct ChromeClicks
+{
+    QStringList clicks;
+    QChar jump = u'0';
+};
+ChromeClicks chromeClicks(QStringView line)
 {
     const QList<QStringView> fields = targetFields(line);
     const int panel = fields[1].startsWith(u'H') ? fields[1].mid(1, 2).toInt() : 0;
@@ -173,7 +258,7 @@ QStringList chromeClicks(QStringView line)
             clicks << QStringLiteral("click Lbl1J_%1").arg(item);
         if (item && sub)
             clicks << QStringLiteral("click Lbl2J_%1").arg(sub);
-        return clicks;
+        return {clicks, marked ? QChar(u'0') : f[9]};
     }
     return {};
 }
@@ -192,9 +277,12 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
     const QString line = scene[QStringLiteral("StepLine")].toString();
     const QString code = scene::stepTypeText(line).toString();
     const int n = scene::stepType(line);
+    const int stepNo = scene[QStringLiteral("StepNo")].toInt();
     StepPlan p;
-    if (const QStringList clicks = chromeClicks(line); !clicks.isEmpty()) {
-        p.commands << clicks;
+    p.landsOn = stepNo + 1;
+    if (const ChromeClicks chrome = chromeClicks(line); !chrome.clicks.isEmpty()) {
+        p.commands << chrome.clicks;
+        p.landsOn = jumpTarget(chrome.jump, stepNo);
         return p;
     }
     // A dialog that shows another tab than the step's: its tab first.
@@ -216,10 +304,10 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
     }
     // The right-click pop-up: the record's menu-code override first, else
     // the step's own pop-up code.
-    if (chk::overridePopupMenu(line, 2) || chk::stepTypePopupMenu(n, 2)) {
-        const auto choice = popupChoice(chk::menuCode(line));
+    if (const PopupAnswer popup = popupAnswer(line); popup.opens) {
+        const auto choice = popupChoice(popup.code);
         if (!choice)
-            return fail(QStringLiteral("no pop-up item for menu code %1").arg(chk::menuCode(line)));
+            return fail(QStringLiteral("no pop-up item for menu code %1").arg(popup.code));
         p.commands << *choice;
         if (placeOf(scene, QStringLiteral("Label1")) && !scene::label1Box(line).absent) {
             p.commands << QStringLiteral("click Label1 right");
@@ -244,6 +332,9 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
         const QString keys = keyWords(scene::number(line, 11, 1));
         p.commands << command({QStringLiteral("press Label4"), keys}) << command({QStringLiteral("move Label1"), keys})
                    << command({QStringLiteral("release Label1"), keys});
+        // An outline drop moves on; a drag drop takes the drop jump at 102.
+        if (code.startsWith(u"005"))
+            p.landsOn = jumpTarget(rawChar(line, 102), stepNo);
     } else if (n >= 8001 && n <= 8009 && n != 8005) {
         p.commands << handleDrag(line, n);
     } else if (n >= 9000 && n <= 9998) {
@@ -251,12 +342,16 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
         if (button.isEmpty())
             return fail(QStringLiteral("no mouse button %1").arg(n % 100));
         p.commands << command({QStringLiteral("click Label1"), button, keyWords((n / 100) % 10)});
+        p.landsOn = jumpTarget(rawChar(line, 71), stepNo);
     } else if (code == u"0001") {
         p.commands << QStringLiteral("click Label1");
+        p.landsOn = jumpTarget(rawChar(line, 71), stepNo);
     } else if (code == u"0002") {
         p.commands << QStringLiteral("dblclick Label1");
+        p.landsOn = jumpTarget(rawChar(line, 71), stepNo);
     } else if (code == u"0003") {
         p.commands << QStringLiteral("click Label1 right");
+        p.landsOn = jumpTarget(rawChar(line, 71), stepNo);
     } else if (code == u"0030") {
         p.commands << QStringLiteral("move Label1");
     } else if (code == u"0020" || code == u"0025") {
@@ -278,8 +373,8 @@ StepPlan planStep(const QJsonObject &scene, const QString &answerFile)
         if (hint.isEmpty() || at < 0)
             return fail(QStringLiteral("the box does not hold the text to select"));
         p.commands << QStringLiteral("select Text1 %1 %2").arg(at).arg(hint.size());
-    } else if (const auto key = chk::keyOfCode(n, chk::KeyPlace::OperationCode)) {
-        p.commands << QStringLiteral("key ") + scene::keyName(*key);
+    } else if (const auto key = keyAnswer(n)) {
+        p.commands << QStringLiteral("key ") + *key;
     } else {
         return fail(QStringLiteral("no operation known for code %1").arg(code));
     }
@@ -353,6 +448,12 @@ QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSte
         const QJsonObject after = probe.send(QStringLiteral("scene"));
         if (after["StepNo"].toInt() == stepNo && after["StepLine"].toString() == line)
             return report(QStringLiteral("step %1 (%2) did not advance").arg(stepNo).arg(scene::stepTypeText(line)));
+        if (after["StepNo"].toInt() != plan.landsOn)
+            return report(QStringLiteral("step %1 (%2) went to step %3; its record names step %4")
+                              .arg(stepNo)
+                              .arg(scene::stepTypeText(line))
+                              .arg(after["StepNo"].toInt())
+                              .arg(plan.landsOn));
     }
     return report(QStringLiteral("no final scene after %1 steps").arg(maxSteps));
 }

@@ -1,9 +1,11 @@
 #pragma once
 // Solving bank questions through the probe: from the step record of the
 // scene on show, the operation the step expects, as `examsim-probe play`
-// commands. The record alone decides, as it does for the program's own
-// checks; the scene (the probe's `scene` answer) only tells where controls
-// lie when a place must be found.
+// commands, and the step the answer must land on. The record alone decides,
+// as it does for the program's own checks; the scene (the probe's `scene`
+// answer) only tells where controls lie when a place must be found. Pop-up
+// items, keys and jumps are read from the record's characters here, not
+// with the program's own decoders.
 //
 // A step on the window chrome is played as the clicks that complete its
 // first target field: the bar cell, the drop-down's item, the sub-menu's
@@ -22,6 +24,7 @@ struct StepPlan
 {
     QStringList commands; // play commands, in order
     QString problem;      // why no plan could be made (empty: planned)
+    int landsOn = 0;      // the step the record's jump names for this answer
 };
 
 // The commands that perform the step of `scene` (the probe's `scene`

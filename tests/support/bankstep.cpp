@@ -43,9 +43,11 @@ FrmMain *BankSteps::open(int unit, int question, int step)
     return &w;
 }
 
-QList<QJsonObject> playProbe(const QString &programDir, int unit, int question, const QByteArray &input)
+QList<QJsonObject> playProbe(const QString &programDir, int unit, int question, const QByteArray &input,
+                             const QProcessEnvironment &env)
 {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(toolPath(QStringLiteral("examsim-probe")),
             {QStringLiteral("play"), programDir, QString::number(unit), QString::number(question)});
     QList<QJsonObject> answers;

@@ -7,6 +7,7 @@
 
 #include <QJsonObject>
 #include <QList>
+#include <QProcessEnvironment>
 #include <QString>
 #include <memory>
 
@@ -35,7 +36,9 @@ private:
 // Runs `examsim-probe play <programDir> <unit> <question>` with the input
 // lines and returns its answer lines as objects (unit from 0, as the probe
 // counts).
-QList<QJsonObject> playProbe(const QString &programDir, int unit, int question, const QByteArray &input);
+// env: the probe's environment (by default the test's own).
+QList<QJsonObject> playProbe(const QString &programDir, int unit, int question, const QByteArray &input,
+                             const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
 
 // Sends the characters of `text` to a widget as typed keys (any script).
 void typeText(QWidget *w, const QString &text);

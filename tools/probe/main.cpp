@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QJsonDocument>
+#include <QTemporaryFile>
 #include <cstdio>
 
 namespace probe {
@@ -27,8 +28,20 @@ void outJson(const QJsonObject &object) { out(QString::fromUtf8(QJsonDocument(ob
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a platform named, the probe runs offscreen on a 1024 x 768
+    // screen at 96 dpi, the screen the window's size rule is written for
+    // (the offscreen default is 800 x 800). The platform reads the file while
+    // the application starts.
+    QTemporaryFile screens;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QByteArray platform("offscreen");
+        if (screens.open()
+            && screens.write(R"({"screens":[{"name":"probe","x":0,"y":0,"width":1024,"height":768,"logicalDpi":96}]})")
+                   > 0
+            && screens.flush())
+            platform += ":configfile=" + QFile::encodeName(screens.fileName());
+        qputenv("QT_QPA_PLATFORM", platform);
+    }
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     using Subcommands = probe::Commands<probe::CommandFn>;

@@ -8,6 +8,9 @@
 //   StepLine/n  reading the last record of an n-line step file (kept lines)
 //   HoverWarm   the pointer moving onto another menu title: from the move
 //               event to the title's hover picture drawn (pictures cached)
+//   EveryScene  every step of every question of the bank built once, as a
+//               long practice does; counters: the resident memory after it
+//               and at its peak, and the picture cache's pixel bytes
 //   MenuOpenCold, MenuOpenWarm
 //               a left click on menu title 1 until its drop-down is open and
 //               its items laid out, with the picture cache emptied or warm
@@ -143,6 +146,42 @@ void StepLine(benchmark::State &state)
     }
 }
 
+// A "VmRSS:"-style line of /proc/self/status, in MiB (0 when unreadable).
+double statusMiB(const char *key)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith(key))
+            return line.mid(qsizetype(qstrlen(key))).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+void EveryScene(benchmark::State &state)
+{
+    FrmMain &w = FrmMain::get();
+    int scenes = 0;
+    for (auto _ : state) {
+        for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u) {
+            cover::startUnitPractice(u);
+            const int lines = int(fnd::readLines(run::StepFile).value_or(QStringList()).size());
+            for (int q = 1; q <= run::TmSum; ++q) {
+                const int end = q < run::TmSum ? run::StepStart[q + 1] : lines + 1;
+                for (int s = 1; s <= end - run::StepStart[q]; ++s, ++scenes) {
+                    run::TmNo = qint16(q);
+                    scene::StepNo = qint16(s);
+                    w.setData();
+                }
+            }
+        }
+    }
+    state.counters["scenes"] = scenes;
+    state.counters["rss_MiB"] = statusMiB("VmRSS:");
+    state.counters["peak_MiB"] = statusMiB("VmHWM:");
+    state.counters["cache_MiB"] = double(fnd::pictureCacheBytes()) / (1024 * 1024);
+}
+
 FrmMain &openFirstQuestion()
 {
     cover::startUnitPractice(0);
@@ -201,6 +240,7 @@ void HoverWarm(benchmark::State &state)
 
 } // namespace
 
+BENCHMARK(EveryScene)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(MenuOpenCold)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(MenuOpenWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(HoverWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
