@@ -8,6 +8,8 @@
 #include "foundation/picture.h"
 #include "foundation/startup.h"
 #include "foundation/ui/display.h"
+#include "run/coverdata.h"
+#include "run/records.h"
 #include "run/runstate.h"
 
 #include <QFileInfo>
@@ -34,8 +36,11 @@ FrmFengmian::FrmFengmian() : QWidget(nullptr)
     setObjectName(QStringLiteral("FrmFengmian"));
     LblCaption = new QLabel(this);
     LblCaption->setObjectName(QStringLiteral("LblCaption"));
-    LblInfo_0 = new QLabel(this);
-    LblInfo_0->setObjectName(QStringLiteral("LblInfo_0"));
+    for (int i = 0; i < 4; ++i) {
+        LblInfo[size_t(i)] = new QLabel(this);
+        LblInfo[size_t(i)]->setObjectName(QStringLiteral("LblInfo_%1").arg(i));
+    }
+    LblInfo_0 = LblInfo[0];
 }
 
 void FrmFengmian::formLoad()
@@ -50,26 +55,85 @@ void FrmFengmian::formLoad()
 
 void FrmFengmian::FengMainCsh()
 {
+    using fnd::XBiLi;
+    using fnd::YBiLi;
+    const QString tag = QStringLiteral("fengmaincsh");
+    // 1. Bank version.
     const QString version = firstLine(bank::BankVersionFile);
     run::BankVersion = version.trimmed();
 
-    // A data folder of another module: end here, without a word.
+    // 2. A data folder of another module: end here, without a word and
+    // before anything is written.
     const double moduleNo = fnd::leadingValue(firstLine(bank::ModuleNoFile));
     if (moduleNo != double(fnd::ModuleNo)) {
         fnd::endProgram();
         return;
     }
 
+    // 3. Info lines 1 to 3.
+    LblInfo[1]->setText(QStringLiteral("官方网站：") + fnd::InfoTable[16]);
+    LblInfo[2]->setText(QStringLiteral("客服电话：") + fnd::InfoTable[10]);
+    LblInfo[3]->setText(QStringLiteral("客服QQ：") + fnd::InfoTable[11]);
+
+    // 4. Input-method option.
+    run::UseIME = fnd::leadingValue(run::readRecordLine(bank::ImeOptionFile)) != 0;
+
+    // 5, 6. Caption, title label, version line.
     setWindowTitle(QStringLiteral("Marrowby考试练习系统"));
     QFont f(QStringLiteral("宋体"));
-    f.setPointSizeF(10 * fnd::XBiLi);
+    f.setPointSizeF(10 * XBiLi);
     LblCaption->setFont(f);
     LblCaption->move(fnd::xPx(240), fnd::yPx(120));
+    LblInfo[0]->setText(QStringLiteral("题库版本：V") + version);
     LblCaption->setText(fnd::ModuleName);
     LblCaption->adjustSize();
-    f.setPointSizeF(9 * fnd::XBiLi);
-    LblInfo_0->setFont(f);
-    LblInfo_0->move(fnd::xPx(240), fnd::yPx(8670));
-    LblInfo_0->setText(QStringLiteral("题库版本：V") + version);
-    LblInfo_0->adjustSize();
+
+    // 8. Info lines 0 to 3: one row, colour in the "&H" notation (blue,
+    // green, red from the high byte down), lefts from the product data.
+    const long long colour = fnd::hexOrDecimal(fnd::InfoTable[29]);
+    const QColor fore(int(colour & 0xff), int((colour >> 8) & 0xff), int((colour >> 16) & 0xff));
+    f.setPointSizeF(9 * XBiLi);
+    for (int i = 0; i < 4; ++i) {
+        QLabel *l = LblInfo[size_t(i)];
+        l->setFont(f);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, fore);
+        l->setPalette(pal);
+        l->adjustSize();
+        l->move(fnd::xPx(fnd::leadingValue(fnd::InfoTable[size_t(30 + i)])), fnd::yPx(8670));
+    }
+
+    // 9, 12. Paper and unit counts, the units' question counts.
+    const QStringList paperList = fnd::readLines(fnd::dataFile(bank::PaperListFile)).value_or(QStringList());
+    if (paperList.isEmpty())
+        fnd::trapError(tag, 53, QStringLiteral("File not found"));
+    const run::PaperCounts counts = run::paperCounts(paperList);
+    run::PaperCount = counts.papers;
+    run::UnitCount = counts.units;
+
+    // 10. Random papers.
+    const QStringList random = fnd::readLines(run::recordPath(bank::RandomPaperFile)).value_or(QStringList());
+    SuiJiCount = qint16(run::countRandomPapers(random));
+
+    // 13-15. Unit progress, repaired to the question counts and written
+    // back; without the counts (no paper list, or no line 2) the stored
+    // progress stays as it is, byte for byte.
+    const run::QuestionCounts questions = run::questionCounts(paperList);
+    QStringList progress = run::readUnitProgress();
+    if (run::countsKnown(questions)) {
+        progress = run::repairedProgress(progress, questions, run::UnitCount);
+        if (!run::writeUnitProgress(progress, run::UnitProgressUnits))
+            fnd::trapError(tag, 75, QStringLiteral("Path/File access error"));
+    }
+    for (int u = 0; u < run::UnitCount; ++u) {
+        const run::UnitColumns c = run::unitColumns(progress.value(u));
+        fnd::UnitTable[size_t(u)][2] = c.count;
+        fnd::UnitTable[size_t(u)][3] = c.notDone;
+        fnd::UnitTable[size_t(u)][4] = c.flags;
+    }
+
+    // 18. Exam history, the positional defaults where lines are missing.
+    const QStringList history = run::readExamHistory();
+    for (int n = 1; n <= 100; ++n)
+        ShiJuanHis[size_t(n)] = history.value(n - 1, run::presetHistoryLine(n));
 }

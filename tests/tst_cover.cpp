@@ -1,0 +1,153 @@
+// The cover's initialisation on a copy of the sample bank: the info lines,
+// the counts, the random papers, the unit progress it rewrites (or keeps),
+// the exam history, and the silent end on another module's data folder.
+#include "testsupport.h"
+
+#include "bank/bankfiles.h"
+#include "cover/frmfengmian.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "foundation/productinfo.h"
+#include "foundation/startup.h"
+#include "run/records.h"
+#include "run/runstate.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+class TstCover : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void infoLines();
+    void countsAndRecords();
+    void progressKeptWithoutCounts_data();
+    void progressKeptWithoutCounts();
+    void anotherModuleEndsSilently();
+
+private:
+    std::unique_ptr<ts::ProgramCopy> copy_;
+    QString record(const QString &name) const { return copy_->file(QStringLiteral("ksdata/") + name + QStringLiteral(".mxy")); }
+    QString data(const QString &name) const { return copy_->file(QStringLiteral("wydata/") + name + QStringLiteral(".mxy")); }
+};
+
+void TstCover::init()
+{
+    copy_ = std::make_unique<ts::ProgramCopy>();
+    QVERIFY(copy_->isValid());
+    fnd::resetGlobals();
+    run::resetRunState();
+    fnd::readInfo();
+}
+
+void TstCover::cleanup()
+{
+    FrmFengmian::unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    copy_.reset();
+}
+
+void TstCover::infoLines()
+{
+    FrmFengmian &w = FrmFengmian::get();
+    const int lefts[] = {16, 336, 496, 662};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(w.LblInfo[size_t(i)]->pos(), QPoint(lefts[i], 578));
+        QCOMPARE(w.LblInfo[size_t(i)]->palette().color(QPalette::WindowText), QColor(102, 102, 102));
+    }
+    QCOMPARE(w.LblInfo[1]->text(), QStringLiteral("官方网站：") + fnd::InfoTable[16]);
+    QCOMPARE(w.LblInfo[2]->text(), QStringLiteral("客服电话：") + fnd::InfoTable[10]);
+    QCOMPARE(w.LblInfo[3]->text(), QStringLiteral("客服QQ：") + fnd::InfoTable[11]);
+    QVERIFY(w.LblInfo[0]->text().startsWith(QStringLiteral("题库版本：V")));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Marrowby考试练习系统"));
+    QCOMPARE(w.LblCaption->text(), fnd::ModuleName);
+}
+
+void TstCover::countsAndRecords()
+{
+    // The version as stored, blanks and all; the trimmed one shared.
+    writeBytes(data(bank::BankVersionFile), " 202612101200 \r\n");
+    writeBytes(record(bank::RandomPaperFile), "01010102\r\n01030104\r\n\r\n01050106\r\n");
+    writeBytes(record(bank::ImeOptionFile), "1\r\n");
+    QStringList history;
+    for (int k = 1; k <= 93; ++k)
+        history << QStringLiteral("h%1").arg(k);
+    fnd::writeLines(record(bank::ShiJuanHisFile), history);
+    writeBytes(record(bank::UnitProgressFile), "TTF\r\nTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTT\r\n");
+    FrmFengmian &w = FrmFengmian::get();
+    QCOMPARE(w.LblInfo[0]->text(), QStringLiteral("题库版本：V 202612101200 "));
+    QCOMPARE(run::BankVersion, QStringLiteral("202612101200"));
+    QCOMPARE(w.SuiJiCount, qint16(2));
+    QVERIFY(run::UseIME);
+    QCOMPARE(w.ShiJuanHis[93], QStringLiteral("h93"));
+    QCOMPARE(w.ShiJuanHis[94], QStringLiteral("您还未考试！"));
+    QCOMPARE(w.ShiJuanHis[95], QStringLiteral("0"));
+    QCOMPARE(w.ShiJuanHis[96], QStringLiteral("E"));
+    // The sample bank's counts; each unit's flags repaired to its count.
+    const QString counts = fnd::readLines(data(bank::PaperListFile)).value_or(QStringList()).value(1);
+    QVERIFY(run::UnitCount >= 3);
+    const QStringList progress = fnd::readLines(record(bank::UnitProgressFile)).value_or(QStringList());
+    QCOMPARE(progress.size(), 26);
+    QCOMPARE(progress[25], QString());
+    for (int u = 0; u < 25; ++u)
+        QCOMPARE(progress[u].size(), u < counts.size() / 2 ? counts.mid(2 * u, 2).toInt() : 0);
+    QVERIFY(progress[0].startsWith(QStringLiteral("TTFF")));
+    QVERIFY(bytesOf(record(bank::UnitProgressFile)).endsWith("\r\n\r\n"));
+    QCOMPARE(fnd::UnitTable[0][2], QString::number(progress[0].size()));
+    QCOMPARE(fnd::UnitTable[0][3], QString::number(progress[0].count(u'F')));
+    QCOMPARE(fnd::UnitTable[1][4], progress[1]);
+}
+
+// Without the units' question counts the stored progress is not cut.
+void TstCover::progressKeptWithoutCounts_data()
+{
+    QTest::addColumn<QByteArray>("paperList"); // empty: no file
+    QTest::newRow("no paper list") << QByteArray();
+    QTest::newRow("paper list of one line") << QByteArray("0003\r\n");
+}
+
+void TstCover::progressKeptWithoutCounts()
+{
+    QFETCH(QByteArray, paperList);
+    if (paperList.isEmpty())
+        QVERIFY(QFile::remove(data(bank::PaperListFile)));
+    else
+        writeBytes(data(bank::PaperListFile), paperList);
+    const QByteArray stored = "TTF\r\nFT\r\n";
+    writeBytes(record(bank::UnitProgressFile), stored);
+    FrmFengmian::get();
+    QCOMPARE(bytesOf(record(bank::UnitProgressFile)), stored);
+    for (int u = 0; u < run::UnitCount; ++u)
+        QCOMPARE(fnd::UnitTable[size_t(u)][4], u == 0 ? QStringLiteral("TTF") : u == 1 ? QStringLiteral("FT") : QString());
+}
+
+void TstCover::anotherModuleEndsSilently()
+{
+    writeBytes(data(bank::ModuleNoFile), QByteArray::number(fnd::ModuleNo + 1) + "\r\n");
+    const QByteArray stored = "TTF\r\n";
+    writeBytes(record(bank::UnitProgressFile), stored);
+    fnd::EndCatcher end;
+    FrmFengmian::get();
+    QCOMPARE(end.ends(), 1);
+    QCOMPARE(bytesOf(record(bank::UnitProgressFile)), stored);
+}
+
+QTEST_MAIN(TstCover)
+#include "tst_cover.moc"

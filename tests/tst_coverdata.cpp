@@ -1,0 +1,116 @@
+// What the cover reads at every load: paper counts, random papers, question
+// counts and the unit progress repair, as table rows from the cover's rules.
+#include "run/coverdata.h"
+
+#include <QTest>
+
+class TstCoverData : public QObject
+{
+    Q_OBJECT
+private slots:
+    void paperCounts_data();
+    void paperCounts();
+    void randomPapers_data();
+    void randomPapers();
+    void progressRepair_data();
+    void progressRepair();
+    void unknownCounts();
+    void unitColumns();
+};
+
+void TstCoverData::paperCounts_data()
+{
+    QTest::addColumn<QString>("line1");
+    QTest::addColumn<int>("papers");
+    QTest::addColumn<int>("units");
+    QTest::newRow("blanks around") << " 0520 " << 5 << 20;
+    QTest::newRow("papers only") << "05" << 5 << 0;
+    QTest::newRow("letters read 0") << "ab03" << 0 << 3;
+    QTest::newRow("past the bank: clamped to 20") << "9945" << 20 << 20;
+    QTest::newRow("empty") << "" << 0 << 0;
+}
+
+void TstCoverData::paperCounts()
+{
+    QFETCH(QString, line1);
+    QFETCH(int, papers);
+    QFETCH(int, units);
+    const run::PaperCounts c = run::paperCounts({line1, QStringLiteral("0102")});
+    QCOMPARE(int(c.papers), papers);
+    QCOMPARE(int(c.units), units);
+}
+
+void TstCoverData::randomPapers_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("count");
+    QTest::newRow("A, B, blank, C") << QStringList{"A", "B", "", "C"} << 2;
+    QTest::newRow("a line of blanks ends it") << QStringList{"A", "   ", "C"} << 1;
+    QTest::newRow("none") << QStringList{} << 0;
+    QTest::newRow("twelve: at most ten") << QStringList(12, QStringLiteral("0102")) << 10;
+}
+
+void TstCoverData::randomPapers()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, count);
+    QCOMPARE(run::countRandomPapers(lines), count);
+}
+
+// (question-count line, unit count, stored flags of unit 0 and 1) -> repaired
+void TstCoverData::progressRepair_data()
+{
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<int>("units");
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QString>("unit0");
+    QTest::addColumn<QString>("unit1");
+    QTest::newRow("12 questions, TTF stored") << "12" << 1 << QStringList{"TTF"} << "TTFFFFFFFFFF" << "";
+    QTest::newRow("16 flags cut to 12") << "12" << 1 << QStringList{"TTTTFFFFTTTTFFFF"} << "TTTTFFFFTTTT" << "";
+    QTest::newRow("count 0: empty") << "00" << 1 << QStringList{"TTF"} << "" << "";
+    QTest::newRow("60 questions, nothing stored: 60 F") << "60" << 1 << QStringList{} << QString(60, u'F') << "";
+    QTest::newRow("more than 42 missing: padded to the whole count")
+        << "50" << 1 << QStringList{"TT"} << QStringLiteral("TT") + QString(48, u'F') << "";
+    QTest::newRow("a unit of the bank without a pair keeps its line")
+        << "03" << 2 << QStringList{"TTT", "TF"} << "TTT" << "TF";
+    QTest::newRow("a unit past the bank without a pair is emptied")
+        << "03" << 1 << QStringList{"TTT", "TF"} << "TTT" << "";
+}
+
+void TstCoverData::progressRepair()
+{
+    QFETCH(QString, counts);
+    QFETCH(int, units);
+    QFETCH(QStringList, stored);
+    QFETCH(QString, unit0);
+    QFETCH(QString, unit1);
+    const QStringList out = run::repairedProgress(stored, run::questionCounts({QStringLiteral("0102"), counts}), units);
+    QCOMPARE(out.size(), 25);
+    QCOMPARE(out[0], unit0);
+    QCOMPARE(out[1], unit1);
+    QCOMPARE(out[24], QString());
+}
+
+// Without the paper list's line 2 the counts are unknown: the caller keeps
+// the stored progress.
+void TstCoverData::unknownCounts()
+{
+    QVERIFY(!run::countsKnown(run::questionCounts({QStringLiteral("0520")})));
+    QVERIFY(!run::countsKnown(run::questionCounts({})));
+    QVERIFY(run::countsKnown(run::questionCounts({QStringLiteral("0520"), QStringLiteral("05")})));
+    const run::QuestionCounts c = run::questionCounts({QString(), QStringLiteral("0512x")});
+    QCOMPARE(c[0], 5);
+    QCOMPARE(c[1], 12);
+    QCOMPARE(c[2], -1); // a lone last character is no pair
+}
+
+void TstCoverData::unitColumns()
+{
+    const run::UnitColumns c = run::unitColumns(QStringLiteral("TFTF"));
+    QCOMPARE(c.count, QStringLiteral("4"));
+    QCOMPARE(c.notDone, QStringLiteral("2"));
+    QCOMPARE(c.flags, QStringLiteral("TFTF"));
+}
+
+QTEST_GUILESS_MAIN(TstCoverData)
+#include "tst_coverdata.moc"
