@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPixmap>
 #include <QtTest>
 
 namespace {
@@ -36,6 +37,7 @@ class TstCover : public QObject
 private slots:
     void init();
     void cleanup();
+    void skeleton();
     void infoLines();
     void countsAndRecords();
     void progressKeptWithoutCounts_data();
@@ -62,6 +64,29 @@ void TstCover::cleanup()
     FrmFengmian::unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     copy_.reset();
+}
+
+// The frame of the load: frameless 800 x 600, the home picture, the hidden
+// top strip, the drag strip, five hidden page frames in one rectangle.
+void TstCover::skeleton()
+{
+    FrmFengmian &w = FrmFengmian::get();
+    QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(w.size(), QSize(800, 600));
+    QCOMPARE(w.picShouYe->geometry(), QRect(0, 0, 800, 110));
+    QVERIFY(!w.picShouYe->pixmap().isNull());
+    QVERIFY(!w.PicTop->isVisibleTo(&w));
+    QCOMPARE(w.LblCaption->parentWidget(), w.PicTop);
+    QCOMPARE(w.lblMove->geometry(), QRect(0, 0, 697, 45));
+    for (const char *name : {"PicTiKu", "PicKaCH", "PicBiaoZhi", "PicCuoTi", "PicHelp"}) {
+        auto *page = w.findChild<QLabel *>(QString::fromLatin1(name));
+        QVERIFY2(page, name);
+        QCOMPARE(page->geometry(), QRect(0, 110, 800, 460));
+        QVERIFY(!page->isVisibleTo(&w));
+    }
+    QVERIFY(!w.PicAd->isVisibleTo(&w));
+    for (int i : {0, 1, 2, 3, 17, 18, 19, 20, 21})
+        QVERIFY(w.findChild<QLabel *>(QStringLiteral("LblInfo_%1").arg(i)));
 }
 
 void TstCover::infoLines()

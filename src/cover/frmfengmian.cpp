@@ -8,11 +8,13 @@
 #include "foundation/picture.h"
 #include "foundation/startup.h"
 #include "foundation/ui/display.h"
+#include "foundation/ui/windowdrag.h"
 #include "run/coverdata.h"
 #include "run/records.h"
 #include "run/runstate.h"
 
 #include <QFileInfo>
+#include <QPainter>
 #include <QLabel>
 
 namespace {
@@ -31,16 +33,41 @@ QString firstLine(const QString &name)
 
 } // namespace
 
-FrmFengmian::FrmFengmian() : QWidget(nullptr)
+FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("FrmFengmian"));
-    LblCaption = new QLabel(this);
-    LblCaption->setObjectName(QStringLiteral("LblCaption"));
-    for (int i = 0; i < 4; ++i) {
+    auto label = [this](QWidget *parent, const char *name) {
+        auto *l = new QLabel(parent);
+        l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+    picShouYe = label(this, "picShouYe");
+    PicTop = label(this, "PicTop");
+    LblCaption = label(PicTop, "LblCaption");
+    lblMove = label(this, "lblMove");
+    PicTiKu = label(this, "PicTiKu");
+    PicKaCH = label(this, "PicKaCH");
+    PicBiaoZhi = label(this, "PicBiaoZhi");
+    PicCuoTi = label(this, "PicCuoTi");
+    PicHelp = label(this, "PicHelp");
+    PicAd = label(this, "PicAd");
+    for (int i : {0, 1, 2, 3, 17, 18, 19, 20, 21}) {
         LblInfo[size_t(i)] = new QLabel(this);
         LblInfo[size_t(i)]->setObjectName(QStringLiteral("LblInfo_%1").arg(i));
     }
     LblInfo_0 = LblInfo[0];
+    // A left press on the drag strip or the home-page picture moves the
+    // window, as its missing title bar would.
+    fnd::makeDragHandle(lblMove);
+    fnd::makeDragHandle(picShouYe);
+}
+
+void FrmFengmian::paintEvent(QPaintEvent *)
+{
+    if (background_.isNull())
+        return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, background_);
 }
 
 void FrmFengmian::formLoad()
@@ -49,6 +76,26 @@ void FrmFengmian::formLoad()
     setFixedSize(fnd::xPx(12000), fnd::yPx(9000));
     if (auto icon = fnd::loadPicture(fnd::dataFile(QStringLiteral("l62011"))))
         setWindowIcon(QIcon(*icon));
+    fnd::loadPictureInto(background_, fnd::dataFile(QStringLiteral("l20060")));
+    // A picture label at (left, top) in design twips, sized to its picture.
+    auto place = [](QLabel *l, const char *picture, double left, double top) {
+        QPixmap pm;
+        if (fnd::loadPictureInto(pm, fnd::dataFile(QString::fromLatin1(picture))))
+            l->setPixmap(pm);
+        l->move(fnd::xPx(left), fnd::yPx(top));
+        l->adjustSize();
+    };
+    place(picShouYe, "l20051", 0, 0);
+    place(PicTop, "l20052", 0, 0);
+    PicTop->hide();
+    lblMove->setGeometry(0, 0, fnd::xPx(10455), fnd::yPx(675));
+    lblMove->raise();
+    for (QLabel *page : {PicTiKu, PicKaCH, PicBiaoZhi, PicCuoTi, PicHelp}) {
+        place(page, "l20053", 0, 1650);
+        page->setGeometry(fnd::xPx(0), fnd::yPx(1650), fnd::xPx(12000), fnd::yPx(6900));
+        page->hide();
+    }
+    PicAd->hide();
     FengMainCsh();
     fnd::centreOnScreen(this);
 }

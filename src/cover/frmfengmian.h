@@ -11,6 +11,7 @@
 
 #include "foundation/ui/form.h"
 
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 
@@ -26,16 +27,29 @@ public:
     // when the module number is not ours).
     void FengMainCsh();
 
-    QLabel *LblCaption;
-    // Info lines 0 to 3: the bank version, web address, telephone and chat.
-    std::array<QLabel *, 4> LblInfo{};
+    // The frame: home-page picture, top strip with its title, drag strip,
+    // the five page frames (units, papers, marked, wrong, help) in one
+    // rectangle, the advert panel.
+    QLabel *picShouYe = nullptr;
+    QLabel *PicTop = nullptr;
+    QLabel *LblCaption = nullptr;
+    QLabel *lblMove = nullptr;
+    QLabel *PicTiKu = nullptr, *PicKaCH = nullptr, *PicBiaoZhi = nullptr, *PicCuoTi = nullptr, *PicHelp = nullptr;
+    QLabel *PicAd = nullptr;
+    // Info labels: 0 the bank version, 1 web address, 2 telephone, 3 chat;
+    // 17 to 21 the link areas of the home page's second layout.
+    std::array<QLabel *, 22> LblInfo{};
     QLabel *LblInfo_0 = nullptr; // LblInfo[0]
 
     // Set at every initialisation.
     qint16 SuiJiCount = 0;              // random papers stored
     std::array<QString, 101> ShiJuanHis; // exam history lines 1 to 100
 
+protected:
+    void paintEvent(QPaintEvent *e) override;
+
 private:
     FrmFengmian();
     void formLoad();
+    QPixmap background_;
 };

@@ -185,12 +185,59 @@ QImage logo()
     return img;
 }
 
+// The cover's pictures: the window's background (800 x 600), the home
+// page's banner and the inner pages' top strip (800 x 110 each), and the
+// page frame (800 x 460).
+QImage coverBackground()
+{
+    QImage img = canvas(800, 600, Paper);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 0, 600);
+    g.setColorAt(0, QColor(0xe8, 0xf0, 0xfa));
+    g.setColorAt(1, QColor(0xc8, 0xda, 0xf0));
+    p.fillRect(img.rect(), g);
+    p.fillRect(QRect(0, 570, 800, 30), QColor(0xdd, 0xe6, 0xf2));
+    p.setPen(Sky);
+    p.drawLine(0, 570, 800, 570);
+    return img;
+}
+
+QImage coverBanner(bool home)
+{
+    QImage img = canvas(800, 110, Navy);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 800, 0);
+    g.setColorAt(0, Navy);
+    g.setColorAt(1, Sky);
+    p.fillRect(img.rect(), g);
+    drawEmblem(p, QRectF(24, 30, 44, 52));
+    p.setPen(Qt::white);
+    p.setFont(font("宋体", home ? 30 : 22, true));
+    p.drawText(QRectF(86, 20, 600, 70), Qt::AlignVCenter | Qt::AlignLeft,
+               home ? QStringLiteral("网页操作练习") : QStringLiteral("练习与模拟考试"));
+    return img;
+}
+
+QImage coverPage()
+{
+    QImage img = canvas(800, 460, Qt::white);
+    QPainter p(&img);
+    p.setPen(QPen(Sky, 1));
+    p.drawRect(QRectF(0.5, 0.5, 799, 459));
+    p.fillRect(QRect(1, 1, 798, 4), QColor(0xdd, 0xe6, 0xf2));
+    return img;
+}
+
 void writeWindowPictures(bankgen::Context &ctx)
 {
     fnd::installFontSubstitutions();
     save(ctx, QStringLiteral("l20059"), splash());
     save(ctx, QStringLiteral("l62011"), icon(32));
     save(ctx, QStringLiteral("l62009"), logo());
+    save(ctx, QStringLiteral("l20060"), coverBackground());
+    save(ctx, QStringLiteral("l20051"), coverBanner(true));
+    save(ctx, QStringLiteral("l20052"), coverBanner(false));
+    save(ctx, QStringLiteral("l20053"), coverPage());
     save(ctx, QStringLiteral("l20069"), messageBackground());
     save(ctx, QStringLiteral("l20067"), icon(24));
     save(ctx, QStringLiteral("l20071"), roundMark(QColor(0x2e, 0x7d, 0xd2), QStringLiteral("?")));
