@@ -90,6 +90,7 @@ private slots:
     void plantedFault_data();
     void plantedFault();
     void cursorFileReadsWithHotSpot();
+    void questionWindowPicture();
 };
 
 void TstBankCheck::sampleBankPasses()
@@ -278,6 +279,18 @@ void TstBankCheck::cursorFileReadsWithHotSpot()
     QVERIFY(img.hasAlphaChannel());
     QCOMPARE(qAlpha(img.pixel(31, 31)), 0);  // transparent outside the pointer
     QCOMPARE(qAlpha(img.pixel(0, 0)), 255);  // the tip is drawn
+}
+
+// A data folder without one of the question window's pictures is named.
+void TstBankCheck::questionWindowPicture()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    QVERIFY(QFile::remove(dataFile(copy.path(), QStringLiteral("l01032"))));
+    const QList<Fault> faults = bankcheck::checkProgramFolder(copy.path());
+    QCOMPARE(faults.size(), 1);
+    QCOMPARE(faults[0].kind, FaultKind::Picture);
+    QCOMPARE(faults[0].place, QStringLiteral("l01032"));
 }
 
 QTEST_MAIN(TstBankCheck)

@@ -7,7 +7,7 @@
 #include "windowdrive.h"
 
 #include "cover/runstart.h"
-#include "examflow/questionloader.h"
+#include "examflow/frmtm.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "run/runstate.h"
@@ -69,8 +69,7 @@ private slots:
 
 void TstFrmMain::cleanup()
 {
-    FrmMain::unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ts::unloadRunWindows();
     fnd::resetGlobals();
 }
 
@@ -289,21 +288,17 @@ void TstFrmMain::reopenedQuestionRestoresPictures()
                      {record({{8, s("9001")}, {12, s("200001")}})}});
     QVERIFY(cover::startUnitPractice(0));
     QCOMPARE(run::StepStart[2], qint16(5));
-    exam::openRun();
-    FrmMain &w = FrmMain::get();
-    QVERIFY(w.Timer2->isActive());
+    FrmMain &w = ts::startPractice();
     QVERIFY(w.isVisible());
-    QTRY_VERIFY(!w.Timer2->isActive()); // one tick built the scene and stopped
+    QVERIFY(!w.Timer2->isActive()); // one tick built the scene and stopped
     QCOMPARE(w.pictureName(), QStringLiteral("100001"));
     QCOMPARE(run::TmState[1], qint16(1));
     // Question 1 was left at step 4; question 2 shown in between.
     scene::TmStep[1] = 4;
-    run::TmNo = 2;
-    exam::loadQuestion();
-    QTRY_VERIFY(!w.Timer2->isActive());
+    ts::loadQuestion(2);
     QCOMPARE(w.pictureName(), QStringLiteral("200001"));
     run::TmNo = 1;
-    exam::loadQuestion();
+    FrmTm::get().DqExam();
     QCOMPARE(scene::StepNo, qint16(4));
     QTRY_VERIFY(!w.Timer2->isActive());
     QCOMPARE(w.pictureName(), QStringLiteral("100001"));

@@ -6,7 +6,7 @@
 #include "windowdrive.h"
 
 #include "cover/runstart.h"
-#include "examflow/questionloader.h"
+#include "examflow/frmtm.h"
 #include "foundation/globals.h"
 #include "run/runstate.h"
 #include "simwin/scene/keycodes.h"
@@ -50,11 +50,7 @@ private slots:
 
 void TstKeyRouting::cleanup()
 {
-    FrmMain::unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("FrmTm"))
-            delete w;
+    ts::unloadRunWindows();
     fnd::resetGlobals();
 }
 
@@ -67,9 +63,7 @@ void TstKeyRouting::autoAdvance()
                       record({{8, s("9001")}, {66, box(1500, 1200, 1200, 300)}}), record({{8, s("9999")}})},
                      {record({{8, s("8888")}, {86, s("P6113")}}), record({{8, s("9999")}})}});
     QVERIFY(cover::startUnitPractice(0));
-    FrmMain &w = shownWindow();
-    exam::openRun();
-    QTRY_VERIFY(!w.Timer2->isActive());
+    FrmMain &w = ts::startPractice();
     QElapsedTimer shown;
     shown.start();
     QCOMPARE(scene::StepNo, qint16(1));
@@ -87,9 +81,7 @@ void TstKeyRouting::autoAdvance()
 
     // Question 2: the key alternative is examined but the scene stays an
     // "8888" scene.
-    run::TmNo = 2;
-    exam::loadQuestion();
-    QTRY_VERIFY(!w.Timer2->isActive());
+    ts::loadQuestion(2);
     QCOMPARE(scene::StepNo, qint16(1));
     press(QStringLiteral("A"));
     QCOMPARE(w.StepType, 8888);
@@ -229,17 +221,15 @@ void TstKeyRouting::captionsOfALoadedQuestionWindow()
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9999")}})}, {record({{8, s("9001")}})}, {record({{8, s("9001")}})}});
     QVERIFY(cover::startUnitPractice(0));
-    auto *tm = new QWidget;
-    tm->setObjectName(QStringLiteral("FrmTm"));
-    auto *unit = new QLabel(tm);
-    unit->setObjectName(QStringLiteral("LblUnit"));
-    auto *header = new QLabel(s("第1题(未完成)"), tm);
-    header->setObjectName(QStringLiteral("LblBiao"));
+    FrmTm &tm = FrmTm::get();
+    QLabel *unit = tm.LblUnit;
+    QLabel *header = tm.LblBiao;
+    header->setText(s("第1题(未完成)"));
     run::TmState[3] = 4;
     build(1, 1);
     QCOMPARE(unit->text(), s("未完成的题目 2"));
     QCOMPARE(header->text(), s("第1题(已完成)"));
-    QCOMPARE(run::TmState[1], qint16(4));
+    QCOMPARE(run::TmState[1], qint16(5)); // visited by the load, then completed
 }
 
 // The pointer over the bare window closes the bars' drop-downs (but not the
@@ -290,9 +280,8 @@ void TstKeyRouting::dragStrip()
     QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = shownWindow();
     build(1, 1);
-    auto *tm = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    tm->setObjectName(QStringLiteral("FrmTm"));
-    tm->setGeometry(10, 10, 300, 200);
+    FrmTm *tm = &FrmTm::get();
+    tm->move(10, 10);
     tm->show();
     QVERIFY(QTest::qWaitForWindowExposed(tm));
     const auto docked = [&w, tm] {

@@ -5,10 +5,10 @@
 // window (offscreen).
 #include "bankstep.h"
 #include "testsupport.h"
+#include "windowdrive.h"
 
 #include "cover/runstart.h"
 #include "examflow/examstate.h"
-#include "examflow/questionloader.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
 #include "run/runstate.h"
@@ -29,20 +29,15 @@ namespace {
 // Question q of unit u (0 = the first unit) as practice, at step `step`.
 FrmMain &openQuestion(int unit, int q, int step = 1)
 {
-    FrmMain::unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ts::unloadRunWindows();
     run::resetRunState();
     scene::resetSceneState();
     exam::resetExamState();
     if (!cover::startUnitPractice(unit))
         qFatal("unit %d of the sample bank is missing", unit);
-    run::TmNo = qint16(q);
-    exam::openRun();
-    FrmMain &w = FrmMain::get();
-    if (!QTest::qWaitFor([&] { return !w.Timer2->isActive(); }))
-        qWarning("the first scene was not built");
-    if (!QTest::qWaitForWindowExposed(&w))
-        qWarning("FrmMain was not exposed");
+    FrmMain &w = ts::startPractice();
+    if (q != 1)
+        ts::loadQuestion(q);
     if (step != 1) {
         scene::StepNo = qint16(step);
         w.setData();
@@ -116,8 +111,7 @@ void TstMouseChecks::initTestCase()
 
 void TstMouseChecks::cleanup()
 {
-    FrmMain::unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ts::unloadRunWindows();
 }
 
 void TstMouseChecks::targetClicks_data()

@@ -385,7 +385,7 @@ void TstProductInfo::probeInfoOnGeneratedFolder()
     QCOMPARE(table.size(), 41);
     for (int e = 0; e <= 40; ++e)
         QCOMPARE(table[e].toString(), fnd::InfoTable[e]);
-    QCOMPARE(o["ExamTitle"].toString(), QStringLiteral("计算机应用能力考试"));
+    QCOMPARE(o["ExamTitle"].toString(), QStringLiteral("网页制作"));
     QCOMPARE(o["ModuleName"].toString(), QStringLiteral("网页制作"));
     QCOMPARE(o["DataPath"].toString(), folder + QStringLiteral("/wydata/"));
     QCOMPARE(o["ModuleNo"].toInt(), 8);

@@ -3,11 +3,12 @@
 // every picture the record names is shown where it says.
 #include "bankstep.h"
 #include "testsupport.h"
+#include "windowdrive.h"
 
 #include "bank/bankfiles.h"
 #include "cover/runstart.h"
 #include "examflow/examstate.h"
-#include "examflow/questionloader.h"
+#include "examflow/frmtm.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/picture.h"
@@ -54,8 +55,7 @@ void TstSceneBank::initTestCase()
 
 void TstSceneBank::cleanup()
 {
-    FrmMain::unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ts::unloadRunWindows();
 }
 
 void TstSceneBank::everyStepBuilds()
@@ -117,10 +117,11 @@ void TstSceneBank::firstSceneThroughTheTimer()
     scene::resetSceneState();
     exam::resetExamState();
     QVERIFY(cover::startUnitPractice(1));
-    exam::openRun();
+    cover::showPracticeWindows();
     FrmMain &w = FrmMain::get();
     QVERIFY(w.Timer2->isActive());
-    QTRY_VERIFY(!w.Timer2->isActive());
+    QVERIFY(FrmTm::get().TimerREDO->isActive());
+    QTRY_VERIFY(!w.Timer2->isActive() && !FrmTm::get().TimerREDO->isActive());
     QCOMPARE(scene::StepLine, *scene::cachedLineClamped(run::StepFile, 1));
     QCOMPARE(w.pictureName(), scene::background(scene::StepLine).toString());
     QCOMPARE(run::TmState[1], qint16(1));

@@ -8,8 +8,7 @@
 
 #include "cover/runstart.h"
 #include "examflow/examstate.h"
-#include "examflow/questionlabels.h"
-#include "examflow/questionloader.h"
+#include "examflow/frmtm.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
 #include "platform/pointers.h"
@@ -95,8 +94,7 @@ void TstSceneFlow::initTestCase()
 
 void TstSceneFlow::cleanup()
 {
-    FrmMain::unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ts::unloadRunWindows();
 }
 
 void TstSceneFlow::keysFinishAQuestion_data()
@@ -115,11 +113,10 @@ void TstSceneFlow::keysFinishAQuestion()
     run::AnswerMode = qint16(answerMode);
     run::TmState[2] = 6; // marked and done before
     run::TmState[3] = 3; // visited and marked
-    exam::setLblBiaoCaption(s("第7题 (未完成)  共14题 (未完成)"));
     run::TmNo = 7;
-    FrmMain &w = shownWindow();
-    exam::openRun();
-    QTRY_VERIFY(!w.Timer2->isActive());
+    FrmMain &w = ts::startPractice();
+    FrmTm &tm = FrmTm::get();
+    QCOMPARE(tm.LblBiao->text(), s("网页 1单元7/14题(未完成)"));
     QCOMPARE(scene::StepNo, qint16(1));
     QCOMPARE(w.StepType, 6267);
 
@@ -135,8 +132,8 @@ void TstSceneFlow::keysFinishAQuestion()
     QCOMPARE(w.StepType, 9999);
     QVERIFY(!w.Timer3->isActive());
     QCOMPARE(run::TmState[7], qint16(5));
-    QCOMPARE(exam::lblBiaoCaption(), s("第7题 (已完成)  共14题 (已完成)"));
-    QCOMPARE(exam::lblUnitCaption(), s("未完成的题目 1 3 4 5 6 8 9 10 11 12 13 14"));
+    QCOMPARE(tm.LblBiao->text(), s("网页 1单元7/14题(已完成)"));
+    QCOMPARE(tm.LblUnit->text(), s("未完成的题目 1 3 4 5 6 8 9 10 11 12 13 14"));
     QCOMPARE(w.LblSuccess->isVisible(), answerMode != 3);
     QVERIFY(!w.Shape1->isVisible());
 
@@ -147,7 +144,7 @@ void TstSceneFlow::keysFinishAQuestion()
     QCOMPARE(run::TmState[7], qint16(5));
     w.setData();
     QCOMPARE(run::TmState[7], qint16(5));
-    QCOMPARE(exam::lblUnitCaption(), s("未完成的题目 1 3 4 5 6 8 9 10 11 12 13 14"));
+    QCOMPARE(tm.LblUnit->text(), s("未完成的题目 1 3 4 5 6 8 9 10 11 12 13 14"));
 }
 
 void TstSceneFlow::keysOnTheBank_data()

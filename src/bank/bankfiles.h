@@ -11,6 +11,7 @@
 // run::CommonDataFile) are made from them. Qt only: every layer may use it.
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <algorithm>
 #include <array>
@@ -25,6 +26,18 @@ inline const QString FirstRunFile = QStringLiteral("288892");   // "0" until the
 inline const QString BankVersionFile = QStringLiteral("288895"); // a copy of the last update manifest
 inline const QString ModuleNoFile = QStringLiteral("288899");   // the data folder's module number
 inline const QString ProductInfoFile = QStringLiteral("288901"); // product information lines
+
+// The question window's pictures: background, function buttons (with the
+// exam variants of mark and unmark), the picture toggle, the language
+// button, the chooser's state cells and the chooser's and candidate panel's
+// buttons.
+inline const QStringList QuestionWindowPictures{
+    QStringLiteral("l01000"), QStringLiteral("l01001"), QStringLiteral("l01002"), QStringLiteral("l01003"),
+    QStringLiteral("l01004"), QStringLiteral("l01005"), QStringLiteral("l01006"), QStringLiteral("l01007"),
+    QStringLiteral("l01008"), QStringLiteral("l01009"), QStringLiteral("l01010"), QStringLiteral("l01011"),
+    QStringLiteral("l01053"), QStringLiteral("l01054"), QStringLiteral("l01043"), QStringLiteral("l01044"),
+    QStringLiteral("l01030"), QStringLiteral("l01031"), QStringLiteral("l01032"), QStringLiteral("l01045"),
+    QStringLiteral("l01047"), QStringLiteral("l01048"), QStringLiteral("l01046")};
 
 // ---- Working files of a run: "2888" & two digits ---------------------------
 

@@ -1,11 +1,13 @@
 #include "cover/runstart.h"
 
 #include "bank/bankfiles.h"
+#include "examflow/frmtm.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "run/compose.h"
 #include "run/runstate.h"
 #include "simwin/scene/scenestate.h"
+#include "simwin/window/frmmain.h"
 
 namespace cover {
 
@@ -44,6 +46,14 @@ bool startUnitPractice(int unit)
     }
     run::AnswerMode = 2;
     return prepareRun();
+}
+
+void showPracticeWindows()
+{
+    FrmTm::get().TimerREDO->start();
+    FrmTm::get().TimKsModel->start();
+    FrmTm::get().show();
+    FrmMain::get().show();
 }
 
 } // namespace cover

@@ -18,4 +18,10 @@ bool prepareRun();
 // file cannot be read or is empty.
 bool startUnitPractice(int unit);
 
+// The windows of a practice, once its set is composed: FrmTm's reload timer
+// armed (its first touch loads the question window, whose load loads the
+// question and with it FrmMain), its mode timer armed, then FrmTm and FrmMain
+// shown.
+void showPracticeWindows();
+
 } // namespace cover

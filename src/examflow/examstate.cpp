@@ -1,13 +1,14 @@
 #include "examflow/examstate.h"
 
-#include "examflow/questionlabels.h"
-
 namespace exam {
 
 void resetExamState()
 {
     CurHKL = 0;
-    exam::resetCaptions();
+    CandSeat.clear();
+    CandSession.clear();
+    CandArchive.clear();
+    CandIdCard.clear();
 }
 
 } // namespace exam

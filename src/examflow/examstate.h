@@ -1,12 +1,11 @@
 #pragma once
 // src/examflow/ (layer 5, UI library, namespace exam): the question window
-// and the exam flow. For now: their shared values (this header) and the
-// question window's stand-ins (question loader, question labels, finding
-// the question window), which the real window will replace.
+// FrmTm with its picture window FrmPicture, and the exam flow.
 //
 // Shared values of the question window and the exam flow that other windows
 // read. One home; tests reset it.
 
+#include <QString>
 #include <QtGlobal>
 
 namespace exam {
@@ -17,7 +16,13 @@ namespace exam {
 // input-method switching is on.
 inline quint32 CurHKL = 0;
 
-// Back to a fresh run: CurHKL 0 and the question labels' kept captions empty.
+// The mock exam's candidate values, set by its logon (empty until then).
+inline QString CandSeat;
+inline QString CandSession;
+inline QString CandArchive;
+inline QString CandIdCard;
+
+// Back to a fresh run: CurHKL 0 and the candidate values empty.
 void resetExamState();
 
 } // namespace exam

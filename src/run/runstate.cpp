@@ -20,6 +20,7 @@ void resetRunState()
     StepFile.clear();
     TmFile.clear();
     CommonDataFile.clear();
+    TmLine.clear();
     UseIME = false;
     YanShiRun = false;
     BankVersion.clear();

@@ -37,6 +37,8 @@ inline bool TmCanUnload = true;
 inline QString StepFile;
 inline QString TmFile;
 inline QString CommonDataFile;
+// The question line last read from TmFile (kept when the file cannot be read).
+inline QString TmLine;
 
 inline bool UseIME = false;
 inline bool YanShiRun = false; // a demonstration is requested or running

@@ -1,5 +1,7 @@
 #include "windowdrive.h"
 
+#include "cover/runstart.h"
+#include "examflow/frmtm.h"
 #include "run/runstate.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/scenestate.h"
@@ -16,6 +18,35 @@ FrmMain &shownWindow()
     if (!QTest::qWaitForWindowExposed(&w))
         qWarning("FrmMain was not exposed");
     return w;
+}
+
+FrmMain &startPractice()
+{
+    cover::showPracticeWindows();
+    FrmTm &tm = FrmTm::get();
+    FrmMain &w = FrmMain::get();
+    if (!QTest::qWaitFor([&] { return !tm.TimerREDO->isActive() && !w.Timer2->isActive(); }))
+        qWarning("the first question was not loaded");
+    if (!QTest::qWaitForWindowExposed(&w))
+        qWarning("FrmMain was not exposed");
+    return w;
+}
+
+void loadQuestion(int q)
+{
+    run::TmNo = qint16(q);
+    FrmTm::get().DqExam();
+    FrmMain &w = FrmMain::get();
+    if (!QTest::qWaitFor([&] { return !w.Timer2->isActive(); }))
+        qWarning("the question's scene was not built");
+}
+
+void unloadRunWindows()
+{
+    FrmTm::unload();
+    FrmPicture::unload();
+    FrmMain::unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void buildStep(int q, int step)

@@ -14,6 +14,14 @@ namespace ts {
 // FrmMain, shown and exposed (focus and visibility need a shown window).
 FrmMain &shownWindow();
 
+// The composed set's practice started as the cover starts it (both windows
+// shown, the question window's reload and FrmMain's first scene done).
+FrmMain &startPractice();
+// Question q loaded by the question window, its scene built.
+void loadQuestion(int q);
+// The run's windows unloaded and deleted.
+void unloadRunWindows();
+
 // Builds step `step` of question `q` at once.
 void buildStep(int q, int step);
 

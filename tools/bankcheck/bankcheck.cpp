@@ -79,6 +79,9 @@ public:
                 QStringLiteral("the right-click menu file has %1 lines, not 540").arg(menus->size()));
         if (menus)
             menus_ = *menus;
+        for (const QString &name : bank::QuestionWindowPictures)
+            if (!pictureUsable(name))
+                add(FaultKind::Picture, name, 0, 0, QStringLiteral("the question window's picture \"%1\" is missing").arg(name));
 
         const auto list = fnd::readLines(dataFile(bank::PaperListFile));
         if (!list || list->isEmpty()) {

@@ -27,7 +27,7 @@ void writeProductInfo(bankgen::Context &ctx)
 {
     // ver.txt: exam title, module name, data folder, module number, then the
     // names of units 0 to 20.
-    QStringList ver{QStringLiteral("计算机应用能力考试"), QStringLiteral("网页制作"), bankgen::kDataFolder,
+    QStringList ver{QStringLiteral("网页制作"), QStringLiteral("网页制作"), bankgen::kDataFolder,
                     QString::number(bankgen::kModuleNo), QStringLiteral("网页基础"), QStringLiteral("表格与表单"),
                     QStringLiteral("框架与超链接")};
     if (ctx.large) {

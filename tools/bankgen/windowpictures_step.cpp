@@ -139,17 +139,84 @@ QImage strip(int w, int h, Draw draw)
     return img;
 }
 
-QImage captionStrip(const QString &text, const QColor &base)
+// A button face per frame, w x h each, with the caption drawn in (none for
+// an empty text: the window sets the caption).
+QImage captionStrip(const QString &text, const QColor &base, int w = 90, int h = 30, int px = 14)
 {
-    return strip(90, 30, [&](QPainter &p, QRect r, int f) {
+    return strip(w, h, [&](QPainter &p, QRect r, int f) {
         const QColor faces[4] = {base, base.lighter(118), base.darker(125), QColor(0xb8, 0xbc, 0xc2)};
         p.setPen(QPen(f == 3 ? QColor(0x9a, 0x9e, 0xa4) : base.darker(150), 1));
         p.setBrush(faces[f]);
         p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
         p.setPen(f == 3 ? QColor(0xe8, 0xea, 0xee) : Qt::white);
-        p.setFont(font("宋体", 14, true));
+        p.setFont(font("宋体", px, true));
         p.drawText(r.translated(f == 2 ? 1 : 0, f == 2 ? 1 : 0), Qt::AlignCenter, text);
     });
+}
+
+// The question window's background: the header band over a light panel.
+QImage questionBackground()
+{
+    QImage img = canvas(332, 242, Paper);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 0, 30);
+    g.setColorAt(0, Sky);
+    g.setColorAt(1, Navy);
+    p.fillRect(0, 0, 332, 30, g);
+    p.setPen(Navy);
+    p.drawRect(0, 0, 331, 241);
+    return img;
+}
+
+// The chooser's state cells: a square per frame, the number set by the window.
+QImage cellStrip(const QColor &base)
+{
+    return strip(30, 30, [&](QPainter &p, QRect r, int f) {
+        const QColor faces[4] = {base, base.lighter(112), base.darker(118), QColor(0xd0, 0xd3, 0xd8)};
+        p.setPen(QPen(base.darker(160), 1));
+        p.setBrush(faces[f]);
+        p.drawRect(QRectF(r).adjusted(0.5, 0.5, -1.5, -1.5));
+    });
+}
+
+// The small button at the language indicator's end: a triangle pointing up.
+QImage menuArrowStrip()
+{
+    return strip(16, 18, [&](QPainter &p, QRect r, int f) {
+        p.fillRect(r, f == 2 ? Navy : QColor(0, 0, 255));
+        p.setPen(Qt::NoPen);
+        p.setBrush(f == 3 ? QColor(0xb8, 0xbc, 0xc2) : Qt::white);
+        const QPointF d = f == 2 ? QPointF(1, 1) : QPointF(0, 0);
+        const QPointF pts[3] = {QPointF(8, 5) + d, QPointF(13, 12) + d, QPointF(3, 12) + d};
+        p.drawPolygon(pts, 3);
+    });
+}
+
+void writeQuestionWindowPictures(bankgen::Context &ctx)
+{
+    const QColor practice(0x2f, 0x6f, 0xba), exam(0xb8, 0x4a, 0x2a), nav(0x3a, 0x7d, 0x5a);
+    struct Face
+    {
+        const char *name;
+        const char *caption;
+        int width; // one frame
+        QColor base;
+    };
+    const Face faces[] = {
+        {"l01000", "上一题", 48, nav},       {"l01001", "下一题", 48, nav},     {"l01002", "重做本题", 58, practice},
+        {"l01003", "标记本题", 58, practice}, {"l01004", "选题", 48, nav},       {"l01005", "退出练习", 58, practice},
+        {"l01006", "提示", 58, practice},     {"l01007", "演示", 58, practice},  {"l01008", "交卷", 58, exam},
+        {"l01009", "考生信息", 58, exam},     {"l01010", "看答案", 58, exam},    {"l01011", "取消标记", 58, practice},
+        {"l01053", "标记", 58, exam},         {"l01054", "取消标记", 58, exam},  {"l01044", "", 58, QColor(0xe8, 0xee, 0xf6)},
+        {"l01045", "返回", 55, nav},          {"l01047", "上一页", 55, nav},     {"l01048", "下一页", 55, nav},
+    };
+    for (const Face &f : faces)
+        save(ctx, QString::fromLatin1(f.name), captionStrip(QString::fromUtf8(f.caption), f.base, f.width, 22, 12));
+    save(ctx, QStringLiteral("l01043"), menuArrowStrip());
+    save(ctx, QStringLiteral("l01030"), cellStrip(QColor(0xf0, 0xf2, 0xf5)));
+    save(ctx, QStringLiteral("l01031"), cellStrip(QColor(0x9c, 0xc3, 0xe6)));
+    save(ctx, QStringLiteral("l01032"), cellStrip(QColor(0xf2, 0xa6, 0x3b)));
+    save(ctx, QStringLiteral("l01046"), questionBackground());
 }
 
 QImage symbolStrip(bool cross)
@@ -246,6 +313,7 @@ void writeWindowPictures(bankgen::Context &ctx)
     save(ctx, QStringLiteral("l20001"), captionStrip(QStringLiteral("确定"), QColor(0x2f, 0x6f, 0xba)));
     save(ctx, QStringLiteral("l20002"), symbolStrip(false));
     save(ctx, QStringLiteral("l20003"), symbolStrip(true));
+    writeQuestionWindowPictures(ctx);
 }
 
 } // namespace

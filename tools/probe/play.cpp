@@ -6,7 +6,7 @@
 
 #include "cover/runstart.h"
 #include "examflow/examstate.h"
-#include "examflow/questionloader.h"
+#include "examflow/frmtm.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
@@ -15,6 +15,7 @@
 #include "simwin/window/frmmain.h"
 #include "simwin/window/sceneinfo.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -92,8 +93,25 @@ QJsonObject error(const QString &message) { return QJsonObject{{"error", message
 
 FrmMain &window() { return FrmMain::get(); }
 
+QWidget *topWindow(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && !w->parentWidget())
+            return w;
+    return nullptr;
+}
+
 QWidget *control(const QString &name)
 {
+    if (const qsizetype slash = name.indexOf(u'/'); slash >= 0) {
+        QWidget *top = topWindow(name.left(slash));
+        const QString object = name.mid(slash + 1);
+        if (!top || object.isEmpty())
+            return nullptr;
+        return object == top->objectName() ? top : top->findChild<QWidget *>(object);
+    }
+    if (QWidget *top = topWindow(name); top && name != u"FrmMain")
+        return top;
     FrmMain &w = window();
     if (name == w.objectName())
         return &w;
@@ -142,11 +160,14 @@ int playCommand(const QStringList &args)
         probe::err(QStringLiteral("unit %1 has %2 questions").arg(unit).arg(run::TmSum));
         return 1;
     }
-    exam::openRun();
-    run::TmNo = qint16(question);
-    exam::loadQuestion();
-    // The question's first scene is built by Timer2 after the load.
+    // The practice starts as the cover starts it; then question n is loaded
+    // as a click in the chooser loads it. Its scene is built by Timer2.
+    cover::showPracticeWindows();
+    FrmTm &tm = FrmTm::get();
     FrmMain &w = play::window();
+    play::runEventsUntil([&] { return !tm.TimerREDO->isActive() && !w.Timer2->isActive(); }, 5000);
+    run::TmNo = qint16(question);
+    tm.DqExam();
     play::runEventsUntil([&] { return !w.Timer2->isActive(); }, 5000);
     play::settle();
 
@@ -166,7 +187,9 @@ int playCommand(const QStringList &args)
         play::settle();
         probe::outJson(answer);
     }
+    FrmTm::unload();
     FrmMain::unload();
+    FrmPicture::unload();
     play::settle();
     return 0;
 }

@@ -27,9 +27,12 @@ QJsonObject error(const QString &message);
 
 // The simulated window of the run.
 FrmMain &window();
-// A control of FrmMain or of its pop-ups by object name ("Label1",
-// "LblZHU_24"), or nullptr.
+// A control by object name: "<window>/<object>" ("FrmTm/CmdGN_1"), or a bare
+// name for FrmMain's controls and pop-ups ("Label1", "LblZHU_24"); nullptr
+// when there is none. A window named alone is the window itself.
 QWidget *control(const QString &name);
+// A loaded top-level window by object name, or nullptr; never loads one.
+QWidget *topWindow(const QString &name);
 // Runs the event loop for ms milliseconds.
 void waitMs(int ms);
 

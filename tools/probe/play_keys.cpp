@@ -25,9 +25,8 @@ QString typedText(Qt::Key key, Qt::KeyboardModifiers m)
     return m & Qt::ShiftModifier ? QString(c) : QString(c.toLower());
 }
 
-void press(const scene::QtKeyPress &k)
+void press(const scene::QtKeyPress &k, QWidget &w)
 {
-    FrmMain &w = play::window();
     QWidget *to = w.focusWidget() ? w.focusWidget() : &w;
     const QString text = typedText(k.key, k.modifiers);
     QKeyEvent down(QEvent::KeyPress, k.key, k.modifiers, text);
@@ -41,6 +40,14 @@ void press(const scene::QtKeyPress &k)
 QJsonObject keyCommand(const QStringList &args)
 {
     QStringList names = args;
+    // "key FrmTm Tab": the keys go to that window; FrmMain's by default.
+    QWidget *target = &play::window();
+    if (!names.isEmpty() && !names.first().startsWith(u'@')) {
+        if (QWidget *w = play::topWindow(names.first())) {
+            target = w;
+            names.removeFirst();
+        }
+    }
     if (!names.isEmpty() && names.first().startsWith(u'@')) {
         QWidget *c = play::control(names.takeFirst().mid(1));
         if (!c)
@@ -60,16 +67,15 @@ QJsonObject keyCommand(const QStringList &args)
     }
     QJsonArray done;
     for (const auto &[code, k] : presses) {
-        press(k);
+        press(k, *target);
         done.append(QJsonObject{{"key", scene::keyName(code)}, {"code", code.code}, {"shift", code.shift},
                                 {"StepNo", scene::StepNo}});
     }
-    const FrmMain &w = play::window();
-    const QWidget *f = w.focusWidget();
-    return QJsonObject{{"ok", true}, {"keys", done}, {"StepNo", scene::StepNo}, {"StepType", w.StepType},
-                       {"focus", f ? f->objectName() : w.objectName()}};
+    const QWidget *f = target->focusWidget();
+    return QJsonObject{{"ok", true}, {"keys", done}, {"StepNo", scene::StepNo}, {"StepType", play::window().StepType},
+                       {"focus", f ? f->objectName() : target->objectName()}};
 }
 
 } // namespace
 
-PLAY_COMMAND("key", "[@control] <key> ...  key presses (\"Ctrl+C\", \"F5\") to the focused control or the window", keyCommand);
+PLAY_COMMAND("key", "[<window>] [@control] <key> ...  key presses (\"Ctrl+C\", \"F5\") to the focused control or the window", keyCommand);

@@ -46,8 +46,10 @@ QJsonObject stepAnswer(QJsonObject o)
     return o;
 }
 
-QLineEdit *typingBox(const QString &name)
+QLineEdit *typingBox(QString name)
 {
+    if (name.startsWith(u"FrmMain/"))
+        name = name.mid(8);
     if (name != u"Text1" && name != u"Text2" && name != u"Text3")
         return nullptr;
     return qobject_cast<QLineEdit *>(play::control(name));

@@ -2,9 +2,11 @@
 
 #include "foundation/globals.h"
 #include "foundation/numparse.h"
+#include "foundation/picture.h"
 #include "platform/pointers.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -69,7 +71,21 @@ kvelButton::kvelButton(QWidget *parent) : QWidget(parent)
     Timer1->start();
 }
 
-void kvelButton::setPicture(const QPixmap &pm) { strip(ImgBack)->setStrip(pm); }
+void kvelButton::setPicture(const QPixmap &pm)
+{
+    strip(ImgBack)->setStrip(pm);
+    pictureName_.clear();
+}
+
+bool kvelButton::loadPicture(const QString &path)
+{
+    const std::optional<QPixmap> pm = fnd::loadPicture(path);
+    if (!pm)
+        return false;
+    setPicture(*pm);
+    pictureName_ = QFileInfo(path).completeBaseName();
+    return true;
+}
 QPixmap kvelButton::picture() const { return strip(ImgBack)->strip; }
 
 void kvelButton::setCaption(const QString &text)

@@ -42,6 +42,11 @@ public:
     // The strip. Replacing it keeps the frame on show and the button's size.
     void setPicture(const QPixmap &strip);
     QPixmap picture() const;
+    // The strip from a picture file; a missing or unreadable file leaves the
+    // picture as it was and gives false. The name of the file shown (without
+    // folder and suffix) is kept for tools; a strip set directly has none.
+    bool loadPicture(const QString &path);
+    QString pictureName() const { return pictureName_; }
 
     // Setting the caption re-centres it (without the pressed offset).
     void setCaption(const QString &text);
@@ -108,5 +113,6 @@ private:
     void Timer1_Timer();
 
     int mousePointer_ = 0;
+    QString pictureName_;
     QCursor mouseIcon_;
 };

@@ -1,7 +1,7 @@
 // The simulated window's controls, their wiring and the window's load.
 #include "simwin/window/frmmain.h"
 
-#include "examflow/questionwindow.h"
+#include "examflow/frmtm.h"
 #include "foundation/globals.h"
 #include "foundation/picture.h"
 #include "foundation/programfolder.h"
@@ -388,11 +388,11 @@ void FrmMain::keyPressEvent(QKeyEvent *e)
 
 void FrmMain::dockQuestionWindow()
 {
-    plat::dockAtBottomRight(exam::questionWindow(), this);
+    plat::dockAtBottomRight(FrmTm::loaded(), this);
 }
 
 void FrmMain::orderWindows()
 {
-    plat::makeTopmost(exam::questionWindow());
+    plat::makeTopmost(FrmTm::loaded());
     plat::bringToTop(this);
 }

@@ -4,7 +4,7 @@
 #include "simwin/window/frmmain.h"
 
 #include "bank/bankfiles.h"
-#include "examflow/questionlabels.h"
+#include "examflow/frmtm.h"
 #include "foundation/globals.h"
 #include "foundation/numparse.h"
 #include "run/runstate.h"
@@ -308,8 +308,12 @@ void FrmMain::stageOperationCode()
 
     if (c.finalScene) {
         scene::completeCurrentQuestion();
-        exam::setLblUnitCaption(scene::unfinishedCaption(run::TmState, run::TmSum));
-        exam::setLblBiaoCaption(scene::completedHeader(exam::lblBiaoCaption()));
+        // The question window's list and header follow (it is loaded
+        // throughout a run).
+        if (FrmTm *tm = FrmTm::loaded()) {
+            FrmTm::setCaption(tm->LblUnit, scene::unfinishedCaption(run::TmState, run::TmSum));
+            FrmTm::setCaption(tm->LblBiao, scene::completedHeader(tm->LblBiao->text()));
+        }
     }
     if (c.showSuccess)
         LblSuccess->show();

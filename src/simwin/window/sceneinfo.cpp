@@ -1,6 +1,6 @@
 #include "simwin/window/sceneinfo.h"
 
-#include "examflow/questionlabels.h"
+#include "examflow/frmtm.h"
 #include "run/runstate.h"
 #include "simwin/checks/keyaccept.h"
 #include "simwin/scene/scenestate.h"
@@ -68,8 +68,10 @@ QJsonObject describe(const FrmMain &w)
     o["Timer3"] = w.Timer3->isActive();
     o["tabs"] = QJsonObject{{"TabLayout", w.TabLayout.left(1)}, {"TabTarget", w.TabTarget},
                             {"TabRow", w.TabRow}, {"BackSpec", w.BackSpec}};
-    o["LblUnit"] = exam::lblUnitCaption();
-    o["LblBiao"] = exam::lblBiaoCaption();
+    if (const FrmTm *tm = FrmTm::loaded()) {
+        o["LblUnit"] = tm->LblUnit->text();
+        o["LblBiao"] = tm->LblBiao->text();
+    }
     QJsonArray controls;
     QJsonObject self{{"name", w.objectName()}, {"x", 0}, {"y", 0}, {"w", w.width()}, {"h", w.height()}};
     if (!w.pictureName().isEmpty())

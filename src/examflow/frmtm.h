@@ -1,0 +1,136 @@
+#pragma once
+// FrmTm: the question window. A small borderless window that stays on top at
+// the simulated window's bottom-right corner during a run: the question's
+// header and text, twelve function buttons, the unfinished-question list or
+// the exam clock, the language-bar indicator, and two panels that take the
+// main panel's place on demand (the question chooser and the candidate
+// information).
+//
+// It acts on FrmMain only through its pictures, StepNo, Timer2 and showing
+// it. frmtm.cpp holds the controls and the load; frmtm_question.cpp the
+// question loading, the mode layout and the chooser.
+
+#include "foundation/ui/form.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+class kvelButton;
+class QAction;
+class QMenu;
+class QTextEdit;
+namespace simwin {
+class HotSpot;
+class PictureBox;
+}
+
+class FrmTm : public QWidget, public Form<FrmTm>
+{
+    Q_OBJECT
+    friend class Form<FrmTm>;
+
+public:
+    static constexpr int Buttons = 12;    // CmdGN 0 to 11
+    static constexpr int ChooserCells = 40; // CmTNO 1 to 40
+    static constexpr int ImeItems = 10;   // mCn1 to mCn10
+
+    // ---- Public procedures ---------------------------------------------------
+    // Loads question TmNo: text, header, unfinished list, the scene it was
+    // left in onto FrmMain, its resume step, Timer2 armed.
+    void DqExam();
+    // Fills chooser page YeMianNo and shows the chooser.
+    void dqYeMian();
+    // Gives the keyboard back to the simulated window: FrmMain in the normal
+    // state and shown.
+    void focusReturn();
+
+    // ---- Form-level values ----------------------------------------------------
+    qint16 YeMianNo = 0;
+    qint16 YeMianMax = 0;
+    qint16 ImeCount = 1;
+    std::array<qint32, 17> HklList{}; // 1 .. 16
+    qint16 TimStartYSTicks = 0;
+
+    // ---- Controls (object names as the window's own) ---------------------------
+    simwin::PictureBox *ImgLogo1 = nullptr;
+    QLabel *LblBiao = nullptr;
+    simwin::HotSpot *lblMove = nullptr;
+    kvelButton *LblZXH = nullptr;
+    kvelButton *LblClose = nullptr;
+    QWidget *FrmZhuYa = nullptr;
+    QTextEdit *RtbTM = nullptr;
+    kvelButton *Image2 = nullptr;
+    std::array<kvelButton *, Buttons> CmdGN{};
+    QLabel *LblTime = nullptr;
+    QWidget *PTime = nullptr;
+    QLabel *LblTimeJD = nullptr;
+    QLabel *LblName = nullptr;
+    QLabel *LblIME = nullptr;
+    kvelButton *CmdEn = nullptr;
+    QWidget *PicUnit = nullptr;
+    QLabel *LblUnit = nullptr;
+    QWidget *FrmSelect = nullptr;
+    std::array<kvelButton *, ChooserCells + 1> CmTNO{}; // 1 .. 40
+    kvelButton *CmdSelFH = nullptr, *CmdSelLast = nullptr, *CmdSelNext = nullptr;
+    QWidget *FrmKSXX = nullptr;
+    simwin::PictureBox *Image1 = nullptr;
+    std::array<QLabel *, 6> Label1{};
+    QLabel *KsName1 = nullptr, *KsZWH1 = nullptr, *KsCC1 = nullptr, *KsDAH1 = nullptr, *KsKM1 = nullptr,
+           *KsSFZ1 = nullptr;
+    kvelButton *CmdKSFH = nullptr;
+    simwin::PictureBox *FrmZXH = nullptr;
+    simwin::HotSpot *Label2 = nullptr, *Command2 = nullptr;
+    QTimer *TimKsModel = nullptr;
+    QTimer *TimeKS = nullptr;
+    QTimer *TimerREDO = nullptr;
+    QTimer *TimStartYS = nullptr;
+    QMenu *mIme = nullptr;
+    QAction *mEng = nullptr;
+    std::array<QAction *, ImeItems + 1> mCn{}; // 1 .. 10
+
+    // The window's background picture's name (empty: none).
+    QString pictureName() const { return pictureName_; }
+
+    // A label's caption, sized to its text as the window's labels are.
+    static void setCaption(QLabel *label, const QString &text);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+
+private:
+    FrmTm();
+    ~FrmTm() override;
+    void formLoad();
+    void buildControls();
+    void wireEvents();
+    void placeButtons();
+    // The language-bar menu's fill at the load; it changes nothing yet.
+    void fillImeMenu();
+
+    void TimKsModel_Timer();
+    void TimerREDO_Timer();
+    void CmTNO_Click(int index);
+    void CmdSelLast_Click();
+    void CmdSelNext_Click();
+
+    QPixmap picture_;
+    QString pictureName_;
+};
+
+// FrmPicture: the question picture of a picture question, in a borderless
+// window of its own, hidden until the question window's picture button
+// shows it.
+class FrmPicture : public QWidget, public Form<FrmPicture>
+{
+    Q_OBJECT
+    friend class Form<FrmPicture>;
+
+public:
+    simwin::PictureBox *Image1 = nullptr;
+
+private:
+    FrmPicture();
+    void formLoad() {}
+};

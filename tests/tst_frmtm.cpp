@@ -1,0 +1,483 @@
+// The question window on the real windows, offscreen: its load geometry at
+// two scales, the function-button modes, question loading, the header of
+// every set, the question chooser, and the probe's view of a practice.
+#include "bankstep.h"
+#include "scenefixture.h"
+#include "testsupport.h"
+#include "windowdrive.h"
+
+#include "bank/bankfiles.h"
+#include "cover/runstart.h"
+#include "examflow/frmtm.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "foundation/productinfo.h"
+#include "foundation/ui/kvelbutton.h"
+#include "run/runstate.h"
+#include "run/tmrecord.h"
+#include "simwin/scene/scenestate.h"
+#include "simwin/window/controls.h"
+#include "simwin/window/frmmain.h"
+
+#include <QJsonArray>
+#include <QTextEdit>
+#include <QtTest>
+
+using ts::record;
+
+namespace {
+QString s(const char *utf8) { return QString::fromUtf8(utf8); }
+
+kvelButton *button(const QString &name) { return FrmTm::get().findChild<kvelButton *>(name); }
+
+void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+
+int visibleCells()
+{
+    int n = 0;
+    for (int i = 1; i <= FrmTm::ChooserCells; ++i)
+        n += FrmTm::get().CmTNO[i]->isVisible() ? 1 : 0;
+    return n;
+}
+
+// The sample bank's question-window pictures in a fixture's data folder.
+void copyWindowPictures(const ts::SceneFixture &fx)
+{
+    for (const QString &name : bank::QuestionWindowPictures)
+        QFile::copy(ts::sampleProgramDir() + QStringLiteral("/wydata/") + name + QStringLiteral(".mxy"), fx.dataFile(name));
+}
+
+// A unit of `count` one-step questions in a fixture, started as a practice.
+FrmMain &startFixtureUnit(ts::SceneFixture &fx, int count, const QStringList &tmLines = {})
+{
+    copyWindowPictures(fx);
+    QList<QStringList> questions;
+    for (int i = 0; i < count; ++i)
+        questions.append({record({{8, s("9001")}})});
+    fx.writeUnit(0, questions);
+    if (!tmLines.isEmpty())
+        fnd::writeLines(fx.dataFile(bank::unitFiles(0).tm), tmLines);
+    fnd::ExamTitle = s("网页制作");
+    if (!cover::startUnitPractice(0))
+        qFatal("the fixture unit cannot be started");
+    return ts::startPractice();
+}
+} // namespace
+
+class TstFrmTm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void loadGeometry_data();
+    void loadGeometry();
+    void modes_data();
+    void modes();
+    void header_data();
+    void header();
+    void headerOnTheWindow();
+    void loading();
+    void emptySet();
+    void chooserPages_data();
+    void chooserPages();
+    void chooserLoadsAQuestion();
+    void chooserStatePictures_data();
+    void chooserStatePictures();
+    void probeShowsThePractice();
+};
+
+void TstFrmTm::cleanup()
+{
+    ts::unloadRunWindows();
+    fnd::resetGlobals();
+}
+
+void TstFrmTm::loadGeometry_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("15 twips a pixel") << 1.0;
+    QTest::newRow("12 twips a pixel") << 0.8;
+}
+
+// Marked design values keep their pixel size at every scale (design twips /
+// 15); the unmarked heights of FrmZhuYa and LblTimeJD and the collapsed bar's
+// size are plain twips, so they grow in pixels on a 12-twips screen.
+void TstFrmTm::loadGeometry()
+{
+    QFETCH(double, scale);
+    ts::SceneFixture fx;
+    fnd::XBiLi = fnd::YBiLi = scale;
+    FrmMain &main = startFixtureUnit(fx, 3);
+    FrmTm &tm = FrmTm::get();
+    const auto px = [scale](double twips) { return int(twips / scale / 15 + 0.5); };
+    const struct
+    {
+        const char *name;
+        QRect rect; // relative to its parent
+    } rows[] = {
+        {"CmdGN_0", {6, 1, 48, 22}},      {"CmdGN_3", {202, 1, 58, 22}},    {"CmdGN_11", {202, 1, 58, 22}},
+        {"CmdGN_4", {274, 1, 48, 22}},    {"CmdGN_5", {6, 157, 58, 22}},    {"CmdGN_8", {6, 157, 58, 22}},
+        {"CmdGN_10", {262, 157, 58, 22}}, {"RtbTM", {6, 30, 318, 121}},     {"Image2", {248, 120, 58, 22}},
+        {"LblTime", {6, 184, 81, 19}},    {"PTime", {91, 184, 137, 19}},    {"LblIME", {282, 184, 41, 19}},
+        {"PicUnit", {6, 184, 272, 19}},   {"CmdEn", {307, 184, 16, 18}},    {"CmTNO_1", {4, 10, 30, 30}},
+        {"CmTNO_40", {292, 106, 30, 30}}, {"CmdSelNext", {221, 172, 55, 22}}, {"FrmSelect", {0, 30, 332, 269}},
+        {"LblClose", {306, 2, 22, 22}},   {"LblZXH", {279, 2, 22, 22}},     {"Image1", {8, 8, 97, 116}},
+        {"FrmZhuYa", {0, 30, 332, px(4125)}}, {"LblTimeJD", {0, 0, 0, px(255)}}, {"FrmZXH", {0, 0, px(810), px(870)}},
+    };
+    for (const auto &row : rows) {
+        const QWidget *w = tm.findChild<QWidget *>(QString::fromLatin1(row.name));
+        QVERIFY2(w, row.name);
+        QCOMPARE(w->geometry(), row.rect);
+    }
+    QCOMPARE(tm.size(), QSize(332, 242));
+    QCOMPARE(tm.LblBiao->font().pointSizeF(), 10 * scale);
+    QVERIFY(tm.LblBiao->font().bold());
+    QCOMPARE(tm.RtbTM->font().pointSizeF(), 11 * scale);
+    QCOMPARE(tm.frameGeometry().bottomRight(), main.frameGeometry().bottomRight());
+    QVERIFY(tm.isVisible() && main.isVisible());
+    QCOMPARE(tm.pictureName(), s("l01046"));
+}
+
+void TstFrmTm::modes_data()
+{
+    QTest::addColumn<int>("answerMode");
+    QTest::addColumn<bool>("practice");
+    QTest::addColumn<QString>("mark");
+    QTest::addColumn<QString>("unmark");
+    QTest::newRow("practice") << 2 << true << "l01003" << "l01011";
+    QTest::newRow("hints") << 1 << true << "l01003" << "l01011";
+    QTest::newRow("exam") << 3 << false << "l01053" << "l01054";
+}
+
+// Both sets show until the mode timer's first tick; then the practice set
+// with the unfinished list, or the exam set with the clock row.
+void TstFrmTm::modes()
+{
+    QFETCH(int, answerMode);
+    QFETCH(bool, practice);
+    QFETCH(QString, mark);
+    QFETCH(QString, unmark);
+    ts::SceneFixture fx;
+    QList<QStringList> questions{{record({{8, s("9001")}})}};
+    fx.writeUnit(0, questions);
+    copyWindowPictures(fx);
+    QVERIFY(cover::startUnitPractice(0));
+    run::AnswerMode = qint16(answerMode);
+    ts::startPractice();
+    FrmTm &tm = FrmTm::get();
+    QVERIFY(tm.TimKsModel->isActive());
+    for (int i = 5; i <= 10; ++i)
+        QVERIFY(tm.CmdGN[i]->isVisible());
+    QTRY_VERIFY(!tm.TimKsModel->isActive());
+    for (int i = 5; i <= 7; ++i)
+        QCOMPARE(tm.CmdGN[i]->isVisible(), practice);
+    for (int i = 8; i <= 10; ++i)
+        QCOMPARE(tm.CmdGN[i]->isVisible(), !practice);
+    QCOMPARE(tm.PicUnit->isVisible(), practice);
+    QVERIFY(tm.LblTime->isVisible());
+    QCOMPARE(tm.CmdGN[3]->pictureName(), mark);
+    QCOMPARE(tm.CmdGN[11]->pictureName(), unmark);
+    QCOMPARE(run::AnswerMode, qint16(practice ? 2 : 3));
+    QCOMPARE(tm.LblTime->text(), s("剩余50分钟"));
+    for (int i : {0, 1, 2, 4})
+        QCOMPARE(tm.CmdGN[i]->pictureName(), QStringLiteral("l010%1").arg(i, 2, 10, QChar(u'0')));
+}
+
+void TstFrmTm::header_data()
+{
+    QTest::addColumn<int>("paperType");
+    QTest::addColumn<int>("taoNo");
+    QTest::addColumn<int>("recNo");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("done");
+    QTest::addColumn<QString>("caption"); // empty: unchanged
+    // Question 2 of 40.
+    QTest::newRow("fixed paper 4") << 0 << 3 << 3 << 1203 << "F" << s("网页 4套第2题(1303)");
+    QTest::newRow("last exam's unfinished") << 2 << 17 << 5 << 1203 << "F" << s("网页 错6-2/40(1303)(未完成)");
+    QTest::newRow("unit done") << 5 << 14 << 1 << 5 << "T" << s("网页 已2/40(0105)(已完成)");
+    QTest::newRow("unit not done") << 6 << 13 << 1 << 5 << "F" << s("网页 未2/40(0105)(未完成)");
+    QTest::newRow("newest random paper") << 8 << 11 << 20 << 1203 << "F" << s("网页 随1-2(1303)");
+    for (int set : {9, 10, 11})
+        QTest::addRow("marked %d", set) << set << 0 << 0 << 1203 << "F" << s("网页 藏2/40(1303)(未完成)");
+    for (int set : {12, 13, 14})
+        QTest::addRow("wrong %d", set) << set << 0 << 0 << 1203 << "T" << s("网页 复2/40(1303)(已完成)");
+    QTest::newRow("whole unit") << 20 << 0 << 0 << 2 << "F" << s("网页 1单元2/40题(未完成)");
+    QTest::newRow("unknown set") << 7 << 0 << 0 << 1203 << "F" << QString();
+}
+
+void TstFrmTm::header()
+{
+    QFETCH(int, paperType);
+    QFETCH(int, taoNo);
+    QFETCH(int, recNo);
+    QFETCH(int, id);
+    QFETCH(QString, done);
+    QFETCH(QString, caption);
+    run::resetRunState();
+    run::PaperType = qint16(paperType);
+    run::TaoNo = qint16(taoNo);
+    run::RecNo = qint16(recNo);
+    run::TmSum = 40;
+    run::TmNo = 2;
+    run::TmId[2] = qint16(id);
+    run::TmDone[2] = done;
+    QCOMPARE(run::questionHeader(s("网页制作")).value_or(QString()), caption);
+}
+
+// The sample bank's first question; the final scene turns the status on the
+// real header; an unknown set leaves the caption.
+void TstFrmTm::headerOnTheWindow()
+{
+    ts::BankSteps bank;
+    QVERIFY(bank.isValid());
+    run::resetRunState();
+    scene::resetSceneState();
+    QVERIFY(cover::startUnitPractice(0));
+    ts::startPractice();
+    FrmTm &tm = FrmTm::get();
+    QCOMPARE(tm.LblBiao->text(), s("网页 1单元1/14题(未完成)"));
+    QCOMPARE(tm.LblUnit->text(), s("未完成的题目 1 2 3 4 5 6 7 8 9 10 11 12 13 14"));
+    run::TmState[3] = 4;
+    FrmMain &w = FrmMain::get();
+    scene::StepNo = qint16(run::StepStart[2] - run::StepStart[1]); // question 1's last step
+    w.setData();
+    QCOMPARE(tm.LblBiao->text(), s("网页 1单元1/14题(已完成)"));
+    QCOMPARE(tm.LblUnit->text(), s("未完成的题目 2 4 5 6 7 8 9 10 11 12 13 14"));
+
+    run::PaperType = 7;
+    tm.LblBiao->setText(s("原样"));
+    ts::loadQuestion(2);
+    QCOMPARE(tm.LblBiao->text(), s("原样"));
+}
+
+// Question texts, picture questions and the navigation buttons.
+void TstFrmTm::loading()
+{
+    ts::SceneFixture fx;
+    fx.writePicture(QStringLiteral("p00001"), QSize(40, 30), Qt::darkGreen);
+    FrmMain &w = startFixtureUnit(fx, 4,
+                                  {s("000101a|b|c"), s("000201picturep00001看|图"), s("000301题"),
+                                   s("000401picturenopic1缺")});
+    FrmTm &tm = FrmTm::get();
+    FrmPicture &pic = FrmPicture::get();
+    QCOMPARE(tm.RtbTM->document()->blockCount(), 3);
+    QCOMPARE(tm.RtbTM->toPlainText(), s("a\nb\nc"));
+    QVERIFY(!tm.CmdGN[0]->isEnabled());
+    QVERIFY(tm.CmdGN[1]->isEnabled());
+    QVERIFY(!tm.Image2->isVisible());
+    QCOMPARE(run::TmLine, s("000101a|b|c"));
+
+    // Loaded twice: visited once.
+    QCOMPARE(run::TmState[1], qint16(1));
+    tm.DqExam();
+    QCOMPARE(run::TmState[1], qint16(1));
+
+    ts::loadQuestion(2);
+    QCOMPARE(tm.RtbTM->toPlainText(), s("看|图"));
+    QVERIFY(tm.Image2->isVisible());
+    QCOMPARE(tm.Image2->caption(), s("显示图片"));
+    QVERIFY(!pic.isVisible());
+    QCOMPARE(pic.Image1->pictureName(), s("p00001"));
+    QVERIFY(tm.CmdGN[0]->isEnabled() && tm.CmdGN[1]->isEnabled());
+
+    // A picture question whose picture is missing shows none, not the last one.
+    ts::loadQuestion(4);
+    QVERIFY(tm.Image2->isVisible());
+    QVERIFY(pic.Image1->picture().isNull());
+    QVERIFY(!tm.CmdGN[1]->isEnabled());
+
+    ts::loadQuestion(3);
+    QVERIFY(!tm.Image2->isVisible());
+    QVERIFY(!pic.isVisible());
+
+    // Marked: unmark shows; hint mode ends with the load.
+    run::TmState[3] = 3;
+    run::AnswerMode = 1;
+    tm.DqExam();
+    QVERIFY(!tm.CmdGN[3]->isVisible());
+    QVERIFY(tm.CmdGN[11]->isVisible());
+    QCOMPARE(run::AnswerMode, qint16(2));
+    run::TmState[3] = 5;
+    tm.DqExam();
+    QVERIFY(tm.CmdGN[3]->isVisible());
+    QVERIFY(!tm.CmdGN[11]->isVisible());
+
+    // One question: both navigation buttons off.
+    run::TmSum = 1;
+    ts::loadQuestion(1);
+    QVERIFY(!tm.CmdGN[0]->isEnabled());
+    QVERIFY(!tm.CmdGN[1]->isEnabled());
+
+    // A question file that cannot be read keeps the last line; a number past
+    // its end reads its last line.
+    run::TmSum = 4;
+    run::TmFile = fx.dataFile(QStringLiteral("missing"));
+    ts::loadQuestion(2);
+    QCOMPARE(run::TmLine, s("000101a|b|c"));
+    run::TmFile = fx.dataFile(bank::unitFiles(0).tm);
+    run::TmSum = 9;
+    ts::loadQuestion(9);
+    QCOMPARE(run::TmLine, s("000401picturenopic1缺"));
+    QVERIFY(w.isVisible());
+}
+
+// An empty set loads nothing and indexes nothing.
+void TstFrmTm::emptySet()
+{
+    ts::SceneFixture fx;
+    FrmMain &w = startFixtureUnit(fx, 2);
+    FrmTm &tm = FrmTm::get();
+    run::TmSum = 0;
+    run::TmNo = 600;
+    tm.DqExam();
+    QVERIFY(tm.RtbTM->toPlainText().isEmpty());
+    QVERIFY(!tm.CmdGN[0]->isEnabled());
+    QVERIFY(!tm.CmdGN[1]->isEnabled());
+    QVERIFY(!w.Timer2->isActive());
+    QCOMPARE(tm.LblUnit->text(), s("未完成的题目"));
+    tm.dqYeMian();
+    QCOMPARE(visibleCells(), 0);
+}
+
+void TstFrmTm::chooserPages_data()
+{
+    QTest::addColumn<int>("sum");
+    QTest::addColumn<int>("lastPage");
+    QTest::addColumn<bool>("paging");
+    QTest::addColumn<int>("firstPageCells");
+    QTest::addColumn<int>("lastPageCells");
+    QTest::newRow("7") << 7 << 0 << false << 7 << 7;
+    QTest::newRow("40") << 40 << 0 << false << 40 << 40;
+    QTest::newRow("41") << 41 << 1 << true << 40 << 1;
+    QTest::newRow("80") << 80 << 1 << true << 40 << 40;
+    QTest::newRow("81") << 81 << 2 << true << 40 << 1;
+    QTest::newRow("85") << 85 << 2 << true << 40 << 5;
+}
+
+// Pages through the real page buttons; next on the last page and previous on
+// the first redraw the same page.
+void TstFrmTm::chooserPages()
+{
+    QFETCH(int, sum);
+    QFETCH(int, lastPage);
+    QFETCH(bool, paging);
+    QFETCH(int, firstPageCells);
+    QFETCH(int, lastPageCells);
+    ts::SceneFixture fx;
+    QList<QStringList> questions;
+    for (int i = 0; i < sum; ++i)
+        questions.append({record({{8, s("9001")}})});
+    fx.writeUnit(0, questions);
+    QVERIFY(cover::startUnitPractice(0));
+    QCOMPARE(int(run::TmSum), sum);
+    ts::startPractice();
+    FrmTm &tm = FrmTm::get();
+    QCOMPARE(int(tm.YeMianMax), lastPage);
+    tm.dqYeMian();
+    QVERIFY(tm.FrmSelect->isVisible());
+    QCOMPARE(tm.CmdSelNext->isVisible(), paging);
+    QCOMPARE(tm.CmdSelLast->isVisible(), paging);
+    QCOMPARE(visibleCells(), firstPageCells);
+    if (paging) {
+        click(tm.CmdSelLast);
+        QCOMPARE(int(tm.YeMianNo), 0);
+        QCOMPARE(tm.CmTNO[1]->caption(), s("1"));
+        for (int p = 0; p <= lastPage; ++p) // one click more than pages
+            click(tm.CmdSelNext);
+    }
+    QCOMPARE(int(tm.YeMianNo), lastPage);
+    QCOMPARE(visibleCells(), lastPageCells);
+    QCOMPARE(tm.CmTNO[1]->caption(), QString::number(lastPage * 40 + 1));
+    QCOMPARE(tm.CmTNO[lastPageCells]->caption(), QString::number(sum));
+}
+
+// Button 7 of the second page loads question 47; the chooser reopens on the
+// page last shown.
+void TstFrmTm::chooserLoadsAQuestion()
+{
+    ts::SceneFixture fx;
+    startFixtureUnit(fx, 85);
+    FrmTm &tm = FrmTm::get();
+    tm.dqYeMian();
+    click(tm.CmdSelNext);
+    QCOMPARE(int(tm.YeMianNo), 1);
+    click(tm.CmTNO[7]);
+    QCOMPARE(int(run::TmNo), 47);
+    QVERIFY(!tm.FrmSelect->isVisible());
+    QCOMPARE(tm.LblBiao->text(), s("网页 1单元47/85题(未完成)"));
+    QCOMPARE(run::TmState[47], qint16(1));
+    QVERIFY(FrmMain::get().Timer2->isActive());
+
+    tm.dqYeMian();
+    click(tm.CmdSelFH);
+    QVERIFY(!tm.FrmSelect->isVisible());
+    tm.dqYeMian();
+    QCOMPARE(int(tm.YeMianNo), 1);
+    QCOMPARE(tm.CmTNO[7]->pictureName(), s("l01031"));
+    QCOMPARE(tm.CmTNO[8]->pictureName(), s("l01030"));
+
+    tm.FrmKSXX->show();
+    click(tm.CmdKSFH);
+    QVERIFY(!tm.FrmKSXX->isVisible());
+}
+
+void TstFrmTm::chooserStatePictures_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("not visited") << 0 << "l01030";
+    QTest::newRow("visited") << 1 << "l01031";
+    QTest::newRow("visited, marked") << 3 << "l01032";
+    QTest::newRow("completed") << 5 << "l01031";
+    QTest::newRow("completed, marked") << 7 << "l01032";
+}
+
+void TstFrmTm::chooserStatePictures()
+{
+    QFETCH(int, state);
+    QFETCH(QString, picture);
+    ts::BankSteps bank;
+    QVERIFY(bank.isValid());
+    run::resetRunState();
+    QVERIFY(cover::startUnitPractice(0));
+    ts::startPractice();
+    run::TmState[2] = qint16(state);
+    FrmTm::get().dqYeMian();
+    QCOMPARE(button(QStringLiteral("CmTNO_2"))->pictureName(), picture);
+    QCOMPARE(button(QStringLiteral("CmTNO_2"))->caption(), s("2"));
+}
+
+// The probe plays a practice through the question window.
+void TstFrmTm::probeShowsThePractice()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    const QList<QJsonObject> answers =
+        ts::playProbe(copy.path(), 0, 1, "windows\nwait 600\nwidgets FrmTm\nstate\nclick FrmTm/CmdGN_4\n");
+    QCOMPARE(answers.size(), 5);
+    QRect tm, main;
+    for (const QJsonValue v : answers[0]["windows"].toArray()) {
+        const QJsonObject o = v.toObject();
+        const QRect r(o["x"].toInt(), o["y"].toInt(), o["w"].toInt(), o["h"].toInt());
+        (o["name"].toString() == u"FrmTm" ? tm : main) = r;
+    }
+    QCOMPARE(tm.size(), QSize(332, 242));
+    QCOMPARE(tm.bottomRight(), main.bottomRight());
+
+    QHash<QString, QJsonObject> widgets;
+    for (const QJsonValue v : answers[2]["widgets"].toArray())
+        widgets.insert(v["name"].toString(), v.toObject());
+    QCOMPARE(widgets["CmdGN_0"]["enabled"].toBool(), false);
+    QCOMPARE(widgets["CmdGN_0"]["picture"].toString(), s("l01000"));
+    for (const char *shown : {"CmdGN_5", "CmdGN_6", "CmdGN_7", "LblUnit", "RtbTM"})
+        QVERIFY2(widgets.contains(QString::fromLatin1(shown)), shown);
+    for (const char *hidden : {"CmdGN_8", "CmdGN_9", "CmdGN_10", "FrmSelect"})
+        QVERIFY2(!widgets.contains(QString::fromLatin1(hidden)), hidden);
+    QCOMPARE(widgets["LblBiao"]["text"].toString(), s("网页 1单元1/14题(未完成)"));
+    QCOMPARE(answers[3]["TmState"].toArray().at(0).toInt(), 1);
+    QCOMPARE(answers[3]["TmSum"].toInt(), 14);
+    QVERIFY(answers[4]["ok"].toBool());
+}
+
+QTEST_MAIN(TstFrmTm)
+#include "tst_frmtm.moc"
