@@ -9,6 +9,7 @@
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
 #include "foundation/startup.h"
+#include "foundation/ui/kvelbutton.h"
 #include "run/records.h"
 #include "run/runstate.h"
 
@@ -38,6 +39,8 @@ private slots:
     void init();
     void cleanup();
     void skeleton();
+    void buttonLayout_data();
+    void buttonLayout();
     void infoLines();
     void countsAndRecords();
     void progressKeptWithoutCounts_data();
@@ -87,6 +90,64 @@ void TstCover::skeleton()
     QVERIFY(!w.PicAd->isVisibleTo(&w));
     for (int i : {0, 1, 2, 3, 17, 18, 19, 20, 21})
         QVERIFY(w.findChild<QLabel *>(QStringLiteral("LblInfo_%1").arg(i)));
+}
+
+// The buttons' places in pixels at scale 1, for the two home layouts that
+// product entry 34 chooses.
+void TstCover::buttonLayout_data()
+{
+    QTest::addColumn<QString>("entry34");
+    QTest::addColumn<bool>("twoButtons");
+    QTest::newRow("\" 2 \"") << " 2 " << true;
+    QTest::newRow("\"02\"") << "02" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TstCover::buttonLayout()
+{
+    QFETCH(QString, entry34);
+    QFETCH(bool, twoButtons);
+    fnd::InfoTable[34] = entry34;
+    FrmFengmian &w = FrmFengmian::get();
+    w.show();
+    auto geo = [&w](int i) { return w.ClickBotn[size_t(i)]->geometry(); };
+    if (twoButtons) {
+        QCOMPARE(geo(4), QRect(160, 200, 150, 150));
+        QCOMPARE(geo(5), QRect(460, 200, 150, 150));
+        QVERIFY(!w.ClickBotn[6]->isVisible() && !w.ClickBotn[7]->isVisible());
+        const QRect links[] = {{96, 456, 92, 20}, {202, 456, 92, 20}, {96, 496, 92, 20}, {202, 496, 92, 20}, {32, 438, 188, 20}};
+        for (int i = 17; i <= 21; ++i)
+            QCOMPARE(w.LblInfo[size_t(i)]->geometry(), links[i - 17]);
+    } else {
+        for (int i = 4; i <= 7; ++i) {
+            QCOMPARE(geo(i), QRect(50 + 180 * (i - 4), 256, 150, 160));
+            QVERIFY(w.ClickBotn[size_t(i)]->isVisible());
+        }
+        QVERIFY(!w.LblInfo[17]->isVisible());
+    }
+    QCOMPARE(geo(2), QRect(745, 6, 22, 22));
+    QCOMPARE(geo(3), QRect(772, 6, 22, 22));
+    QCOMPARE(geo(13), geo(2));
+    QCOMPARE(geo(14), geo(3));
+    QCOMPARE(geo(8), QRect(520, 488, 36, 55));
+    QCOMPARE(geo(11).topLeft(), QPoint(648, 488));
+    QCOMPARE(geo(12).topLeft(), QPoint(712, 488));
+    for (int k = 0; k < 5; ++k)
+        QCOMPARE(geo(15 + k), QRect(15 + 87 * k, 29, 82, 80));
+    for (int k = 0; k < 4; ++k)
+        QCOMPARE(geo(28 + k), QRect(1, 1 + 50 * k, 180, 50));
+    QCOMPARE(geo(20), QRect(600, 392, 120, 40));
+    QCOMPARE(geo(23), QRect(416, 220, 80, 25));
+    // Containers, pictures, the hidden spares, the pointer.
+    QCOMPARE(w.ClickBotn[16]->parentWidget(), w.PicTop);
+    QCOMPARE(w.ClickBotn[28]->parentWidget(), w.PicKaCH);
+    QCOMPARE(w.ClickBotn[80]->parentWidget(), w.PicKaCH);
+    QCOMPARE(w.ClickBotn[55]->parentWidget(), w.PicTiKu);
+    QCOMPARE(w.ClickBotn[4]->picture().size(), QSize(600, 150));
+    for (int i : {0, 1, 44, 45, 46})
+        QVERIFY(!w.ClickBotn[size_t(i)]->isVisibleTo(&w));
+    QVERIFY(w.ClickBotn[8]->isVisible());
+    QCOMPARE(w.ClickBotn[30]->mousePointer(), 99);
 }
 
 void TstCover::infoLines()

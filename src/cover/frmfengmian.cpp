@@ -8,10 +8,12 @@
 #include "foundation/picture.h"
 #include "foundation/startup.h"
 #include "foundation/ui/display.h"
+#include "foundation/ui/kvelbutton.h"
 #include "foundation/ui/windowdrag.h"
 #include "run/coverdata.h"
 #include "run/records.h"
 #include "run/runstate.h"
+#include "simwin/scene/cursorshape.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -56,6 +58,25 @@ FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
         LblInfo[size_t(i)]->setObjectName(QStringLiteral("LblInfo_%1").arg(i));
     }
     LblInfo_0 = LblInfo[0];
+    for (int i = 0; i < 100; ++i) {
+        QWidget *container = this;
+        if (i >= 13 && i <= 19)
+            container = PicTop;
+        else if (i == 20 || (i >= 37 && i <= 39) || (i >= 47 && i <= 69))
+            container = PicTiKu;
+        else if (i == 21 || (i >= 28 && i <= 31) || i >= 70)
+            container = PicKaCH;
+        else if (i == 22 || i == 23 || i == 40 || i == 41)
+            container = PicBiaoZhi;
+        else if (i == 24 || i == 25 || i == 42 || i == 43)
+            container = PicCuoTi;
+        else if (i >= 32 && i <= 36)
+            container = PicHelp;
+        auto *b = new kvelButton(container);
+        b->setObjectName(QStringLiteral("ClickBotn_%1").arg(i));
+        connect(b, &kvelButton::Click, this, [this, i] { ClickBotn_Click(i); });
+        ClickBotn[size_t(i)] = b;
+    }
     // A left press on the drag strip or the home-page picture moves the
     // window, as its missing title bar would.
     fnd::makeDragHandle(lblMove);
@@ -135,6 +156,9 @@ void FrmFengmian::FengMainCsh()
     LblCaption->setText(fnd::ModuleName);
     LblCaption->adjustSize();
 
+    // 7. Buttons, part 1.
+    buttonsPartOne();
+
     // 8. Info lines 0 to 3: one row, colour in the "&H" notation (blue,
     // green, red from the high byte down), lefts from the product data.
     const long long colour = fnd::hexOrDecimal(fnd::InfoTable[29]);
@@ -150,7 +174,8 @@ void FrmFengmian::FengMainCsh()
         l->move(fnd::xPx(fnd::leadingValue(fnd::InfoTable[size_t(30 + i)])), fnd::yPx(8670));
     }
 
-    // 9, 12. Paper and unit counts, the units' question counts.
+    // 9 (and 12, from the same lines). Paper and unit counts, the units'
+    // question counts.
     const QStringList paperList = fnd::readLines(fnd::dataFile(bank::PaperListFile)).value_or(QStringList());
     if (paperList.isEmpty())
         fnd::trapError(tag, 53, QStringLiteral("File not found"));
@@ -161,6 +186,9 @@ void FrmFengmian::FengMainCsh()
     // 10. Random papers.
     const QStringList random = fnd::readLines(run::recordPath(bank::RandomPaperFile)).value_or(QStringList());
     SuiJiCount = qint16(run::countRandomPapers(random));
+
+    // 11. Buttons, part 2.
+    buttonsPartTwo();
 
     // 13-15. Unit progress, repaired to the question counts and written
     // back; without the counts (no paper list, or no line 2) the stored
@@ -179,8 +207,98 @@ void FrmFengmian::FengMainCsh()
         fnd::UnitTable[size_t(u)][4] = c.flags;
     }
 
+    // 16. Units page. 17. Paper-list tabs, papers page part 1.
+    paperListTabs();
+
     // 18. Exam history, the positional defaults where lines are missing.
     const QStringList history = run::readExamHistory();
     for (int n = 1; n <= 100; ++n)
         ShiJuanHis[size_t(n)] = history.value(n - 1, run::presetHistoryLine(n));
+}
+
+void FrmFengmian::ClickBotn_Click(int) {}
+
+void FrmFengmian::buttonsPartOne()
+{
+    const auto cursor = scene::loadCursorFile(fnd::dataFile(QStringLiteral("9l0015")));
+    if (!cursor)
+        fnd::trapError(QStringLiteral("fengmaincsh"), 481, QStringLiteral("Invalid picture"));
+    for (kvelButton *b : ClickBotn) {
+        if (cursor)
+            b->setMouseIcon(*cursor);
+        b->setMousePointer(99);
+    }
+    ClickBotn[0]->hide();
+    ClickBotn[1]->hide();
+    ClickBotn[8]->show();
+}
+
+namespace {
+// A button's place in design twips times the factors, in its container.
+void placeButton(QWidget *b, double left, double top, double width, double height)
+{
+    b->setGeometry(fnd::xPx(left), fnd::yPx(top), fnd::xPx(width), fnd::yPx(height));
+}
+} // namespace
+
+void FrmFengmian::buttonsPartTwo()
+{
+    // Pictures "l200" and two digits for buttons 0 to 48; a missing one is
+    // reported and the button keeps its picture.
+    for (int i = 0; i <= 48; ++i) {
+        const QString name = QStringLiteral("l200%1").arg(i, 2, 10, QChar(u'0'));
+        if (const auto strip = fnd::loadPicture(fnd::dataFile(name)))
+            ClickBotn[size_t(i)]->setPicture(*strip);
+        else
+            fnd::trapError(QStringLiteral("fengmaincsh"), 53, QStringLiteral("File not found: ") + name);
+    }
+    auto &b = ClickBotn;
+    // Window buttons, from the window's right edge.
+    placeButton(b[2], 12000 - 825, 90, 330, 330);
+    placeButton(b[3], 12000 - 420, 90, 330, 330);
+    placeButton(b[13], 12000 - 825, 90, 330, 330);
+    placeButton(b[14], 12000 - 420, 90, 330, 330);
+    for (int i : {0, 1, 44, 45, 46})
+        b[size_t(i)]->hide();
+    // The home page: two buttons and the link areas, or four buttons.
+    if (fnd::InfoTable[34].trimmed() == u"2") {
+        placeButton(b[4], 2400, 3000, 2250, 2250);
+        placeButton(b[5], 6900, 3000, 2250, 2250);
+        b[6]->hide();
+        b[7]->hide();
+        for (int i = 17; i <= 21; ++i) {
+            QLabel *l = LblInfo[size_t(i)];
+            l->setGeometry(fnd::xPx(1440 + ((i + 1) % 2) * 1590), fnd::yPx(6840 + ((i - 17) / 2) * 600), fnd::xPx(1380),
+                           fnd::yPx(300));
+            l->setText(QString());
+            l->show();
+        }
+        LblInfo[21]->setGeometry(fnd::xPx(480), fnd::yPx(6570), fnd::xPx(2820), fnd::yPx(300));
+    } else {
+        for (int i = 4; i <= 7; ++i) {
+            placeButton(b[size_t(i)], 750 + (i - 4) * 2700, 3840, 2250, 2400);
+            b[size_t(i)]->show();
+        }
+        for (int i = 17; i <= 21; ++i)
+            LblInfo[size_t(i)]->hide();
+    }
+    // The bottom row: update, help, web site.
+    placeButton(b[8], 7800, 7320, 540, 825);
+    for (int i : {11, 12})
+        placeButton(b[size_t(i)], 7800 + (i - 9) * 960, 7320, 540, 825);
+    // Page tabs and the pages' action buttons.
+    for (int i = 15; i <= 19; ++i)
+        placeButton(b[size_t(i)], 225 + (i - 15) * 1305, 435, 1230, 1200);
+    placeButton(b[20], 9000, 5880, 1800, 600);
+    placeButton(b[21], 9750, 5850, 1800, 600);
+    placeButton(b[22], 8880, 2310, 1800, 600);
+    placeButton(b[23], 6240, 3300, 1200, 375);
+    placeButton(b[24], 8880, 2310, 1800, 600);
+    placeButton(b[25], 6240, 3300, 1200, 375);
+}
+
+void FrmFengmian::paperListTabs()
+{
+    for (int i = 28; i <= 31; ++i)
+        placeButton(ClickBotn[size_t(i)], 15, 15 + (i - 28) * 750, 2700, 750);
 }

@@ -16,6 +16,7 @@
 #include <array>
 
 class QLabel;
+class kvelButton;
 
 class FrmFengmian : public QWidget, public Form<FrmFengmian>
 {
@@ -41,6 +42,12 @@ public:
     std::array<QLabel *, 22> LblInfo{};
     QLabel *LblInfo_0 = nullptr; // LblInfo[0]
 
+    // Every clickable element: ClickBotn_0 to _99 on the window and the
+    // page frames (see the index map in layoutButtons).
+    std::array<kvelButton *, 100> ClickBotn{};
+    // A button's action, by index (pages, runs, filters).
+    void ClickBotn_Click(int index);
+
     // Set at every initialisation.
     qint16 SuiJiCount = 0;              // random papers stored
     std::array<QString, 101> ShiJuanHis; // exam history lines 1 to 100
@@ -51,5 +58,11 @@ protected:
 private:
     FrmFengmian();
     void formLoad();
+    // The buttons' pointer and visibility (initialisation step 7), their
+    // pictures and the layout of every page's buttons (step 11), the
+    // paper-list tabs (step 17).
+    void buttonsPartOne();
+    void buttonsPartTwo();
+    void paperListTabs();
     QPixmap background_;
 };

@@ -26,10 +26,17 @@ std::vector<std::vector<int>> fixedPapers(const std::vector<Unit> &units, bool l
     for (size_t u = 0; u < units.size(); ++u)
         for (size_t p = 1; p <= units[u].questions.size(); ++p)
             all.push_back(int(u) * 100 + int(p));
-    // Paper 1: the first forty questions; paper 2: the last forty.
-    std::vector<int> first(all.begin(), all.begin() + qMin<size_t>(40, all.size()));
-    std::vector<int> last(all.end() - qMin<size_t>(40, all.size()), all.end());
-    return {first, last};
+    // Papers 1 and 2 (the sprint papers): the first forty questions and the
+    // last forty; papers 3 and 4: every other question from the second, and
+    // the first forty in reverse order.
+    const size_t n = qMin<size_t>(40, all.size());
+    std::vector<int> first(all.begin(), all.begin() + n);
+    std::vector<int> last(all.end() - n, all.end());
+    std::vector<int> alternate;
+    for (size_t k = 1; alternate.size() < n; k += 2)
+        alternate.push_back(all[k % all.size()]);
+    std::vector<int> reversed(first.rbegin(), first.rend());
+    return {first, last, alternate, reversed};
 }
 
 QString questionLine(int id, const Question &q)

@@ -97,6 +97,8 @@ void writeCursor(Context &ctx)
     out.append(xorMask).append(andMask);
 
     ctx.writeBytes(ctx.programFile(QStringLiteral("ico07.CUR")), out);
+    // The cover's buttons take the same pointer, from the data folder.
+    ctx.writeBytes(ctx.dataFile(QStringLiteral("9l0015")), out);
 }
 
 } // namespace

@@ -295,6 +295,41 @@ QImage coverPage()
     return img;
 }
 
+// The cover's button strips "l20004" to "l20048": four frames (normal,
+// hover, pressed, disabled) of each button's size, with the button's caption.
+struct CoverButton {
+    int first, last;
+    QSize size;
+    const char *caption;
+};
+constexpr CoverButton CoverButtons[] = {
+    {4, 4, {150, 150}, "单元练习"},  {5, 5, {150, 150}, "模拟考试"},   {6, 6, {150, 150}, "标记题目"},
+    {7, 7, {150, 150}, "错题集"},    {8, 8, {36, 55}, "升级"},        {9, 10, {36, 55}, ""},
+    {11, 11, {36, 55}, "帮助"},      {12, 12, {36, 55}, "网站"},      {13, 13, {22, 22}, "_"},
+    {14, 14, {22, 22}, "×"},         {15, 15, {82, 80}, "首页"},      {16, 16, {82, 80}, "单元"},
+    {17, 17, {82, 80}, "试卷"},      {18, 18, {82, 80}, "标记"},      {19, 19, {82, 80}, "错题"},
+    {20, 20, {120, 40}, "开始练习"}, {21, 21, {120, 40}, "生成试卷"}, {22, 22, {120, 40}, "开始练习"},
+    {23, 23, {80, 25}, "清除标记"},  {24, 24, {120, 40}, "开始练习"}, {25, 25, {80, 25}, "清除错题"},
+    {26, 27, {120, 40}, ""},         {28, 28, {180, 50}, "冲刺试卷"}, {29, 29, {180, 50}, "模拟试卷"},
+    {30, 30, {180, 50}, "随机试卷"}, {31, 31, {180, 50}, "全部试卷"}, {32, 36, {180, 50}, "帮助主题"},
+    {37, 37, {60, 25}, "全部"},      {38, 38, {60, 25}, "未完成"},    {39, 39, {60, 25}, "已完成"},
+    {40, 43, {80, 30}, "筛选"},      {44, 44, {180, 58}, "全部单元"}, {45, 45, {180, 35}, "单元"},
+    {46, 46, {85, 30}, "开始考试"},  {47, 48, {79, 37}, "单元组"}};
+
+QImage coverStrip(QSize size, const QString &caption)
+{
+    return strip(size.width(), size.height(), [&](QPainter &p, QRect r, int f) {
+        const QColor faces[4] = {QColor(0x2f, 0x6f, 0xba), QColor(0x3f, 0x86, 0xd6), QColor(0x1f, 0x4e, 0x8c),
+                                 QColor(0x9a, 0xa8, 0xb8)};
+        p.setPen(QPen(Navy, 1));
+        p.setBrush(faces[f]);
+        p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        p.setPen(Qt::white);
+        p.setFont(font("宋体", std::clamp(r.height() / 3, 9, 20), r.height() > 60));
+        p.drawText(r.translated(f == 2 ? 1 : 0, f == 2 ? 1 : 0), Qt::AlignCenter, caption);
+    });
+}
+
 void writeWindowPictures(bankgen::Context &ctx)
 {
     fnd::installFontSubstitutions();
@@ -305,6 +340,9 @@ void writeWindowPictures(bankgen::Context &ctx)
     save(ctx, QStringLiteral("l20051"), coverBanner(true));
     save(ctx, QStringLiteral("l20052"), coverBanner(false));
     save(ctx, QStringLiteral("l20053"), coverPage());
+    for (const CoverButton &b : CoverButtons)
+        for (int i = b.first; i <= b.last; ++i)
+            save(ctx, QStringLiteral("l200%1").arg(i, 2, 10, QChar(u'0')), coverStrip(b.size, QString::fromUtf8(b.caption)));
     save(ctx, QStringLiteral("l20069"), messageBackground());
     save(ctx, QStringLiteral("l20067"), icon(24));
     save(ctx, QStringLiteral("l20071"), roundMark(QColor(0x2e, 0x7d, 0xd2), QStringLiteral("?")));
