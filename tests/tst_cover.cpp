@@ -5,6 +5,11 @@
 
 #include "bank/bankfiles.h"
 #include "cover/frmfengmian.h"
+#include "cover/runstart.h"
+#include "examflow/frmlogon.h"
+#include "examflow/frmtm.h"
+#include "run/compose.h"
+#include "simwin/window/frmmain.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
@@ -46,6 +51,11 @@ private slots:
     void progressKeptWithoutCounts_data();
     void progressKeptWithoutCounts();
     void anotherModuleEndsSilently();
+    void composedPaperEqualsTheGenerators();
+    void markedBits_data();
+    void markedBits();
+    void runStartFromACoverClick_data();
+    void runStartFromACoverClick();
 
 private:
     std::unique_ptr<ts::ProgramCopy> copy_;
@@ -233,6 +243,96 @@ void TstCover::anotherModuleEndsSilently()
     FrmFengmian::get();
     QCOMPARE(end.ends(), 1);
     QCOMPARE(bytesOf(record(bank::UnitProgressFile)), stored);
+}
+
+// Fixed paper 1 composed from its id list: the generator's working files,
+// byte for byte.
+void TstCover::composedPaperEqualsTheGenerators()
+{
+    const QByteArray step = bytesOf(data(QStringLiteral("288800"))), tm = bytesOf(data(QStringLiteral("288850")));
+    QVERIFY(!step.isEmpty() && !tm.isEmpty());
+    QVERIFY(QFile::remove(data(QStringLiteral("288800"))));
+    QVERIFY(QFile::remove(data(QStringLiteral("288850"))));
+    const QString ids = fnd::readLines(data(bank::PaperListFile)).value_or(QStringList()).value(2);
+    QCOMPARE(ids.size(), 160);
+    QVERIFY(cover::InitShiTi(ids, 0));
+    QCOMPARE(run::TmSum, qint16(40));
+    QCOMPARE(bytesOf(data(QStringLiteral("288800"))), step);
+    QCOMPARE(bytesOf(data(QStringLiteral("288850"))), tm);
+}
+
+void TstCover::markedBits_data()
+{
+    QTest::addColumn<QByteArray>("marked");
+    QTest::addColumn<bool>("first");
+    QTest::addColumn<bool>("second");
+    QTest::newRow("0102 and 0205") << QByteArray("01020205\r\n") << true << true;
+    QTest::newRow("a blank between: only 0102") << QByteArray("0102 0205\r\n") << true << false;
+    QTest::newRow("no file") << QByteArray() << false << false;
+}
+
+void TstCover::markedBits()
+{
+    QFETCH(QByteArray, marked);
+    QFETCH(bool, first);
+    QFETCH(bool, second);
+    if (!marked.isNull())
+        writeBytes(record(bank::BiaoZhiIdFile), marked);
+    run::PaperType = 9;
+    run::TaoNo = 10;
+    run::TmId[1] = 102;
+    run::TmId[2] = 205;
+    run::TmState[1] = 1;
+    run::TmState[2] = 0;
+    FrmFengmian::get();
+    cover::startLianXi();
+    QCOMPARE(run::TmState[1], qint16(first ? 3 : 1));
+    QCOMPARE(run::TmState[2], qint16(second ? 2 : 0));
+    FrmTm::unload();
+    FrmMain::unload();
+}
+
+// From a click on the cover: an exam paper opens the logon window with the
+// question window's reload off; a practice opens the question and simulated
+// windows with both timers armed. The cover is gone either way.
+void TstCover::runStartFromACoverClick_data()
+{
+    QTest::addColumn<int>("paperType");
+    QTest::addColumn<int>("taoNo");
+    QTest::newRow("random paper 8") << 8 << 11;
+    QTest::newRow("marked questions 9") << 9 << 10;
+}
+
+void TstCover::runStartFromACoverClick()
+{
+    QFETCH(int, paperType);
+    QFETCH(int, taoNo);
+    const QString ids = fnd::readLines(data(bank::PaperListFile)).value_or(QStringList()).value(2);
+    QVERIFY(cover::InitShiTi(ids, 19));
+    run::PaperType = qint16(paperType);
+    run::TaoNo = qint16(taoNo);
+    FrmFengmian &w = FrmFengmian::get();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    connect(w.ClickBotn[4], &kvelButton::Click, &w, [] { cover::startLianXi(); });
+    QTest::mouseClick(w.ClickBotn[4], Qt::LeftButton, {}, QPoint(20, 20));
+    QTRY_VERIFY(!FrmFengmian::loaded());
+    QCOMPARE(run::StepFile, fnd::dataFile(QStringLiteral("288819")));
+    QCOMPARE(run::StepStart[2], qint16(1 + run::stepCountOf(fnd::readLines(run::TmFile)->at(0))));
+    if (paperType == 8) {
+        QVERIFY(FrmLogon::loaded() && FrmLogon::loaded()->isVisible());
+        QVERIFY(!FrmTm::loaded() || !FrmTm::loaded()->TimerREDO->isActive());
+        FrmLogon::unload();
+    } else {
+        QVERIFY(FrmTm::loaded() && FrmTm::loaded()->isVisible());
+        QVERIFY(FrmTm::loaded()->TimerREDO->isActive());
+        QVERIFY(FrmTm::loaded()->TimKsModel->isActive());
+        QVERIFY(FrmMain::loaded() && FrmMain::loaded()->isVisible());
+        QVERIFY(!FrmLogon::loaded());
+    }
+    FrmTm::unload();
+    FrmMain::unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QTEST_MAIN(TstCover)

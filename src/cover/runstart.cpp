@@ -1,7 +1,11 @@
 #include "cover/runstart.h"
 
 #include "bank/bankfiles.h"
+#include "cover/frmfengmian.h"
+#include "examflow/frmlogon.h"
 #include "examflow/frmtm.h"
+#include "foundation/errreport.h"
+#include "run/records.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "run/compose.h"
@@ -46,6 +50,35 @@ bool startUnitPractice(int unit)
     }
     run::AnswerMode = 2;
     return prepareRun();
+}
+
+bool InitShiTi(const QString &btShuJu, int nBTTS)
+{
+    const bool ok = run::composeWorkFiles(btShuJu, nBTTS);
+    if (!ok)
+        fnd::trapError(QStringLiteral("initshiti"), 53, QStringLiteral("the set's working files could not be composed"));
+    return ok;
+}
+
+void startLianXi()
+{
+    // 1-4. Files, first question and step, clock, step starts.
+    if (!prepareRun())
+        fnd::trapError(QStringLiteral("startlianxi"), 53, QStringLiteral("File not found: ") + run::TmFile);
+    // 5. Marked bits over all 500 entries, by whole entries of the list.
+    const QString marked = run::readRecordLine(bank::BiaoZhiIdFile);
+    for (int i = 1; i <= run::MaxQuestions; ++i)
+        if (run::indexOfId(marked, run::idText(run::TmId[size_t(i)])) > 0)
+            run::TmState[size_t(i)] = qint16(run::TmState[size_t(i)] + 2);
+    // 6. The cover goes (deleted once its click handler has returned).
+    FrmFengmian::unload();
+    // 7, 8. The exam's logon, or the practice windows.
+    if (run::PaperType == 0 || run::PaperType == 8) {
+        run::LeftMinutes = 50;
+        FrmLogon::get().show();
+        return;
+    }
+    showPracticeWindows();
 }
 
 void showPracticeWindows()

@@ -3,6 +3,8 @@
 // the first step line of each question. The whole-unit practice is composed
 // here too, since it needs no working files of its own.
 
+#include <QString>
+
 namespace cover {
 
 // Names the run's files (bank::workFiles of PaperType + TaoNo and the
@@ -17,6 +19,18 @@ bool prepareRun();
 // practice mode, then prepareRun(). False when the unit's question
 // file cannot be read or is empty.
 bool startUnitPractice(int unit);
+
+// The cover's name for composing a set's working files numbered nBTTS from
+// its IdList (run::composeWorkFiles). False, with nothing written, when the
+// composition fails; the caller then starts nothing.
+bool InitShiTi(const QString &btShuJu, int nBTTS);
+
+// Starts the composed set as a run: its files and step starts, the marked
+// bits of its questions, then the cover unloads itself (deferred: this runs
+// inside the cover's own click) and the logon window opens for an exam
+// paper (PaperType 0 or 8), or the question and simulated windows for a
+// practice, with the question window's reload and mode timers armed.
+void startLianXi();
 
 // The windows of a practice, once its set is composed: FrmTm's reload timer
 // armed (its first touch loads the question window, whose load loads the
