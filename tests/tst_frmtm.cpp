@@ -84,6 +84,13 @@ private slots:
     void chooserStatePictures_data();
     void chooserStatePictures();
     void probeShowsThePractice();
+    void collapseAndRestore();
+    void unloadGuard();
+    void pictureWindow_data();
+    void pictureWindow();
+    void markButtons_data();
+    void markButtons();
+    void navigationHintAndPanels();
 };
 
 void TstFrmTm::cleanup()
@@ -477,6 +484,184 @@ void TstFrmTm::probeShowsThePractice()
     QCOMPARE(answers[3]["TmState"].toArray().at(0).toInt(), 1);
     QCOMPARE(answers[3]["TmSum"].toInt(), 14);
     QVERIFY(answers[4]["ok"].toBool());
+}
+
+// The bar at FrmMain's bottom-left corner; back to full size docked at its
+// bottom-right corner wherever the bar was; the open panel shows again.
+void TstFrmTm::collapseAndRestore()
+{
+    ts::SceneFixture fx;
+    FrmMain &main = startFixtureUnit(fx, 3);
+    FrmTm &tm = FrmTm::get();
+    tm.dqYeMian();
+    click(tm.LblZXH);
+    QCOMPARE(tm.size(), QSize(54, 58));
+    QCOMPARE(tm.frameGeometry().bottomLeft(), main.frameGeometry().bottomLeft());
+    QVERIFY(tm.FrmZXH->isVisible());
+    QTest::mousePress(tm.Label2, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(tm.Label2, QPoint(45, 25));
+    QTest::mouseRelease(tm.Label2, Qt::LeftButton, {}, QPoint(45, 25));
+    QVERIFY(tm.frameGeometry().bottomLeft() != main.frameGeometry().bottomLeft());
+    QCoreApplication::processEvents(); // what follows the drag
+    {
+        QMouseEvent over(QEvent::MouseMove, QPointF(3, 3), tm.Command2->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(tm.Command2, &over);
+    }
+    QCOMPARE(tm.Command2->frameShape(), QFrame::Box);
+    click(tm.Command2);
+    QCOMPARE(tm.size(), QSize(332, 242));
+    QCOMPARE(tm.frameGeometry().bottomRight(), main.frameGeometry().bottomRight());
+    QVERIFY(!tm.FrmZXH->isVisible());
+    QVERIFY(tm.FrmSelect->isVisible());
+
+    // A right press on the strip moves nothing; the close picture does nothing.
+    const QPoint at = tm.pos();
+    QTest::mousePress(tm.lblMove, Qt::RightButton, {}, QPoint(100, 10));
+    QTest::mouseMove(tm.lblMove, QPoint(140, 40));
+    QTest::mouseRelease(tm.lblMove, Qt::RightButton, {}, QPoint(140, 40));
+    QCOMPARE(tm.pos(), at);
+    QVERIFY(main.isVisible());
+    click(tm.LblClose);
+    QCOMPARE(tm.pos(), at);
+    QVERIFY(tm.isVisible() && tm.FrmSelect->isVisible());
+}
+
+// Refused while TmCanUnload is false; a close from outside always.
+void TstFrmTm::unloadGuard()
+{
+    ts::SceneFixture fx;
+    startFixtureUnit(fx, 2);
+    QVERIFY(!run::TmCanUnload);
+    FrmTm::unload();
+    QVERIFY(FrmTm::loaded());
+    QVERIFY(FrmTm::loaded()->isVisible());
+    run::TmCanUnload = true;
+    QVERIFY(!FrmTm::get().close());
+    QVERIFY(FrmTm::get().isVisible());
+    FrmTm::unload();
+    QVERIFY(!FrmTm::loaded());
+}
+
+void TstFrmTm::pictureWindow_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<bool>("picture");
+    QTest::newRow("scale 1") << 1.0 << true;
+    QTest::newRow("scale 0.8") << 0.8 << true;
+    QTest::newRow("picture missing") << 1.0 << false;
+}
+
+// The toggle twice: the picture with a margin of 60 scaled twips (4 pixels)
+// on every side, in the middle of the 1024 x 768 screen; then hidden.
+void TstFrmTm::pictureWindow()
+{
+    QFETCH(double, scale);
+    QFETCH(bool, picture);
+    ts::SceneFixture fx;
+    fnd::XBiLi = fnd::YBiLi = scale;
+    if (picture)
+        fx.writePicture(QStringLiteral("p00001"), QSize(40, 30), Qt::darkGreen);
+    startFixtureUnit(fx, 1, {s("000101picturep00001看图")});
+    FrmTm &tm = FrmTm::get();
+    FrmPicture &pic = FrmPicture::get();
+    const QSize size = picture ? QSize(48, 38) : QSize(8, 8);
+    for (int round = 0; round < 2; ++round) {
+        click(tm.Image2);
+        QVERIFY(pic.isVisible());
+        QCOMPARE(tm.Image2->caption(), s("隐藏图片"));
+        QTRY_VERIFY(!pic.Timer1->isActive());
+        QCOMPARE(pic.size(), size);
+        QCOMPARE(pic.pos(), QPoint((1024 - size.width()) / 2, (768 - size.height()) / 2));
+        QCOMPARE(pic.Image1->pos(), QPoint(4, 4));
+        pic.move(5, 5); // dragged away: the next show centres it again
+        click(tm.Image2);
+        QVERIFY(!pic.isVisible());
+        QCOMPARE(tm.Image2->caption(), s("显示图片"));
+    }
+}
+
+void TstFrmTm::markButtons_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("after");
+    QTest::newRow("mark a marked question") << 3 << 3 << 3;
+    QTest::newRow("unmark an unmarked question") << 1 << 11 << 1;
+    QTest::newRow("mark a completed question") << 5 << 3 << 7;
+    QTest::newRow("unmark it again") << 7 << 11 << 5;
+}
+
+// Bit 2 alone changes; the buttons swap whatever the state was.
+void TstFrmTm::markButtons()
+{
+    QFETCH(int, state);
+    QFETCH(int, button);
+    QFETCH(int, after);
+    ts::SceneFixture fx;
+    startFixtureUnit(fx, 2);
+    FrmTm &tm = FrmTm::get();
+    run::TmState[1] = qint16(state);
+    tm.CmdGN[button]->show();
+    click(tm.CmdGN[button]);
+    QCOMPARE(int(run::TmState[1]), after);
+    QCOMPARE(tm.CmdGN[11]->isVisible(), button == 3);
+    QCOMPARE(tm.CmdGN[3]->isVisible(), button == 11);
+}
+
+// Next resumes a question where it was left; redo starts it again and keeps
+// its completion; hint mode lasts until the next load; the candidate panel.
+void TstFrmTm::navigationHintAndPanels()
+{
+    ts::SceneFixture fx;
+    fx.writeUnit(0, {{record({{8, s("9001")}}), record({{8, s("9001")}})},
+                     {record({{8, s("9001")}}), record({{8, s("9001")}})}});
+    copyWindowPictures(fx);
+    QVERIFY(cover::startUnitPractice(0));
+    FrmMain &w = ts::startPractice();
+    FrmTm &tm = FrmTm::get();
+    scene::TmStep[2] = 2;
+    run::TmState[2] = 5;
+    click(tm.CmdGN[1]);
+    QCOMPARE(int(run::TmNo), 2);
+    QCOMPARE(int(scene::StepNo), 2);
+    QTRY_VERIFY(!w.Timer2->isActive());
+    click(tm.CmdGN[2]);
+    QCOMPARE(int(scene::StepNo), 1);
+    QCOMPARE(int(run::TmState[2]), 5);
+    click(tm.CmdGN[1]); // clamped at the last question
+    QCOMPARE(int(run::TmNo), 2);
+
+    QTRY_VERIFY(!tm.TimKsModel->isActive());
+    click(tm.CmdGN[6]);
+    QCOMPARE(int(run::AnswerMode), 1);
+    for (QWidget *c : std::initializer_list<QWidget *>{w.LHelp, w.Shape1, w.Shape2, w.Shape4})
+        QVERIFY(c->isVisible());
+    QVERIFY(w.TimerDisFK->isActive());
+    QTRY_VERIFY(!w.TimerDisFK->isActive());
+    click(tm.CmdGN[0]);
+    QCOMPARE(int(run::TmNo), 1);
+    QCOMPARE(int(run::AnswerMode), 2);
+    QTRY_VERIFY(!w.Timer2->isActive());
+    QVERIFY(!w.LHelp->isVisible());
+
+    click(tm.CmdGN[4]);
+    QVERIFY(tm.FrmSelect->isVisible());
+    click(tm.CmdSelFH);
+    tm.CmdGN[9]->show();
+    click(tm.CmdGN[9]);
+    QVERIFY(tm.FrmKSXX->isVisible());
+    click(tm.CmdKSFH);
+    QVERIFY(!tm.FrmKSXX->isVisible());
+
+    // An empty set: the buttons change nothing.
+    run::TmSum = 0;
+    run::TmNo = 1;
+    for (int b : {0, 1, 2, 3})
+        if (tm.CmdGN[b]->isEnabled() && tm.CmdGN[b]->isVisible())
+            click(tm.CmdGN[b]);
+    QCOMPARE(int(run::TmNo), 1);
+    QCOMPARE(int(run::TmState[1]), 1);
 }
 
 QTEST_MAIN(TstFrmTm)

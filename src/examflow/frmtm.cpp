@@ -244,6 +244,23 @@ void FrmTm::wireEvents()
     connect(CmdSelNext, &kvelButton::Click, this, &FrmTm::CmdSelNext_Click);
     connect(CmdSelFH, &kvelButton::Click, FrmSelect, &QWidget::hide);
     connect(CmdKSFH, &kvelButton::Click, FrmKSXX, &QWidget::hide);
+    for (int i = 0; i < Buttons; ++i)
+        connect(CmdGN[i], &kvelButton::Click, this, [this, i] { CmdGN_Click(i); });
+    connect(Image2, &kvelButton::Click, this, &FrmTm::Image2_Click);
+    connect(LblZXH, &kvelButton::Click, this, &FrmTm::collapse);
+    connect(Command2, &HotSpot::clicked, this, [this] { restore(); });
+    connect(Command2, &HotSpot::mouseMove, this, [this] { setCommand2Border(true); });
+    connect(FrmZXH, &PictureBox::mouseMove, this, [this] { setCommand2Border(false); });
+    connect(FrmZXH, &PictureBox::mouseDown, this,
+            [this](int, int b, int, double x, double y) { FrmZXH_MouseDown(FrmZXH, b, x, y, false); });
+    connect(Label2, &HotSpot::mouseDown, this,
+            [this](int, int b, int, double x, double y) { FrmZXH_MouseDown(Label2, b, x, y, true); });
+    connect(lblMove, &HotSpot::mouseDown, this, [this](int, int b, int, double x, double y) { lblMove_MouseDown(b, x, y); });
+    LblUnit->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    LblUnit->setMouseTracking(true);
+    for (QObject *o : {static_cast<QObject *>(RtbTM), static_cast<QObject *>(RtbTM->viewport()),
+                       static_cast<QObject *>(PicUnit), static_cast<QObject *>(LblUnit)})
+        o->installEventFilter(this);
 }
 
 void FrmTm::setCaption(QLabel *label, const QString &text)
@@ -419,11 +436,3 @@ void FrmTm::placeButtons()
 }
 
 void FrmTm::fillImeMenu() {}
-
-// ---- FrmPicture ---------------------------------------------------------------
-
-FrmPicture::FrmPicture() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-{
-    setObjectName(QStringLiteral("FrmPicture"));
-    Image1 = new PictureBox(this, QStringLiteral("Image1"));
-}

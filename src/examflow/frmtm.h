@@ -16,9 +16,12 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class kvelButton;
 class QAction;
+class QCloseEvent;
+class QKeyEvent;
 class QMenu;
 class QTextEdit;
 namespace simwin {
@@ -45,6 +48,12 @@ public:
     // Gives the keyboard back to the simulated window: FrmMain in the normal
     // state and shown.
     void focusReturn();
+    // The window shrinks to its bar at FrmMain's bottom-left corner; and
+    // back to full size docked at FrmMain's bottom-right corner.
+    void collapse();
+    void restore();
+    // The unload is refused while TmCanUnload is false.
+    bool queryUnload() const;
 
     // ---- Form-level values ----------------------------------------------------
     qint16 YeMianNo = 0;
@@ -93,11 +102,17 @@ public:
     // The window's background picture's name (empty: none).
     QString pictureName() const { return pictureName_; }
 
+    // The screen point of a press at (x, y) twips on a control.
+    static QPoint pressPoint(QWidget *handle, double x, double y);
+
     // A label's caption, sized to its text as the window's labels are.
     static void setCaption(QLabel *label, const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *e) override;
+    void keyReleaseEvent(QKeyEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     FrmTm();
@@ -114,6 +129,13 @@ private:
     void CmTNO_Click(int index);
     void CmdSelLast_Click();
     void CmdSelNext_Click();
+    void CmdGN_Click(int index);
+    void Image2_Click();
+    void lblMove_MouseDown(int button, double x, double y);
+    void FrmZXH_MouseDown(QWidget *handle, int button, double x, double y, bool thenFocus);
+    // A left press drags the window; `then` runs once the drag is over.
+    void dragThen(QWidget *handle, const QPoint &pressGlobal, std::function<void()> then);
+    void setCommand2Border(bool on);
 
     QPixmap picture_;
     QString pictureName_;
@@ -129,8 +151,12 @@ class FrmPicture : public QWidget, public Form<FrmPicture>
 
 public:
     simwin::PictureBox *Image1 = nullptr;
+    // Sizes the window to the picture with its red margin and centres it on
+    // the screen, after the load and after every show from the toggle.
+    QTimer *Timer1 = nullptr;
 
 private:
     FrmPicture();
-    void formLoad() {}
+    void formLoad();
+    void Timer1_Timer();
 };

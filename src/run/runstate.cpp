@@ -16,7 +16,7 @@ void resetRunState()
     AnswerMode = 2;
     LeftMinutes = 50;
     ExamStart.clear();
-    TmCanUnload = true;
+    TmCanUnload = false;
     StepFile.clear();
     TmFile.clear();
     CommonDataFile.clear();

@@ -31,7 +31,7 @@ inline std::array<qint16, MaxQuestions + 1> StepStart{}; // first line in the st
 inline qint16 AnswerMode = 2; // 1 hints shown, 2 practice, 3 exam
 inline qint16 LeftMinutes = 50;
 inline QString ExamStart;
-inline bool TmCanUnload = true;
+inline bool TmCanUnload = false; // the question window refuses to unload while false
 
 // Working files of the run.
 inline QString StepFile;

@@ -43,6 +43,7 @@ void loadQuestion(int q)
 
 void unloadRunWindows()
 {
+    run::TmCanUnload = true;
     FrmTm::unload();
     FrmPicture::unload();
     FrmMain::unload();

@@ -187,6 +187,7 @@ int playCommand(const QStringList &args)
         play::settle();
         probe::outJson(answer);
     }
+    run::TmCanUnload = true;
     FrmTm::unload();
     FrmMain::unload();
     FrmPicture::unload();

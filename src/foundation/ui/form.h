@@ -11,6 +11,7 @@
 //       friend class Form<FrmMain>;
 //       FrmMain();          // builds the controls, names them
 //       void formLoad();    // the window's load handler
+//       bool queryUnload(); // optional: false refuses the unload
 //       void formUnload();  // optional: last act before deletion
 //   };
 //   FrmMain::get().show();  // loads on first use
@@ -40,12 +41,16 @@ public:
 
     // Deletes the instance. The window may be inside one of its own handlers,
     // so it is hidden, its timers stopped and it is deleted from the event
-    // loop; the next get() makes a fresh one at once.
+    // loop; the next get() makes a fresh one at once. A window whose
+    // queryUnload() says no stays loaded as it was.
     static void unload()
     {
         T *w = slot().data();
         if (!w)
             return;
+        if constexpr (requires { w->queryUnload(); })
+            if (!w->queryUnload())
+                return;
         slot() = nullptr;
         if constexpr (requires { w->formUnload(); })
             w->formUnload();

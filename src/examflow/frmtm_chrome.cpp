@@ -1,0 +1,240 @@
+// The question window's own chrome (drag, collapsed bar, focus return,
+// unload guard), its function buttons and the question picture window.
+#include "examflow/frmtm.h"
+
+#include "foundation/globals.h"
+#include "foundation/ui/kvelbutton.h"
+#include "foundation/ui/windowdrag.h"
+#include "platform/ui/windoworder.h"
+#include "run/runstate.h"
+#include "simwin/scene/scenestate.h"
+#include "simwin/window/controls.h"
+#include "simwin/window/frmmain.h"
+#include "simwin/window/twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTextEdit>
+
+namespace {
+
+// Runs an action once the left button that began a drag is released.
+class AfterRelease : public QObject
+{
+public:
+    AfterRelease(QWidget *handle, std::function<void()> then) : QObject(handle), then_(std::move(then))
+    {
+        handle->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *ev) override
+    {
+        if (ev->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(ev)->button() == Qt::LeftButton) {
+            // After the move has taken the release too.
+            QTimer::singleShot(0, parent(), then_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+} // namespace
+
+bool FrmTm::queryUnload() const { return run::TmCanUnload; }
+
+void FrmTm::closeEvent(QCloseEvent *e)
+{
+    // The program unloads the window itself (quit, hand-in, score window);
+    // a close from outside would strand the run with its results unmerged.
+    e->ignore();
+}
+
+void FrmTm::keyReleaseEvent(QKeyEvent *e)
+{
+    QWidget::keyReleaseEvent(e);
+    focusReturn();
+}
+
+bool FrmTm::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type t = event->type();
+    if ((watched == RtbTM->viewport() && t == QEvent::MouseButtonRelease) ||
+        ((watched == RtbTM || watched == PicUnit) && t == QEvent::KeyRelease)) {
+        focusReturn();
+    } else if (watched == LblUnit && (t == QEvent::MouseMove || t == QEvent::MouseButtonRelease)) {
+        LblUnit->setToolTip(LblUnit->text());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmTm::dragThen(QWidget *handle, const QPoint &pressGlobal, std::function<void()> then)
+{
+    new AfterRelease(handle, std::move(then));
+    fnd::beginWindowMove(handle, pressGlobal);
+}
+
+QPoint FrmTm::pressPoint(QWidget *handle, double x, double y)
+{
+    return handle->mapToGlobal(QPoint(fnd::xTwipsToPx(x), fnd::yTwipsToPx(y)));
+}
+
+void FrmTm::lblMove_MouseDown(int button, double x, double y)
+{
+    if (button == 1)
+        dragThen(lblMove, pressPoint(lblMove, x, y), [this] { focusReturn(); });
+    else
+        focusReturn();
+}
+
+void FrmTm::FrmZXH_MouseDown(QWidget *handle, int button, double x, double y, bool thenFocus)
+{
+    auto after = [this, thenFocus] {
+        setCommand2Border(false);
+        if (thenFocus)
+            focusReturn();
+    };
+    if (button == 1)
+        dragThen(handle, pressPoint(handle, x, y), after);
+}
+
+void FrmTm::setCommand2Border(bool on)
+{
+    Command2->setFrameStyle(on ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    Command2->setLineWidth(1);
+}
+
+void FrmTm::collapse()
+{
+    const QSize bar = FrmZXH->size();
+    resize(bar);
+    simwin::syncTwipsFromPixels(this);
+    const FrmMain &w = FrmMain::get();
+    const QRect m = w.frameGeometry();
+    move(m.left(), m.top() + m.height() - bar.height());
+    FrmZXH->show();
+    FrmZXH->raise();
+}
+
+void FrmTm::restore()
+{
+    focusReturn();
+    simwin::resizeTwips(this, 4980 * fnd::XBiLi, 3630 * fnd::YBiLi);
+    plat::dockAtBottomRight(this, &FrmMain::get());
+    FrmZXH->hide();
+}
+
+void FrmTm::Image2_Click()
+{
+    FrmPicture &pic = FrmPicture::get();
+    if (Image2->caption() == QStringLiteral("显示图片")) {
+        pic.show();
+        pic.Timer1->start();
+        Image2->setCaption(QStringLiteral("隐藏图片"));
+    } else {
+        pic.hide();
+        Image2->setCaption(QStringLiteral("显示图片"));
+    }
+}
+
+void FrmTm::CmdGN_Click(int index)
+{
+    const int tm = std::clamp<int>(run::TmNo, 1, run::MaxQuestions);
+    // An empty set has no question to move to, redo or mark.
+    const bool empty = run::TmSum <= 0;
+    switch (index) {
+    case 0:
+        if (empty)
+            return;
+        run::TmNo = qint16(std::max(run::TmNo - 1, 1));
+        DqExam();
+        break;
+    case 1:
+        if (empty)
+            return;
+        run::TmNo = qint16(std::min<int>(run::TmNo + 1, run::TmSum));
+        DqExam();
+        break;
+    case 2:
+        if (empty)
+            return;
+        scene::TmStep[tm] = 1;
+        DqExam();
+        break;
+    case 3:
+    case 11: {
+        if (empty)
+            return;
+        const bool mark = index == 3;
+        if (mark != bool(run::TmState[tm] & 2))
+            run::TmState[tm] = qint16(run::TmState[tm] + (mark ? 2 : -2));
+        CmdGN[11]->setVisible(mark);
+        CmdGN[3]->setVisible(!mark);
+        break;
+    }
+    case 4:
+        dqYeMian();
+        break;
+    case 6: {
+        run::AnswerMode = 1;
+        FrmMain &w = FrmMain::get();
+        for (QWidget *c : std::initializer_list<QWidget *>{w.LHelp, w.Shape1, w.Shape4, w.Shape2})
+            c->show();
+        w.TimerDisFK->start();
+        focusReturn();
+        break;
+    }
+    case 9:
+        FrmKSXX->show();
+        FrmKSXX->raise();
+        break;
+    default: // hand-in, demonstration and the answer come with their windows
+        break;
+    }
+}
+
+// ---- FrmPicture ---------------------------------------------------------------
+
+FrmPicture::FrmPicture() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("FrmPicture"));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(255, 0, 0));
+    setPalette(p);
+    setAutoFillBackground(true);
+    Image1 = new simwin::PictureBox(this, QStringLiteral("Image1"));
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &FrmPicture::Timer1_Timer);
+    connect(Image1, &simwin::PictureBox::mouseDown, this, [this](int, int button, int, double x, double y) {
+        if (button == 1)
+            fnd::beginWindowMove(Image1, FrmTm::pressPoint(Image1, x, y));
+    });
+    fnd::makeDragHandle(this);
+}
+
+void FrmPicture::formLoad()
+{
+    simwin::moveTwips(Image1, 60 * fnd::XBiLi, 60 * fnd::YBiLi);
+    Timer1->start();
+}
+
+void FrmPicture::Timer1_Timer()
+{
+    Timer1->stop();
+    simwin::resizeTwips(this, fnd::xPxToTwips(Image1->width()) + 120 * fnd::XBiLi,
+                        fnd::yPxToTwips(Image1->height()) + 120 * fnd::YBiLi);
+    plat::makeTopmost(this);
+    // Centred exactly, at every scale.
+    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        const QRect g = s->geometry();
+        move(g.x() + (g.width() - width()) / 2, g.y() + (g.height() - height()) / 2);
+    }
+}
