@@ -246,7 +246,6 @@ void TstMenuTables::pictureNames()
     QCOMPARE(chrome::subItemHoverPicture(4, 12, 1), QStringLiteral("041201"));
     QCOMPARE(chrome::markerPicture(QStringLiteral("7031")), QStringLiteral("703177"));
     QCOMPARE(chrome::markerHoverPicture(QStringLiteral("7031")), QStringLiteral("703100"));
-    QCOMPARE(chrome::twoDigits(123), QStringLiteral("23"));
 }
 
 void TstMenuTables::pictureSizes_data()

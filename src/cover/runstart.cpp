@@ -17,10 +17,7 @@ namespace cover {
 
 bool prepareRun()
 {
-    run::CommonDataFile = fnd::dataFile(bank::CommonDataFile);
-    const bank::WorkFiles files = bank::workFiles(run::PaperType, run::TaoNo);
-    run::StepFile = fnd::dataFile(files.step);
-    run::TmFile = fnd::dataFile(files.tm);
+    run::nameRunFiles();
     run::TmNo = 1;
     scene::StepNo = 1;
     run::LeftMinutes = 50;

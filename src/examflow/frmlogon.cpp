@@ -3,6 +3,7 @@
 #include "bank/bankfiles.h"
 #include "examflow/frmtm.h"
 #include "foundation/globals.h"
+#include "run/compose.h"
 #include "run/runstate.h"
 #include "simwin/window/frmmain.h"
 
@@ -21,10 +22,7 @@ void FrmLogon::formLoad()
 {
     resize(320, 160);
     CmdLogon->setGeometry(120, 100, 80, 28);
-    run::CommonDataFile = fnd::dataFile(bank::CommonDataFile);
-    const bank::WorkFiles files = bank::workFiles(run::PaperType, run::TaoNo);
-    run::StepFile = fnd::dataFile(files.step);
-    run::TmFile = fnd::dataFile(files.tm);
+    run::nameRunFiles();
 }
 
 void FrmLogon::logOn()

@@ -182,6 +182,14 @@ void fillStepStart(const QStringList &tmLines)
     }
 }
 
+void nameRunFiles()
+{
+    const bank::WorkFiles files = bank::workFiles(PaperType, TaoNo);
+    CommonDataFile = fnd::dataFile(bank::CommonDataFile);
+    StepFile = fnd::dataFile(files.step);
+    TmFile = fnd::dataFile(files.tm);
+}
+
 bool composeWorkFiles(QStringView idList, int fileNo) { return composeAndWrite(idList, fileNo).has_value(); }
 
 bool composeExamReviewSet()
@@ -199,10 +207,7 @@ bool composeExamReviewSet()
     PaperType = 2;
     TaoNo = 17;
     AnswerMode = 2;
-    const bank::WorkFiles files = bank::workFiles(PaperType, TaoNo);
-    CommonDataFile = fnd::dataFile(bank::CommonDataFile);
-    StepFile = fnd::dataFile(files.step);
-    TmFile = fnd::dataFile(files.tm);
+    nameRunFiles();
     TmNo = 1;
     LeftMinutes = 50;
     fillStepStart(*tmLines);

@@ -14,6 +14,10 @@ namespace run {
 // The step count of a question line (characters 5 and 6).
 int stepCountOf(QStringView tmLine);
 
+// Names the run's files from PaperType and TaoNo: the answer-text file and
+// the working step and question files (bank::workFiles), in the data folder.
+void nameRunFiles();
+
 // StepStart(1) = 1 and StepStart(n + 1) = StepStart(n) + the step count of
 // question line n, up to the first line that is blank after trimming.
 void fillStepStart(const QStringList &tmLines);

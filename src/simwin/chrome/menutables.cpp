@@ -1,5 +1,7 @@
 #include "simwin/chrome/menutables.h"
 
+#include "bank/bankfiles.h"
+
 #include <QSize>
 #include <algorithm>
 #include <cmath>
@@ -8,11 +10,7 @@ namespace chrome {
 
 // ---- Picture names ------------------------------------------------------------------
 
-QString twoDigits(int n)
-{
-    const QString s = QStringLiteral("0") + QString::number(n);
-    return s.right(2);
-}
+using bank::twoDigits;
 
 QString hoverPicture(int cell) { return twoDigits(cell) + QStringLiteral("0088"); }
 QString pressedPicture(int cell) { return twoDigits(cell) + QStringLiteral("0099"); }

@@ -16,9 +16,6 @@ namespace chrome {
 
 // ---- Picture names (six characters; the file is the name + ".mxy") ----------
 
-// The last two characters of "0" and the number's digits: "05", "42".
-QString twoDigits(int n);
-
 QString hoverPicture(int cell);             // NN0088
 QString pressedPicture(int cell);           // NN0099
 QString dropDownPicture(int cell);          // NN0077
