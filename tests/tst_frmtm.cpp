@@ -7,7 +7,10 @@
 #include "windowdrive.h"
 
 #include "bank/bankfiles.h"
+#include "cover/frmfengmian.h"
 #include "cover/runstart.h"
+#include "run/compose.h"
+#include "run/records.h"
 #include "examflow/frmtm.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
@@ -20,6 +23,8 @@
 #include "simwin/window/frmmain.h"
 
 #include <QJsonArray>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -91,11 +96,16 @@ private slots:
     void markButtons_data();
     void markButtons();
     void navigationHintAndPanels();
+    void quitAUnitPractice();
+    void quitAReviewOfWrongQuestions_data();
+    void quitAReviewOfWrongQuestions();
 };
 
 void TstFrmTm::cleanup()
 {
     ts::unloadRunWindows();
+    FrmFengmian::unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     fnd::resetGlobals();
 }
 
@@ -662,6 +672,74 @@ void TstFrmTm::navigationHintAndPanels()
             click(tm.CmdGN[b]);
     QCOMPARE(int(run::TmNo), 1);
     QCOMPARE(int(run::TmState[1]), 1);
+}
+
+// Through the real quit button: the unit progress, the marked list, the
+// return page and both windows gone.
+void TstFrmTm::quitAUnitPractice()
+{
+    ts::BankSteps bank;
+    QVERIFY(bank.isValid());
+    QVERIFY(fnd::writeLines(run::recordPath(bank::UnitProgressFile), {s("FFFT") + QString(10, u'F')}));
+    run::resetRunState();
+    scene::resetSceneState();
+    QVERIFY(cover::startUnitPractice(0));
+    QCOMPARE(int(run::TmState[4]), 4);
+    ts::startPractice();
+    FrmTm &tm = FrmTm::get();
+    run::TmState[1] |= 4;
+    run::TmState[2] |= 4;
+    ts::loadQuestion(5);
+    click(tm.CmdGN[3]);
+    click(tm.CmdGN[5]);
+    QVERIFY(!FrmTm::loaded());
+    QVERIFY(!FrmMain::loaded());
+    QCOMPARE(run::readUnitProgress().value(0), s("TTFT") + QString(10, u'F'));
+    QCOMPARE(run::readRecordLine(bank::BiaoZhiIdFile), s("0005"));
+    QCOMPARE(int(cover::FhPage), 16);
+    QVERIFY(FrmFengmian::loaded() && FrmFengmian::loaded()->isVisible());
+    QTRY_COMPARE(int(FrmFengmian::loaded()->OpenedPage), 16);
+}
+
+void TstFrmTm::quitAReviewOfWrongQuestions_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("list");
+    QTest::newRow("yes") << true << s("00010003");
+    QTest::newRow("no") << false << s("0001000200030004");
+}
+
+// A review of a paper's wrong questions asks, with No the default, whether
+// the questions answered now leave the list.
+void TstFrmTm::quitAReviewOfWrongQuestions()
+{
+    QFETCH(bool, yes);
+    QFETCH(QString, list);
+    ts::BankSteps bank;
+    QVERIFY(bank.isValid());
+    QVERIFY(run::writeRecordLine(bank::ShiJuanCuoTiFile(3), s("0001000200030004")));
+    run::resetRunState();
+    scene::resetSceneState();
+    run::RecNo = 3;
+    QVERIFY(run::composeExamReviewSet());
+    ts::startPractice();
+    run::TmState[2] |= 4;
+    run::TmState[4] |= 4;
+    QString prompt;
+    bool noIsDefault = false;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        prompt = box->text();
+        noIsDefault = static_cast<QAbstractButton *>(box->defaultButton()) == box->button(QMessageBox::No);
+        QTest::mouseClick(static_cast<QWidget *>(box->button(yes ? QMessageBox::Yes : QMessageBox::No)), Qt::LeftButton);
+    });
+    click(FrmTm::get().CmdGN[5]);
+    QVERIFY(prompt.startsWith(s("本次答对的题目要从“错题复习”中去掉吗？")));
+    QVERIFY(noIsDefault);
+    QCOMPARE(run::readRecordLine(bank::ShiJuanCuoTiFile(3)), list);
+    QCOMPARE(int(cover::FhPage), 0);
+    QVERIFY(!FrmTm::loaded());
 }
 
 QTEST_MAIN(TstFrmTm)

@@ -12,11 +12,13 @@
 #include "foundation/ui/windowdrag.h"
 #include "run/coverdata.h"
 #include "run/records.h"
+#include "cover/runstart.h"
 #include "run/runstate.h"
 #include "simwin/scene/cursorshape.h"
 
 #include <QFileInfo>
 #include <QPainter>
+#include <QTimer>
 #include <QLabel>
 
 namespace {
@@ -81,6 +83,14 @@ FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
     // window, as its missing title bar would.
     fnd::makeDragHandle(lblMove);
     fnd::makeDragHandle(picShouYe);
+    TimFH = new QTimer(this);
+    TimFH->setObjectName(QStringLiteral("TimFH"));
+    TimFH->setInterval(100);
+    TimFH->setSingleShot(true);
+    connect(TimFH, &QTimer::timeout, this, [this] {
+        OpenedPage = cover::FhPage;
+        ClickBotn_Click(cover::FhPage);
+    });
 }
 
 void FrmFengmian::paintEvent(QPaintEvent *)

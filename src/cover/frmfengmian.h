@@ -16,6 +16,7 @@
 #include <array>
 
 class QLabel;
+class QTimer;
 class kvelButton;
 
 class FrmFengmian : public QWidget, public Form<FrmFengmian>
@@ -47,6 +48,12 @@ public:
     std::array<kvelButton *, 100> ClickBotn{};
     // A button's action, by index (pages, runs, filters).
     void ClickBotn_Click(int index);
+
+    // One shot, 100 ms, off at design: its tick presses button FhPage, the
+    // page a run asked to come back to. OpenedPage records the page the
+    // cover opened with (0 home, also without an armed TimFH).
+    QTimer *TimFH = nullptr;
+    qint16 OpenedPage = 0;
 
     // Set at every initialisation.
     qint16 SuiJiCount = 0;              // random papers stored

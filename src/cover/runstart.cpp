@@ -9,6 +9,7 @@
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "run/compose.h"
+#include "run/coverdata.h"
 #include "run/runstate.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/frmmain.h"
@@ -40,11 +41,16 @@ bool startUnitPractice(int unit)
     run::TaoNo = qint16(unit);
     run::RecNo = qint16(unit);
     run::TmSum = qint16(count);
+    // Questions the unit progress has done start completed, so that the
+    // quit's rewrite of the progress keeps them.
+    const QString progress = run::readUnitProgress().value(unit);
     for (int i = 1; i <= count; ++i) {
+        const bool done = i <= progress.size() && progress.at(i - 1) == u'T';
         run::TmId[i] = qint16(unit * 100 + i);
-        run::TmDone[i] = QStringLiteral("F");
-        run::TmState[i] = 0;
+        run::TmDone[i] = done ? QStringLiteral("T") : QStringLiteral("F");
+        run::TmState[i] = done ? 4 : 0;
     }
+    run::UnitCount = run::paperCounts(fnd::readLines(fnd::dataFile(bank::PaperListFile)).value_or(QStringList())).units;
     run::AnswerMode = 2;
     return prepareRun();
 }

@@ -7,6 +7,10 @@
 
 namespace cover {
 
+// The cover button whose page the cover reopens after a run (0 the home
+// page); set by the end of a run, read by the cover's TimFH.
+inline qint16 FhPage = 0;
+
 // Names the run's files (bank::workFiles of PaperType + TaoNo and the
 // answer-text file, in the data folder), sets TmNo, the step and
 // LeftMinutes, and fills StepStart from the step counts of the question
@@ -15,8 +19,9 @@ namespace cover {
 bool prepareRun();
 
 // Composes the practice of all questions of unit u (0 for the first): set 20
-// on the unit's own files (bank::unitFiles), every question not done and in
-// practice mode, then prepareRun(). False when the unit's question
+// on the unit's own files (bank::unitFiles), the questions the unit progress
+// has done completed ("T", state 4) and the others not ("F", state 0), in
+// practice mode, UnitCount from the paper list, then prepareRun(). False when the unit's question
 // file cannot be read or is empty.
 bool startUnitPractice(int unit);
 

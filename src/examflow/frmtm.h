@@ -130,6 +130,9 @@ private:
     void CmdSelLast_Click();
     void CmdSelNext_Click();
     void CmdGN_Click(int index);
+    // Ends a practice: the run merged into the records, both windows
+    // unloaded, the cover shown on the page the run came from.
+    void QuitLianXi();
     void Image2_Click();
     void lblMove_MouseDown(int button, double x, double y);
     void FrmZXH_MouseDown(QWidget *handle, int button, double x, double y, bool thenFocus);

@@ -5,6 +5,10 @@
 #include "foundation/globals.h"
 #include "foundation/ui/kvelbutton.h"
 #include "foundation/ui/windowdrag.h"
+#include "cover/frmfengmian.h"
+#include "cover/runstart.h"
+#include "platform/ui/messagebox.h"
+#include "run/records.h"
 #include "platform/ui/windoworder.h"
 #include "run/runstate.h"
 #include "simwin/scene/scenestate.h"
@@ -180,6 +184,9 @@ void FrmTm::CmdGN_Click(int index)
     case 4:
         dqYeMian();
         break;
+    case 5:
+        QuitLianXi();
+        break;
     case 6: {
         run::AnswerMode = 1;
         FrmMain &w = FrmMain::get();
@@ -196,6 +203,36 @@ void FrmTm::CmdGN_Click(int index)
     default: // hand-in, demonstration and the answer come with their windows
         break;
     }
+}
+
+void FrmTm::QuitLianXi()
+{
+    // 1-2.
+    FrmPicture::get().hide();
+    Image2->setCaption(QStringLiteral("显示图片"));
+    collapse();
+    // 3-10. The records, one file at a time; a set-2 review asks whether
+    // the questions answered now leave the paper's wrong list.
+    bool drop = false;
+    if (run::quitAsksToDropCompleted())
+        drop = plat::MsgBox(QStringLiteral("本次答对的题目要从“错题复习”中去掉吗？\r\n"
+                                           "如果你认为掌握的还不太好，建议你点“否”，把它们保留在错题记录中。"),
+                            4 + 32 + 256, fnd::AppTitle) == 6;
+    run::mergePracticeQuit(drop); // failures are logged; the quit goes on
+    // 11.
+    TimeKS->stop();
+    TimStartYS->stop();
+    TimerREDO->stop();
+    run::TmCanUnload = true;
+    FrmMain::unload();
+    FrmPicture::unload();
+    FrmTm::unload();
+    // 12-13.
+    cover::FhPage = qint16(run::returnPage(run::PaperType));
+    FrmFengmian &cover = FrmFengmian::get();
+    if (cover::FhPage != 0)
+        cover.TimFH->start();
+    cover.show();
 }
 
 // ---- FrmPicture ---------------------------------------------------------------

@@ -22,11 +22,11 @@ int MsgBox(const QString &prompt, int flags, const QString &title)
     switch (flags & 0x0F) {
     case 1:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Ok);
+        box.setDefaultButton(flags & 256 ? QMessageBox::Cancel : QMessageBox::Ok);
         break;
     case 4:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(flags & 256 ? QMessageBox::No : QMessageBox::Yes);
         break;
     default:
         box.setStandardButtons(QMessageBox::Ok);

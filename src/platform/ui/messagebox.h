@@ -15,7 +15,7 @@ namespace plat {
 
 // Flags as the platform's message box takes them: buttons in the low nibble
 // (0 OK, 1 OK/Cancel, 4 Yes/No), icon 16 critical, 32 question, 48 warning,
-// 64 information. Returns the pressed button: 1 OK, 2 Cancel, 6 Yes, 7 No.
+// 64 information; 256 makes the second button the default. Returns the pressed button: 1 OK, 2 Cancel, 6 Yes, 7 No.
 int MsgBox(const QString &prompt, int flags, const QString &title);
 
 } // namespace plat
