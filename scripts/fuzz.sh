@@ -47,7 +47,7 @@ if ! cmake -S "$root" -B "$cmakebuild" -G Ninja -DEXAMSIM_FUZZ=ON -DCMAKE_BUILD_
   echo "fuzz: the fuzz build does not configure"
   exit 1
 fi
-if ! cmake --build "$cmakebuild" --target fuzz_targets -j "$(nproc)" > "$out/build.log" 2>&1; then
+if ! cmake --build "$cmakebuild" --target fuzz_targets -j "${JOBS:-$(nproc)}" > "$out/build.log" 2>&1; then
   tail -60 "$out/build.log"
   echo "fuzz: the fuzz targets do not build"
   exit 1

@@ -10,4 +10,4 @@ build=${BUILD_DIR:-$root/build}
 # the tests, whose summary closes the run.
 bash "$root/scripts/fuzz.sh" 30
 cd "$build"
-ctest --output-on-failure -j "$(nproc)"
+ctest --output-on-failure -j "${JOBS:-$(nproc)}"
