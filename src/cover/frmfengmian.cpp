@@ -257,9 +257,7 @@ void FrmFengmian::buttonsPartTwo()
     // reported and the button keeps its picture.
     for (int i = 0; i <= 48; ++i) {
         const QString name = QStringLiteral("l200%1").arg(i, 2, 10, QChar(u'0'));
-        if (const auto strip = fnd::loadPicture(fnd::dataFile(name)))
-            ClickBotn[size_t(i)]->setPicture(*strip);
-        else
+        if (!ClickBotn[size_t(i)]->loadPicture(fnd::dataFile(name)))
             fnd::trapError(QStringLiteral("fengmaincsh"), 53, QStringLiteral("File not found: ") + name);
     }
     auto &b = ClickBotn;

@@ -9,7 +9,10 @@ namespace fnd {
 
 namespace {
 EndCatcher *catcher = nullptr;
+void (*endObserver)() = nullptr;
 } // namespace
+
+void setEndObserver(void (*observer)()) { endObserver = observer; }
 
 EndCatcher::EndCatcher() : previous_(catcher) { catcher = this; }
 EndCatcher::~EndCatcher() { catcher = previous_; }
@@ -21,6 +24,8 @@ void endProgram()
         return;
     }
     releaseSingleInstance();
+    if (endObserver)
+        endObserver();
     std::fflush(nullptr);
     std::_Exit(0);
 }

@@ -8,6 +8,10 @@ namespace fnd {
 // caller returns right after it.
 void endProgram();
 
+// A driver of the program (the probe) learns of the end: the observer runs
+// right before the process ends, and not while an EndCatcher lives.
+void setEndObserver(void (*observer)());
+
 // Tests: while one lives, endProgram() counts its calls instead of ending
 // the process, so a test sees the end instead of vanishing with it.
 class EndCatcher

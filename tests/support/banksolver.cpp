@@ -401,15 +401,40 @@ ProbeSession::~ProbeSession()
     }
 }
 
+ProbeSession::ProbeSession(const QString &probe, const QStringList &args)
+{
+    process_.start(probe, args);
+    process_.waitForStarted();
+}
+
+int ProbeSession::finish()
+{
+    process_.closeWriteChannel();
+    if (!process_.waitForFinished(10000)) {
+        process_.kill();
+        process_.waitForFinished(1000);
+        return -1;
+    }
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}
+
 bool ProbeSession::isRunning() const { return process_.state() == QProcess::Running; }
 
 QJsonObject ProbeSession::send(const QString &command)
 {
     process_.write(command.toUtf8() + '\n');
+    QJsonObject answer = next();
+    if (answer.contains(u"error") && answer["error"].toString().startsWith(u"no answer"))
+        answer["error"] = QStringLiteral("no answer to: %1").arg(command);
+    return answer;
+}
+
+QJsonObject ProbeSession::next()
+{
     QDeadlineTimer deadline(15000);
     while (!process_.canReadLine()) {
         if (deadline.hasExpired() || process_.state() != QProcess::Running)
-            return QJsonObject{{"error", QStringLiteral("no answer to: %1").arg(command)}};
+            return QJsonObject{{"error", QStringLiteral("no answer")}};
         process_.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
     }
     const QByteArray answer = process_.readLine().trimmed();

@@ -39,10 +39,16 @@ class ProbeSession
 {
 public:
     ProbeSession(const QString &probe, const QString &programDir, int unit, int question);
+    // Any subcommand: `app <folder>`, `play <folder> paper <p>`.
+    ProbeSession(const QString &probe, const QStringList &args);
     ~ProbeSession();
     bool isRunning() const;
     // The answer to one command; {"error": ...} when the probe gave none.
     QJsonObject send(const QString &command);
+    // The next line the probe writes, unasked (the ready line, the end).
+    QJsonObject next();
+    // Closes the input and waits for the probe to end; its exit code, or -1.
+    int finish();
     QString errors();
 
 private:

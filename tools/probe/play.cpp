@@ -3,6 +3,7 @@
 // standard input.
 #include "play.h"
 #include "probe.h"
+#include "session.h"
 
 #include "cover/runstart.h"
 #include "examflow/examstate.h"
@@ -22,24 +23,19 @@
 #include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
-#include <iostream>
-#include <string>
 
 namespace play {
 
-namespace {
 void settle()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Runs the event loop until done() holds or ms milliseconds have passed,
-// asleep between events. processEvents() with a time limit returns as soon as
-// nothing is pending, so a loop around it would keep a processor busy for the
-// whole wait.
-template <class Done>
-void runEventsUntil(Done done, int ms)
+// Asleep between events: processEvents() with a time limit returns as soon
+// as nothing is pending, so a loop around it would keep a processor busy for
+// the whole wait.
+void runEventsUntil(const std::function<bool()> &done, int ms)
 {
     const QDeadlineTimer deadline(ms, Qt::PreciseTimer);
     QEventLoop loop;
@@ -53,13 +49,17 @@ void runEventsUntil(Done done, int ms)
     }
 }
 
+namespace {
+
 QJsonObject sceneCommand(const QStringList &)
 {
     // The hint frames are drawn, and a preset drop-down opened, 100 ms after
     // a scene: show them as they then are.
-    FrmMain &w = window();
-    runEventsUntil([&] { return !w.TimerDisFK->isActive() && !w.TimTool->isActive(); }, 1000);
-    return simwin::describe(w);
+    FrmMain *w = window();
+    if (!w)
+        return noWindow();
+    runEventsUntil([&] { return !w->TimerDisFK->isActive() && !w->TimTool->isActive(); }, 1000);
+    return simwin::describe(*w);
 }
 
 QJsonObject waitCommand(const QStringList &args)
@@ -74,10 +74,12 @@ QJsonObject waitCommand(const QStringList &args)
 
 QJsonObject windowCommand(const QStringList &)
 {
-    const FrmMain &w = window();
-    const QRect g = w.geometry();
+    const FrmMain *w = window();
+    if (!w)
+        return noWindow();
+    const QRect g = w->geometry();
     return QJsonObject{{"x", g.x()}, {"y", g.y()}, {"w", g.width()}, {"h", g.height()},
-                       {"maximised", w.maximisedByRule()}, {"visible", w.isVisible()}};
+                       {"maximised", w->maximisedByRule()}, {"visible", w->isVisible()}};
 }
 
 QJsonObject helpCommand(const QStringList &)
@@ -91,7 +93,9 @@ QJsonObject helpCommand(const QStringList &)
 
 QJsonObject error(const QString &message) { return QJsonObject{{"error", message}}; }
 
-FrmMain &window() { return FrmMain::get(); }
+FrmMain *window() { return FrmMain::loaded(); }
+
+QJsonObject noWindow() { return error(QStringLiteral("FrmMain is not open")); }
 
 QWidget *topWindow(const QString &name)
 {
@@ -110,12 +114,11 @@ QWidget *control(const QString &name)
             return nullptr;
         return object == top->objectName() ? top : top->findChild<QWidget *>(object);
     }
-    if (QWidget *top = topWindow(name); top && name != u"FrmMain")
+    if (QWidget *top = topWindow(name))
         return top;
-    FrmMain &w = window();
-    if (name == w.objectName())
-        return &w;
-    return w.findChild<QWidget *>(name);
+    // A bare name is a control of the simulated window while it is open.
+    FrmMain *w = window();
+    return w ? w->findChild<QWidget *>(name) : nullptr;
 }
 
 void waitMs(int ms)
@@ -162,37 +165,22 @@ int playCommand(const QStringList &args)
     }
     // The practice starts as the cover starts it; then question n is loaded
     // as a click in the chooser loads it. Its scene is built by Timer2.
+    play::beginSession();
     cover::showPracticeWindows();
     FrmTm &tm = FrmTm::get();
-    FrmMain &w = play::window();
+    FrmMain &w = FrmMain::get();
     play::runEventsUntil([&] { return !tm.TimerREDO->isActive() && !w.Timer2->isActive(); }, 5000);
     run::TmNo = qint16(question);
     tm.DqExam();
     play::runEventsUntil([&] { return !w.Timer2->isActive(); }, 5000);
     play::settle();
-
-    std::string raw;
-    while (std::getline(std::cin, raw)) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.isEmpty())
-            continue;
-        if (line == u"quit")
-            break;
-        // A line of nothing but quotes splits into no words at all.
-        const QStringList words = QProcess::splitCommand(line);
-        const QString name = words.value(0);
-        const play::Commands::Command *command = play::Commands::find(name);
-        const QJsonObject answer =
-            command ? command->fn(words.mid(1)) : play::error(QStringLiteral("unsupported command: %1").arg(name));
+    return play::serve([] {
+        run::TmCanUnload = true;
+        FrmTm::unload();
+        FrmMain::unload();
+        FrmPicture::unload();
         play::settle();
-        probe::outJson(answer);
-    }
-    run::TmCanUnload = true;
-    FrmTm::unload();
-    FrmMain::unload();
-    FrmPicture::unload();
-    play::settle();
-    return 0;
+    });
 }
 
 } // namespace

@@ -12,9 +12,9 @@ QJsonObject grabCommand(const QStringList &args)
 {
     if (args.size() != 1 && args.size() != 2)
         return play::error(QStringLiteral("usage: grab [<window>] <file.png>"));
-    QWidget *w = args.size() == 2 ? play::topWindow(args.first()) : &play::window();
+    QWidget *w = args.size() == 2 ? play::topWindow(args.first()) : play::window();
     if (!w)
-        return play::error(QStringLiteral("no window %1").arg(args.first()));
+        return play::error(QStringLiteral("no window %1").arg(args.size() == 2 ? args.first() : QStringLiteral("FrmMain")));
     const QString file = args.last();
     const QPixmap pm = w->grab();
     if (!pm.save(file, "PNG"))

@@ -12,7 +12,10 @@ QJsonObject hintCommand(const QStringList &args)
 {
     if (!args.isEmpty())
         return play::error(QStringLiteral("usage: hint"));
-    FrmMain &w = play::window();
+    FrmMain *window = play::window();
+    if (!window)
+        return play::noWindow();
+    FrmMain &w = *window;
     run::AnswerMode = 1;
     for (QWidget *c : {static_cast<QWidget *>(w.LHelp), static_cast<QWidget *>(w.Shape1),
                        static_cast<QWidget *>(w.Shape4), static_cast<QWidget *>(w.Shape2)})

@@ -13,7 +13,10 @@ QJsonObject hitCommand(const QStringList &args)
     const int y = args.value(1).toInt(&okY);
     if (args.size() != 2 || !okX || !okY)
         return play::error(QStringLiteral("usage: hit <x> <y>"));
-    FrmMain &w = play::window();
+    FrmMain *window = play::window();
+    if (!window)
+        return play::noWindow();
+    FrmMain &w = *window;
     // childAt skips hidden controls and those that let the mouse through
     // (frames), as the window system does when it picks the receiver.
     QWidget *c = w.childAt(QPoint(x, y));

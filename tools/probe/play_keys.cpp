@@ -41,7 +41,7 @@ QJsonObject keyCommand(const QStringList &args)
 {
     QStringList names = args;
     // "key FrmTm Tab": the keys go to that window; FrmMain's by default.
-    QWidget *target = &play::window();
+    QWidget *target = play::window();
     if (!names.isEmpty() && !names.first().startsWith(u'@')) {
         if (QWidget *w = play::topWindow(names.first())) {
             target = w;
@@ -54,8 +54,10 @@ QJsonObject keyCommand(const QStringList &args)
             return play::error(QStringLiteral("no control %1").arg(args.first().mid(1)));
         c->setFocus();
     }
+    if (!target)
+        return play::noWindow();
     if (names.isEmpty())
-        return play::error(QStringLiteral("usage: key [@control] <key> ..."));
+        return play::error(QStringLiteral("usage: key [<window>] [@control] <key> ..."));
     // Every name is read before the first key goes down.
     QList<std::pair<scene::KeyPress, scene::QtKeyPress>> presses;
     for (const QString &n : names) {
@@ -72,7 +74,7 @@ QJsonObject keyCommand(const QStringList &args)
                                 {"StepNo", scene::StepNo}});
     }
     const QWidget *f = target->focusWidget();
-    return QJsonObject{{"ok", true}, {"keys", done}, {"StepNo", scene::StepNo}, {"StepType", play::window().StepType},
+    return QJsonObject{{"ok", true}, {"keys", done}, {"StepNo", scene::StepNo}, {"StepType", play::window() ? play::window()->StepType : 0},
                        {"focus", f ? f->objectName() : target->objectName()}};
 }
 

@@ -117,7 +117,7 @@ void send(QWidget *to, QEvent::Type type, QPoint global, Qt::MouseButton button,
 QJsonObject done()
 {
     const int tm = std::clamp<int>(run::TmNo, 0, run::MaxQuestions);
-    return QJsonObject{{"ok", true}, {"StepNo", scene::StepNo}, {"StepType", play::window().StepType},
+    return QJsonObject{{"ok", true}, {"StepNo", scene::StepNo}, {"StepType", play::window() ? play::window()->StepType : 0},
                        {"TmState", run::TmState[tm]}};
 }
 

@@ -19,6 +19,7 @@
 //    Then the opening command's own answer follows.
 #include "play.h"
 #include "probe.h"
+#include "session.h"
 
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/frmmain.h"
@@ -33,9 +34,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QProcess>
-#include <iostream>
 #include <optional>
-#include <string>
 
 namespace {
 
@@ -46,14 +45,11 @@ QJsonObject stepAnswer(QJsonObject o)
     return o;
 }
 
-QLineEdit *typingBox(QString name)
-{
-    if (name.startsWith(u"FrmMain/"))
-        name = name.mid(8);
-    if (name != u"Text1" && name != u"Text2" && name != u"Text3")
-        return nullptr;
-    return qobject_cast<QLineEdit *>(play::control(name));
-}
+// A one-line text box of any window ("Text1" is the simulated window's).
+QLineEdit *typingBox(const QString &name) { return qobject_cast<QLineEdit *>(play::control(name)); }
+
+// Counts the scenes of the simulated window, when it is open.
+quint64 sceneSerial() { return play::window() ? play::window()->sceneSerial() : 0; }
 
 void sendKey(QWidget *w, int key, const QString &text)
 {
@@ -74,15 +70,15 @@ QJsonObject typeCommand(const QStringList &args)
 {
     QLineEdit *box = typingBox(args.value(0));
     if (args.size() < 2 || !box)
-        return play::error(QStringLiteral("usage: type Text1|Text2|Text3 <text>"));
+        return play::error(QStringLiteral("usage: type <text box> <text>"));
     const QString text = args.mid(1).join(u' ');
     const QString enter = QStringLiteral("{Enter}");
     box->setFocus();
     // Keys after the one that advanced the step would go to another scene:
     // typing stops there.
-    const quint64 scene = play::window().sceneSerial();
+    const quint64 scene = sceneSerial();
     int typed = 0;
-    for (qsizetype i = 0; i < text.size() && play::window().sceneSerial() == scene; ++typed) {
+    for (qsizetype i = 0; i < text.size() && sceneSerial() == scene; ++typed) {
         if (text.mid(i, enter.size()) == enter) {
             sendKey(box, Qt::Key_Return, QStringLiteral("\r"));
             i += enter.size();
@@ -101,7 +97,7 @@ QJsonObject selectCommand(const QStringList &args)
     const int start = args.value(1).toInt(&okStart);
     const int length = args.value(2).toInt(&okLength);
     if (args.size() != 3 || !box || !okStart || !okLength || start < 0 || length < 0)
-        return play::error(QStringLiteral("usage: select Text1|Text2|Text3 <start> <length>"));
+        return play::error(QStringLiteral("usage: select <text box> <start> <length>"));
     box->setSelection(start, length);
     const QString selected = box->selectedText();
     sendMouse(box, QEvent::MouseButtonRelease, box->rect().center());
@@ -110,7 +106,9 @@ QJsonObject selectCommand(const QStringList &args)
 
 QJsonObject chooseCommand(const QStringList &args)
 {
-    QListWidget *list = play::window().LstLA;
+    if (!play::window())
+        return play::noWindow();
+    QListWidget *list = play::window()->LstLA;
     bool ok = false;
     const int index = args.value(0).toInt(&ok);
     if (args.size() != 1 || !ok)
@@ -124,7 +122,7 @@ QJsonObject chooseCommand(const QStringList &args)
     const QPoint at = list->visualItemRect(item).center();
     sendMouse(list->viewport(), QEvent::MouseButtonPress, at);
     sendMouse(list->viewport(), QEvent::MouseButtonRelease, at);
-    return stepAnswer({{"chosen", item->text()}, {"LblXXK_0", play::window().LblXXK[0]->text()}});
+    return stepAnswer({{"chosen", item->text()}, {"LblXXK_0", play::window()->LblXXK[0]->text()}});
 }
 
 // ---- The pop-up -------------------------------------------------------------------
@@ -181,11 +179,13 @@ QJsonObject chosenAnswer(QMenu &menu, const SlotName &s, QAction **chosen)
 // The open pop-up asks the next input line.
 QAction *askDriver(QMenu &menu)
 {
-    probe::outJson({{"popup", "open"}, {"menu", play::window().PopMenuNo}, {"items", shownItems(menu)}});
-    std::string raw;
-    if (!std::getline(std::cin, raw))
+    probe::outJson({{"popup", "open"},
+                    {"menu", play::window() ? play::window()->PopMenuNo : 0},
+                    {"items", shownItems(menu)}});
+    const std::optional<QString> next = play::takeLine();
+    if (!next)
         return nullptr;
-    const QString line = QString::fromUtf8(raw).trimmed();
+    const QString line = *next;
     QStringList words = QProcess::splitCommand(line);
     if (words.value(0) != u"popup") {
         probe::outJson(play::error(QStringLiteral("the pop-up was open and is dismissed; not run: %1").arg(line)));
@@ -236,8 +236,8 @@ const bool chooserInstalled = (simwin::setPopupChooser(probeChooser), true);
 
 } // namespace
 
-PLAY_COMMAND("type", "<Text1|Text2|Text3> <text>  types at the cursor; {Enter} presses Enter", typeCommand);
-PLAY_COMMAND("select", "<Text1|Text2|Text3> <start> <length>  selects, then releases the mouse over the box", selectCommand);
+PLAY_COMMAND("type", "<text box> <text>  types at the cursor (Text1 is FrmMain's; FrmLogon/Text1 names another window's); {Enter} presses Enter", typeCommand);
+PLAY_COMMAND("select", "<text box> <start> <length>  selects, then releases the mouse over the box", selectCommand);
 PLAY_COMMAND("choose", "<index>  clicks that item (from 0) of the open list", chooseCommand);
 PLAY_COMMAND("popup", "<array> <slot> | -  the right-click pop-up's choice: queued for the next opening, or the answer "
                       "to an open pop-up's {\"popup\":\"open\"} line",

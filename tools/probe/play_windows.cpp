@@ -23,7 +23,9 @@ namespace {
 
 QJsonObject geometry(const QRect &r) { return {{"x", r.x()}, {"y", r.y()}, {"w", r.width()}, {"h", r.height()}}; }
 
-QJsonObject windowsCommand(const QStringList &)
+} // namespace
+
+QJsonArray play::visibleWindows()
 {
     QJsonArray list;
     for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -32,10 +34,15 @@ QJsonObject windowsCommand(const QStringList &)
         QJsonObject o = geometry(w->frameGeometry());
         o["name"] = w->objectName();
         o["title"] = w->windowTitle();
+        o["frameless"] = bool(w->windowFlags() & Qt::FramelessWindowHint);
         list.append(o);
     }
-    return {{"ok", true}, {"windows", list}};
+    return list;
 }
+
+namespace {
+
+QJsonObject windowsCommand(const QStringList &) { return {{"ok", true}, {"windows", play::visibleWindows()}}; }
 
 QString textOf(const QWidget *w)
 {

@@ -10,6 +10,7 @@ namespace plat {
 int MsgBox(const QString &prompt, int flags, const QString &title)
 {
     QMessageBox box;
+    box.setObjectName(QStringLiteral("MsgBox"));
     box.setWindowTitle(title);
     box.setText(prompt);
     switch (flags & 0x70) {
