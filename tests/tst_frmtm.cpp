@@ -9,6 +9,7 @@
 #include "bank/bankfiles.h"
 #include "cover/frmfengmian.h"
 #include "cover/runstart.h"
+#include "demo/window/frmyanshi.h"
 #include "run/compose.h"
 #include "run/records.h"
 #include "examflow/frmtm.h"
@@ -99,6 +100,8 @@ private slots:
     void quitAUnitPractice();
     void quitAReviewOfWrongQuestions_data();
     void quitAReviewOfWrongQuestions();
+    void demonstration_data();
+    void demonstration();
 };
 
 void TstFrmTm::cleanup()
@@ -740,6 +743,96 @@ void TstFrmTm::quitAReviewOfWrongQuestions()
     QCOMPARE(run::readRecordLine(bank::ShiJuanCuoTiFile(3)), list);
     QCOMPARE(int(cover::FhPage), 0);
     QVERIFY(!FrmTm::loaded());
+}
+
+void TstFrmTm::demonstration_data()
+{
+    QTest::addColumn<QString>("line"); // question 2's line
+    QTest::addColumn<bool>("pictureOpen");
+    QTest::addColumn<bool>("shorten"); // the question file cut to one line after the load
+    QTest::addColumn<QString>("shown"); // RtbTM during the demonstration
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("reloaded"); // RtbTM after the demonstration
+    QTest::addColumn<QString>("picture");  // FrmPicture's picture during it
+    QTest::newRow("text with marks and blanks") << s("000202  a|b|c  ") << false << false << s("  a|b|c  ") << s("a|b|c")
+                                                << s("  a\nb\nc  ") << QString();
+    QTest::newRow("picture question, its window open") << s("000202picturep00001看|图") << true << false
+                                                       << s("看|图") << s("看|图") << s("看|图") << s("p00001");
+    QTest::newRow("picture missing") << s("000202picturenopic1缺|图") << true << false << s("缺|图") << s("缺|图") << s("缺|图")
+                                     << QString();
+    QTest::newRow("question past the shortened file") << s("000202原|题") << false << true << s("新|题") << s("新|题")
+                                                      << s("新\n题") << QString();
+}
+
+// Button 7: the picture window closed, the line read again with its marks;
+// the windows swap on the second tick of TimStartYS; the demonstration window
+// covers FrmMain with the text as its note, and on the fourth tick of TimEnd
+// the run's windows come back and the question reloads at its own step.
+void TstFrmTm::demonstration()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, pictureOpen);
+    QFETCH(bool, shorten);
+    QFETCH(QString, shown);
+    QFETCH(QString, note);
+    QFETCH(QString, reloaded);
+    QFETCH(QString, picture);
+    ts::SceneFixture fx;
+    fx.writePicture(QStringLiteral("p00001"), QSize(40, 30), Qt::darkGreen);
+    fx.writePicture(QStringLiteral("p00002"), QSize(20, 20), Qt::red);
+    copyWindowPictures(fx);
+    const QStringList twoSteps{record({{8, s("9001")}}), record({{8, s("9001")}})};
+    fx.writeUnit(0, {twoSteps, twoSteps});
+    fnd::writeLines(fx.dataFile(bank::unitFiles(0).tm), {s("000102picturep00002一"), line});
+    QVERIFY(cover::startUnitPractice(0));
+    FrmMain &w = ts::startPractice();
+    FrmTm &tm = FrmTm::get();
+    FrmPicture &pic = FrmPicture::get();
+    scene::TmStep[2] = 2;
+    ts::loadQuestion(2);
+    const qint16 state = run::TmState[2];
+    QTRY_VERIFY(!tm.TimKsModel->isActive());
+    if (pictureOpen) {
+        click(tm.Image2);
+        QVERIFY(pic.isVisible());
+    }
+    if (shorten)
+        QVERIFY(fnd::writeLines(run::TmFile, {s("000102新|题")}));
+
+    QSignalSpy startTicks(tm.TimStartYS, &QTimer::timeout);
+    click(tm.CmdGN[7]);
+    QVERIFY(run::YanShiRun);
+    QVERIFY(!pic.isVisible());
+    QCOMPARE(tm.Image2->caption(), s("显示图片"));
+    QCOMPARE(pic.Image1->pictureName(), picture);
+    QCOMPARE(tm.RtbTM->toPlainText(), shown);
+    QTRY_COMPARE(startTicks.count(), 1);
+    QVERIFY(tm.isVisible() && w.isVisible());
+    QVERIFY(!FrmYanShi::loaded());
+    QTRY_VERIFY(FrmYanShi::loaded() && FrmYanShi::loaded()->isVisible());
+    QCOMPARE(startTicks.count(), 2);
+    QVERIFY(!tm.TimStartYS->isActive());
+    QVERIFY(!tm.isVisible());
+    QVERIFY(!w.isVisible());
+    QVERIFY(run::YanShiRun);
+    FrmYanShi &demo = *FrmYanShi::loaded();
+    QCOMPARE(demo.ImgLogo->text(), note);
+    QCOMPARE(demo.geometry(), w.geometry());
+    QCOMPARE(int(run::AnswerMode), 1);
+
+    QSignalSpy endTicks(demo.TimEnd, &QTimer::timeout);
+    QTRY_COMPARE(endTicks.count(), 3);
+    QVERIFY(FrmYanShi::loaded());
+    QTRY_VERIFY(!FrmYanShi::loaded());
+    QCOMPARE(endTicks.count(), 4);
+    QVERIFY(!run::YanShiRun);
+    QVERIFY(tm.isVisible() && w.isVisible());
+    QTRY_VERIFY(!tm.TimerREDO->isActive() && !w.Timer2->isActive());
+    QCOMPARE(tm.RtbTM->toPlainText(), reloaded);
+    QCOMPARE(int(scene::StepNo), 2);
+    QCOMPARE(int(scene::TmStep[2]), 2);
+    QCOMPARE(run::TmState[2], state);
+    QCOMPARE(int(run::AnswerMode), 2);
 }
 
 QTEST_MAIN(TstFrmTm)

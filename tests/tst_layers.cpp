@@ -140,6 +140,10 @@ void TstLayers::rule_data()
                                  "#include \"foundation/numparse.h\"\n#include \"bank/bankfiles.h\"\n"
                               << 0;
     QTest::newRow("same layer") << "examflow/questionloader.cpp" << "#include \"simwin/window/frmmain.h\"\n" << 0;
+    QTest::newRow("same layer: the demonstration window") << "demo/window/frmyanshi.cpp"
+                                                          << "#include \"examflow/frmtm.h\"\n" << 0;
+    QTest::newRow("upward: scene includes the demonstration window")
+        << "simwin/scene/x.cpp" << "#include \"demo/window/frmyanshi.h\"\n" << 1;
     QTest::newRow("UI includes core") << "foundation/ui/frmstart.cpp" << "#include \"foundation/globals.h\"\n"
                                       << 0;
     QTest::newRow("main includes the application") << "main.cpp" << "#include \"app/startup.h\"\n" << 0;

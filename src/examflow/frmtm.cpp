@@ -238,6 +238,7 @@ void FrmTm::wireEvents()
 {
     connect(TimKsModel, &QTimer::timeout, this, &FrmTm::TimKsModel_Timer);
     connect(TimerREDO, &QTimer::timeout, this, &FrmTm::TimerREDO_Timer);
+    connect(TimStartYS, &QTimer::timeout, this, &FrmTm::TimStartYS_Timer);
     for (int i = 1; i <= ChooserCells; ++i)
         connect(CmTNO[i], &kvelButton::Click, this, [this, i] { CmTNO_Click(i); });
     connect(CmdSelLast, &kvelButton::Click, this, &FrmTm::CmdSelLast_Click);

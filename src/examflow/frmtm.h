@@ -8,7 +8,8 @@
 //
 // It acts on FrmMain only through its pictures, StepNo, Timer2 and showing
 // it. frmtm.cpp holds the controls and the load; frmtm_question.cpp the
-// question loading, the mode layout and the chooser.
+// question loading, the demonstration start, the mode layout and the
+// chooser.
 
 #include "foundation/ui/form.h"
 
@@ -45,6 +46,12 @@ public:
     void DqExam();
     // Fills chooser page YeMianNo and shows the chooser.
     void dqYeMian();
+    // Starts a demonstration of the current question: the picture window
+    // closed, the question line read again with its "|" marks kept,
+    // YanShiRun set and TimStartYS armed, whose second tick swaps the run's
+    // windows for the demonstration window.
+    void StartYanShi();
+    void TimStartYS_Timer();
     // Gives the keyboard back to the simulated window: FrmMain in the normal
     // state and shown.
     void focusReturn();

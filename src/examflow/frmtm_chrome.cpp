@@ -196,11 +196,14 @@ void FrmTm::CmdGN_Click(int index)
         focusReturn();
         break;
     }
+    case 7:
+        StartYanShi();
+        break;
     case 9:
         FrmKSXX->show();
         FrmKSXX->raise();
         break;
-    default: // hand-in, demonstration and the answer come with their windows
+    default: // hand-in and the answer come with their windows
         break;
     }
 }

@@ -2,6 +2,7 @@
 // chooser.
 #include "examflow/frmtm.h"
 
+#include "demo/window/frmyanshi.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/ui/kvelbutton.h"
@@ -87,6 +88,45 @@ void FrmTm::DqExam()
         TimKsModel->start();
     // 16.
     focusReturn();
+}
+
+void FrmTm::StartYanShi()
+{
+    // 1-2.
+    FrmPicture &pic = FrmPicture::get();
+    pic.hide();
+    Image2->setCaption(QStringLiteral("显示图片"));
+    run::YanShiRun = true;
+    // 3. The line read again; kept when the file gives none.
+    if (const auto line = questionLine(run::TmFile, run::TmNo))
+        run::TmLine = *line;
+    // 4-5. The text with its "|" marks; a picture question's picture (none
+    // when its file is missing) and its text after the picture's name.
+    const run::TmDisplay shown = run::tmDisplay(run::TmLine, true);
+    RtbTM->setPlainText(shown.text);
+    Image2->hide();
+    if (shown.isPicture) {
+        pic.Image1->clearPicture();
+        pic.Image1->loadPicture(fnd::dataFile(shown.picture));
+        Image2->setCaption(QStringLiteral("显示图片"));
+        Image2->show();
+    }
+    // 6.
+    run::YanShiRun = true;
+    TimStartYS->start();
+}
+
+void FrmTm::TimStartYS_Timer()
+{
+    // The first tick only counts.
+    if (++TimStartYSTicks <= 1)
+        return;
+    TimStartYSTicks = 0;
+    TimStartYS->stop();
+    FrmMain::get().hide();
+    hide();
+    FrmYanShi::get().show();
+    run::YanShiRun = true;
 }
 
 void FrmTm::focusReturn()

@@ -7,7 +7,7 @@
 
 namespace run {
 
-TmDisplay tmDisplay(QStringView tmLine)
+TmDisplay tmDisplay(QStringView tmLine, bool keepBars)
 {
     TmDisplay d;
     const QStringView text = tmLine.size() >= bank::Tm.pictureMark.first ? tmLine.mid(bank::Tm.pictureMark.first - 1)
@@ -21,7 +21,7 @@ TmDisplay tmDisplay(QStringView tmLine)
     }
     d.text.reserve(text.size());
     for (QChar c : text) {
-        if (c == u'|')
+        if (c == u'|' && !keepBars)
             d.text += QStringLiteral("\r\n");
         else
             d.text += c;

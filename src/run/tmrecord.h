@@ -20,8 +20,9 @@ struct TmDisplay
 // The line read for showing: the text from character 7 with every "|" turned
 // into CR LF; for a text that begins "picture" (case-sensitive), the name in
 // characters 14 to 19 and the text from character 20 with its "|" unchanged.
-// A line too short for a field gives the characters it has.
-TmDisplay tmDisplay(QStringView tmLine);
+// A line too short for a field gives the characters it has. keepBars: every
+// "|" stays as it is (the demonstration's note shows the marks).
+TmDisplay tmDisplay(QStringView tmLine, bool keepBars = false);
 
 // Question TmNo's header caption for the run state's set (PaperType), or
 // nullopt for a set that leaves the caption unchanged. examTitle: the

@@ -1,6 +1,7 @@
 #include "windowdrive.h"
 
 #include "cover/runstart.h"
+#include "demo/window/frmyanshi.h"
 #include "examflow/frmtm.h"
 #include "run/runstate.h"
 #include "simwin/scene/keycodes.h"
@@ -44,6 +45,7 @@ void loadQuestion(int q)
 void unloadRunWindows()
 {
     run::TmCanUnload = true;
+    FrmYanShi::unload();
     FrmTm::unload();
     FrmPicture::unload();
     FrmMain::unload();
