@@ -1,24 +1,56 @@
 #include "platform/ui/windoworder.h"
 
 #include <QApplication>
+#include <QVariant>
 #include <QWidget>
+#include <QWindow>
 
 namespace plat {
 
 namespace {
 // Without a window system (the offscreen platform) there is no order to keep.
 bool hasWindowOrder() { return QGuiApplication::platformName() != QLatin1String("offscreen"); }
+
+// The band a window was put in, kept on the window itself.
+constexpr char BandProperty[] = "plat.topmostBand";
+void recordBand(QWidget *w, bool topmost) { w->setProperty(BandProperty, topmost); }
 } // namespace
+
+bool inTopmostBand(const QWidget *w)
+{
+    if (!w)
+        return false;
+    const QVariant band = w->property(BandProperty);
+    return band.isValid() ? band.toBool() : bool(w->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+void leaveTopmostBand(QWidget *w)
+{
+    if (!w || !inTopmostBand(w))
+        return;
+    recordBand(w, false);
+    if (!w->isVisible()) {
+        // Not shown: the flag goes with nothing to hide.
+        w->setWindowFlag(Qt::WindowStaysOnTopHint, false);
+        return;
+    }
+    if (QWindow *native = w->windowHandle(); native && hasWindowOrder())
+        native->setFlag(Qt::WindowStaysOnTopHint, false);
+}
 
 void makeTopmost(QWidget *w)
 {
     if (!w)
         return;
+    recordBand(w, true);
     if (!(w->windowFlags() & Qt::WindowStaysOnTopHint)) {
         const bool shown = w->isVisible();
         w->setWindowFlag(Qt::WindowStaysOnTopHint, true);
         if (shown)
             w->show(); // changing the flags hides the window
+    } else if (QWindow *native = w->windowHandle();
+               native && !(native->flags() & Qt::WindowStaysOnTopHint) && hasWindowOrder()) {
+        native->setFlag(Qt::WindowStaysOnTopHint, true); // left the band while shown
     }
     if (w->isVisible() && hasWindowOrder())
         w->raise();

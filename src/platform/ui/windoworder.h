@@ -11,6 +11,14 @@ namespace plat {
 void makeTopmost(QWidget *w);
 // On top of the windows that are not topmost, without moving or sizing it.
 void bringToTop(QWidget *w);
+// Out of the topmost band, without moving or sizing it. Only the native
+// window's stacking changes: the flags of a visible window stay (a flag
+// change would hide and show it again). A window that is not in the band is
+// left alone.
+void leaveTopmostBand(QWidget *w);
+// Whether the window is in the topmost band, as this layer last put it
+// (without a window system there is no order to ask).
+bool inTopmostBand(const QWidget *w);
 
 // w's right and bottom edges on anchor's right and bottom edges.
 void dockAtBottomRight(QWidget *w, const QWidget *anchor);

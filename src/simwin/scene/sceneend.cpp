@@ -33,11 +33,16 @@ QString completedHeader(QString header)
 
 QString typingAlternatives(QString caption) { return caption.replace(u'|', QStringLiteral("或  ")); }
 
-ListStep listStep(QStringView line, const QString &answerFile)
+ListStep listStep(QStringView line, const QString &answerFile, const SceneRules &rules)
 {
     ListStep l;
-    // "000" names no line: the list stays empty.
-    if (const QStringView field = chars(line, 9, 3); field != u"000") {
+    const QStringView field = chars(line, 9, 3);
+    if (rules.listReadsToTheEnd) {
+        // Line 0 is never reached: the reading runs to the last line. No
+        // file: the one item of an empty text.
+        l.items = listItems(commonDataText(answerFile, listItemsLine(line)).value_or(QString()));
+    } else if (field != u"000") {
+        // "000" names no line: the list stays empty.
         if (const auto text = lookup(answerFile, field))
             l.items = listItems(*text);
     }
@@ -50,7 +55,7 @@ ListStep listStep(QStringView line, const QString &answerFile)
 }
 
 CodeStage operationCodeStage(QStringView line, const QString &hint, bool hintVisible, int answerMode,
-                             const QString &answerFile)
+                             const QString &answerFile, const SceneRules &rules)
 {
     CodeStage s;
     const QStringView code = stepTypeText(line);
@@ -63,7 +68,7 @@ CodeStage operationCodeStage(QStringView line, const QString &hint, bool hintVis
     s.finalScene = code == u"9999";
     if (s.finalScene) {
         s.shape1Visible = false;
-        if (answerMode != 3) {
+        if (answerMode != 3 && !rules.finalSceneEndsSetUp) {
             s.showSuccess = true;
             s.hintVisible = false;
         }
@@ -78,25 +83,32 @@ CodeStage operationCodeStage(QStringView line, const QString &hint, bool hintVis
 
     if (code.startsWith(u"002")) {
         s.shape1Visible = false;
+        if (rules.demoTypingHints)
+            s.typeText = s.hint;
         s.hint = typingAlternatives(s.hint);
-        // The wording of each typing step's hint; "0028" keeps its hint as it is.
+        // The wording of each typing step's hint. The simulated window keeps
+        // the hint of "0028" as it is; the demonstration that of "0025".
         struct Wording
         {
             QStringView code, before, after;
-            bool redBox; // the red box stays with the hint
+            bool redBox;    // the red box stays with the hint
+            bool simulated; // the wording of the simulated window
+            bool demo;      // the wording of the demonstration
         };
         static constexpr Wording Wordings[] = {
-            {u"0020", u"输入 ", u"", false},
-            {u"0021", u"输入 ", u"", false},
-            {u"0022", u"输入 ", u" 并按回车键或点红色方框处", true},
-            {u"0023", u"请选中 ", u"", false},
-            {u"0024", u"输入 ", u" 并按回车键", false},
-            {u"0025", u"输入 ", u"", false},
-            {u"0026", u"输入 ", u" 并点击红色方框处", true},
-            {u"0027", u"输入 ", u"", false},
+            {u"0020", u"输入 ", u"", false, true, true},
+            {u"0021", u"输入 ", u"", false, true, true},
+            {u"0022", u"输入 ", u" 并按回车键或点红色方框处", true, true, true},
+            {u"0023", u"请选中 ", u"", false, true, true},
+            {u"0024", u"输入 ", u" 并按回车键", false, true, true},
+            {u"0025", u"输入 ", u"", false, true, false},
+            {u"0026", u"输入 ", u" 并点击红色方框处", true, true, true},
+            {u"0027", u"输入 ", u"", false, true, true},
+            {u"0028", u"在单元格或编辑栏中输入 ", u" 并按回车键或点编辑区或点“√”", true, false, true},
         };
+        s.useText4 = rules.demoTypingHints && code == u"0028";
         for (const Wording &w : Wordings) {
-            if (code != w.code)
+            if (code != w.code || !(rules.demoTypingHints ? w.demo : w.simulated))
                 continue;
             s.hint = w.before.toString() + s.hint + w.after.toString();
             s.clearText1Selection = true;
@@ -106,7 +118,7 @@ CodeStage operationCodeStage(QStringView line, const QString &hint, bool hintVis
     }
 
     if (isListStep(line))
-        s.list = listStep(line, answerFile);
+        s.list = listStep(line, answerFile, rules);
     return s;
 }
 
@@ -126,27 +138,55 @@ ListBorders listBorders(const QRectF &list, double xScale, double yScale)
             QRectF(list.left(), list.top() + list.height() - h, list.width(), h)};
 }
 
-BarsShown barsShown(QStringView line)
+BarsShown barsShown(QStringView line, const SceneRules &rules)
 {
-    const int bits = barBits(line);
     BarsShown b;
-    b.PicMenu = bits & MenuBar;
-    b.PicTool = bits & StandardBars;
-    b.PicHui = bits & DrawingBar;
-    b.PicElse = barShowsExtraPanel(line);
+    auto show = [&b](int bits, bool panel) {
+        b.PicMenu = b.PicMenu || (bits & MenuBar);
+        b.PicTool = b.PicTool || (bits & StandardBars);
+        b.PicHui = b.PicHui || (bits & DrawingBar);
+        b.PicElse = b.PicElse || panel;
+    };
+    if (!rules.barsFromBothFields) {
+        show(barBits(line), barShowsExtraPanel(line));
+        return b;
+    }
+    for (const QStringView field : {barField(line), paneField(line)}) {
+        const QChar kind = charAt(field, 1), d = charAt(field, 2);
+        if (kind != u'A' && kind != u'B')
+            continue;
+        show(d >= u'1' && d <= u'7' ? d.unicode() - u'0' : 0, kind == u'B');
+    }
     return b;
 }
 
 FinishStage finishStage(QStringView line, bool label1Visible, double label1Height, const QString &hint,
-                        bool hintVisible)
+                        bool hintVisible, const SceneRules &rules)
 {
     FinishStage f;
     f.hideShape1 = !label1Visible || label1Height <= 10;
     f.shape2Visible = hintVisible;
     f.label1Pointer = recordPointer(line);
-    f.bars = barsShown(line);
+    f.bars = barsShown(line, rules);
     f.hint = hintLines(hint);
     return f;
+}
+
+std::optional<BarPath> barPath(QStringView line)
+{
+    if (stepTypeText(line) != u"7000")
+        return std::nullopt;
+    const int at = charAt(line, targetSpecPos(1)) == u'H' ? targetSpecPos(1) : targetSpecPos(2);
+    const QStringView field = chars(line, at, 10);
+    BarPath p;
+    p.hotSpot = number(field, 2, 2);
+    p.item = number(field, 4, 2);
+    if (p.item == 86)
+        p.item = 57;
+    p.subItem = number(field, 6, 2);
+    if (field.size() >= 10)
+        p.jump = field.mid(9, 1).toString();
+    return p;
 }
 
 } // namespace scene

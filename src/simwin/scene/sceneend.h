@@ -7,6 +7,7 @@
 
 #include "run/runstate.h"
 #include "simwin/scene/cursorshape.h"
+#include "simwin/scene/scenerules.h"
 
 #include <QString>
 #include <QStringList>
@@ -45,8 +46,11 @@ struct ListStep
     int selected = -1; // -1: the start index names no item
     QString selectedText; // the simulated list's text cell shows it
 };
-// The items are looked up in the answer-text file at answerFile.
-ListStep listStep(QStringView stepLine, const QString &answerFile);
+// The items are looked up in the answer-text file at answerFile. "000" names
+// no line (an empty list), and a file that cannot be read gives no items;
+// rules.listReadsToTheEnd: "000" reads to the file's last line, and a file
+// that cannot be read gives one empty item.
+ListStep listStep(QStringView stepLine, const QString &answerFile, const SceneRules &rules = SimulatedWindowRules);
 
 // ---- Operation-code stage ----------------------------------------------------
 
@@ -72,8 +76,15 @@ struct CodeStage
     // colours and bold, and is shown, Text1 hidden; otherwise Text3 hidden.
     bool useText3 = false;
 
-    // Typing steps (except "0028"): Text1's selection length becomes 0.
+    // rules.demoTypingHints, "0028": the edit-line box Text4 is shown at its
+    // place; otherwise hidden.
+    bool useText4 = false;
+
+    // Typing steps with a wording: Text1's selection length becomes 0.
     bool clearText1Selection = false;
+    // rules.demoTypingHints, "002" codes: the text the demonstration types,
+    // the hint as it stood (its "|" kept).
+    std::optional<QString> typeText;
 
     bool shape1Visible = false; // Shape1's visibility after the stage
     QString hint;               // LHelp's caption after the stage
@@ -90,7 +101,7 @@ struct CodeStage
 // left them; answerMode: 1 hints, 2 practice, 3 exam; answerFile: the run's
 // answer-text file (a list step's items).
 CodeStage operationCodeStage(QStringView stepLine, const QString &hint, bool hintVisible, int answerMode,
-                             const QString &answerFile);
+                             const QString &answerFile, const SceneRules &rules = SimulatedWindowRules);
 
 // The four border strips of the simulated list (15 twips thick, the sides
 // scaled by xScale, top and bottom by yScale), window twips.
@@ -112,7 +123,9 @@ struct BarsShown
     bool PicMenu = false, PicTool = false, PicHui = false, PicElse = false;
     bool operator==(const BarsShown &) const = default;
 };
-BarsShown barsShown(QStringView stepLine);
+// rules.barsFromBothFields: only "A" and "B" show bars, from characters 6-7
+// and again from 4-5.
+BarsShown barsShown(QStringView stepLine, const SceneRules &rules = SimulatedWindowRules);
 
 struct FinishStage
 {
@@ -124,6 +137,21 @@ struct FinishStage
 };
 // label1Height in window twips.
 FinishStage finishStage(QStringView stepLine, bool label1Visible, double label1Height, const QString &hint,
-                        bool hintVisible);
+                        bool hintVisible, const SceneRules &rules = SimulatedWindowRules);
+
+// ---- The bar path of a "7000" step -----------------------------------------
+
+// The path the demonstration replays: the target field at 125-134 when
+// character 125 is "H", else the one at 86-95, whatever its first
+// character. Hot spot (its characters 2-3), item (4-5; item 86 stands for
+// 57), sub-item (6-7) and jump digit (10). nullopt for any other code.
+struct BarPath
+{
+    int hotSpot = 0;
+    int item = 0;
+    int subItem = 0;
+    QString jump = QStringLiteral("0");
+};
+std::optional<BarPath> barPath(QStringView stepLine);
 
 } // namespace scene

@@ -242,7 +242,7 @@ static QString fontFamily(int digit)
     }
 }
 
-FontSpec fontSpec(QStringView line)
+FontSpec fontSpec(QStringView line, const SceneRules &rules)
 {
     const auto part = [](Field sub) { return Step.font.part(sub); };
     FontSpec f;
@@ -256,9 +256,9 @@ FontSpec fontSpec(QStringView line)
     const int style = digitValue(charAt(line, part(bank::Font.style)));
     f.style = style <= 7 ? style : -1;
     f.family = fontFamily(digitValue(charAt(line, part(bank::Font.family))));
-    static constexpr int text[] = {0x000000, 0x0000FF, 0xFF0000};
+    static constexpr int text[] = {0x000000, 0x0000FF, 0xFF0000, 0x55A099};
     const int fore = digitValue(charAt(line, part(bank::Font.textColor)));
-    f.textColor = fore <= 2 ? text[fore] : -1;
+    f.textColor = fore <= (rules.textColour3 ? 3 : 2) ? text[fore] : -1;
     static constexpr int back[] = {0xFFFFFF, 0x0000FF, 0xFF0000, 0xC0C0C0, 0xFFA9AA,
                                    0xFF00FF, 0x008001, 0xCCB2B3, 0xBAE3E0, 0xFFFFE1};
     f.backColor = back[digitValue(charAt(line, part(bank::Font.backColor)))];

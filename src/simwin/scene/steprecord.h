@@ -21,6 +21,7 @@
 // No widget header: this file is tested and fuzzed on its own.
 
 #include "bank/bankfiles.h"
+#include "simwin/scene/scenerules.h"
 
 #include <QString>
 #include <QStringList>
@@ -195,7 +196,8 @@ struct FontSpec {
     int textColor = -1;   // 0xRRGGBB; -1 unchanged
     int backColor = 0xFFFFFF; // 0xRRGGBB, always set
 };
-FontSpec fontSpec(QStringView line);
+// rules.textColour3: text colour digit 3 gives (85, 160, 153).
+FontSpec fontSpec(QStringView line, const SceneRules &rules = SimulatedWindowRules);
 
 // ---- Dialog parts ----------------------------------------------------------
 

@@ -12,8 +12,9 @@
 // placement and visibility; its public procedures are the scene engine's.
 //
 // The implementation lies in this folder, one file per part:
-// frmmain_load.cpp (controls and load), frmmain_setdata.cpp (the scene
-// builder), frmmain_steps.cpp (steps and keys), frmmain_mouse.cpp (mouse
+// frmmain_load.cpp (controls and load), frmmain_setdata.cpp (its own layer
+// of the scene set-up, whose stages it shares with the demonstration window
+// in scenewindow.h), frmmain_steps.cpp (steps and keys), frmmain_mouse.cpp (mouse
 // handlers), frmmain_typing.cpp (typing handlers), frmmain_bars.cpp (bars).
 // The decisions the handlers act on are plain functions in simwin/checks/
 // and simwin/scene/. Event handlers are named Control_Event as the window's
@@ -22,6 +23,7 @@
 
 #include "foundation/ui/form.h"
 #include "simwin/window/controls.h"
+#include "simwin/window/scenewindow.h"
 
 #include <QColor>
 #include <QList>
@@ -42,17 +44,13 @@ struct PopupArrayInfo;
 struct StepMove;
 }
 
-class FrmMain : public QWidget, public Form<FrmMain>
+class FrmMain : public simwin::SceneWindow, public Form<FrmMain>
 {
     Q_OBJECT
     friend class Form<FrmMain>;
 
 public:
-    static constexpr QColor BackColor{195, 217, 249};
-    static constexpr int LastHotSpot = 88;
-    static constexpr int TabCells = 14;   // LblXXK 0 to 13
     static constexpr int MenuItems = 44;  // Lbl1J / Lbl2J 1 to 44
-    static constexpr int PopupSlots = 11; // elements 0 to 10 of each item array
 
     // ---- Public procedures ---------------------------------------------------
     // Builds the scene of step StepNo of question TmNo.
@@ -74,24 +72,15 @@ public:
     // Fills the right-click pop-up for PopMenuNo; moves the rows of a
     // two-row tab strip.
     void systemMenu();
-    void DoubleXXK();
     // Opens the right-click pop-up of menu menuNo the one way every opener
     // does: PopMenuNo, systemMenu, then wm100 at the pointer through
     // simwin::execPopup. Returns once an item was chosen (and its check made)
     // or the pop-up was dismissed.
     void openPopup(int menuNo);
 
-    // The window's picture (the scene's screenshot).
-    bool loadPicture(const QString &path);
-    const QPixmap &picture() const { return picture_; }
-    QString pictureName() const { return pictureName_; }
-
     // Docks the question window, when it is loaded, at this window's
     // bottom-right corner.
     void dockQuestionWindow();
-    // The question window on top of everything, then this window on top of
-    // the other windows.
-    void orderWindows();
 
     // True while setData runs (checks that the scene's own filling of a box
     // raises can tell it from the user's change).
@@ -101,21 +90,22 @@ public:
     quint64 sceneSerial() const { return sceneSerial_; }
 
     // ---- Form-level values ----------------------------------------------------
-    int StepType = 0;
-    QString BackSpec = QStringLiteral("NONO");
-    QString TabLayout;
-    int TabCount = 0, TabTarget = 0, TabImage = 0, TabRow = 1;
-    int TabAreaLeft = 0, TabAreaTop = 0;
-    QString HintText;
-    int Label1BoxWidth = 0, Label1BoxHeight = 0;
+    // The scene's values under this window's names (StepType, TabLayout,
+    // TabCount, TabTarget, TabImage, TabRow, BackSpec and HintText keep the
+    // shared names).
+    int &TabAreaLeft = TabLeft;
+    int &TabAreaTop = TabTop;
+    int &Label1BoxWidth = Label1Width;
+    int &Label1BoxHeight = Label1Height;
+    qint16 &DragLimitX = DragEndX;
+    qint16 &DragLimitY = DragEndY;
     qint32 DragX = 0;
-    qint16 DragY = 0, DragLimitX = 0, DragLimitY = 0;
+    qint16 DragY = 0;
     // The drag source: press point (window twips) and a drag under way.
     qint32 DragStartX = 0, DragStartY = 0;
     bool Dragging = false;
     int CurZHU = 0, Cur1J = 0;
     int PopMenuNo = 0;
-    QString ExamDataPath;
     // The size rule kept the window maximised at the top-left corner.
     bool maximisedByRule() const { return maximised_; }
     // The size rule: a screen's height against 650 pixels at the layout
@@ -124,18 +114,9 @@ public:
     static int sizeRule(double yScale, int screenHeightPx);
     static bool dragStripMoves(double yScale, int screenHeightPx);
 
-    // ---- Controls (object names as the window's own) ---------------------------
-    simwin::HotSpot *Label1 = nullptr;
-    simwin::HotSpot *Label4 = nullptr;
-    std::array<simwin::PictureBox *, 7> Image{}; // Image[1] .. Image[6]; [0] unused
-    QLineEdit *Text1 = nullptr;
-    QLineEdit *Text2 = nullptr;
+    // ---- Controls of its own (object names as the window's own; the scene
+    // controls are the scene module's) -------------------------------------------
     QLineEdit *Text3 = nullptr;
-    QListWidget *LstLA = nullptr;
-    QWidget *PicLeft = nullptr, *PicTop = nullptr, *PicRight = nullptr, *PicBottom = nullptr;
-    std::array<simwin::HotSpot *, TabCells> LblXXK{};
-    QLabel *LHelp = nullptr;
-    simwin::FrameShape *Shape1 = nullptr, *Shape2 = nullptr, *Shape4 = nullptr, *Shape6 = nullptr;
     QLabel *LblSuccess = nullptr;
     simwin::PictureBox *ImgLogo = nullptr;
     simwin::HotSpot *lblMove = nullptr;
@@ -144,31 +125,19 @@ public:
     QTimer *TimerDisFK = nullptr;
     QTimer *TimTool = nullptr;
 
-    // Bars (chrome): boxes, their cells, overlay images and hint frames.
-    simwin::PictureBox *PicMenu = nullptr, *PicTool = nullptr, *PicHui = nullptr, *PicElse = nullptr;
-    std::array<simwin::HotSpot *, LastHotSpot + 1> LblZHU{};
-    simwin::PictureBox *ImgMenu = nullptr, *ImgTool = nullptr, *ImgHui = nullptr, *ImgElse = nullptr;
+    // The bars' hint frames and the drop-down panels.
     simwin::FrameShape *ShapeMenu = nullptr, *ShapeTool = nullptr, *ShapeHui = nullptr, *ShapeElse = nullptr;
     simwin::PictureBox *Pic1J = nullptr, *Pic2J = nullptr;
     std::array<simwin::HotSpot *, MenuItems + 1> Lbl1J{}; // 1 .. 44
     std::array<simwin::HotSpot *, MenuItems + 1> Lbl2J{}; // 1 .. 44
     simwin::PictureBox *Img1J = nullptr, *Img1jBK = nullptr, *Img2J = nullptr;
 
-    // The right-click pop-up: five cascades and nine item arrays.
-    QMenu *wm100 = nullptr;
-    std::array<QMenu *, 6> sKvelMain{}; // 1 .. 5
-    std::array<QList<QAction *>, 6> sKvelSub;  // 1 .. 5, elements 0 .. 10
-    std::array<QList<QAction *>, 5> sKvelInde; // 1 .. 4, elements 0 .. 10
-
     // The tooltip of a bar cell, by LblZHU index (empty: none).
     static QString toolTipText(int hotSpot);
     // The bar highlight image over a cell's bar (none for cell 0).
     simwin::PictureBox *highlightImage(int hotSpot) const;
-    // A chrome picture's file in the "examdata" folder.
-    QString examDataPicture(const QString &name) const;
 
 protected:
-    void paintEvent(QPaintEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void moveEvent(QMoveEvent *e) override;
@@ -178,25 +147,19 @@ private:
     ~FrmMain() override;
     void formLoad();
     void buildControls();
-    void buildBars();
-    void buildPopup();
+    void buildDropDowns();
     void wireEvents();
 
-    // setData stages, in order.
-    void stageSetUp();         // 1
-    void stageLoadRecord();    // 2
-    void stageFirstStep();     // 3
-    void stagePictures();      // 4
-    void stageTextBox();       // 5
-    void stageHint();          // 6
-    void stageMainTarget();    // 7
-    void stageTabStrip();      // 8
-    void stageSecondTarget();  // 9
-    void stageOperationCode(); // 10
-    void stageFinish();        // 11
-    // LHelp takes the caption and sizes to it; a caption it already shows
-    // leaves it as it is.
-    void setHintCaption(const QString &caption);
+    // Its own layer of the scene set-up.
+    int sceneRecordLine() const override;
+    void sceneBegins() override;
+    void recordRead() override;
+    void picturePlaced(int k, const QString &name, bool loaded, double left, double top) override;
+    void fillBox(QLineEdit *box, const QString &text) override;
+    void operationCodeRead(const scene::CodeStage &c) override;
+    void finalScene(const scene::CodeStage &c) override;
+    void typingBoxes(const scene::CodeStage &c) override;
+    void sceneEnds() override;
 
     // ---- Event handlers -----------------------------------------------------------
     // Scene engine: timers, keys, the bare window, the drag strip.
@@ -245,10 +208,6 @@ private:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    // The actions of an item array of the pop-up (its cascade's items or its
-    // group of plain items).
-    const QList<QAction *> &itemArray(const chk::PopupArrayInfo &a) const;
-
     // Mouse handlers (frmmain_mouse.cpp). One gesture, one step: a press (or
     // double click) notes the scene; its release, and the click that follows
     // the release, do nothing once the scene changed.
@@ -269,13 +228,8 @@ private:
     enum DeferredCheck : unsigned { DeferText1 = 1, DeferText2 = 2, DeferText3 = 4, DeferList = 8 };
     bool deferWhileBuilding(DeferredCheck check);
     void runDeferredChecks();
-    // The builder's assignment of a box's text: a change to be judged even
-    // when the box already held that text (no textChanged then).
-    void fillBox(QLineEdit *box, const QString &text, DeferredCheck check);
     unsigned deferredChecks_ = 0;
 
-    QPixmap picture_;
-    QString pictureName_;
     bool building_ = false;
     quint64 sceneSerial_ = 0;
     bool maximised_ = false;

@@ -44,45 +44,8 @@ QString FrmMain::toolTipText(int hotSpot)
     return table.value(hotSpot);
 }
 
-void FrmMain::buildBars()
+void FrmMain::buildDropDowns()
 {
-    auto bar = [this](const char *name, const char *overlay, const char *frame, PictureBox *&box, PictureBox *&img,
-                      FrameShape *&shape) {
-        box = new PictureBox(this, QString::fromLatin1(name));
-        box->setBackColor(BackColor);
-        box->setFocusPolicy(Qt::ClickFocus);
-        box->hide();
-        img = new PictureBox(box, QString::fromLatin1(overlay));
-        shape = new FrameShape(box, QString::fromLatin1(frame), QColor(255, 0, 0), 2);
-        shape->hide();
-    };
-    // Bars lie above the scene; the extra panel above the bars.
-    bar("PicHui", "ImgHui", "ShapeHui", PicHui, ImgHui, ShapeHui);
-    bar("PicTool", "ImgTool", "ShapeTool", PicTool, ImgTool, ShapeTool);
-    bar("PicMenu", "ImgMenu", "ShapeMenu", PicMenu, ImgMenu, ShapeMenu);
-    bar("PicElse", "ImgElse", "ShapeElse", PicElse, ImgElse, ShapeElse);
-    PicMenu->setBasePicture(chrome::menuBarPicture());
-    PicTool->setBasePicture(chrome::toolBarPicture());
-    PicHui->setBasePicture(chrome::drawingBarPicture());
-    PicElse->setBasePicture(chrome::extraPanelPicture());
-
-    // Cells above the overlay image, higher numbers above lower ones; the
-    // hint frame above all.
-    for (int i = 0; i <= LastHotSpot; ++i) {
-        PictureBox *box = nullptr;
-        switch (chrome::barOf(i)) {
-        case chrome::Bar::Menu: box = PicMenu; break;
-        case chrome::Bar::Hui: box = PicHui; break;
-        case chrome::Bar::Tool: box = PicTool; break;
-        default: box = PicElse; break;
-        }
-        LblZHU[i] = new HotSpot(box, QStringLiteral("LblZHU"), i);
-    }
-    // Cell 0 keeps the place the window's definition gives it.
-    LblZHU[0]->setGeometry(fnd::twipsToPx(3720), fnd::twipsToPx(720), fnd::twipsToPx(495), fnd::twipsToPx(375));
-    for (FrameShape *s : {ShapeMenu, ShapeTool, ShapeHui, ShapeElse})
-        s->raise();
-
     // Drop-down panels, parked and hidden until the chrome opens them.
     auto panel = [this](const char *name, PictureBox *&box) {
         box = new PictureBox(this, QString::fromLatin1(name));
@@ -102,24 +65,11 @@ void FrmMain::buildBars()
 
 void FrmMain::ToolCSH()
 {
-    using fnd::XBiLi;
-    using fnd::YBiLi;
     for (PictureBox *img : {ImgMenu, ImgHui, ImgTool, ImgElse})
         img->clearPicture();
     Pic1J->hide();
     Pic2J->hide();
-    simwin::moveTwips(PicMenu, 0, chrome::MenuBarTop * YBiLi);
-    simwin::syncTwipsFromPixels(PicMenu);
-    simwin::moveTwips(PicTool, 0, chrome::ToolBarTop * YBiLi);
-    simwin::syncTwipsFromPixels(PicTool);
-    simwin::moveTwips(PicHui, 0, chrome::DrawingBarTop * YBiLi);
-    simwin::syncTwipsFromPixels(PicHui);
-    const chrome::CellLayout cells = chrome::cellLayout(XBiLi, YBiLi);
-    for (int i = 1; i <= LastHotSpot; ++i) {
-        if (i >= 32 && i <= 40)
-            continue;
-        simwin::setTwipsRect(LblZHU[i], cells[size_t(i)]);
-    }
+    placeBarCells();
 }
 
 void FrmMain::frmCsh()
@@ -133,42 +83,12 @@ void FrmMain::frmCsh()
         img->clearPicture();
 }
 
+// The step's extra panel; its preset drop-down is shown now and opened by
+// the tick.
 void FrmMain::ElseToolCSH()
 {
-    using fnd::XBiLi;
-    using fnd::YBiLi;
-    for (int i = 32; i <= 40; ++i)
-        simwin::setTwipsRect(LblZHU[size_t(i)], 0, 0, 0, 0);
-    PicElse->hide();
-    const int n = scene::extraPanel(scene::StepLine);
-    if (!n)
-        return;
-    double left = scene::extraPanelLeft(scene::StepLine) * XBiLi;
-    double top = scene::extraPanelTop(scene::StepLine) * YBiLi;
-    if (n == 33 || n == 34) {
-        // The step's preset drop-down: shown now, opened by the tick.
-        simwin::moveTwips(Pic1J, left, top);
-        Pic1J->loadPicture(examDataPicture(chrome::dropDownPicture(n)));
-        simwin::syncTwipsFromPixels(Pic1J);
-        Pic1J->show();
+    if (placeExtraPanel(Pic1J))
         TimTool->start();
-        return;
-    }
-    if (n == 32) {
-        left = 9075 * XBiLi;
-        top = 1605 * YBiLi;
-    } else if (n == 37) {
-        left = 6240 * XBiLi;
-        top = 420 * YBiLi;
-    }
-    simwin::moveTwips(PicElse, left, top);
-    PicElse->loadPicture(examDataPicture(chrome::panelPicture(n)));
-    const QStringView pane = scene::paneField(scene::StepLine);
-    if (pane.size() == 2 && pane[0] == u'X')
-        PicElse->loadPicture(examDataPicture(chrome::paneSetPicture(pane[1], "00")));
-    simwin::syncTwipsFromPixels(PicElse);
-    PicElse->show();
-    simwin::setTwipsRect(LblZHU[size_t(n)], 0, 0, 8100 * XBiLi, 6000 * YBiLi);
 }
 
 // Lays out the items of the drop-down of CurZHU over its picture, and the
@@ -240,8 +160,6 @@ simwin::PictureBox *FrmMain::highlightImage(int hotSpot) const
     default: return nullptr;
     }
 }
-
-QString FrmMain::examDataPicture(const QString &name) const { return ExamDataPath + name + QStringLiteral(".mxy"); }
 
 void FrmMain::LblZHU_MouseMove(int index, int, int, double, double)
 {

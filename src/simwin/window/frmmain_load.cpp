@@ -35,28 +35,14 @@ QTimer *makeTimer(QObject *parent, const char *name, int ms, bool singleShot)
     t->setSingleShot(singleShot);
     return t; // all timers are off in the window's definition
 }
-
-QLineEdit *makeTextBox(QWidget *parent, const char *name)
-{
-    auto *t = new QLineEdit(parent);
-    t->setObjectName(QString::fromLatin1(name));
-    t->setFrame(false);
-    t->hide();
-    return t;
-}
 } // namespace
 
-FrmMain::FrmMain() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+FrmMain::FrmMain() : SceneWindow(scene::SimulatedWindowRules, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("FrmMain"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setMouseTracking(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, BackColor);
-    setPalette(pal);
-    setAutoFillBackground(true);
     buildControls();
-    buildBars();
+    buildDropDowns();
     buildPopup();
     wireEvents();
 }
@@ -65,113 +51,44 @@ FrmMain::~FrmMain() = default;
 
 void FrmMain::buildControls()
 {
-    // Stacking from bottom to top: pictures and drawn frames, then labels
-    // (hot spots above what they cover), then the controls with windows of
-    // their own.
-    ImgLogo = new PictureBox(this, QStringLiteral("ImgLogo"));
-    ImgLogo->setAutoSize(false);
-    ImgLogo->setStretch(true);
-    for (int k = 1; k <= 5; ++k) {
-        Image[k] = new PictureBox(this, QStringLiteral("Image%1").arg(k));
-        Image[k]->hide();
-    }
-    Shape4 = new FrameShape(this, QStringLiteral("Shape4"), QColor(0, 255, 0), 2);
-    Shape1 = new FrameShape(this, QStringLiteral("Shape1"), QColor(255, 0, 0), 2);
-    Shape2 = new FrameShape(this, QStringLiteral("Shape2"), QColor(255, 255, 0), 2);
-    Shape6 = new FrameShape(this, QStringLiteral("Shape6"), QColor(0, 0, 0), 1, true);
-    for (auto *s : {Shape1, Shape2, Shape4, Shape6})
-        s->hide();
-    // The hint's frame keeps the window's design place (unscaled twips, past
-    // the right edge of the 800-pixel window); no scene moves it.
-    simwin::setTwipsRect(Shape2, 12840, 2640, 2295, 375);
-
-    LHelp = new QLabel(this);
-    LHelp->setObjectName(QStringLiteral("LHelp"));
-    LHelp->setAutoFillBackground(true);
-    {
-        QPalette p = LHelp->palette();
-        p.setColor(QPalette::Window, QColor(255, 255, 192));
-        p.setColor(QPalette::WindowText, QColor(255, 0, 0));
-        LHelp->setPalette(p);
-        QFont f(QStringLiteral("宋体"));
-        f.setBold(true);
-        LHelp->setFont(f);
-    }
-    LHelp->setAttribute(Qt::WA_TransparentForMouseEvents);
-    LHelp->hide();
-
-    LblSuccess = new QLabel(QStringLiteral("操作成功！"), this);
-    LblSuccess->setObjectName(QStringLiteral("LblSuccess"));
-    LblSuccess->setAttribute(Qt::WA_TranslucentBackground);
-    {
+    OwnControls own;
+    own.underPictures = [this] {
+        ImgLogo = new PictureBox(this, QStringLiteral("ImgLogo"));
+        ImgLogo->setAutoSize(false);
+        ImgLogo->setStretch(true);
+    };
+    own.overHint = [this] {
+        LblSuccess = new QLabel(QStringLiteral("操作成功！"), this);
+        LblSuccess->setObjectName(QStringLiteral("LblSuccess"));
+        LblSuccess->setAttribute(Qt::WA_TranslucentBackground);
         QPalette p = LblSuccess->palette();
         p.setColor(QPalette::WindowText, QColor(255, 0, 0));
         LblSuccess->setPalette(p);
         LblSuccess->setFont(QFont(QStringLiteral("宋体")));
-    }
-    LblSuccess->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    Label4 = new HotSpot(this, QStringLiteral("Label4"));
-    Label1 = new HotSpot(this, QStringLiteral("Label1"));
-    for (int i = 0; i < TabCells; ++i)
-        LblXXK[i] = new HotSpot(this, QStringLiteral("LblXXK"), i);
-    lblMove = new HotSpot(this, QStringLiteral("lblMove"));
-
-    Image[6] = new PictureBox(this, QStringLiteral("Image6"));
-    Image[6]->setFocusPolicy(Qt::ClickFocus);
-    Image[6]->hide();
-    Text1 = makeTextBox(this, "Text1");
-    Text2 = makeTextBox(this, "Text2");
-    Text3 = makeTextBox(this, "Text3");
-    LstLA = new QListWidget(this);
-    LstLA->setObjectName(QStringLiteral("LstLA"));
-    LstLA->setFrameShape(QFrame::NoFrame);
-    LstLA->hide();
-    QWidget **strips[] = {&PicLeft, &PicTop, &PicRight, &PicBottom};
-    const char *stripNames[] = {"PicLeft", "PicTop", "PicRight", "PicBottom"};
-    for (int i = 0; i < 4; ++i) {
-        auto *b = new PictureBox(this, QString::fromLatin1(stripNames[i]));
-        b->setAutoSize(false);
-        b->setBackColor(QColor(127, 157, 185));
-        b->hide();
-        *strips[i] = b;
-    }
+        LblSuccess->setAttribute(Qt::WA_TransparentForMouseEvents);
+    };
+    own.overTabCells = [this] { lblMove = new HotSpot(this, QStringLiteral("lblMove")); };
+    own.afterText2 = [this] {
+        Text3 = new QLineEdit(this);
+        Text3->setObjectName(QStringLiteral("Text3"));
+        Text3->setFrame(false);
+        Text3->hide();
+    };
+    // Each bar's red hint frame, above the bar's cells.
+    own.inBar = [this](PictureBox *bar) {
+        const QString name = QStringLiteral("Shape") + bar->objectName().mid(3);
+        auto *frame = new FrameShape(bar, name, QColor(255, 0, 0), 2);
+        frame->hide();
+        (bar == PicMenu ? ShapeMenu : bar == PicTool ? ShapeTool : bar == PicHui ? ShapeHui : ShapeElse) = frame;
+    };
+    buildSceneControls(own);
+    for (FrameShape *s : {ShapeMenu, ShapeTool, ShapeHui, ShapeElse})
+        s->raise();
 
     Timer2 = makeTimer(this, "Timer2", 100, true);
     Timer3 = makeTimer(this, "Timer3", 1000, false);
     TimerDisFK = makeTimer(this, "TimerDisFK", 100, true);
     TimTool = makeTimer(this, "TimTool", 100, true);
-}
-
-void FrmMain::buildPopup()
-{
-    // wm100 holds, in order: cascade 1 with its items, items 1, cascade 2,
-    // items 2, cascade 3, items 3, cascade 4, cascade 5, items 4. Each item
-    // array is defined with element 0; the load adds elements 1 to 10.
-    wm100 = new QMenu(this);
-    wm100->setObjectName(QStringLiteral("wm100"));
-    auto cascade = [this](int n) {
-        sKvelMain[n] = wm100->addMenu(QString());
-        sKvelMain[n]->setObjectName(QStringLiteral("sKvelMain%1").arg(n));
-        sKvelMain[n]->menuAction()->setObjectName(QStringLiteral("sKvelMain%1").arg(n));
-        auto *a = sKvelMain[n]->addAction(QString());
-        a->setObjectName(QStringLiteral("sKvelSub%1_0").arg(n));
-        sKvelSub[n].append(a);
-    };
-    auto items = [this](int n) {
-        auto *a = wm100->addAction(QString());
-        a->setObjectName(QStringLiteral("sKvelInde%1_0").arg(n));
-        sKvelInde[n].append(a);
-    };
-    cascade(1);
-    items(1);
-    cascade(2);
-    items(2);
-    cascade(3);
-    items(3);
-    cascade(4);
-    cascade(5);
-    items(4);
 }
 
 void FrmMain::wireEvents()
@@ -297,26 +214,7 @@ void FrmMain::formLoad()
     for (int i = 1; i <= 40; ++i)
         scene::TmStep[i] = 1;
     // 8. Elements 1 to 10 of every item array, in the window's order.
-    for (int n = 1; n < PopupSlots; ++n) {
-        auto addInde = [&](int k) {
-            QAction *a = new QAction(wm100);
-            a->setObjectName(QStringLiteral("sKvelInde%1_%2").arg(k).arg(n));
-            QAction *before = sKvelInde[k].last();
-            const auto acts = wm100->actions();
-            const qsizetype at = acts.indexOf(before);
-            wm100->insertAction(at + 1 < acts.size() ? acts.at(at + 1) : nullptr, a);
-            sKvelInde[k].append(a);
-        };
-        auto addSub = [&](int k) {
-            QAction *a = sKvelMain[k]->addAction(QString());
-            a->setObjectName(QStringLiteral("sKvelSub%1_%2").arg(k).arg(n));
-            sKvelSub[k].append(a);
-        };
-        for (int k = 1; k <= 4; ++k)
-            addInde(k);
-        for (int k = 1; k <= 5; ++k)
-            addSub(k);
-    }
+    addPopupElements();
     for (const chk::PopupArrayInfo &a : chk::kPopupArrays) {
         const QList<QAction *> &row = itemArray(a);
         for (int n = 0; n < PopupSlots; ++n)
@@ -325,14 +223,7 @@ void FrmMain::formLoad()
     // 9. The folder of bar, menu and panel pictures.
     ExamDataPath = fnd::programFolder() + QStringLiteral("/examdata/");
     // 10. Fonts of the hint and the list.
-    {
-        QFont f = LHelp->font();
-        f.setPointSizeF(11 * XBiLi);
-        LHelp->setFont(f);
-        QFont lf = LstLA->font();
-        lf.setPointSizeF(11 * XBiLi);
-        LstLA->setFont(lf);
-    }
+    setSceneFonts();
     // 11. Tooltips of the toolbar cells.
     for (int i = 0; i <= LastHotSpot; ++i)
         LblZHU[i]->setToolTip(toolTipText(i));
@@ -350,25 +241,6 @@ void FrmMain::formLoad()
     }
     // 14. The bar cells.
     ToolCSH();
-}
-
-bool FrmMain::loadPicture(const QString &path)
-{
-    QPixmap pm;
-    if (!fnd::loadPictureInto(pm, path))
-        return false;
-    picture_ = pm;
-    pictureName_ = QFileInfo(path).completeBaseName();
-    update();
-    return true;
-}
-
-void FrmMain::paintEvent(QPaintEvent *)
-{
-    if (picture_.isNull())
-        return;
-    QPainter p(this);
-    p.drawPixmap(0, 0, picture_);
 }
 
 void FrmMain::mouseMoveEvent(QMouseEvent *e)
@@ -389,10 +261,4 @@ void FrmMain::keyPressEvent(QKeyEvent *e)
 void FrmMain::dockQuestionWindow()
 {
     plat::dockAtBottomRight(FrmTm::loaded(), this);
-}
-
-void FrmMain::orderWindows()
-{
-    plat::makeTopmost(FrmTm::loaded());
-    plat::bringToTop(this);
 }

@@ -40,12 +40,6 @@ bool FrmMain::deferWhileBuilding(DeferredCheck check)
     return true;
 }
 
-void FrmMain::fillBox(QLineEdit *box, const QString &text, DeferredCheck check)
-{
-    box->setText(text);
-    deferredChecks_ |= check;
-}
-
 void FrmMain::runDeferredChecks()
 {
     // The scene is complete: its own filling is judged like a change the
@@ -169,36 +163,7 @@ void FrmMain::openPopup(int menuNo)
 
 void FrmMain::systemMenu()
 {
-    // Everything hidden first, so nothing of the last opening shows.
-    for (int n = 1; n <= chk::MenuCascades; ++n)
-        sKvelMain[n]->menuAction()->setVisible(false);
-    for (const chk::PopupArrayInfo &a : chk::kPopupArrays)
-        for (QAction *slot : itemArray(a))
-            slot->setVisible(false);
-
-    const chk::PopupModel model = chk::buildPopup(chk::menuFilePath(), chk::menuCode(StepLine), PopMenuNo);
-    for (int n = 1; n <= chk::MenuCascades; ++n) {
-        if (!model.cascades[n].visible)
-            continue;
-        sKvelMain[n]->setTitle(model.cascades[n].caption);
-        sKvelMain[n]->menuAction()->setVisible(true);
-    }
-    for (const chk::PopupArrayInfo &a : chk::kPopupArrays) {
-        const QList<QAction *> &row = itemArray(a);
-        for (int i = 0; i < chk::MenuSlots && i < row.size(); ++i) {
-            const chk::PopupSlot &s = model.arrays[a.arrayDigit][i];
-            if (!s.visible)
-                continue;
-            row[i]->setText(s.caption);
-            row[i]->setSeparator(s.isSeparator());
-            row[i]->setVisible(true);
-        }
-    }
-}
-
-const QList<QAction *> &FrmMain::itemArray(const chk::PopupArrayInfo &a) const
-{
-    return a.cascade ? sKvelSub[a.cascade] : sKvelInde[a.group];
+    fillPopup(chk::buildPopup(chk::menuFilePath(), chk::menuCode(StepLine), PopMenuNo), 0);
 }
 
 void FrmMain::wm100_Click(int arrayDigit, int index)
