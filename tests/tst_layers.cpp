@@ -26,7 +26,9 @@ const Layer kLayers[] = {
     {3, {"simwin/scene", "simwin/chrome"}, "the simulated window's model: step records, caches, tab strips, key codes, "
                                            "scene stages, bar tables"},
     {4, {"simwin/checks"}, "the checks: plain functions deciding whether an event is the step's operation"},
-    {5, {"simwin/window", "examflow", "cover", "demo", "auxiliary"}, "the windows and their event handlers"},
+    {5,
+     {"simwin/window", "examflow", "cover", "demo", "auxiliary", "auxiliary/about", "auxiliary/ime"},
+     "the windows and their event handlers"},
     {6, {"app", ""}, "the application start, which wires the layers together; main.cpp"},
 };
 

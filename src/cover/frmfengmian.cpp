@@ -1,5 +1,6 @@
 #include "cover/frmfengmian.h"
 
+#include "auxiliary/about/frmabout.h"
 #include "bank/bankfiles.h"
 #include "foundation/errreport.h"
 #include "foundation/gbkfile.h"
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace {
 
@@ -60,6 +62,9 @@ FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
         LblInfo[size_t(i)]->setObjectName(QStringLiteral("LblInfo_%1").arg(i));
     }
     LblInfo_0 = LblInfo[0];
+    for (QLabel *l : LblInfo)
+        if (l)
+            l->installEventFilter(this);
     for (int i = 0; i < 100; ++i) {
         QWidget *container = this;
         if (i >= 13 && i <= 19)
@@ -227,6 +232,27 @@ void FrmFengmian::FengMainCsh()
 }
 
 void FrmFengmian::ClickBotn_Click(int) {}
+
+bool FrmFengmian::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *e = static_cast<QMouseEvent *>(event);
+        const auto *label = static_cast<QWidget *>(watched);
+        if (e->button() == Qt::LeftButton && label->rect().contains(e->position().toPoint()))
+            for (int i = 0; i < int(LblInfo.size()); ++i)
+                if (LblInfo[size_t(i)] == label) {
+                    LblInfo_Click(i);
+                    return true; // the cover may be gone once the handler returns
+                }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmFengmian::LblInfo_Click(int index)
+{
+    if (index == 0 || index == 21)
+        FrmAbout::showModal();
+}
 
 void FrmFengmian::buttonsPartOne()
 {

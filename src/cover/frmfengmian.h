@@ -42,6 +42,9 @@ public:
     // 17 to 21 the link areas of the home page's second layout.
     std::array<QLabel *, 22> LblInfo{};
     QLabel *LblInfo_0 = nullptr; // LblInfo[0]
+    // A left click on an info label: 0 and 21 show the about window and
+    // return once it has closed.
+    void LblInfo_Click(int index);
 
     // Every clickable element: ClickBotn_0 to _99 on the window and the
     // page frames (see the index map in layoutButtons).
@@ -61,6 +64,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     FrmFengmian();

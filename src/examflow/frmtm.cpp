@@ -248,6 +248,7 @@ void FrmTm::wireEvents()
     for (int i = 0; i < Buttons; ++i)
         connect(CmdGN[i], &kvelButton::Click, this, [this, i] { CmdGN_Click(i); });
     connect(Image2, &kvelButton::Click, this, &FrmTm::Image2_Click);
+    connect(CmdEn, &kvelButton::Click, this, &FrmTm::CmdEn_Click);
     connect(LblZXH, &kvelButton::Click, this, &FrmTm::collapse);
     connect(Command2, &HotSpot::clicked, this, [this] { restore(); });
     connect(Command2, &HotSpot::mouseMove, this, [this] { setCommand2Border(true); });

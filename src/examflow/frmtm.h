@@ -25,6 +25,7 @@ class QCloseEvent;
 class QKeyEvent;
 class QMenu;
 class QTextEdit;
+class FrmMain;
 namespace simwin {
 class HotSpot;
 class PictureBox;
@@ -55,10 +56,16 @@ public:
     // Gives the keyboard back to the simulated window: FrmMain in the normal
     // state and shown.
     void focusReturn();
+    // FrmMain in the normal state and shown (a window the size rule keeps
+    // maximised stays so).
+    static void showNormalState(FrmMain &main);
     // The window shrinks to its bar at FrmMain's bottom-left corner; and
     // back to full size docked at FrmMain's bottom-right corner.
     void collapse();
     void restore();
+    // Full size, docked at main's bottom-right corner when main is given,
+    // the bar hidden.
+    void fullSize(const QWidget *main);
     // The unload is refused while TmCanUnload is false.
     bool queryUnload() const;
 
@@ -141,6 +148,9 @@ private:
     // unloaded, the cover shown on the page the run came from.
     void QuitLianXi();
     void Image2_Click();
+    // Collapses the window as LblZXH does, then shows the input-method
+    // notice modally; the notice's closing brings the window back.
+    void CmdEn_Click();
     void lblMove_MouseDown(int button, double x, double y);
     void FrmZXH_MouseDown(QWidget *handle, int button, double x, double y, bool thenFocus);
     // A left press drags the window; `then` runs once the drag is over.

@@ -2,6 +2,7 @@
 // unload guard), its function buttons and the question picture window.
 #include "examflow/frmtm.h"
 
+#include "auxiliary/ime/frmime.h"
 #include "foundation/globals.h"
 #include "foundation/ui/kvelbutton.h"
 #include "foundation/ui/windowdrag.h"
@@ -128,9 +129,23 @@ void FrmTm::collapse()
 void FrmTm::restore()
 {
     focusReturn();
+    fullSize(&FrmMain::get());
+}
+
+void FrmTm::fullSize(const QWidget *main)
+{
     simwin::resizeTwips(this, 4980 * fnd::XBiLi, 3630 * fnd::YBiLi);
-    plat::dockAtBottomRight(this, &FrmMain::get());
+    if (main)
+        plat::dockAtBottomRight(this, main);
     FrmZXH->hide();
+}
+
+void FrmTm::CmdEn_Click()
+{
+    collapse();
+    // Nothing follows: the notice's closing restores this window, and the
+    // notice may outlive it (a hand-in unloads the run's windows).
+    FrmIME::showModal();
 }
 
 void FrmTm::Image2_Click()

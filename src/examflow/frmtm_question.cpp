@@ -129,9 +129,10 @@ void FrmTm::TimStartYS_Timer()
     run::YanShiRun = true;
 }
 
-void FrmTm::focusReturn()
+void FrmTm::focusReturn() { showNormalState(FrmMain::get()); }
+
+void FrmTm::showNormalState(FrmMain &w)
 {
-    FrmMain &w = FrmMain::get();
     // A screen too low for the window keeps it maximised.
     if (w.maximisedByRule())
         w.showMaximized();

@@ -10,24 +10,29 @@
 
 namespace ts {
 
-void answerMessageBoxLater(int index, Qt::MouseButton button)
+void actWhenShown(std::function<QWidget *()> window, std::function<void(QWidget *)> act)
 {
     auto *poll = new QTimer(QCoreApplication::instance());
     auto *clock = new QElapsedTimer;
     clock->start();
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, index, button] {
-        FrmKVMSGBOX *box = FrmKVMSGBOX::loaded();
-        const bool ready = box && box->isVisible();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, window, act] {
+        QWidget *w = window();
+        const bool ready = w && w->isVisible();
         if (!ready && clock->elapsed() < 5000)
             return;
         poll->stop();
         poll->deleteLater();
         delete clock;
         if (ready)
-            QTest::mouseClick(box->LblClick[index], button);
+            act(w);
     });
     poll->start();
+}
+
+void answerMessageBoxLater(int index, Qt::MouseButton button)
+{
+    whenShown<FrmKVMSGBOX>([index, button](FrmKVMSGBOX &box) { QTest::mouseClick(box.LblClick[index], button); });
 }
 
 } // namespace ts

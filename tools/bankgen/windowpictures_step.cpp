@@ -1,5 +1,6 @@
-// Pictures of the start-up window, the message box and its buttons: plain
-// drawings of our own at the sizes the windows lay them out.
+// Pictures of the start-up window, the message box, the about window, the
+// input-method notice and their buttons: plain drawings of our own at the
+// sizes the windows lay them out.
 #include "bankgen.h"
 
 #include "foundation/ui/display.h"
@@ -92,18 +93,27 @@ QImage icon(int size)
     return img;
 }
 
-QImage messageBackground()
+// The picture windows' background: a header strip 36 pixels high under the
+// title, a pale page and a border.
+QImage dialogBackground(int w, int h)
 {
-    QImage img = canvas(370, 250, Paper);
+    QImage img = canvas(w, h, Paper);
     QPainter p(&img);
     QLinearGradient g(0, 0, 0, 36);
     g.setColorAt(0, Sky);
     g.setColorAt(1, Navy);
-    p.fillRect(0, 0, 370, 36, g);
+    p.fillRect(0, 0, w, 36, g);
+    p.setPen(Navy);
+    p.drawRect(0, 0, w - 1, h - 1);
+    return img;
+}
+
+QImage messageBackground()
+{
+    QImage img = dialogBackground(370, 250);
+    QPainter p(&img);
     p.setPen(QColor(0xc8, 0xd3, 0xe0));
     p.drawLine(16, 182, 354, 182);
-    p.setPen(Navy);
-    p.drawRect(0, 0, 369, 249);
     return img;
 }
 
@@ -344,6 +354,7 @@ void writeWindowPictures(bankgen::Context &ctx)
         for (int i = b.first; i <= b.last; ++i)
             save(ctx, QStringLiteral("l200%1").arg(i, 2, 10, QChar(u'0')), coverStrip(b.size, QString::fromUtf8(b.caption)));
     save(ctx, QStringLiteral("l20069"), messageBackground());
+    save(ctx, QStringLiteral("l20070"), dialogBackground(420, 280));
     save(ctx, QStringLiteral("l20067"), icon(24));
     save(ctx, QStringLiteral("l20071"), roundMark(QColor(0x2e, 0x7d, 0xd2), QStringLiteral("?")));
     save(ctx, QStringLiteral("l20072"), roundMark(QColor(0x2e, 0x9d, 0x5a), QStringLiteral("i")));

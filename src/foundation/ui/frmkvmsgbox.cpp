@@ -1,70 +1,26 @@
 #include "foundation/ui/frmkvmsgbox.h"
 
 #include "foundation/globals.h"
-#include "foundation/infocode.h"
-#include "foundation/picture.h"
-#include "foundation/ui/display.h"
 #include "foundation/ui/kvelbutton.h"
-#include "foundation/ui/windowdrag.h"
 
-#include <QEventLoop>
-#include <QHideEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QPointer>
+#include <QShowEvent>
 
-namespace {
-
-QLabel *makeLabel(QWidget *parent, const char *name)
+FrmKVMSGBOX::FrmKVMSGBOX()
+    : PictureWindow(QStringLiteral("FrmKVMSGBOX"), Qt::Dialog | Qt::WindowStaysOnTopHint)
 {
-    auto *l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setTextFormat(Qt::PlainText);
-    l->setMargin(0);
-    l->setIndent(0);
-    l->setAttribute(Qt::WA_TranslucentBackground);
-    return l;
-}
-
-void loadPictureInto(QLabel *label, const QString &name)
-{
-    if (auto pm = fnd::loadPicture(fnd::dataFile(name))) {
-        label->setPixmap(*pm);
-        label->adjustSize();
-    }
-}
-
-QFont captionFont()
-{
-    QFont f(QStringLiteral("宋体"));
-    f.setPointSizeF(10 * fnd::XBiLi);
-    return f;
-}
-
-} // namespace
-
-FrmKVMSGBOX::FrmKVMSGBOX() : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-{
-    setObjectName(QStringLiteral("FrmKVMSGBOX"));
-    setWindowModality(Qt::ApplicationModal);
-    setAttribute(Qt::WA_DeleteOnClose, false);
-
-    ImgLogo1 = makeLabel(this, "ImgLogo1");
-    LblTitle = makeLabel(this, "LblTitle");
+    LblTitle = makeLabel(this, QStringLiteral("LblTitle"));
     LblTitle->setText(QStringLiteral("Velkor提示信息"));
     QPalette white = LblTitle->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     LblTitle->setPalette(white);
-    LblPrompt = makeLabel(this, "LblPrompt");
+    LblPrompt = makeLabel(this, QStringLiteral("LblPrompt"));
     LblPrompt->setText(QStringLiteral("你要清除全部题目吗？"));
     LblPrompt->setWordWrap(true);
     LblPrompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1 = makeLabel(this, "Image1");
-    lblMove = makeLabel(this, "lblMove");
-    fnd::makeDragHandle(lblMove);
+    Image1 = makeLabel(this, QStringLiteral("Image1"));
     for (int i = 0; i < 4; ++i) {
-        auto *b = new kvelButton(this);
-        b->setObjectName(QStringLiteral("LblClick_%1").arg(i));
+        kvelButton *b = makeButton(QStringLiteral("LblClick_%1").arg(i));
         connect(b, &kvelButton::Click, this, [this, i] { LblClick_Click(i); });
         LblClick[i] = b;
     }
@@ -75,46 +31,34 @@ void FrmKVMSGBOX::formLoad()
     using fnd::xPx;
     using fnd::yPx;
     // Each picture that is missing leaves its element empty; the box opens.
-    if (auto icon = fnd::loadPicture(fnd::dataFile(QStringLiteral("l62011"))))
-        setWindowIcon(QIcon(*icon));
-    setWindowTitle(fnd::appTitleOf(fnd::InfoTable, fnd::ExamTitle));
-    const double widthTw = fnd::xTw(5550);
-    setFixedSize(fnd::xTwipsToPx(widthTw), yPx(3750));
-    fnd::loadPictureInto(background_, fnd::dataFile(QStringLiteral("l20069")));
-
-    ImgLogo1->move(xPx(120), yPx(90));
-    loadPictureInto(ImgLogo1, QStringLiteral("l20067"));
+    setIconAndTitle();
+    setFrame(5550, 3750, QStringLiteral("l20069"));
+    placeLogo();
 
     LblTitle->move(xPx(600), yPx(180));
-    LblTitle->setFont(captionFont());
+    LblTitle->setFont(songFont(10));
     LblTitle->adjustSize();
 
     LblPrompt->setGeometry(xPx(1200), yPx(720), xPx(4080), yPx(1920));
-    LblPrompt->setFont(captionFont());
+    LblPrompt->setFont(songFont(10));
 
     Image1->move(xPx(240), yPx(690));
 
-    lblMove->setGeometry(0, 0, xPx(4500), yPx(540));
+    placeDragStrip(4500);
 
-    LblClick[0]->setGeometry(xPx(3960), yPx(2880), xPx(1350), yPx(450));
-    LblClick[1]->setGeometry(xPx(2460), yPx(2880), xPx(1350), yPx(450));
-    LblClick[3]->setGeometry(fnd::xTwipsToPx(widthTw - fnd::xTw(420)), yPx(90), xPx(330), yPx(330));
-    LblClick[2]->setGeometry(xPx(4560), yPx(120), xPx(330), yPx(330));
+    placeButton(LblClick[0], 3960, 2880, 1350, 450, QStringLiteral("l20000"));
+    placeButton(LblClick[1], 2460, 2880, 1350, 450, QStringLiteral("l20001"));
+    placeCornerButton(LblClick[3]);
+    placeButton(LblClick[2], 4560, 120, 330, 330, QStringLiteral("l20002"));
     LblClick[2]->hide();
-    for (int i = 0; i < 4; ++i) {
-        if (auto strip = fnd::loadPicture(fnd::dataFile(QStringLiteral("l2000%1").arg(i))))
-            LblClick[i]->setPicture(*strip);
-    }
     // The drag strip lies over the painted title bar, under the buttons.
-    lblMove->raise();
-    LblClick[3]->raise();
-    LblClick[2]->raise();
+    raiseChrome({LblClick[3], LblClick[2]});
 }
 
 void FrmKVMSGBOX::setIcon(const QString &iconName)
 {
     Image1->clear();
-    loadPictureInto(Image1, iconName);
+    loadLabelPicture(Image1, iconName);
 }
 
 void FrmKVMSGBOX::setPrompt(const QString &text)
@@ -137,13 +81,7 @@ qint16 FrmKVMSGBOX::ask(const QString &title, const QString &iconName, const QSt
 
 qint16 FrmKVMSGBOX::showModal()
 {
-    QPointer<FrmKVMSGBOX> box = &get();
-    QEventLoop loop;
-    connect(box, &FrmKVMSGBOX::closed, &loop, &QEventLoop::quit);
-    connect(box, &QObject::destroyed, &loop, &QEventLoop::quit);
-    box->show();
-    if (box && box->isVisible())
-        loop.exec(QEventLoop::DialogExec);
+    waitModal(&get());
     // However it closed, the box is gone afterwards.
     unload();
     return fnd::MsgResult;
@@ -156,24 +94,10 @@ void FrmKVMSGBOX::LblClick_Click(int index)
     unload();
 }
 
-void FrmKVMSGBOX::paintEvent(QPaintEvent *)
-{
-    if (!background_.isNull())
-        QPainter(this).drawPixmap(0, 0, background_);
-}
-
 void FrmKVMSGBOX::showEvent(QShowEvent *e)
 {
     // The box answers for itself: nothing confirmed yet.
     fnd::MsgResult = 0;
     LblTitle->adjustSize();
-    fnd::centreOnScreen(this);
-    QWidget::showEvent(e);
-}
-
-void FrmKVMSGBOX::hideEvent(QHideEvent *e)
-{
-    QWidget::hideEvent(e);
-    if (!e->spontaneous())
-        emit closed();
+    PictureWindow::showEvent(e);
 }

@@ -21,16 +21,14 @@
 // Tests answer it by clicking its real buttons once it is on screen (a
 // single-shot timer armed before the modal call; see tests/support).
 
-#include "foundation/ui/form.h"
+#include "foundation/ui/picturedialog.h"
 
-#include <QPixmap>
-#include <QWidget>
 #include <array>
 
 class QLabel;
 class kvelButton;
 
-class FrmKVMSGBOX : public QWidget, public Form<FrmKVMSGBOX>
+class FrmKVMSGBOX : public fnd::PictureWindow<FrmKVMSGBOX>
 {
     Q_OBJECT
     friend class Form<FrmKVMSGBOX>;
@@ -49,25 +47,17 @@ public:
     // Line breaks may be CR LF.
     void setPrompt(const QString &text);
 
-    QLabel *ImgLogo1;
+    // ImgLogo1 and lblMove come with the frame.
     QLabel *LblTitle;
     QLabel *LblPrompt;
     QLabel *Image1;
-    QLabel *lblMove;
     std::array<kvelButton *, 4> LblClick{};
 
-signals:
-    void closed();
-
 protected:
-    void paintEvent(QPaintEvent *e) override;
     void showEvent(QShowEvent *e) override;
-    void hideEvent(QHideEvent *e) override;
 
 private:
     FrmKVMSGBOX();
     void formLoad();
     void LblClick_Click(int index);
-
-    QPixmap background_;
 };
