@@ -1,7 +1,8 @@
 // examsim-probe app: the whole program in a probe process, on copies of the
 // sample bank: the ready line, the windows and their controls, the program's
-// end (a data folder of another module), and a box the start opens (a second
-// instance) answered through the probe.
+// end (a data folder of another module), a box the start opens (a second
+// instance) answered through the probe, and the modal about window and
+// input-method notice reached, read and closed through the probe.
 #include "banksolver.h"
 #include "testsupport.h"
 
@@ -47,6 +48,8 @@ private slots:
     void readyAndCover();
     void otherModuleEnds();
     void secondInstanceIsAnswered();
+    void aboutWindowFromTheCover();
+    void noticeFromThePracticeQuestionWindow();
 };
 
 void TstProbeApp::readyAndCover()
@@ -120,6 +123,88 @@ void TstProbeApp::secondInstanceIsAnswered()
     // The first program runs on.
     QCOMPARE(first.send(QStringLiteral("windows"))["windows"].toArray().size(), 1);
     QCOMPARE(first.finish(), 0);
+}
+
+// The cover's info label 0 opens the about window: its modal line, its
+// place among the windows, its texts; the folder line goes to the opener's
+// log; a right click on the bottom button closes it.
+void TstProbeApp::aboutWindowFromTheCover()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    const QString openLog = copy.file(QStringLiteral("open.log"));
+    qputenv("EXAMSIM_OPEN_LOG", openLog.toUtf8());
+    solver::ProbeSession probe(probePath(), {QStringLiteral("app"), copy.path()});
+    qunsetenv("EXAMSIM_OPEN_LOG");
+    QVERIFY2(probe.next()["ready"].toBool(), qPrintable(probe.errors()));
+    const QString version =
+        findNamed(probe.send(QStringLiteral("widgets FrmFengmian"))["widgets"].toArray(), QStringLiteral("LblInfo_0"))["text"]
+            .toString();
+
+    const QJsonObject modal = probe.send(QStringLiteral("click FrmFengmian/LblInfo_0"));
+    QCOMPARE(modal["modal"].toString(), QStringLiteral("FrmAbout"));
+    QCOMPARE(modal["title"].toString(), QStringLiteral("Velkor考试练习系统——网页制作模块"));
+    const QJsonObject about =
+        findNamed(probe.send(QStringLiteral("windows"))["windows"].toArray(), QStringLiteral("FrmAbout"));
+    QCOMPARE(QRect(about["x"].toInt(), about["y"].toInt(), about["w"].toInt(), about["h"].toInt()),
+             QRect(302, 244, 420, 280));
+    const QJsonArray widgets = probe.send(QStringLiteral("widgets FrmAbout"))["widgets"].toArray();
+    QCOMPARE(findNamed(widgets, QStringLiteral("Label1_0"))["text"].toString(), version);
+    QCOMPARE(findNamed(widgets, QStringLiteral("Label1_4"))["text"].toString(), QStringLiteral("── 网页制作"));
+    const QJsonObject folder = findNamed(widgets, QStringLiteral("Label1_3"));
+    QCOMPARE(folder["text"].toString(), QStringLiteral("系统工作目录: ") + QDir::cleanPath(copy.path()));
+    QCOMPARE(QRect(folder["x"].toInt(), folder["y"].toInt(), folder["w"].toInt(), folder["h"].toInt()),
+             QRect(32, 120, 366, 36));
+    QCOMPARE(findNamed(widgets, QStringLiteral("LblClick_1"))["picture"].toString(), QStringLiteral("l20001"));
+
+    QVERIFY(!probe.send(QStringLiteral("click FrmAbout/Label1_3")).contains(u"error"));
+    QFile log(openLog);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll(), (QDir::cleanPath(copy.path()) + u'\n').toUtf8());
+
+    QVERIFY(!probe.send(QStringLiteral("click FrmAbout/LblClick_1 right")).contains(u"error"));
+    const QJsonArray windows = probe.send(QStringLiteral("windows"))["windows"].toArray();
+    QCOMPARE(windows.size(), 1);
+    QCOMPARE(windows.first().toObject()["name"].toString(), QStringLiteral("FrmFengmian"));
+    QCOMPARE(probe.finish(), 0);
+}
+
+// The question window's input-method button, in a practice the probe
+// started: the notice's modal line, the box's state, a tick stored, and the
+// question window back at full size at the simulated window's corner.
+void TstProbeApp::noticeFromThePracticeQuestionWindow()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    const QString option = copy.file(QStringLiteral("ksdata/288890.mxy"));
+    QFile::remove(option);
+    solver::ProbeSession probe(probePath(), copy.path(), 0, 1);
+
+    const QJsonObject modal = probe.send(QStringLiteral("click FrmTm/CmdEn"));
+    QVERIFY2(modal["modal"].toString() == QStringLiteral("FrmIME"), qPrintable(QJsonDocument(modal).toJson() + probe.errors()));
+    const QJsonObject box =
+        findNamed(probe.send(QStringLiteral("widgets FrmIME"))["widgets"].toArray(), QStringLiteral("Check1"));
+    QCOMPARE(box["text"].toString(), QStringLiteral("调用输入法"));
+    QCOMPARE(box["checked"].toBool(), false);
+    QCOMPARE(QRect(box["x"].toInt(), box["y"].toInt(), box["w"].toInt(), box["h"].toInt()), QRect(160, 168, 97, 17));
+
+    QVERIFY(!probe.send(QStringLiteral("click FrmIME/Check1")).contains(u"error"));
+    QCOMPARE(findNamed(probe.send(QStringLiteral("widgets FrmIME"))["widgets"].toArray(), QStringLiteral("Check1"))["checked"]
+                 .toBool(),
+             true);
+    QFile f(option);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("1\r\n"));
+
+    QVERIFY(!probe.send(QStringLiteral("click FrmIME/LblClick_0")).contains(u"error"));
+    const QJsonArray windows = probe.send(QStringLiteral("windows"))["windows"].toArray();
+    QVERIFY(findNamed(windows, QStringLiteral("FrmIME")).isEmpty());
+    const QJsonObject tm = findNamed(windows, QStringLiteral("FrmTm"));
+    const QJsonObject main = findNamed(windows, QStringLiteral("FrmMain"));
+    QCOMPARE(tm["w"].toInt(), 332);
+    QCOMPARE(tm["h"].toInt(), 242);
+    QCOMPARE(tm["x"].toInt() + tm["w"].toInt(), main["x"].toInt() + main["w"].toInt());
+    QCOMPARE(tm["y"].toInt() + tm["h"].toInt(), main["y"].toInt() + main["h"].toInt());
 }
 
 QTEST_MAIN(TstProbeApp)
