@@ -20,6 +20,12 @@ bool loggedInstead(const QString &target, bool &written)
     return true;
 }
 
+std::function<void(const QString &)> &refusedObserver()
+{
+    static std::function<void(const QString &)> observer;
+    return observer;
+}
+
 } // namespace
 
 bool openFolder(const QString &path)
@@ -28,6 +34,34 @@ bool openFolder(const QString &path)
     if (loggedInstead(path, written))
         return written;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool isWebLink(const QString &target)
+{
+    const QUrl url(target.trimmed());
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty();
+}
+
+bool openLink(const QString &target)
+{
+    const QString t = target.trimmed();
+    if (t.isEmpty())
+        return false;
+    if (!isWebLink(t)) {
+        if (refusedObserver())
+            refusedObserver()(t);
+        return false;
+    }
+    bool written = false;
+    if (loggedInstead(t, written))
+        return written;
+    return QDesktopServices::openUrl(QUrl(t));
+}
+
+void setRefusedLinkObserver(std::function<void(const QString &target)> observer)
+{
+    refusedObserver() = std::move(observer);
 }
 
 } // namespace plat
