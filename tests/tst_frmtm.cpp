@@ -754,13 +754,13 @@ void TstFrmTm::demonstration_data()
     QTest::addColumn<QString>("note");
     QTest::addColumn<QString>("reloaded"); // RtbTM after the demonstration
     QTest::addColumn<QString>("picture");  // FrmPicture's picture during it
-    QTest::newRow("text with marks and blanks") << s("000202  a|b|c  ") << false << false << s("  a|b|c  ") << s("a|b|c")
+    QTest::newRow("text with marks and blanks") << s("000203  a|b|c  ") << false << false << s("  a|b|c  ") << s("a|b|c")
                                                 << s("  a\nb\nc  ") << QString();
-    QTest::newRow("picture question, its window open") << s("000202picturep00001看|图") << true << false
+    QTest::newRow("picture question, its window open") << s("000203picturep00001看|图") << true << false
                                                        << s("看|图") << s("看|图") << s("看|图") << s("p00001");
-    QTest::newRow("picture missing") << s("000202picturenopic1缺|图") << true << false << s("缺|图") << s("缺|图") << s("缺|图")
+    QTest::newRow("picture missing") << s("000203picturenopic1缺|图") << true << false << s("缺|图") << s("缺|图") << s("缺|图")
                                      << QString();
-    QTest::newRow("question past the shortened file") << s("000202原|题") << false << true << s("新|题") << s("新|题")
+    QTest::newRow("question past the shortened file") << s("000203原|题") << false << true << s("新|题") << s("新|题")
                                                       << s("新\n题") << QString();
 }
 
@@ -781,9 +781,9 @@ void TstFrmTm::demonstration()
     fx.writePicture(QStringLiteral("p00001"), QSize(40, 30), Qt::darkGreen);
     fx.writePicture(QStringLiteral("p00002"), QSize(20, 20), Qt::red);
     copyWindowPictures(fx);
-    const QStringList twoSteps{record({{8, s("9001")}}), record({{8, s("9001")}})};
-    fx.writeUnit(0, {twoSteps, twoSteps});
-    fnd::writeLines(fx.dataFile(bank::unitFiles(0).tm), {s("000102picturep00002一"), line});
+    const QStringList steps{record({{8, s("9001")}}), record({{8, s("9001")}}), record({{8, s("9999")}})};
+    fx.writeUnit(0, {steps, steps});
+    fnd::writeLines(fx.dataFile(bank::unitFiles(0).tm), {s("000103picturep00002一"), line});
     QVERIFY(cover::startUnitPractice(0));
     FrmMain &w = ts::startPractice();
     FrmTm &tm = FrmTm::get();
@@ -797,7 +797,7 @@ void TstFrmTm::demonstration()
         QVERIFY(pic.isVisible());
     }
     if (shorten)
-        QVERIFY(fnd::writeLines(run::TmFile, {s("000102新|题")}));
+        QVERIFY(fnd::writeLines(run::TmFile, {s("000103新|题")}));
 
     QSignalSpy startTicks(tm.TimStartYS, &QTimer::timeout);
     click(tm.CmdGN[7]);
@@ -812,6 +812,7 @@ void TstFrmTm::demonstration()
     QTRY_VERIFY(FrmYanShi::loaded() && FrmYanShi::loaded()->isVisible());
     QCOMPARE(startTicks.count(), 2);
     QVERIFY(!tm.TimStartYS->isActive());
+    QCOMPARE(int(FrmYanShi::loaded()->DemoStep), 1);
     QVERIFY(!tm.isVisible());
     QVERIFY(!w.isVisible());
     QVERIFY(run::YanShiRun);
@@ -820,7 +821,11 @@ void TstFrmTm::demonstration()
     QCOMPARE(demo.geometry(), w.geometry());
     QCOMPARE(int(run::AnswerMode), 1);
 
+    // The player's advance to the final scene, which arms the end.
     QSignalSpy endTicks(demo.TimEnd, &QTimer::timeout);
+    demo.doNext();
+    demo.doNext();
+    QVERIFY(demo.TimEnd->isActive());
     QTRY_COMPARE(endTicks.count(), 3);
     QVERIFY(FrmYanShi::loaded());
     QTRY_VERIFY(!FrmYanShi::loaded());

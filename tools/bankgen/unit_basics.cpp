@@ -50,7 +50,7 @@ Unit unitBasics(SampleBank &b)
 
     { // 1. New page from the File menu (Ctrl+N also answers it).
         Question q{QStringLiteral("使用“文件”菜单中的“新建”命令新建一个普通网页。"), {}, {}};
-        q << b.hinted("0000", QStringLiteral("单击“文件”菜单，选择“新建”命令（也可按 Ctrl+N）"))
+        q << b.hinted("7000", QStringLiteral("单击“文件”菜单，选择“新建”命令（也可按 Ctrl+N）"))
                  .bars("A3").background(home).target(1, "H0101");
         q << StepRecord("9999").background(b.editor("blank", kNew, kDone, [](QPainter &) {}));
         u.questions.push_back(q);
@@ -58,7 +58,7 @@ Unit unitBasics(SampleBank &b)
     { // 2. Save with the toolbar button, then name the file (0022).
         Question q{QStringLiteral("单击常用工具栏上的“保存”按钮，将当前网页以文件名 index.htm 保存。"), {}, {}};
         const Tw at{2400, 1800, 0, 0};
-        q << b.hinted("0000", QStringLiteral("单击常用工具栏上的“保存”按钮"))
+        q << b.hinted("7000", QStringLiteral("单击常用工具栏上的“保存”按钮"))
                  .bars("A3").background(homeScene(b, "new", {}, kNew)).target(1, "H45");
         q << b.hinted("0022", QStringLiteral("index.htm"))
                  .area(1, at.l, at.t, saveas::picture(b))
@@ -168,7 +168,7 @@ Unit unitBasics(SampleBank &b)
         const Tw cancel = L.cancel.moved(at.l, at.t);
         Home sel;
         sel.selHeading = true;
-        q << b.hinted("0000", QStringLiteral("单击“格式”菜单，选择“字体”命令"))
+        q << b.hinted("7000", QStringLiteral("单击“格式”菜单，选择“字体”命令"))
                  .bars("A3").background(homeScene(b, "selHeading", sel)).target(1, "H0501");
         q << b.hinted("9001", QStringLiteral("在“字形”列表中单击“加粗 倾斜”"))
                  .area(1, at.l, at.t, L.pages[0]).tabs(u'B', 2, 1, 1)
@@ -193,7 +193,7 @@ Unit unitBasics(SampleBank &b)
         q << StepRecord("0023").background(home).hint(kHintLeft, kHintTop, b.text(QStringLiteral("网页制作")))
                  .text1(page::phraseLine()).initialText(b.text(QStringLiteral("本网站介绍网页制作的基础知识。")))
                  .font("0120000000");
-        q << b.hinted("0000", QStringLiteral("单击格式工具栏上的“加粗”按钮"))
+        q << b.hinted("7000", QStringLiteral("单击格式工具栏上的“加粗”按钮"))
                  .bars("A3").background(homeScene(b, "selPhrase", sel)).target(1, "H73");
         q << StepRecord("9999").background(homeScene(b, "boldPhrase", bold, kIndex, kDone));
         u.questions.push_back(q);
@@ -244,7 +244,7 @@ Unit unitBasics(SampleBank &b)
             draw::okCancel(p, {4560, 4200, 1110, 330}, cancel, QStringLiteral("插入(S)"));
         });
         const Tw logoRow{files.l + 30, files.t + 30 + 255 * 2, files.w - 60, 255};
-        q << b.hinted("0000", QStringLiteral("单击“插入”菜单，指向“图片”，选择“来自文件”"))
+        q << b.hinted("7000", QStringLiteral("单击“插入”菜单，指向“图片”，选择“来自文件”"))
                  .bars("A3").background(homeScene(b, "noLogo", noLogo)).target(1, "H041201");
         q << b.hinted("0002", QStringLiteral("双击文件 logo.gif"))
                  .area(1, at.l, at.t, dlg).label1(logoRow.moved(at.l, at.t))
@@ -279,7 +279,7 @@ Unit unitBasics(SampleBank &b)
                             });
         };
         const int colours = b.text(QStringLiteral("白色|浅黄色|浅蓝色|浅绿色|银灰色"));
-        q << b.hinted("0000", QStringLiteral("单击“格式”菜单，选择“背景”命令"))
+        q << b.hinted("7000", QStringLiteral("单击“格式”菜单，选择“背景”命令"))
                  .bars("A3").background(home).target(1, "H0509");
         q << b.hinted(QStringLiteral("L") + digits(colours, 3), QStringLiteral("在颜色列表中选择“浅黄色”"))
                  .area(1, at.l, at.t, bgDialog(QStringLiteral("白色")))
@@ -397,7 +397,7 @@ Unit unitBasics(SampleBank &b)
             draw::list(p, {300, 1620, 3300, 1050}, {QStringLiteral("contact"), QStringLiteral("news")}, -1);
             draw::okCancel(p, {3900, 1620, 1200, 330}, cancel);
         });
-        q << b.hinted("0000", QStringLiteral("单击“插入”菜单，选择“书签”命令（也可按 Ctrl+G）"))
+        q << b.hinted("7000", QStringLiteral("单击“插入”菜单，选择“书签”命令（也可按 Ctrl+G）"))
                  .bars("A3").background(homeScene(b, "selHeading", sel)).target(1, "H0416");
         q << b.hinted("0024", QStringLiteral("top"))
                  .area(1, at.l, at.t, dlg).text1(name.moved(at.l, at.t)).answer(b.text(QStringLiteral("top")))

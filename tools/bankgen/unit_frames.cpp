@@ -62,7 +62,7 @@ Unit unitFrames(SampleBank &b)
         };
         Frames two;
         two.twoRows = true;
-        q << b.hinted("0000", QStringLiteral("单击“框架”菜单，选择“拆分框架”命令"))
+        q << b.hinted("7000", QStringLiteral("单击“框架”菜单，选择“拆分框架”命令"))
                  .bars("A3").background(frames).target(1, "H0903");
         q << b.hinted("9001", QStringLiteral("单击“拆分成行”"))
                  .area(1, at.l, at.t, split(false)).label1(rows.moved(at.l, at.t))
@@ -75,8 +75,8 @@ Unit unitFrames(SampleBank &b)
     }
     { // 2. A plain extra panel (38) as a target, then the drop-down of panel 37.
         Question q{QStringLiteral("单击任务窗格中的“框架网页”，然后单击出现的“网页模板”任务窗格的标题，从下拉菜单中选择第二项“目录”。"), {}, {}};
-        q << b.hinted("0000", QStringLiteral("单击任务窗格中的“框架网页”")).bars("B1").background(frames).panel(38, 8400, 1650);
-        q << b.hinted("0000", QStringLiteral("单击“网页模板”任务窗格的标题，选择“目录”")).bars("B1").panel(37, 0, 0, 2);
+        q << b.hinted("7000", QStringLiteral("单击任务窗格中的“框架网页”")).bars("B1").background(frames).panel(38, 8400, 1650);
+        q << b.hinted("7000", QStringLiteral("单击“网页模板”任务窗格的标题，选择“目录”")).bars("B1").panel(37, 0, 0, 2);
         q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
         u.questions.push_back(q);
     }
@@ -102,7 +102,7 @@ Unit unitFrames(SampleBank &b)
         const Tw cancel = L.cancel.moved(at.l, at.t);
         Home sel;
         sel.selLink = true;
-        q << b.hinted("0000", QStringLiteral("单击“插入”菜单，选择“超链接”命令（也可按 Ctrl+K）"))
+        q << b.hinted("7000", QStringLiteral("单击“插入”菜单，选择“超链接”命令（也可按 Ctrl+K）"))
                  .bars("A3").background(linkScene(b, "selLink", sel)).target(1, "H0417");
         q << b.hinted("9001", QStringLiteral("单击“电子邮件地址”框"))
                  .area(1, at.l, at.t, L.pages[1]).tabs(u'J', 1, 2, 1).label1(mail.moved(at.l, at.t));
@@ -135,7 +135,7 @@ Unit unitFrames(SampleBank &b)
             }
         });
         const Tw cancel = L.cancel.moved(at.l, at.t);
-        q << b.hinted("0000", QStringLiteral("单击“工具”菜单，选择“选项”命令"))
+        q << b.hinted("7000", QStringLiteral("单击“工具”菜单，选择“选项”命令"))
                  .bars("A3").background(frames).target(1, "H0615");
         q << b.hinted("9001", QStringLiteral("选中“显示网格线”复选框"))
                  .area(1, at.l, at.t, L.pages[2]).tabs(u'F', 8, 3, 1).label1(grid.moved(at.l, at.t));
@@ -208,7 +208,7 @@ Unit unitFrames(SampleBank &b)
             draw::button(p, {0, 0, yes.w, yes.h}, QStringLiteral("是(Y)"), true);
         });
         const Tw saveAt{2400, 1800, 0, 0};
-        q << b.hinted("0000", QStringLiteral("单击“文件”菜单，选择“关闭”命令"))
+        q << b.hinted("7000", QStringLiteral("单击“文件”菜单，选择“关闭”命令"))
                  .bars("A3").background(linkScene(b, "edited", {}, QStringLiteral("已修改"))).target(1, "H0103");
         q << b.hinted("9001", QStringLiteral("单击“否”按钮"))
                  .background(asking).label1(no.moved(msgAt.l, msgAt.t), u'4')
@@ -329,7 +329,7 @@ Unit unitFrames(SampleBank &b)
         Question q{QStringLiteral("设置框架边框的颜色：在已经打开的颜色面板中，单击第二行的第四个颜色（蓝色）。"), {}, {}};
         Frames blue;
         blue.border = QColor(0, 0, 255);
-        q << b.hinted("0000", QStringLiteral("在颜色面板中单击第二行的第四个颜色"))
+        q << b.hinted("7000", QStringLiteral("在颜色面板中单击第二行的第四个颜色"))
                  .bars("A3").background(frames).panel(34, 6000, 2400, 12);
         q << StepRecord("9999").background(framesScene(b, "blue", blue, kDone));
         u.questions.push_back(q);
@@ -337,7 +337,7 @@ Unit unitFrames(SampleBank &b)
     { // 13. A menu item with a function-key shortcut, then a key press with a function-key alternative.
         Question q{QStringLiteral("使用“文件”菜单中的“在浏览器中预览”命令（或按 F12 键）预览网页，然后按 F5 键（或 Ctrl+R）刷新预览，也可单击“刷新”按钮。"), {}, {}};
         const QString shown = b.pics.add("preview", u'e', {0, 0, 12000, 9000}, preview);
-        q << b.hinted("0000", QStringLiteral("单击“文件”菜单，选择“在浏览器中预览”（也可按 F12 键）"))
+        q << b.hinted("7000", QStringLiteral("单击“文件”菜单，选择“在浏览器中预览”（也可按 F12 键）"))
                  .bars("A3").background(frames).target(1, "H0113");
         // The refresh button is a picture box of its own: clicking it also refreshes.
         const Tw refresh{10800, 450, 1050, 360};
@@ -372,7 +372,7 @@ Unit unitFrames(SampleBank &b)
     // The questions below walk every path of the bars: menus, sub-menus,
     // toolbar drop-downs, panels and presets, and the jump digits.
     auto menuStep = [&b, &frames](const QString &hint, const QString &target, const char *bars = "A7") {
-        return b.hinted("0000", hint).bars(QString::fromLatin1(bars)).background(frames).target(1, target);
+        return b.hinted("7000", hint).bars(QString::fromLatin1(bars)).background(frames).target(1, target);
     };
     { // 15. A menu title as the target, then an item of menus 10, 2, 3, 8, 11 and 1.
         Question q{QStringLiteral("单击“窗口”菜单，选择“新建窗口”；再依次使用“编辑”菜单的“定位”、“视图”菜单的“文件夹列表”、"
@@ -437,8 +437,8 @@ Unit unitFrames(SampleBank &b)
     }
     { // 19. A plain extra panel (35) as a target, then the preset colour grid's wide entry.
         Question q{QStringLiteral("单击“搜索”任务窗格，然后在已经打开的颜色面板中单击“无填充颜色”。"), {}, {}};
-        q << b.hinted("0000", QStringLiteral("单击“搜索”任务窗格")).bars("B3").background(frames).panel(35, 8400, 1650);
-        q << b.hinted("0000", QStringLiteral("单击“无填充颜色”")).bars("A3").background(frames).panel(33, 7200, 2100, 41);
+        q << b.hinted("7000", QStringLiteral("单击“搜索”任务窗格")).bars("B3").background(frames).panel(35, 8400, 1650);
+        q << b.hinted("7000", QStringLiteral("单击“无填充颜色”")).bars("A3").background(frames).panel(33, 7200, 2100, 41);
         q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
         u.questions.push_back(q);
     }

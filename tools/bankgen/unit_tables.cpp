@@ -51,7 +51,7 @@ Unit unitTables(SampleBank &b)
     { // 1. Toolbar button, then two numbers: one confirmed by clicking the next box (0026), one by Enter or OK (0022).
         Question q{QStringLiteral("使用常用工具栏上的“插入表格”按钮，插入一个 3 行 4 列的表格。"), {}, {}};
         const Tw at{3300, 2100, 0, 0};
-        q << b.hinted("0000", QStringLiteral("单击常用工具栏上的“插入表格”按钮"))
+        q << b.hinted("7000", QStringLiteral("单击常用工具栏上的“插入表格”按钮"))
                  .bars("A3").background(b.editor("table:empty", kFile, QStringLiteral("就绪"), [](QPainter &) {}))
                  .target(1, "H61");
         q << b.hinted("0026", QStringLiteral("3"))
@@ -73,7 +73,7 @@ Unit unitTables(SampleBank &b)
         const int widths = b.text(QStringLiteral("0|1|2|3|4|5"));
         Table thick;
         thick.thickBorder = true;
-        q << b.hinted("0000", QStringLiteral("单击“表格”菜单，指向“插入”，选择“表格”"))
+        q << b.hinted("7000", QStringLiteral("单击“表格”菜单，指向“插入”，选择“表格”"))
                  .bars("A3").background(b.editor("table:empty", kFile, QStringLiteral("就绪"), [](QPainter &) {}))
                  .target(1, "H070401");
         q << b.hinted(QStringLiteral("L") + digits(widths, 3), QStringLiteral("在“边框粗细”列表中选择 2"))
@@ -95,7 +95,7 @@ Unit unitTables(SampleBank &b)
         merged.merged = true;
         q << b.hinted("0040", QStringLiteral("从“姓名”单元格按下鼠标，拖动到“数学”单元格后松开"))
                  .pane("EE").background(table).cursor("S0002").label4(page::cell(plain, 0, 0)).label1(page::cell(plain, 0, 2));
-        q << b.hinted("0000", QStringLiteral("单击“表格”菜单，选择“合并单元格”命令"))
+        q << b.hinted("7000", QStringLiteral("单击“表格”菜单，选择“合并单元格”命令"))
                  .bars("A3").background(tableScene(b, "selRow1", sel)).target(1, "H0709");
         q << StepRecord("9999").background(tableScene(b, "merged", merged, kDone));
         u.questions.push_back(q);
@@ -214,7 +214,7 @@ Unit unitTables(SampleBank &b)
         };
         Table form;
         form.form = true;
-        q << b.hinted("0000", QStringLiteral("单击“插入”菜单，指向“表单”，选择“文本框”"))
+        q << b.hinted("7000", QStringLiteral("单击“插入”菜单，指向“表单”，选择“文本框”"))
                  .bars("A3").background(table).target(1, "H041302");
         q << b.hinted("0027", QStringLiteral("username"))
                  .area(1, at.l, at.t, props(QString())).text1(name.moved(at.l, at.t))
@@ -227,7 +227,7 @@ Unit unitTables(SampleBank &b)
     }
     { // 10. The task pane (extra panel 32) and an item of its drop-down.
         Question q{QStringLiteral("单击任务窗格的标题，从下拉菜单中选择第三项“剪贴板”，切换到剪贴板任务窗格。"), {}, {}};
-        q << b.hinted("0000", QStringLiteral("单击任务窗格的标题，选择“剪贴板”"))
+        q << b.hinted("7000", QStringLiteral("单击任务窗格的标题，选择“剪贴板”"))
                  .bars("B3").background(table).panel(32, 0, 0, 3);
         q << StepRecord("9999").background(tableScene(b, "done", plain, kDone));
         u.questions.push_back(q);
@@ -236,7 +236,7 @@ Unit unitTables(SampleBank &b)
         Question q{QStringLiteral("在“插入表单控件”任务窗格中单击下拉按钮，选择第五项“复选框”。"), {}, {}};
         Table form;
         form.form = true;
-        q << b.hinted("0000", QStringLiteral("单击任务窗格，选择“复选框”"))
+        q << b.hinted("7000", QStringLiteral("单击任务窗格，选择“复选框”"))
                  .pane("X2").bars("B3").background(tableScene(b, "form0", form)).panel(36, 8400, 1650, 5);
         q << StepRecord("9999").background(tableScene(b, "form", form, kDone));
         u.questions.push_back(q);
@@ -245,7 +245,7 @@ Unit unitTables(SampleBank &b)
         Question q{QStringLiteral("为第二行第二个单元格设置底纹：在已经打开的颜色面板中，单击第二行的第一个颜色（红色）。"), {}, {}};
         Table red;
         red.shading = QColor(255, 0, 0);
-        q << b.hinted("0000", QStringLiteral("在颜色面板中单击第二行的第一个颜色"))
+        q << b.hinted("7000", QStringLiteral("在颜色面板中单击第二行的第一个颜色"))
                  .bars("A3").background(tableScene(b, "selB2", plain, QStringLiteral("就绪"), page::cell(plain, 1, 1)))
                  .panel(33, 7200, 2100, 9);
         q << StepRecord("9999").background(tableScene(b, "red", red, kDone));

@@ -6,6 +6,8 @@
 #include "session.h"
 
 #include "cover/runstart.h"
+#include "demo/window/demoinfo.h"
+#include "demo/window/frmyanshi.h"
 #include "examflow/examstate.h"
 #include "examflow/frmtm.h"
 #include "foundation/globals.h"
@@ -51,8 +53,14 @@ void runEventsUntil(const std::function<bool()> &done, int ms)
 
 namespace {
 
-QJsonObject sceneCommand(const QStringList &)
+QJsonObject sceneCommand(const QStringList &args)
 {
+    if (args.value(0) == u"FrmYanShi") {
+        const FrmYanShi *demo = FrmYanShi::loaded();
+        return demo ? demo::describe(*demo) : error(QStringLiteral("FrmYanShi is not open"));
+    }
+    if (!args.isEmpty() && args.first() != u"FrmMain")
+        return error(QStringLiteral("usage: scene [FrmMain|FrmYanShi]"));
     // The hint frames are drawn, and a preset drop-down opened, 100 ms after
     // a scene: show them as they then are.
     FrmMain *w = window();
@@ -129,7 +137,9 @@ void waitMs(int ms)
 
 } // namespace play
 
-PLAY_COMMAND("scene", "every visible control of FrmMain and its open pop-ups", play::sceneCommand);
+PLAY_COMMAND("scene", "[FrmYanShi]  every visible control of FrmMain (or of the demonstration window) and its open "
+                      "pop-ups; the demonstration's with its player's variables",
+             play::sceneCommand);
 PLAY_COMMAND("wait", "<ms>  lets the timers run", play::waitCommand);
 PLAY_COMMAND("window", "FrmMain's place and size on the screen", play::windowCommand);
 PLAY_COMMAND("help", "the commands and their arguments", play::helpCommand);
@@ -176,6 +186,7 @@ int playCommand(const QStringList &args)
     play::settle();
     return play::serve([] {
         run::TmCanUnload = true;
+        FrmYanShi::unload();
         FrmTm::unload();
         FrmMain::unload();
         FrmPicture::unload();

@@ -118,7 +118,9 @@ QJsonObject widgetsCommand(const QStringList &args)
 QJsonObject stateCommand(const QStringList &)
 {
     const int sum = std::clamp<int>(run::TmSum, 0, run::MaxQuestions);
-    QJsonArray states, steps;
+    QJsonArray states, steps, pictures;
+    for (const QString &name : scene::TmPics[std::clamp<int>(run::TmNo, 0, run::MaxQuestions)])
+        pictures.append(name);
     for (int n = 1; n <= sum; ++n) {
         states.append(run::TmState[n]);
         steps.append(scene::TmStep[n]);
@@ -127,7 +129,7 @@ QJsonObject stateCommand(const QStringList &)
             {"RecNo", run::RecNo}, {"TmNo", run::TmNo},           {"TmSum", run::TmSum},
             {"TmState", states},   {"TmStep", steps},             {"StepNo", scene::StepNo},
             {"AnswerMode", run::AnswerMode}, {"LeftMinutes", run::LeftMinutes},
-            {"TmCanUnload", run::TmCanUnload}};
+            {"TmCanUnload", run::TmCanUnload}, {"TmPics", pictures}};
 }
 
 } // namespace
@@ -135,4 +137,5 @@ QJsonObject stateCommand(const QStringList &)
 PLAY_COMMAND("windows", "the visible top-level windows: name, title, geometry", windowsCommand);
 PLAY_COMMAND("widgets", "<window>  its visible controls: name, class, geometry, text, picture, enabled, checked",
              widgetsCommand);
-PLAY_COMMAND("state", "the question set's variables (TmState and TmStep for questions 1 to TmSum)", stateCommand);
+PLAY_COMMAND("state", "the question set's variables (TmState and TmStep for questions 1 to TmSum, TmPics of TmNo)",
+             stateCommand);

@@ -144,6 +144,12 @@ FrameShape::FrameShape(QWidget *parent, const QString &name, const QColor &color
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
+void FrameShape::setBorderColor(const QColor &c)
+{
+    color_ = c;
+    update();
+}
+
 void FrameShape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);

@@ -103,6 +103,8 @@ class FrameShape : public QWidget
     Q_OBJECT
 public:
     FrameShape(QWidget *parent, const QString &name, const QColor &color, int borderWidth, bool dotted = false);
+    QColor borderColor() const { return color_; }
+    void setBorderColor(const QColor &c);
 
 protected:
     void paintEvent(QPaintEvent *e) override;

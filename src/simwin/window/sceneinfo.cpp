@@ -16,7 +16,7 @@
 namespace simwin {
 
 namespace {
-QJsonObject controlJson(const QWidget *c, const FrmMain &w)
+QJsonObject controlJson(const QWidget *c, const QWidget &w)
 {
     const QPoint at = c->isWindow() ? c->pos() - w.pos() : c->mapTo(&w, QPoint(0, 0));
     QJsonObject o{{"name", c->objectName()}, {"x", at.x()}, {"y", at.y()}, {"w", c->width()}, {"h", c->height()}};
@@ -47,7 +47,7 @@ QJsonObject controlJson(const QWidget *c, const FrmMain &w)
 }
 } // namespace
 
-QJsonObject describe(const FrmMain &w)
+QJsonObject describe(const SceneWindow &w)
 {
     QJsonObject o;
     o["StepNo"] = scene::StepNo;
@@ -56,16 +56,12 @@ QJsonObject describe(const FrmMain &w)
     o["TmState"] = run::TmState[tm];
     o["StepLine"] = scene::StepLine;
     o["StepType"] = w.StepType;
-    // The bars' open-popup state.
-    o["CurZHU"] = w.CurZHU;
-    o["Cur1J"] = w.Cur1J;
     // The key presses that perform the step, the auto-advance, the dialog's
     // tab strip and the question window's captions.
     QJsonArray keyNames;
     for (const scene::KeyPress &k : chk::acceptedKeys(scene::StepLine))
         keyNames.append(scene::keyName(k));
     o["acceptedKeys"] = keyNames;
-    o["Timer3"] = w.Timer3->isActive();
     o["tabs"] = QJsonObject{{"TabLayout", w.TabLayout.left(1)}, {"TabTarget", w.TabTarget},
                             {"TabRow", w.TabRow}, {"BackSpec", w.BackSpec}};
     if (const FrmTm *tm = FrmTm::loaded()) {
@@ -92,11 +88,18 @@ QJsonObject describe(const FrmMain &w)
         controls.append(controlJson(c, w));
     }
     o["controls"] = controls;
+    const auto *main = qobject_cast<const FrmMain *>(&w);
+    if (!main)
+        return o;
+    // The bars' open-popup state, the auto-advance.
+    o["CurZHU"] = main->CurZHU;
+    o["Cur1J"] = main->Cur1J;
+    o["Timer3"] = main->Timer3->isActive();
     // The four hint frames, seen or not (a frame is seen only while its bar
     // is shown and the hint is on).
     QJsonArray frames;
-    for (const QWidget *f : {static_cast<const QWidget *>(w.ShapeMenu), static_cast<const QWidget *>(w.ShapeTool),
-                             static_cast<const QWidget *>(w.ShapeHui), static_cast<const QWidget *>(w.ShapeElse)}) {
+    for (const QWidget *f : {static_cast<const QWidget *>(main->ShapeMenu), static_cast<const QWidget *>(main->ShapeTool),
+                             static_cast<const QWidget *>(main->ShapeHui), static_cast<const QWidget *>(main->ShapeElse)}) {
         QJsonObject frame = controlJson(f, w);
         frame["bar"] = f->parentWidget()->objectName();
         frame["visible"] = f->isVisibleTo(&w);
