@@ -4,6 +4,9 @@
 //
 //   SceneCold   setData with the picture and line caches emptied
 //   SceneWarm   setData again on the same scene
+//   DemoSceneWarm
+//               the demonstration window's setData again on the same scene,
+//               a demonstration running
 //   RawDecode   decoding the scene's picture files, nothing else
 //   StepLine/n  reading the last record of an n-line step file (kept lines)
 //   HoverWarm   the pointer moving onto another menu title: from the move
@@ -16,6 +19,7 @@
 //               its items laid out, with the picture cache emptied or warm
 #include "bank/bankfiles.h"
 #include "cover/runstart.h"
+#include "demo/window/frmyanshi.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/picture.h"
@@ -118,6 +122,19 @@ void SceneWarm(benchmark::State &state)
     w.setData();
     for (auto _ : state)
         w.setData();
+}
+
+void DemoSceneWarm(benchmark::State &state)
+{
+    openScene();
+    run::YanShiRun = true;
+    FrmYanShi &w = FrmYanShi::get(); // its load builds step 1
+    w.DemoStep = qint16(sceneStep);
+    w.setData();
+    for (auto _ : state)
+        w.setData();
+    run::YanShiRun = false;
+    FrmYanShi::unload();
 }
 
 void RawDecode(benchmark::State &state)
@@ -246,6 +263,7 @@ BENCHMARK(MenuOpenWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(HoverWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(SceneCold)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(SceneWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(DemoSceneWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(RawDecode)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(StepLine)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
