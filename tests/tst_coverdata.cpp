@@ -16,6 +16,12 @@ private slots:
     void progressRepair();
     void unknownCounts();
     void unitColumns();
+    void unitCaption_data();
+    void unitCaption();
+    void advert_data();
+    void advert();
+    void chongCiLast_data();
+    void chongCiLast();
 };
 
 void TstCoverData::paperCounts_data()
@@ -110,6 +116,77 @@ void TstCoverData::unitColumns()
     QCOMPARE(c.count, QStringLiteral("4"));
     QCOMPARE(c.notDone, QStringLiteral("2"));
     QCOMPARE(c.flags, QStringLiteral("TFTF"));
+}
+
+// The 25-column caption of a unit button, counted in GBK display columns.
+void TstCoverData::unitCaption_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    const QString thirty = QString(30, QChar(0x5b57));  // 字
+    const QString letters = QString(30, u'a');
+    QTest::newRow("Html基础: 8 characters, 15 blanks")
+        << 1 << QString::fromUtf8("Html基础") << QString::fromUtf8("1.Html基础") + QString(15, u' ');
+    QTest::newRow("unit 3, 30 double-byte: 11 and a blank")
+        << 4 << thirty << QStringLiteral("4.") + thirty.left(11) + u' ';
+    QTest::newRow("unit 12, 30 letters: the 22nd appended") << 13 << letters << QStringLiteral("13.") + letters.left(22);
+    QTest::newRow("21 letters, then double-byte: ends on it")
+        << 1 << QString(21, u'b') + thirty << QStringLiteral("1.") + QString(21, u'b') + thirty.left(1);
+    QTest::newRow("empty name (no unit behind the button)") << 9 << QString() << QStringLiteral("9.") + QString(23, u' ');
+    QTest::newRow("a character GBK cannot hold counts one column")
+        << 1 << QString::fromUtf8("😀") + QString(30, u'c') << QStringLiteral("1.") + QString::fromUtf8("😀") + QString(22, u'c');
+}
+
+void TstCoverData::unitCaption()
+{
+    QFETCH(int, number);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QCOMPARE(run::unitCaption(number, name), caption);
+}
+
+void TstCoverData::advert_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qlonglong>("colour");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("all three") << QStringList{QString::fromUtf8("  甲◎乙◎丙 "), QStringLiteral("255"), QStringLiteral("http://a.example/")}
+                               << QString::fromUtf8("甲\r\n乙\r\n丙") << 255LL << "http://a.example/";
+    QTest::newRow("&H form") << QStringList{QStringLiteral("x"), QStringLiteral("&HFF00")} << "x" << 0xFF00LL << "";
+    QTest::newRow("rounded") << QStringList{QStringLiteral("x"), QStringLiteral("254.6")} << "x" << 255LL << "";
+    QTest::newRow("letters") << QStringList{QStringLiteral("x"), QStringLiteral("0xff")} << "x" << 0LL << "";
+    QTest::newRow("a fourth line is not read")
+        << QStringList{QStringLiteral("x"), QStringLiteral("1"), QStringLiteral("u"), QStringLiteral("v")} << "x" << 1LL << "u";
+    QTest::newRow("no lines") << QStringList() << "" << 0LL << "";
+}
+
+void TstCoverData::advert()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, text);
+    QFETCH(qlonglong, colour);
+    QFETCH(QString, url);
+    const run::Advert ad = run::readAdvert(lines);
+    QCOMPARE(ad.text, text);
+    QCOMPARE(qlonglong(ad.colour), colour);
+    QCOMPARE(ad.url, url);
+}
+
+void TstCoverData::chongCiLast_data()
+{
+    QTest::addColumn<int>("papers");
+    QTest::addColumn<int>("last");
+    for (auto [p, l] : {std::pair{0, 7}, {3, 7}, {4, 1}, {7, 1}, {8, 3}, {11, 3}, {12, 5}, {15, 5}, {16, 7}, {20, 7}})
+        QTest::addRow("%d papers", p) << p << l;
+}
+
+void TstCoverData::chongCiLast()
+{
+    QFETCH(int, papers);
+    QFETCH(int, last);
+    QCOMPARE(run::chongCiLast(papers), last);
 }
 
 QTEST_GUILESS_MAIN(TstCoverData)

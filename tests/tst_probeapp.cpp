@@ -50,6 +50,7 @@ private slots:
     void secondInstanceIsAnswered();
     void aboutWindowFromTheCover();
     void noticeFromThePracticeQuestionWindow();
+    void coverNavigation();
 };
 
 void TstProbeApp::readyAndCover()
@@ -205,6 +206,51 @@ void TstProbeApp::noticeFromThePracticeQuestionWindow()
     QCOMPARE(tm["h"].toInt(), 242);
     QCOMPARE(tm["x"].toInt() + tm["w"].toInt(), main["x"].toInt() + main["w"].toInt());
     QCOMPARE(tm["y"].toInt() + tm["h"].toInt(), main["y"].toInt() + main["h"].toInt());
+}
+
+// The cover's pages through the whole program: the units page with a unit
+// chosen, the help page's view, home again, and the exit question.
+void TstProbeApp::coverNavigation()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    solver::ProbeSession probe(probePath(), {QStringLiteral("app"), copy.path()});
+    QVERIFY2(probe.next()["ready"].toBool(), qPrintable(probe.errors()));
+    auto widgets = [&probe] { return probe.send(QStringLiteral("widgets FrmFengmian"))["widgets"].toArray(); };
+
+    QVERIFY(!probe.send(QStringLiteral("click FrmFengmian/ClickBotn_4")).contains(u"error"));
+    QJsonArray list = widgets();
+    QVERIFY(findNamed(list, QStringLiteral("PicTiKu")).contains(u"w"));
+    QVERIFY(findNamed(list, QStringLiteral("PicAd")).contains(u"w"));
+    QCOMPARE(findNamed(list, QStringLiteral("ClickBotn_16"))["enabled"].toBool(), false);
+    int chosen = 0;
+    for (int i = 49; i <= 69; ++i)
+        if (findNamed(list, QStringLiteral("ClickBotn_%1").arg(i))["enabled"] == QJsonValue(false))
+            chosen = i;
+    QVERIFY2(chosen >= 50, "a unit is chosen");
+    QVERIFY(findNamed(list, QStringLiteral("LblUnitDQCAP_1"))["text"].toString().startsWith(
+        QStringLiteral("第%1单元 ").arg(chosen - 49)));
+
+    QVERIFY(!probe.send(QStringLiteral("click FrmFengmian/ClickBotn_11")).contains(u"error"));
+    const QJsonObject view = findNamed(widgets(), QStringLiteral("WebHelpCON"));
+    QCOMPARE(view["file"].toString(), QStringLiteral("l38180.mxy"));
+    QCOMPARE(view["title"].toString(), QStringLiteral("软件介绍"));
+
+    QVERIFY(!probe.send(QStringLiteral("click FrmFengmian/ClickBotn_15")).contains(u"error"));
+    list = widgets();
+    QVERIFY(!findNamed(list, QStringLiteral("PicHelp")).contains(u"w"));
+    QVERIFY(!findNamed(list, QStringLiteral("PicAd")).contains(u"w"));
+    QVERIFY(findNamed(list, QStringLiteral("ClickBotn_4")).contains(u"w"));
+
+    QJsonObject modal = probe.send(QStringLiteral("click FrmFengmian/ClickBotn_3"));
+    QCOMPARE(modal["title"].toString(), QStringLiteral("退出系统"));
+    QCOMPARE(probe.send(QStringLiteral("answer 0"))["answered"].toString(), QStringLiteral("0"));
+    QCOMPARE(probe.send(QStringLiteral("windows"))["windows"].toArray().size(), 1);
+    modal = probe.send(QStringLiteral("click FrmFengmian/ClickBotn_3"));
+    QCOMPARE(modal["title"].toString(), QStringLiteral("退出系统"));
+    probe.send(QStringLiteral("answer 1"));
+    QCOMPARE(probe.next()["ended"].toInt(), 0);
+    QCOMPARE(probe.finish(), 0);
 }
 
 QTEST_MAIN(TstProbeApp)

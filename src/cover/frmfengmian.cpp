@@ -1,6 +1,5 @@
 #include "cover/frmfengmian.h"
 
-#include "auxiliary/about/frmabout.h"
 #include "bank/bankfiles.h"
 #include "foundation/errreport.h"
 #include "foundation/gbkfile.h"
@@ -57,6 +56,15 @@ FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
     PicCuoTi = label(this, "PicCuoTi");
     PicHelp = label(this, "PicHelp");
     PicAd = label(this, "PicAd");
+    LblAD = label(PicAd, "LblAD");
+    LblAD->installEventFilter(this);
+    PicKaCHLeft = label(PicKaCH, "PicKaCHLeft");
+    LblNoHis = label(PicKaCH, "LblNoHis");
+    LblNoHis->setText(QStringLiteral("您还没有练习过随机试卷！"));
+    LblNoHis->hide();
+    // Page controls before the buttons, which lie over them.
+    makeUnitsPage();
+    makeHelpPage();
     for (int i : {0, 1, 2, 3, 17, 18, 19, 20, 21}) {
         LblInfo[size_t(i)] = new QLabel(this);
         LblInfo[size_t(i)]->setObjectName(QStringLiteral("LblInfo_%1").arg(i));
@@ -84,6 +92,15 @@ FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
         connect(b, &kvelButton::Click, this, [this, i] { ClickBotn_Click(i); });
         ClickBotn[size_t(i)] = b;
     }
+    // Buttons without a role in the window's definition are not shown.
+    for (int i : {9, 10, 26, 27})
+        ClickBotn[size_t(i)]->hide();
+    // Stacking, bottom to top: the home page's surface (its picture, the
+    // drag strip, the info labels and buttons), the page frames, the top
+    // strip, the advert.
+    lblMove->raise();
+    for (QWidget *w : {PicTiKu, PicKaCH, PicBiaoZhi, PicCuoTi, PicHelp, PicTop, PicAd})
+        w->raise();
     // A left press on the drag strip or the home-page picture moves the
     // window, as its missing title bar would.
     fnd::makeDragHandle(lblMove);
@@ -114,10 +131,8 @@ void FrmFengmian::formLoad()
         setWindowIcon(QIcon(*icon));
     fnd::loadPictureInto(background_, fnd::dataFile(QStringLiteral("l20060")));
     // A picture label at (left, top) in design twips, sized to its picture.
-    auto place = [](QLabel *l, const char *picture, double left, double top) {
-        QPixmap pm;
-        if (fnd::loadPictureInto(pm, fnd::dataFile(QString::fromLatin1(picture))))
-            l->setPixmap(pm);
+    auto place = [this](QLabel *l, const char *picture, double left, double top) {
+        setLabelPicture(l, QString::fromLatin1(picture), QStringLiteral("form_load"));
         l->move(fnd::xPx(left), fnd::yPx(top));
         l->adjustSize();
     };
@@ -125,13 +140,12 @@ void FrmFengmian::formLoad()
     place(PicTop, "l20052", 0, 0);
     PicTop->hide();
     lblMove->setGeometry(0, 0, fnd::xPx(10455), fnd::yPx(675));
-    lblMove->raise();
     for (QLabel *page : {PicTiKu, PicKaCH, PicBiaoZhi, PicCuoTi, PicHelp}) {
         place(page, "l20053", 0, 1650);
         page->setGeometry(fnd::xPx(0), fnd::yPx(1650), fnd::xPx(12000), fnd::yPx(6900));
         page->hide();
     }
-    PicAd->hide();
+    loadAdvert();
     FengMainCsh();
     fnd::centreOnScreen(this);
 }
@@ -223,21 +237,27 @@ void FrmFengmian::FengMainCsh()
     }
 
     // 16. Units page. 17. Paper-list tabs, papers page part 1.
+    unitsPage();
     paperListTabs();
 
     // 18. Exam history, the positional defaults where lines are missing.
     const QStringList history = run::readExamHistory();
     for (int n = 1; n <= 100; ++n)
         ShiJuanHis[size_t(n)] = history.value(n - 1, run::presetHistoryLine(n));
-}
 
-void FrmFengmian::ClickBotn_Click(int) {}
+    // 21. Help page.
+    helpPage();
+}
 
 bool FrmFengmian::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto *e = static_cast<QMouseEvent *>(event);
         const auto *label = static_cast<QWidget *>(watched);
+        if (e->button() == Qt::LeftButton && label == LblAD && label->rect().contains(e->position().toPoint())) {
+            LblAD_Click();
+            return true;
+        }
         if (e->button() == Qt::LeftButton && label->rect().contains(e->position().toPoint()))
             for (int i = 0; i < int(LblInfo.size()); ++i)
                 if (LblInfo[size_t(i)] == label) {
@@ -248,17 +268,11 @@ bool FrmFengmian::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void FrmFengmian::LblInfo_Click(int index)
-{
-    if (index == 0 || index == 21)
-        FrmAbout::showModal();
-}
-
 void FrmFengmian::buttonsPartOne()
 {
     const auto cursor = scene::loadCursorFile(fnd::dataFile(QStringLiteral("9l0015")));
     if (!cursor)
-        fnd::trapError(QStringLiteral("fengmaincsh"), 481, QStringLiteral("Invalid picture"));
+        reportMissing(QStringLiteral("9l0015"), QStringLiteral("fengmaincsh"));
     for (kvelButton *b : ClickBotn) {
         if (cursor)
             b->setMouseIcon(*cursor);
@@ -281,11 +295,8 @@ void FrmFengmian::buttonsPartTwo()
 {
     // Pictures "l200" and two digits for buttons 0 to 48; a missing one is
     // reported and the button keeps its picture.
-    for (int i = 0; i <= 48; ++i) {
-        const QString name = QStringLiteral("l200%1").arg(i, 2, 10, QChar(u'0'));
-        if (!ClickBotn[size_t(i)]->loadPicture(fnd::dataFile(name)))
-            fnd::trapError(QStringLiteral("fengmaincsh"), 53, QStringLiteral("File not found: ") + name);
-    }
+    for (int i = 0; i <= 48; ++i)
+        setButtonPicture(i, QStringLiteral("l200%1").arg(i, 2, 10, QChar(u'0')), QStringLiteral("fengmaincsh"));
     auto &b = ClickBotn;
     // Window buttons, from the window's right edge.
     placeButton(b[2], 12000 - 825, 90, 330, 330);
@@ -335,4 +346,32 @@ void FrmFengmian::paperListTabs()
 {
     for (int i = 28; i <= 31; ++i)
         placeButton(ClickBotn[size_t(i)], 15, 15 + (i - 28) * 750, 2700, 750);
+    // Papers page, part 1.
+    ChongCiLast = qint16(run::chongCiLast(run::PaperCount));
+}
+
+bool FrmFengmian::setButtonPicture(int index, const QString &name, const QString &tag)
+{
+    if (ClickBotn[size_t(index)]->loadPicture(fnd::dataFile(name)))
+        return true;
+    reportMissing(name, tag);
+    return false;
+}
+
+bool FrmFengmian::setLabelPicture(QLabel *label, const QString &name, const QString &tag)
+{
+    if (const auto picture = fnd::loadPicture(fnd::dataFile(name))) {
+        label->setPixmap(*picture);
+        return true;
+    }
+    reportMissing(name, tag);
+    return false;
+}
+
+void FrmFengmian::reportMissing(const QString &name, const QString &tag)
+{
+    if (missingReported_.contains(name))
+        return;
+    missingReported_.insert(name);
+    fnd::trapError(tag, 53, QStringLiteral("File not found: ") + name);
 }

@@ -12,12 +12,16 @@
 #include "foundation/ui/form.h"
 
 #include <QPixmap>
+#include <QSet>
 #include <QWidget>
 #include <array>
 
 class QLabel;
 class QTimer;
 class kvelButton;
+namespace plat {
+class HelpView;
+}
 
 class FrmFengmian : public QWidget, public Form<FrmFengmian>
 {
@@ -26,7 +30,7 @@ class FrmFengmian : public QWidget, public Form<FrmFengmian>
 
 public:
     // Reads the data folder's version and module number (and ends the program
-    // when the module number is not ours).
+    // when the module number is not ours), the records, and builds the pages.
     void FengMainCsh();
 
     // The frame: home-page picture, top strip with its title, drag strip,
@@ -37,20 +41,41 @@ public:
     QLabel *LblCaption = nullptr;
     QLabel *lblMove = nullptr;
     QLabel *PicTiKu = nullptr, *PicKaCH = nullptr, *PicBiaoZhi = nullptr, *PicCuoTi = nullptr, *PicHelp = nullptr;
+    // The advert: its text sized to its caption, the panel sized to the text,
+    // shown on every page but home. A click opens AdUrl (web links only).
     QLabel *PicAd = nullptr;
+    QLabel *LblAD = nullptr;
+    QString AdUrl;
+    void LblAD_Click();
     // Info labels: 0 the bank version, 1 web address, 2 telephone, 3 chat;
     // 17 to 21 the link areas of the home page's second layout.
     std::array<QLabel *, 22> LblInfo{};
     QLabel *LblInfo_0 = nullptr; // LblInfo[0]
     // A left click on an info label: 0 and 21 show the about window and
-    // return once it has closed.
+    // return once it has closed; 2 does nothing; the others open their link.
     void LblInfo_Click(int index);
 
     // Every clickable element: ClickBotn_0 to _99 on the window and the
-    // page frames (see the index map in layoutButtons).
+    // page frames (see the index map in the constructor).
     std::array<kvelButton *, 100> ClickBotn{};
-    // A button's action, by index (pages, runs, filters).
+    // A button's action, by index (window buttons, pages, tabs, filters,
+    // unit selection, runs). The cover calls it itself too.
     void ClickBotn_Click(int index);
+
+    // The units page: the strip behind the unit buttons, the grid behind the
+    // two bars (done, not done), a decoration, and five labels (0 heading,
+    // 1 the selection, 2 its questions, 3 done, 4 not done).
+    QLabel *PicUnitLeft = nullptr, *ImgUnitGezi = nullptr, *ImgUnitD = nullptr, *ImgUnitC = nullptr,
+           *imgPicIII = nullptr;
+    std::array<QLabel *, 5> LblUnitDQCAP{};
+    // The papers page's strip behind its tabs, and its empty-list message.
+    QLabel *PicKaCHLeft = nullptr;
+    QLabel *LblNoHis = nullptr;
+    // The help page: the strip behind the topic buttons, the topic's title
+    // and the view of its page.
+    QLabel *PicHelpLeft = nullptr;
+    QLabel *LlbHelpCAP = nullptr;
+    plat::HelpView *WebHelpCON = nullptr;
 
     // One shot, 100 ms, off at design: its tick presses button FhPage, the
     // page a run asked to come back to. OpenedPage records the page the
@@ -61,6 +86,11 @@ public:
     // Set at every initialisation.
     qint16 SuiJiCount = 0;              // random papers stored
     std::array<QString, 101> ShiJuanHis; // exam history lines 1 to 100
+    qint16 SelUnit = -1;                 // the selected unit; -1 all units
+    qint16 UnitFilter = 0;               // the unit practice takes 0 all, 1 done, 2 not done
+    qint16 BiaoZhiFilter = 1;            // marked page: bit 1 not reviewed, bit 2 reviewed
+    qint16 CuoTiFilter = 1;              // wrong-question page, the same bits
+    qint16 ChongCiLast = 7;              // the last sprint-paper slot
 
 protected:
     void paintEvent(QPaintEvent *e) override;
@@ -69,11 +99,46 @@ protected:
 private:
     FrmFengmian();
     void formLoad();
+    // The controls of each page (constructor) and their set-up.
+    void makeUnitsPage();
+    void makeHelpPage();
+    void loadAdvert();
+    void unitsPage();
+    void helpPage();
     // The buttons' pointer and visibility (initialisation step 7), their
     // pictures and the layout of every page's buttons (step 11), the
     // paper-list tabs (step 17).
     void buttonsPartOne();
     void buttonsPartTwo();
     void paperListTabs();
+
+    // Navigation: a page shown with its top strip and the page tabs (tab
+    // 16 to 19 the chosen one, 0 all enabled, -1 left as they are), its own
+    // step, then the advert.
+    void openPage(QLabel *page, int tab, void (FrmFengmian::*ownStep)());
+    void exitAsked();
+    void autoSelectUnit();
+    void autoSelectTab();
+    void paperTab(int index);
+    // What a paper-list tab shows in the rows of the papers page.
+    void paperTabRows(int index);
+    void unitFilter(int index);
+    void reviewFilter(int index);
+    void unitGroupTab(int index);
+    void selectUnit(int index);
+    void showUnitGroup(bool first);
+    void unitBars(double all, double notDone);
+    void helpTopic(int index);
+
+    // A picture file into a button or a label; a missing or unreadable file
+    // leaves the control as it was and is reported under `tag`, once per file
+    // while the cover lives.
+    bool setButtonPicture(int index, const QString &name, const QString &tag);
+    bool setLabelPicture(QLabel *label, const QString &name, const QString &tag);
+    void reportMissing(const QString &name, const QString &tag);
+    QSet<QString> missingReported_;
+    // The bars' heights in run-time twips, kept when a selection has no
+    // questions.
+    double doneBarTw_ = 0, notDoneBarTw_ = 0;
     QPixmap background_;
 };

@@ -1,6 +1,9 @@
 #include "run/coverdata.h"
 
+#include "foundation/blanks.h"
 #include "foundation/numparse.h"
+
+#include <QStringEncoder>
 
 #include <algorithm>
 
@@ -64,6 +67,55 @@ UnitColumns unitColumns(const QString &flags)
 {
     const QString f = flags.trimmed();
     return {QString::number(f.size()), QString::number(flags.count(u'F')), f};
+}
+
+Advert readAdvert(const QStringList &lines)
+{
+    Advert ad;
+    ad.text = fnd::trimBlanks(lines.value(0)).replace(QStringLiteral("◎"), QStringLiteral("\r\n"));
+    if (lines.size() > 1)
+        ad.colour = fnd::hexOrDecimal(lines[1]);
+    ad.url = lines.value(2);
+    return ad;
+}
+
+int gbkColumns(char32_t ch)
+{
+    if (ch < 0x80)
+        return 1;
+    QStringEncoder gbk("GBK");
+    const QByteArray bytes = gbk.encode(QString::fromUcs4(&ch, 1));
+    return bytes.size() >= 2 ? 2 : 1;
+}
+
+QString unitCaption(int number, const QString &name)
+{
+    const QString text = QString::number(number) + u'.' + name + QString(7 + 64, u' ');
+    const QList<uint> chars = text.toUcs4();
+    int width = 0;
+    for (qsizetype k = 0; k < chars.size(); ++k) {
+        width += gbkColumns(chars[k]);
+        if (width < 24)
+            continue;
+        QString caption = QString::fromUcs4(reinterpret_cast<const char32_t *>(chars.constData()), k + 1);
+        if (width == 24) {
+            const char32_t next = k + 1 < chars.size() ? chars[k + 1] : U' ';
+            caption += gbkColumns(next) == 1 ? QString::fromUcs4(&next, 1) : QStringLiteral(" ");
+        }
+        return caption;
+    }
+    return text; // not reached: the blanks alone fill 25 columns
+}
+
+int chongCiLast(int paperCount)
+{
+    if (paperCount >= 4 && paperCount <= 7)
+        return 1;
+    if (paperCount >= 8 && paperCount <= 11)
+        return 3;
+    if (paperCount >= 12 && paperCount <= 15)
+        return 5;
+    return 7;
 }
 
 } // namespace run

@@ -1,8 +1,8 @@
 #pragma once
 // What the cover reads at every load, as plain functions over file lines:
-// the paper list's counts, the random papers, and the unit progress repaired
-// to each unit's question count. The cover window reads the files and shows
-// the results.
+// the paper list's counts, the random papers, the unit progress repaired to
+// each unit's question count, the advert; and the texts and numbers its pages
+// derive from them. The cover window reads the files and shows the results.
 
 #include <QString>
 #include <QStringList>
@@ -48,5 +48,28 @@ struct UnitColumns {
     QString count, notDone, flags;
 };
 UnitColumns unitColumns(const QString &flags);
+
+// The advert file's three lines: the text (outer blanks removed, each "◎" a
+// CR LF), its colour 0x00BBGGRR (decimal or "&H" hexadecimal, rounded; 0
+// when missing) and the link (empty when missing). Later lines are not read.
+struct Advert {
+    QString text;
+    long long colour = 0;
+    QString url;
+};
+Advert readAdvert(const QStringList &lines);
+
+// A unit button's caption: the unit's number, ".", its name, filled with
+// blanks and cut to 25 display columns of GBK (one for a single-byte
+// character, two for a double-byte one). A cut through a double-byte
+// character at column 25 ends in a blank instead.
+QString unitCaption(int number, const QString &name);
+// Display columns of one character in GBK: 2 for a double-byte character,
+// otherwise 1 (a character GBK cannot hold is shown as one substitute).
+int gbkColumns(char32_t ch);
+
+// The last sprint-paper slot for the number of fixed papers: 4-7 give 1,
+// 8-11 give 3, 12-15 give 5, any other number 7.
+int chongCiLast(int paperCount);
 
 } // namespace run

@@ -321,23 +321,79 @@ constexpr CoverButton CoverButtons[] = {
     {20, 20, {120, 40}, "开始练习"}, {21, 21, {120, 40}, "生成试卷"}, {22, 22, {120, 40}, "开始练习"},
     {23, 23, {80, 25}, "清除标记"},  {24, 24, {120, 40}, "开始练习"}, {25, 25, {80, 25}, "清除错题"},
     {26, 27, {120, 40}, ""},         {28, 28, {180, 50}, "冲刺试卷"}, {29, 29, {180, 50}, "模拟试卷"},
-    {30, 30, {180, 50}, "随机试卷"}, {31, 31, {180, 50}, "全部试卷"}, {32, 36, {180, 50}, "帮助主题"},
-    {37, 37, {60, 25}, "全部"},      {38, 38, {60, 25}, "未完成"},    {39, 39, {60, 25}, "已完成"},
-    {40, 43, {80, 30}, "筛选"},      {44, 44, {180, 58}, "全部单元"}, {45, 45, {180, 35}, "单元"},
-    {46, 46, {85, 30}, "开始考试"},  {47, 48, {79, 37}, "单元组"}};
+    {30, 30, {180, 50}, "随机试卷"}, {31, 31, {180, 50}, "全部试卷"}, {32, 32, {180, 50}, "软件介绍"},
+    {33, 33, {180, 50}, "备考指南"}, {34, 34, {180, 50}, "考试大纲"}, {35, 35, {180, 50}, "答题技巧"},
+    {36, 36, {180, 50}, "常见问题"}, {37, 37, {60, 25}, "全部"},      {38, 38, {60, 25}, "已完成"},
+    {39, 39, {60, 25}, "未完成"},    {40, 40, {80, 30}, "未复习"},    {41, 41, {80, 30}, "已复习"},
+    {42, 42, {80, 30}, "未复习"},    {43, 43, {80, 30}, "已复习"},    {44, 44, {180, 58}, "全部单元"},
+    {45, 45, {180, 35}, ""},         {46, 46, {79, 37}, ""},          {47, 48, {85, 30}, "开始考试"}};
 
-QImage coverStrip(QSize size, const QString &caption)
+// The chosen faces of the units page's group tab ("l20086", beside its other
+// face "l20046") and of the filters ("l20087" to "l20093" for 37 to 43): a
+// warm colour and a tick, so the two states are told apart at a glance.
+constexpr CoverButton ChosenFaces[] = {
+    {86, 86, {79, 37}, ""},       {87, 87, {60, 25}, "全部"},   {88, 88, {60, 25}, "已完成"},
+    {89, 89, {60, 25}, "未完成"}, {90, 90, {80, 30}, "未复习"}, {91, 91, {80, 30}, "已复习"},
+    {92, 92, {80, 30}, "未复习"}, {93, 93, {80, 30}, "已复习"}};
+
+QImage coverStrip(QSize size, const QString &caption, bool chosen = false)
 {
     return strip(size.width(), size.height(), [&](QPainter &p, QRect r, int f) {
-        const QColor faces[4] = {QColor(0x2f, 0x6f, 0xba), QColor(0x3f, 0x86, 0xd6), QColor(0x1f, 0x4e, 0x8c),
-                                 QColor(0x9a, 0xa8, 0xb8)};
-        p.setPen(QPen(Navy, 1));
+        const QColor base = chosen ? QColor(0xe0, 0x7b, 0x1f) : QColor(0x2f, 0x6f, 0xba);
+        const QColor faces[4] = {base, base.lighter(118), base.darker(135), QColor(0x9a, 0xa8, 0xb8)};
+        p.setPen(QPen(chosen ? base.darker(150) : Navy, 1));
         p.setBrush(faces[f]);
         p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
         p.setPen(Qt::white);
         p.setFont(font("宋体", std::clamp(r.height() / 3, 9, 20), r.height() > 60));
-        p.drawText(r.translated(f == 2 ? 1 : 0, f == 2 ? 1 : 0), Qt::AlignCenter, caption);
+        QRect text = r.translated(f == 2 ? 1 : 0, f == 2 ? 1 : 0);
+        if (chosen && !caption.isEmpty()) {
+            // The tick at the left, the caption beside it.
+            p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+            const int m = r.height() / 2;
+            p.drawPolyline(QPolygonF{QPointF(5, m), QPointF(8, m + 3), QPointF(13, m - 4)});
+            text.setLeft(text.left() + 12);
+        }
+        p.drawText(text, Qt::AlignCenter, caption);
     });
+}
+
+// The units page's strip behind the unit buttons (182 x 458), the grid
+// behind the bars (600 x 266: a line every 34 pixels from the bars' base up
+// to their full height) and the decoration beside the title (60 x 60).
+QImage unitStrip()
+{
+    QImage img = canvas(182, 458, QColor(0xe8, 0xf0, 0xfa));
+    QPainter p(&img);
+    p.setPen(Sky);
+    p.drawLine(181, 0, 181, 457);
+    return img;
+}
+
+QImage unitGrid()
+{
+    QImage img = canvas(600, 266, Qt::white);
+    QPainter p(&img);
+    p.setPen(QColor(0xdd, 0xe6, 0xf2));
+    for (int y = 20; y <= 258; y += 34)
+        p.drawLine(0, y, 599, y);
+    p.setPen(QPen(Sky, 1));
+    p.drawRect(QRectF(0.5, 0.5, 599, 265));
+    return img;
+}
+
+QImage unitDecoration()
+{
+    QImage img = canvas(60, 60);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Sky);
+    p.drawEllipse(QRectF(2, 2, 56, 56));
+    p.setBrush(Qt::white);
+    for (int k = 0; k < 3; ++k)
+        p.drawRect(QRectF(16 + 10 * k, 40 - 8 * k, 7, 8 + 8 * k));
+    return img;
 }
 
 void writeWindowPictures(bankgen::Context &ctx)
@@ -353,6 +409,11 @@ void writeWindowPictures(bankgen::Context &ctx)
     for (const CoverButton &b : CoverButtons)
         for (int i = b.first; i <= b.last; ++i)
             save(ctx, QStringLiteral("l200%1").arg(i, 2, 10, QChar(u'0')), coverStrip(b.size, QString::fromUtf8(b.caption)));
+    for (const CoverButton &b : ChosenFaces)
+        save(ctx, QStringLiteral("l200%1").arg(b.first), coverStrip(b.size, QString::fromUtf8(b.caption), true));
+    save(ctx, QStringLiteral("l20054"), unitStrip());
+    save(ctx, QStringLiteral("l20055"), unitGrid());
+    save(ctx, QStringLiteral("l20064"), unitDecoration());
     save(ctx, QStringLiteral("l20069"), messageBackground());
     save(ctx, QStringLiteral("l20070"), dialogBackground(420, 280));
     save(ctx, QStringLiteral("l20067"), icon(24));

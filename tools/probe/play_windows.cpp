@@ -2,18 +2,21 @@
 //
 //   windows           the visible top-level windows: name, title, geometry
 //   widgets <window>  its visible controls: name, class, geometry relative to
-//                     the window, text, picture file, enabled, checked
+//                     the window, text, picture file, enabled, checked; a
+//                     help view's file name and page title
 //   state             the question set's variables
 #include "play.h"
 
 #include "examflow/frmtm.h"
 #include "foundation/ui/kvelbutton.h"
+#include "platform/ui/helpview.h"
 #include "run/runstate.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/controls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -84,6 +87,10 @@ QJsonObject describe(const QWidget *w, const QWidget *window)
     o["enabled"] = w->isEnabled();
     if (const auto *b = qobject_cast<const QAbstractButton *>(w); b && b->isCheckable())
         o["checked"] = b->isChecked();
+    if (const auto *h = qobject_cast<const plat::HelpView *>(w)) {
+        o["file"] = QFileInfo(h->fileName()).fileName();
+        o["title"] = h->documentTitle();
+    }
     return o;
 }
 
