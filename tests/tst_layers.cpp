@@ -22,12 +22,12 @@ const Layer kLayers[] = {
     {0, {"platform", "bank"}, "stand-ins for the platform's services; the bank's file names and record fields"},
     {1, {"foundation"}, "text files, numbers, product information, error report, start-up window, message box, "
                         "picture button"},
-    {2, {"run"}, "the run state and the learner records"},
+    {2, {"run", "update"}, "the run state and the learner records; the update manifest and the update server's addresses"},
     {3, {"simwin/scene", "simwin/chrome"}, "the simulated window's model: step records, caches, tab strips, key codes, "
                                            "scene stages, bar tables"},
     {4, {"simwin/checks"}, "the checks: plain functions deciding whether an event is the step's operation"},
     {5,
-     {"simwin/window", "examflow", "cover", "demo", "auxiliary", "auxiliary/about", "auxiliary/ime"},
+     {"simwin/window", "examflow", "cover", "demo", "auxiliary", "auxiliary/about", "auxiliary/ime", "auxiliary/update"},
      "the windows and their event handlers"},
     {6, {"app", ""}, "the application start, which wires the layers together; main.cpp"},
 };

@@ -4,6 +4,7 @@
 // frmfengmian_units.cpp, the help topics in frmfengmian_help.cpp.
 #include "cover/frmfengmian.h"
 
+#include "auxiliary/update/frmupdata.h"
 #include "foundation/globals.h"
 #include "foundation/numparse.h"
 #include "foundation/startup.h"
@@ -40,6 +41,11 @@ void FrmFengmian::ClickBotn_Click(int index)
     case 7:
     case 19:
         openPage(PicCuoTi, 19, nullptr);
+        break;
+    case 8:
+        // The update window: a loaded one, hidden or not, is only shown again.
+        updwin::ShowUpdate = 1;
+        FrmUpdata::get().show();
         break;
     case 11:
         openPage(PicHelp, -1, nullptr);

@@ -1,8 +1,11 @@
 #include "foundation/picture.h"
 
+#include "foundation/errreport.h"
 #include "foundation/filestamp.h"
+#include "foundation/globals.h"
 
 #include <QCache>
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace fnd {
@@ -53,6 +56,18 @@ bool loadPictureInto(QPixmap &target, const QString &path)
         return true;
     }
     return false;
+}
+
+std::optional<QPixmap> loadDataPicture(const QString &name, const QString &tag)
+{
+    const QString path = dataFile(name);
+    if (auto pm = loadPicture(path))
+        return pm;
+    if (QFileInfo(path).isFile())
+        trapError(tag, 481, QStringLiteral("Invalid picture"));
+    else
+        trapError(tag, 53, QStringLiteral("File not found"));
+    return std::nullopt;
 }
 
 void clearPictureCache() { cache().clear(); }

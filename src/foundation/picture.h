@@ -21,6 +21,11 @@ std::optional<QPixmap> loadPicture(const QString &path);
 // Loads into target; a missing or unreadable picture leaves target as it was.
 bool loadPictureInto(QPixmap &target, const QString &path);
 
+// A window picture of the data folder (DataPath + name + ".mxy") for a load
+// that reports what fails under its tag: 53 "File not found" when the file
+// is missing, 481 "Invalid picture" when it cannot be read as a picture.
+std::optional<QPixmap> loadDataPicture(const QString &name, const QString &tag);
+
 // Drops cached pictures (tests that want a cold start).
 void clearPictureCache();
 

@@ -14,7 +14,7 @@ QString sampleProgramDir() { return QStringLiteral(EXAMSIM_PROGRAM_DIR); }
 
 QString toolPath(const QString &name) { return sampleProgramDir() + u'/' + name; }
 
-bool copyTree(const QString &from, const QString &to, bool skipExecutables)
+bool copyTree(const QString &from, const QString &to, bool skipExecutables, const CopyFilter &keep)
 {
     QDir src(from);
     if (!src.exists())
@@ -29,7 +29,7 @@ bool copyTree(const QString &from, const QString &to, bool skipExecutables)
             QDir().mkpath(to + u'/' + rel);
             continue;
         }
-        if (skipExecutables && fi.isExecutable())
+        if ((skipExecutables && fi.isExecutable()) || (keep && !keep(rel)))
             continue;
         QDir().mkpath(QFileInfo(to + u'/' + rel).absolutePath());
         if (!QFile::copy(fi.absoluteFilePath(), to + u'/' + rel))
@@ -38,9 +38,9 @@ bool copyTree(const QString &from, const QString &to, bool skipExecutables)
     return true;
 }
 
-ProgramCopy::ProgramCopy() : dir_(std::make_unique<QTemporaryDir>())
+ProgramCopy::ProgramCopy(const CopyFilter &keep) : dir_(std::make_unique<QTemporaryDir>())
 {
-    if (dir_->isValid() && copyTree(sampleProgramDir(), dir_->path(), true)) {
+    if (dir_->isValid() && copyTree(sampleProgramDir(), dir_->path(), true, keep)) {
         fnd::overrideProgramFolder(dir_->path());
         fnd::clearPictureCache();
     }

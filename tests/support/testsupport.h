@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 namespace ts {
@@ -14,12 +15,17 @@ QString sampleProgramDir();
 // A tool built into the program folder, e.g. "examsim-probe".
 QString toolPath(const QString &name);
 
-// A private copy of the sample program folder's data (not its executables).
-// While it lives the program folder points at it.
+// Which files of a tree a copy takes, by their path relative to its root
+// (folders are always made); empty: every file.
+using CopyFilter = std::function<bool(const QString &relative)>;
+
+// A private copy of the sample program folder's data (not its executables),
+// or of the files the filter keeps. While it lives the program folder points
+// at it.
 class ProgramCopy
 {
 public:
-    ProgramCopy();
+    explicit ProgramCopy(const CopyFilter &keep = {});
     ~ProgramCopy();
     QString path() const;
     bool isValid() const;
@@ -31,6 +37,6 @@ private:
 };
 
 // Copies a folder tree (files only, executables skipped when skipExecutables).
-bool copyTree(const QString &from, const QString &to, bool skipExecutables);
+bool copyTree(const QString &from, const QString &to, bool skipExecutables, const CopyFilter &keep = {});
 
 } // namespace ts

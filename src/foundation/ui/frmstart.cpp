@@ -12,7 +12,6 @@
 #include "platform/ui/messagebox.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
@@ -29,17 +28,7 @@ FrmStart::Wiring &wiring()
 
 // A picture of the data folder for the load; a missing or unreadable file is
 // reported as the load's failure and gives nothing.
-std::optional<QPixmap> loadPicture(const QString &name)
-{
-    const QString path = fnd::dataFile(name);
-    if (auto pm = fnd::loadPicture(path))
-        return pm;
-    if (QFileInfo(path).isFile())
-        fnd::trapError(kTag, 481, QStringLiteral("Invalid picture"));
-    else
-        fnd::trapError(kTag, 53, QStringLiteral("File not found"));
-    return std::nullopt;
-}
+std::optional<QPixmap> loadPicture(const QString &name) { return fnd::loadDataPicture(name, kTag); }
 
 } // namespace
 
