@@ -17,6 +17,10 @@
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
 #include "foundation/ui/kvelbutton.h"
+#include "examflow/examstate.h"
+#include "platform/keyboardlayout.h"
+#include "platform/registry.h"
+#include "simwin/window/popupchoice.h"
 #include "run/runstate.h"
 #include "run/tmrecord.h"
 #include "simwin/scene/scenestate.h"
@@ -26,6 +30,9 @@
 #include <QJsonArray>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -102,6 +109,9 @@ private slots:
     void quitAReviewOfWrongQuestions();
     void demonstration_data();
     void demonstration();
+    void languageBar_data();
+    void languageBar();
+    void languageBarNeedsTheOption();
 };
 
 void TstFrmTm::cleanup()
@@ -838,6 +848,145 @@ void TstFrmTm::demonstration()
     QCOMPARE(int(scene::TmStep[2]), 2);
     QCOMPARE(run::TmState[2], state);
     QCOMPARE(int(run::AnswerMode), 2);
+}
+
+
+
+namespace {
+// The installed layouts the registry stand-in reports: handles in order, and
+// a description for each input method.
+void installLayouts(const QString &list, const QMap<QString, QString> &descriptions)
+{
+    QSettings ini(plat::registryFile(), QSettings::IniFormat);
+    ini.remove(QStringLiteral("KeyboardLayouts"));
+    if (!list.isNull())
+        ini.setValue(QStringLiteral("KeyboardLayouts/List"), list);
+    for (auto it = descriptions.cbegin(); it != descriptions.cend(); ++it)
+        ini.setValue(QStringLiteral("KeyboardLayouts/") + it.key(), it.value());
+    ini.sync();
+}
+
+struct LayoutRow
+{
+    QString list;
+    QMap<QString, QString> descriptions;
+};
+
+QString handle(int i) { return QStringLiteral("E%1").arg(i + 0x200, 3, 16, QChar(u'0')).toUpper() + QStringLiteral("0804"); }
+
+// Twelve (or more) input methods after the US layout.
+LayoutRow manyMethods(int count, bool us)
+{
+    LayoutRow r;
+    QStringList list;
+    if (us)
+        list << QStringLiteral("04090409");
+    for (int i = 1; i <= count; ++i) {
+        list << handle(i);
+        r.descriptions[handle(i)] = QStringLiteral("输入法%1").arg(i);
+    }
+    r.list = list.join(u' ');
+    return r;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(LayoutRow)
+
+void TstFrmTm::languageBar_data()
+{
+    QTest::addColumn<LayoutRow>("layouts");
+    QTest::addColumn<int>("imeCount");
+    QTest::addColumn<QStringList>("captions"); // mCn1 .. the last shown
+    QTest::addColumn<QString>("choose");
+    QTest::addColumn<quint32>("chosen");
+    const QMap<QString, QString> ab{{QStringLiteral("E0200804"), s("甲输入法")}, {QStringLiteral("E0210804"), s("乙输入法")}};
+    QTest::newRow("US, A, B") << LayoutRow{QStringLiteral("04090409 E0200804 E0210804"), ab} << 3
+                              << QStringList{s("甲输入法"), s("乙输入法")} << "mCn2" << 0xE0210804u;
+    QTest::newRow("US, A, B: English") << LayoutRow{QStringLiteral("04090409 E0200804 E0210804"), ab} << 3
+                                       << QStringList{s("甲输入法"), s("乙输入法")} << "mEng" << 0x04090409u;
+    QTest::newRow("A, US, B: US") << LayoutRow{QStringLiteral("E0200804 04090409 E0210804"), ab} << 3
+                                  << QStringList{s("甲输入法"), s("乙输入法")} << "mEng" << 0x04090409u;
+    QTest::newRow("A, US, B: A") << LayoutRow{QStringLiteral("E0200804 04090409 E0210804"), ab} << 3
+                                 << QStringList{s("甲输入法"), s("乙输入法")} << "mCn1" << 0xE0200804u;
+    QTest::newRow("A, US, B: B") << LayoutRow{QStringLiteral("E0200804 04090409 E0210804"), ab} << 3
+                                 << QStringList{s("甲输入法"), s("乙输入法")} << "mCn2" << 0xE0210804u;
+    QTest::newRow("no list: one US layout") << LayoutRow{} << 1 << QStringList{s("中文1")} << "mCn1" << 0u;
+    QTest::newRow("garbled list") << LayoutRow{QStringLiteral("04090409 zz"), ab} << 1 << QStringList{s("中文1")}
+                                  << "mEng" << 0x04090409u;
+    QStringList ten;
+    for (int i = 1; i <= 10; ++i)
+        ten << QStringLiteral("输入法%1").arg(i);
+    QTest::newRow("twelve methods") << manyMethods(12, true) << 13 << ten << "mCn10" << 0xE20A0804u;
+    // Seventeen methods and no US layout: the list stops at sixteen.
+    QTest::newRow("over sixteen") << manyMethods(17, false) << 17 << ten << "mEng" << 0u;
+}
+
+// The menu offers the installed layouts, opens 300 twips per counted item
+// above the indicator with its right edge at the indicator's left, and each
+// item selects the layout it names; the keyboard goes back to Text1, which
+// activates the choice.
+void TstFrmTm::languageBar()
+{
+    QFETCH(LayoutRow, layouts);
+    QFETCH(int, imeCount);
+    QFETCH(QStringList, captions);
+    QFETCH(QString, choose);
+    QFETCH(quint32, chosen);
+    installLayouts(layouts.list, layouts.descriptions);
+    ts::SceneFixture fx;
+    run::UseIME = true;
+    plat::resetLayoutActivations();
+    FrmMain &w = startFixtureUnit(fx, 2);
+    FrmTm &tm = FrmTm::get();
+    QCOMPARE(int(tm.ImeCount), imeCount);
+    QCOMPARE(tm.mEng->text(), s("英语（美国）"));
+    QVERIFY(tm.mCn[1]->isVisible());
+    for (int k = 1; k <= FrmTm::ImeItems; ++k) {
+        QCOMPARE(tm.mCn[k]->isVisible(), k == 1 || k <= captions.size());
+        if (k <= captions.size())
+            QCOMPARE(tm.mCn[k]->text(), captions[k - 1]);
+    }
+
+    QPoint at;
+    bool opened = false;
+    simwin::ScopedPopupChooser chooser([&](QMenu &menu, QPoint p) {
+        opened = true;
+        at = p;
+        return menu.findChild<QAction *>(choose);
+    });
+    // A typing step's box (the fixture's steps have none shown).
+    w.Text1->show();
+    w.Text2->show();
+    w.Text2->setFocus();
+    click(tm.LblIME);
+    QVERIFY(opened);
+    const QPoint indicator = tm.LblIME->mapToGlobal(QPoint(0, 0));
+    QCOMPARE(at.x() + tm.mIme->sizeHint().width(), indicator.x());
+    QCOMPARE(at.y(), indicator.y() - imeCount * 300 / 15);
+    QCOMPARE(exam::CurHKL, chosen);
+    QVERIFY(w.isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.Text1));
+    QVERIFY(QApplication::activeWindow() == &w);
+    QVERIFY(plat::layoutActivationCount() > 0);
+    QCOMPARE(plat::lastLayoutActivation()->layout, chosen);
+    installLayouts(QString(), {});
+}
+
+void TstFrmTm::languageBarNeedsTheOption()
+{
+    installLayouts(QStringLiteral("04090409 E0200804"), {{QStringLiteral("E0200804"), s("甲输入法")}});
+    ts::SceneFixture fx;
+    run::UseIME = false;
+    startFixtureUnit(fx, 1);
+    bool opened = false;
+    simwin::ScopedPopupChooser chooser([&](QMenu &, QPoint) {
+        opened = true;
+        return nullptr;
+    });
+    click(FrmTm::get().LblIME);
+    QVERIFY(!opened);
+    QCOMPARE(exam::CurHKL, 0u);
+    installLayouts(QString(), {});
 }
 
 QTEST_MAIN(TstFrmTm)

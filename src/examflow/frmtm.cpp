@@ -261,8 +261,9 @@ void FrmTm::wireEvents()
     LblUnit->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     LblUnit->setMouseTracking(true);
     for (QObject *o : {static_cast<QObject *>(RtbTM), static_cast<QObject *>(RtbTM->viewport()),
-                       static_cast<QObject *>(PicUnit), static_cast<QObject *>(LblUnit)})
+                       static_cast<QObject *>(PicUnit), static_cast<QObject *>(LblUnit), static_cast<QObject *>(LblIME)})
         o->installEventFilter(this);
+    connect(mIme, &QMenu::triggered, this, &FrmTm::chooseLayout);
 }
 
 void FrmTm::setCaption(QLabel *label, const QString &text)
@@ -437,4 +438,3 @@ void FrmTm::placeButtons()
         simwin::setTwipsLeft(CmdGN[s[0]], twipsLeft(CmdGN[s[1]]));
 }
 
-void FrmTm::fillImeMenu() {}

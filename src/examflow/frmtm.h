@@ -137,6 +137,8 @@ private:
     void placeButtons();
     // The language-bar menu's fill at the load; it changes nothing yet.
     void fillImeMenu();
+    void LblIME_Click();
+    void chooseLayout(const QAction *item);
 
     void TimKsModel_Timer();
     void TimerREDO_Timer();

@@ -74,6 +74,11 @@ bool FrmTm::eventFilter(QObject *watched, QEvent *event)
         focusReturn();
     } else if (watched == LblUnit && (t == QEvent::MouseMove || t == QEvent::MouseButtonRelease)) {
         LblUnit->setToolTip(LblUnit->text());
+    } else if (watched == LblIME && t == QEvent::MouseButtonRelease) {
+        const auto *e = static_cast<QMouseEvent *>(event);
+        // A click: the left button released over the indicator.
+        if (e->button() == Qt::LeftButton && LblIME->rect().contains(e->position().toPoint()))
+            LblIME_Click();
     }
     return QWidget::eventFilter(watched, event);
 }

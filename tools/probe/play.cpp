@@ -66,7 +66,8 @@ QJsonObject sceneCommand(const QStringList &args)
     FrmMain *w = window();
     if (!w)
         return noWindow();
-    runEventsUntil([&] { return !w->TimerDisFK->isActive() && !w->TimTool->isActive(); }, 1000);
+    // A question just loaded builds its scene on Timer2's tick.
+    runEventsUntil([&] { return !w->Timer2->isActive() && !w->TimerDisFK->isActive() && !w->TimTool->isActive(); }, 1000);
     return simwin::describe(*w);
 }
 

@@ -127,10 +127,14 @@ QJsonObject chooseCommand(const QStringList &args)
 
 // ---- The pop-up -------------------------------------------------------------------
 
+// An item of an array by its slot ("sKvelInde1 3"), or any item by its
+// object name ("mCn2", the question window's language-bar menu).
 struct SlotName
 {
     QString array;
     int slot = 0;
+    QString object;
+    QString text() const { return object.isEmpty() ? QStringLiteral("%1 %2").arg(array).arg(slot) : object; }
 };
 
 // A choice given while no pop-up was open, for the next opening.
@@ -144,6 +148,8 @@ std::optional<SlotName> &queued()
 std::optional<SlotName> parseSlot(const QStringList &args, bool *dismiss)
 {
     *dismiss = args.size() == 1 && args.first() == u"-";
+    if (args.size() == 1 && !*dismiss)
+        return SlotName{{}, 0, args.first()};
     bool ok = false;
     const int slot = args.value(1).toInt(&ok);
     if (args.size() != 2 || !ok || !args.first().startsWith(u"sKvel"))
@@ -169,9 +175,9 @@ QJsonArray shownItems(const QMenu &menu)
 
 QJsonObject chosenAnswer(QMenu &menu, const SlotName &s, QAction **chosen)
 {
-    QAction *a = simwin::popupSlotAction(menu, s.array, s.slot);
+    QAction *a = s.object.isEmpty() ? simwin::popupSlotAction(menu, s.array, s.slot) : menu.findChild<QAction *>(s.object);
     if (!simwin::popupChoosable(menu, a))
-        return play::error(QStringLiteral("%1 %2 cannot be chosen in the pop-up").arg(s.array).arg(s.slot));
+        return play::error(QStringLiteral("%1 cannot be chosen in the pop-up").arg(s.text()));
     *chosen = a;
     return QJsonObject{{"ok", true}, {"chosen", a->objectName()}, {"text", a->text()}};
 }
@@ -198,7 +204,7 @@ QAction *askDriver(QMenu &menu)
     if (dismiss)
         probe::outJson({{"ok", true}, {"dismissed", true}});
     else if (!s)
-        probe::outJson(play::error(QStringLiteral("usage: popup <array> <slot> | popup -; the pop-up is dismissed")));
+        probe::outJson(play::error(QStringLiteral("usage: popup <array> <slot> | popup <item> | popup -; the pop-up is dismissed")));
     else
         probe::outJson(chosenAnswer(menu, *s, &chosen));
     return chosen;
@@ -227,7 +233,7 @@ QJsonObject popupCommand(const QStringList &args)
     if (!s)
         return play::error(QStringLiteral("usage: popup <array> <slot> | popup -"));
     queued() = s;
-    return QJsonObject{{"ok", true}, {"queued", QStringLiteral("%1_%2").arg(s->array).arg(s->slot)}};
+    return QJsonObject{{"ok", true}, {"queued", s->object.isEmpty() ? QStringLiteral("%1_%2").arg(s->array).arg(s->slot) : s->object}};
 }
 
 // The probe answers every pop-up itself: a modal menu would wait for a user
@@ -239,6 +245,6 @@ const bool chooserInstalled = (simwin::setPopupChooser(probeChooser), true);
 PLAY_COMMAND("type", "<text box> <text>  types at the cursor (Text1 is FrmMain's; FrmLogon/Text1 names another window's); {Enter} presses Enter", typeCommand);
 PLAY_COMMAND("select", "<text box> <start> <length>  selects, then releases the mouse over the box", selectCommand);
 PLAY_COMMAND("choose", "<index>  clicks that item (from 0) of the open list", chooseCommand);
-PLAY_COMMAND("popup", "<array> <slot> | -  the right-click pop-up's choice: queued for the next opening, or the answer "
+PLAY_COMMAND("popup", "<array> <slot> | <item> | -  a pop-up's choice (an item by its object name: mCn2): queued for the next opening, or the answer "
                       "to an open pop-up's {\"popup\":\"open\"} line",
              popupCommand);

@@ -7,6 +7,7 @@
 //   state             the question set's variables
 #include "play.h"
 
+#include "examflow/examstate.h"
 #include "examflow/frmtm.h"
 #include "foundation/ui/kvelbutton.h"
 #include "platform/ui/helpview.h"
@@ -136,7 +137,8 @@ QJsonObject stateCommand(const QStringList &)
             {"RecNo", run::RecNo}, {"TmNo", run::TmNo},           {"TmSum", run::TmSum},
             {"TmState", states},   {"TmStep", steps},             {"StepNo", scene::StepNo},
             {"AnswerMode", run::AnswerMode}, {"LeftMinutes", run::LeftMinutes},
-            {"TmCanUnload", run::TmCanUnload}, {"TmPics", pictures}};
+            {"TmCanUnload", run::TmCanUnload}, {"TmPics", pictures}, {"UseIME", run::UseIME},
+            {"CurHKL", qint64(exam::CurHKL)}};
 }
 
 } // namespace

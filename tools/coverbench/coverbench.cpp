@@ -1,0 +1,124 @@
+// examsim-coverbench [benchmark options]: on a temporary large bank (20 units
+// of 99 questions, written by examsim-bankgen --large):
+//
+//   StartToCover  the start-up window's load until the cover is shown, its
+//                 100 ms timer included
+//   CoverLoad     the cover's load (initialisation and layout) and unload
+//   RunStart      composing a 40-question paper (InitShiTi) and starting it
+//                 (startLianXi) until the question and simulated windows are
+//                 loaded and shown
+#include "app/startup.h"
+#include "bank/bankfiles.h"
+#include "cover/frmfengmian.h"
+#include "cover/runstart.h"
+#include "examflow/frmtm.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "foundation/productinfo.h"
+#include "foundation/programfolder.h"
+#include "foundation/singleinstance.h"
+#include "foundation/ui/frmstart.h"
+#include "run/runstate.h"
+#include "simwin/window/frmmain.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+
+// What a load posts (polish, layout, the unload's deletions) is handled as
+// the event loop would, so that nothing piles up between iterations.
+void dropDeleted()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void StartToCover(benchmark::State &state)
+{
+    for (auto _ : state) {
+        FrmStart::get().show();
+        const QDeadlineTimer deadline(5000);
+        while (!(FrmFengmian::loaded() && FrmFengmian::loaded()->isVisible()) && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        state.PauseTiming();
+        if (!FrmFengmian::loaded())
+            state.SkipWithError("the cover did not show");
+        FrmFengmian::unload();
+        FrmStart::unload();
+        dropDeleted();
+        fnd::releaseSingleInstance();
+        state.ResumeTiming();
+    }
+}
+
+void CoverLoad(benchmark::State &state)
+{
+    for (auto _ : state) {
+        FrmFengmian::get();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        FrmFengmian::unload();
+        dropDeleted();
+        state.ResumeTiming();
+    }
+}
+
+void RunStart(benchmark::State &state)
+{
+    const QString ids = fnd::readLines(fnd::dataFile(bank::PaperListFile)).value_or(QStringList()).value(2);
+    if (ids.size() != 160) {
+        state.SkipWithError("the large bank's first paper has no 40 ids");
+        return;
+    }
+    for (auto _ : state) {
+        run::resetRunState();
+        run::PaperType = 1;
+        run::TaoNo = 0;
+        if (!cover::InitShiTi(ids, 0)) {
+            state.SkipWithError("the paper could not be composed");
+            return;
+        }
+        cover::startLianXi();
+        state.PauseTiming();
+        run::TmCanUnload = true;
+        FrmTm::unload();
+        FrmMain::unload();
+        dropDeleted();
+        state.ResumeTiming();
+    }
+}
+
+} // namespace
+
+BENCHMARK(StartToCover)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(CoverLoad)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(RunStart)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir dir;
+    // The install values go to a file of the benchmark's own.
+    qputenv("EXAMSIM_REGISTRY", QFile::encodeName(dir.filePath(QStringLiteral("registry.ini"))));
+    QApplication app(argc, argv);
+    QProcess gen;
+    gen.start(ts::toolPath(QStringLiteral("examsim-bankgen")), {QStringLiteral("--large"), dir.path()});
+    if (!gen.waitForFinished(600000) || gen.exitCode() != 0) {
+        std::fprintf(stderr, "the large bank could not be written\n");
+        return 2;
+    }
+    fnd::overrideProgramFolder(dir.path());
+    app::wire();
+    fnd::readInfo();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
