@@ -6,6 +6,8 @@
 #include "banksolver.h"
 #include "testsupport.h"
 
+#include "foundation/gbkfile.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -51,6 +53,8 @@ private slots:
     void aboutWindowFromTheCover();
     void noticeFromThePracticeQuestionWindow();
     void coverNavigation();
+    void mockExam();
+    void examTimeUp();
 };
 
 void TstProbeApp::readyAndCover()
@@ -250,6 +254,87 @@ void TstProbeApp::coverNavigation()
     QCOMPARE(modal["title"].toString(), QStringLiteral("退出系统"));
     probe.send(QStringLiteral("answer 1"));
     QCOMPARE(probe.next()["ended"].toInt(), 0);
+    QCOMPARE(probe.finish(), 0);
+}
+
+namespace {
+QStringList windowNames(const QJsonObject &answer)
+{
+    QStringList names;
+    for (const QJsonValue &v : answer["windows"].toArray())
+        names << v.toObject()["name"].toString();
+    return names;
+}
+
+// Paper 0 through its logon, until the exam's windows show.
+bool logIn(solver::ProbeSession &probe)
+{
+    if (windowNames(probe.send(QStringLiteral("windows"))) != QStringList{QStringLiteral("FrmLogon")})
+        return false;
+    probe.send(QStringLiteral("type FrmLogon/TxtZwh 7"));
+    probe.send(QStringLiteral("click FrmLogon/CmdLog"));
+    probe.send(QStringLiteral("wait 1500"));
+    const QStringList shown = windowNames(probe.send(QStringLiteral("windows")));
+    return shown.contains(QStringLiteral("FrmTm")) && shown.contains(QStringLiteral("FrmMain"));
+}
+} // namespace
+
+// A mock exam of fixed paper 0, black box: logon, two questions answered,
+// the hand-in button's confirmations, the score window and the records.
+void TstProbeApp::mockExam()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    solver::ProbeSession probe(probePath(), {QStringLiteral("play"), copy.path(), QStringLiteral("paper"), QStringLiteral("0")});
+    QVERIFY2(logIn(probe), qPrintable(probe.errors()));
+    const QString answers = copy.file(QStringLiteral("wydata/288890.mxy"));
+    for (int q = 1; q <= 2; ++q) {
+        if (q > 1)
+            probe.send(QStringLiteral("click FrmTm/CmdGN_1"));
+        const QString problem = solver::solveQuestion(probe, answers);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+    const QJsonObject end1 = probe.send(QStringLiteral("click FrmTm/CmdGN_8"));
+    QCOMPARE(end1["modal"].toString(), QStringLiteral("FrmEnd1"));
+    QVERIFY(end1["prompt"].toString().startsWith(QStringLiteral("您还有题目未做或仍处于标识状态！")));
+    QCOMPARE(probe.send(QStringLiteral("click FrmEnd1/Command1"))["modal"].toString(), QStringLiteral("FrmEnd2"));
+    QVERIFY(probe.send(QStringLiteral("click FrmEnd2/Command1"))["ok"].toBool());
+    QCOMPARE(windowNames(probe.send(QStringLiteral("windows"))), QStringList{QStringLiteral("FrmChengji")});
+    const QJsonArray widgets = probe.send(QStringLiteral("widgets FrmChengji"))["widgets"].toArray();
+    QCOMPARE(findNamed(widgets, QStringLiteral("Label1"))["text"].toString(), QStringLiteral("第1套得分：5分"));
+    QCOMPARE(probe.finish(), 0);
+
+    // The records of a scored exam: questions 3 to 40 are the paper's wrong
+    // list, in order, and join the collection; the history's slot 0 has the
+    // time and the best score.
+    const auto list = fnd::readLines(copy.file(QStringLiteral("wydata/288891.mxy")));
+    QVERIFY(list && list->size() > 2);
+    const QString ids = list->at(2).trimmed();
+    QFile wrong(copy.file(QStringLiteral("ksdata/182400.mxy")));
+    QVERIFY(wrong.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLatin1(wrong.readAll()).trimmed(), ids.mid(8));
+    QFile collection(copy.file(QStringLiteral("ksdata/288863.mxy")));
+    QVERIFY(collection.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromLatin1(collection.readAll()).contains(ids.mid(8)));
+    const auto history = fnd::readLines(copy.file(QStringLiteral("ksdata/288892.mxy")));
+    QVERIFY(history && history->size() >= 3);
+    QVERIFY(QDateTime::fromString(history->at(0).trimmed(), QStringLiteral("yyyy-MM-dd hh:mm:ss")).isValid());
+    QCOMPARE(history->at(1).trimmed(), QStringLiteral("5"));
+}
+
+// With the clock shortened, the time-up box comes, and OK brings FrmEnd1.
+void TstProbeApp::examTimeUp()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    solver::ProbeSession probe(probePath(), {QStringLiteral("play"), copy.path(), QStringLiteral("paper"), QStringLiteral("0")});
+    QVERIFY2(logIn(probe), qPrintable(probe.errors()));
+    QVERIFY(probe.send(QStringLiteral("timer FrmTm/TimeKS 50"))["ok"].toBool());
+    const QJsonObject box = probe.send(QStringLiteral("wait 5000"));
+    QCOMPARE(box["modal"].toString(), QStringLiteral("MsgBox"));
+    QCOMPARE(box["prompt"].toString(), QStringLiteral("时间已到，自动交卷！"));
+    QCOMPARE(probe.send(QStringLiteral("answer OK"))["modal"].toString(), QStringLiteral("FrmEnd1"));
+    QCOMPARE(probe.send(QStringLiteral("click FrmEnd1/Command2"))["ok"].toBool(), true);
     QCOMPARE(probe.finish(), 0);
 }
 

@@ -39,6 +39,11 @@ inline const QStringList QuestionWindowPictures{
     QStringLiteral("l01030"), QStringLiteral("l01031"), QStringLiteral("l01032"), QStringLiteral("l01045"),
     QStringLiteral("l01047"), QStringLiteral("l01048"), QStringLiteral("l01046")};
 
+// The mock exam's pictures: the logon's two pages and the hand-in
+// confirmations' hand-in and cancel buttons.
+inline const QStringList ExamPictures{QStringLiteral("9l0056"), QStringLiteral("9l0057"), QStringLiteral("l01041"),
+                                      QStringLiteral("l01042")};
+
 // ---- Working files of a run: "2888" & two digits ---------------------------
 
 // The question set kinds whose numbers name files of their own.

@@ -239,6 +239,7 @@ void FrmTm::wireEvents()
     connect(TimKsModel, &QTimer::timeout, this, &FrmTm::TimKsModel_Timer);
     connect(TimerREDO, &QTimer::timeout, this, &FrmTm::TimerREDO_Timer);
     connect(TimStartYS, &QTimer::timeout, this, &FrmTm::TimStartYS_Timer);
+    connect(TimeKS, &QTimer::timeout, this, &FrmTm::TimeKS_Timer);
     for (int i = 1; i <= ChooserCells; ++i)
         connect(CmTNO[i], &kvelButton::Click, this, [this, i] { CmTNO_Click(i); });
     connect(CmdSelLast, &kvelButton::Click, this, &FrmTm::CmdSelLast_Click);
@@ -364,8 +365,7 @@ void FrmTm::formLoad()
     }
     // 18. Clock start and the candidate's name.
     run::LeftMinutes = 50;
-    LblTime->setText(QStringLiteral("剩余%1分钟").arg(run::LeftMinutes));
-    simwin::setTwipsWidth(LblTimeJD, twipsWidth(PTime) * (50 - run::LeftMinutes) / 50);
+    showClock();
     LblName->setText(fnd::CandName);
     // 19. Chooser grid: ten cells a row, four rows.
     for (int i = 1; i <= ChooserCells; ++i) {

@@ -53,6 +53,10 @@ public:
     // windows for the demonstration window.
     void StartYanShi();
     void TimStartYS_Timer();
+    // The exam clock's row: "剩余" n "分钟" and the elapsed share of PTime
+    // for LeftMinutes; the clock's tick (one minute).
+    void showClock();
+    void TimeKS_Timer();
     // Gives the keyboard back to the simulated window: FrmMain in the normal
     // state and shown.
     void focusReturn();

@@ -3,6 +3,7 @@
 #include "examflow/frmtm.h"
 
 #include "auxiliary/ime/frmime.h"
+#include "examflow/frmend.h"
 #include "foundation/globals.h"
 #include "foundation/ui/kvelbutton.h"
 #include "foundation/ui/windowdrag.h"
@@ -18,6 +19,7 @@
 #include "simwin/window/twips.h"
 
 #include <QCloseEvent>
+#include <QPointer>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -223,9 +225,43 @@ void FrmTm::CmdGN_Click(int index)
         FrmKSXX->show();
         FrmKSXX->raise();
         break;
-    default: // hand-in and the answer come with their windows
+    case 8: {
+        move(0, 0);
+        hide();
+        exam::askHandIn();
         break;
     }
+    default: // the answer comes with its window
+        break;
+    }
+}
+
+void FrmTm::showClock()
+{
+    LblTime->setText(QStringLiteral("剩余%1分钟").arg(run::LeftMinutes));
+    // Single precision, from the frame's current width.
+    const float share = float(50 - run::LeftMinutes) * float(simwin::twipsWidth(PTime)) / 50.0f;
+    simwin::setTwipsWidth(LblTimeJD, share);
+}
+
+void FrmTm::TimeKS_Timer()
+{
+    if (run::PaperType != 0 && run::PaperType != 8) {
+        TimeKS->stop();
+        return;
+    }
+    showClock();
+    run::LeftMinutes = qint16(run::LeftMinutes - 1);
+    if (run::LeftMinutes != 0)
+        return;
+    const QPointer<FrmTm> self(this);
+    plat::MsgBox(QStringLiteral("时间已到，自动交卷！"), 0, fnd::ExamTitle);
+    if (!self)
+        return;
+    TimeKS->stop();
+    // A confirmation already open (from the hand-in button) stays the one
+    // hand-in; a second would open over it.
+    exam::askHandIn();
 }
 
 void FrmTm::QuitLianXi()

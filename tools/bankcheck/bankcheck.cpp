@@ -82,6 +82,9 @@ public:
         for (const QString &name : bank::QuestionWindowPictures)
             if (!pictureUsable(name))
                 add(FaultKind::Picture, name, 0, 0, QStringLiteral("the question window's picture \"%1\" is missing").arg(name));
+        for (const QString &name : bank::ExamPictures)
+            if (!pictureUsable(name))
+                add(FaultKind::Picture, name, 0, 0, QStringLiteral("the mock exam's picture \"%1\" is missing").arg(name));
 
         const auto list = fnd::readLines(dataFile(bank::PaperListFile));
         if (!list || list->isEmpty()) {

@@ -229,6 +229,65 @@ void writeQuestionWindowPictures(bankgen::Context &ctx)
     save(ctx, QStringLiteral("l01046"), questionBackground());
 }
 
+// The logon's pages, 800 x 600, on the page colour: page 1 with the frames of
+// the two boxes and the faces of the log-in and exit buttons where the window
+// puts them (seat 5070/4440, identity 5070/4905, buttons 4275 and 6660 at
+// 5640, in twips of 15 a pixel); page 2 with the field names beside its
+// labels and the frame of the progress bar.
+QImage logonPage(bool first)
+{
+    QImage img = canvas(800, 600, QColor(0xf6, 0xf9, 0xfe));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, 90);
+    g.setColorAt(0, Sky);
+    g.setColorAt(1, Navy);
+    p.fillRect(0, 0, 800, 90, g);
+    p.setPen(Qt::white);
+    p.setFont(font("宋体", 26, true));
+    p.drawText(QRect(0, 0, 800, 90), Qt::AlignCenter, first ? QStringLiteral("考 生 登 录") : QStringLiteral("考 生 信 息 确 认"));
+    p.setFont(font("宋体", 16, true));
+    p.setPen(Navy);
+    if (first) {
+        p.drawText(QRect(200, 292, 130, 24), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("座位号："));
+        p.drawText(QRect(200, 323, 130, 24), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("身份证号："));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(337.5, 294.5, 101, 25));
+        p.drawRect(QRectF(337.5, 325.5, 221, 25));
+        const QColor face(0x2f, 0x6f, 0xba);
+        for (auto [x, text] : {std::pair{285, QStringLiteral("登 录")}, std::pair{444, QStringLiteral("退 出")}}) {
+            p.setPen(face.darker(150));
+            p.setBrush(face);
+            p.drawRoundedRect(QRectF(x + 0.5, 376.5, 88, 32), 5, 5);
+            p.setPen(Qt::white);
+            p.drawText(QRect(x, 376, 89, 33), Qt::AlignCenter, text);
+        }
+    } else {
+        const struct
+        {
+            int x, y;
+            const char *name;
+        } fields[] = {{272, 174, "姓名："},     {272, 196, "座位号："},   {272, 220, "考试场次："}, {167, 281, "考试科目："},
+                      {167, 306, "身份证号："}, {167, 330, "准考证号："}, {167, 350, "考试日期："}};
+        p.setFont(font("宋体", 14, true));
+        for (const auto &f : fields)
+            p.drawText(QRect(f.x - 130, f.y, 126, 20), Qt::AlignRight | Qt::AlignVCenter, QString::fromUtf8(f.name));
+        p.drawText(QRect(74, 500, 300, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("正在进入考试……"));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(73.5, 531.5, 690, 13));
+    }
+    return img;
+}
+
+void writeExamPictures(bankgen::Context &ctx)
+{
+    save(ctx, QStringLiteral("9l0056"), logonPage(true));
+    save(ctx, QStringLiteral("9l0057"), logonPage(false));
+    const QColor exam(0xb8, 0x4a, 0x2a), cancel(0x5a, 0x6a, 0x7a);
+    save(ctx, QStringLiteral("l01041"), captionStrip(QStringLiteral("交卷"), exam, 88, 28, 14));
+    save(ctx, QStringLiteral("l01042"), captionStrip(QStringLiteral("取消"), cancel, 88, 28, 14));
+}
+
 QImage symbolStrip(bool cross)
 {
     return strip(22, 22, [&](QPainter &p, QRect r, int f) {
@@ -424,6 +483,7 @@ void writeWindowPictures(bankgen::Context &ctx)
     save(ctx, QStringLiteral("l20002"), symbolStrip(false));
     save(ctx, QStringLiteral("l20003"), symbolStrip(true));
     writeQuestionWindowPictures(ctx);
+    writeExamPictures(ctx);
 }
 
 } // namespace

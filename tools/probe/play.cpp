@@ -9,7 +9,10 @@
 #include "demo/window/demoinfo.h"
 #include "demo/window/frmyanshi.h"
 #include "examflow/examstate.h"
+#include "examflow/frmlogon.h"
 #include "examflow/frmtm.h"
+#include "bank/bankfiles.h"
+#include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
@@ -147,25 +150,92 @@ PLAY_COMMAND("help", "the commands and their arguments", play::helpCommand);
 
 namespace {
 
+// The probe's own start-up: the program folder, the product information
+// (read only: a probe never marks the first run) and a fresh run state.
+bool setUp(const QString &folderArg)
+{
+    const QString folder = QDir(folderArg).absolutePath();
+    if (!QDir(folder).exists()) {
+        probe::err(QStringLiteral("no program folder: %1").arg(folder));
+        return false;
+    }
+    fnd::overrideProgramFolder(folder);
+    fnd::loadInfo();
+    run::resetRunState();
+    scene::resetSceneState();
+    exam::resetExamState();
+    return true;
+}
+
+void unloadRun()
+{
+    run::TmCanUnload = true;
+    FrmYanShi::unload();
+    FrmLogon::unload();
+    FrmTm::unload();
+    FrmMain::unload();
+    FrmPicture::unload();
+    play::settle();
+}
+
+// play <folder> paper <p>: fixed paper p composed as the cover composes it
+// (its ids from line p + 3 of the paper list, working files number p) and
+// started through the run start, which opens the logon.
+int playPaper(const QStringList &args)
+{
+    bool ok = false;
+    const int paper = args.value(2).toInt(&ok);
+    if (args.size() != 3 || !ok || paper < 0 || paper > 18) {
+        probe::err(QStringLiteral("usage: examsim-probe play <program-folder> paper <p>"));
+        return 2;
+    }
+    if (!setUp(args.at(0)))
+        return 2;
+    const QStringList list = fnd::readLines(fnd::dataFile(bank::PaperListFile)).value_or(QStringList());
+    const QString ids = list.value(paper + 2).trimmed();
+    if (ids.isEmpty()) {
+        probe::err(QStringLiteral("paper %1 has no ids in %2").arg(paper).arg(fnd::DataPath));
+        return 1;
+    }
+    run::PaperType = 0;
+    run::TaoNo = qint16(paper);
+    run::RecNo = qint16(paper);
+    if (!cover::InitShiTi(ids, paper)) {
+        probe::err(QStringLiteral("paper %1 cannot be composed").arg(paper));
+        return 1;
+    }
+    run::TmSum = qint16(std::min<int>(run::TmSum, 40));
+    for (int i = 1; i <= run::MaxQuestions; ++i) {
+        run::TmDone[size_t(i)] = QStringLiteral("F");
+        run::TmState[size_t(i)] = 0;
+    }
+    run::AnswerMode = 3;
+    play::beginSession();
+    cover::startLianXi();
+    // The logon shows its first page on its timer's tick.
+    play::runEventsUntil(
+        [] {
+            const FrmLogon *logon = FrmLogon::loaded();
+            return !logon || !logon->Timer1->isActive();
+        },
+        2000);
+    play::settle();
+    return play::serve(unloadRun);
+}
+
 int playCommand(const QStringList &args)
 {
+    if (args.value(1) == u"paper")
+        return playPaper(args);
     bool okUnit = false, okQuestion = false;
     const int unit = args.value(1).toInt(&okUnit);
     const int question = args.value(2).toInt(&okQuestion);
     if (args.size() != 3 || !okUnit || !okQuestion || unit < 0 || unit > 19 || question < 1) {
-        probe::err(QStringLiteral("usage: examsim-probe play <program-folder> <unit> <question>"));
+        probe::err(QStringLiteral("usage: examsim-probe play <program-folder> <unit> <question> | paper <p>"));
         return 2;
     }
-    const QString folder = QDir(args.at(0)).absolutePath();
-    if (!QDir(folder).exists()) {
-        probe::err(QStringLiteral("no program folder: %1").arg(folder));
+    if (!setUp(args.at(0)))
         return 2;
-    }
-    fnd::overrideProgramFolder(folder);
-    fnd::loadInfo(); // reads only: a probe never marks the first run
-    run::resetRunState();
-    scene::resetSceneState();
-    exam::resetExamState();
     if (!cover::startUnitPractice(unit)) {
         probe::err(QStringLiteral("unit %1 has no questions in %2").arg(unit).arg(fnd::DataPath));
         return 1;
@@ -185,16 +255,9 @@ int playCommand(const QStringList &args)
     tm.DqExam();
     play::runEventsUntil([&] { return !w.Timer2->isActive(); }, 5000);
     play::settle();
-    return play::serve([] {
-        run::TmCanUnload = true;
-        FrmYanShi::unload();
-        FrmTm::unload();
-        FrmMain::unload();
-        FrmPicture::unload();
-        play::settle();
-    });
+    return play::serve(unloadRun);
 }
 
 } // namespace
 
-PROBE_COMMAND("play", "<program-folder> <unit> <question>  practice a unit's question; commands on stdin", playCommand);
+PROBE_COMMAND("play", "<program-folder> <unit> <question> | paper <p>  a unit's practice at a question, or a fixed paper's mock exam from its logon; commands on stdin", playCommand);

@@ -275,6 +275,8 @@ QJsonObject modalLine(const QWidget *window)
         prompt = box->text();
     else if (const auto *l = window->findChild<QLabel *>(QStringLiteral("LblPrompt")))
         prompt = l->text();
+    else if (const auto *l = window->findChild<QLabel *>(QStringLiteral("Label1")))
+        prompt = l->text();
     return QJsonObject{{"modal", window->objectName()}, {"title", title}, {"prompt", prompt}};
 }
 
