@@ -11,6 +11,8 @@
 #include "cover/runstart.h"
 #include "examflow/examstate.h"
 #include "examflow/frmchengji.h"
+#include "examflow/frmczts.h"
+#include "demo/window/frmyanshi.h"
 #include "examflow/frmend.h"
 #include "examflow/frmlogon.h"
 #include "examflow/frmtm.h"
@@ -105,8 +107,15 @@ private slots:
     void cancelAndConfirm();
     void timeUpDuringAConfirmation_data();
     void timeUpDuringAConfirmation();
+    void scoreWindow();
+    void reviewThisExam();
+    void reviewWrongQuestions();
+    void showAnswerPrompt();
 
 private:
+    // An exam of paper 0 handed in with questions 1 and 2 completed and 5
+    // marked: the score window up.
+    FrmChengji &handedIn();
     std::unique_ptr<ts::ProgramCopy> copy_;
     QString ids_;
     // Fixed paper 0 composed and started: the logon's first page shows.
@@ -432,6 +441,126 @@ void TstExam::timeUpDuringAConfirmation()
     QCOMPARE(end1Shows, open == u"FrmEnd1" ? 1 : 0);
     QVERIFY(!tm.TimeKS->isActive());
     QVERIFY(tm.isVisible());
+}
+
+FrmChengji &TstExam::handedIn()
+{
+    startExam();
+    FrmTm &tm = logIn();
+    run::TmState[1] = 5;
+    run::TmState[2] = 5;
+    run::TmState[5] = 3;
+    clickLater(QStringLiteral("FrmEnd1"), "Command1");
+    clickLater(QStringLiteral("FrmEnd2"), "Command1");
+    click(tm.CmdGN[8]);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return FrmChengji::get();
+}
+
+// The score, the grid of completed and not completed questions, a clicked
+// question's text, the panel centred, the records written once.
+void TstExam::scoreWindow()
+{
+    FrmChengji &w = handedIn();
+    QCOMPARE(w.Label1->text(), s("第1套得分：5分"));
+    QCOMPARE(w.CmTNO[1]->pictureName(), s("l01033"));
+    QCOMPARE(w.CmTNO[3]->pictureName(), s("l01034"));
+    QCOMPARE(w.CmTNO[40]->caption(), s("40"));
+    QCOMPARE(w.CmTNO[12]->geometry(), QRect(32, 32, 30, 30));
+    QCOMPARE(w.Command1->geometry(), QRect(368, 272, 128, 30));
+    QCOMPARE(w.Command2->geometry(), QRect(504, 272, 58, 30));
+    QCOMPARE(w.Frame1->geometry(), QRect(241, 368, 318, 126));
+    QCOMPARE(w.windowTitle(), fnd::InfoTable[0] + fnd::InfoTable[9] + s("——") + fnd::ExamTitle + s("模块"));
+    const QStringList lines = fnd::readLines(run::TmFile).value_or(QStringList());
+    click(w.CmTNO[2]);
+    QCOMPARE(w.LblTiMuYQ->text(), s("第2题： ") + lines.value(1).mid(6));
+    QTRY_COMPARE(w.Picture1->pos(), QPoint((w.width() - 800) / 2, (w.height() - 600) / 2));
+    const QString wrong = run::readRecordLine(bank::ShiJuanCuoTiFile(0));
+    QCOMPARE(wrong, ids_.mid(8));
+    QVERIFY(run::readRecordLine(bank::BiaoZhiIdFile).contains(ids_.mid(16, 4)));
+    QCOMPARE(run::ExamStart, s("-1"));
+}
+
+// The same 40 questions again, as practice, with the exam's states kept.
+void TstExam::reviewThisExam()
+{
+    FrmChengji &w = handedIn();
+    click(w.Command1);
+    QTRY_VERIFY(FrmTm::loaded() && !FrmTm::get().TimerREDO->isActive());
+    FrmTm &tm = FrmTm::get();
+    QVERIFY(!FrmChengji::loaded());
+    QVERIFY(tm.isVisible() && FrmMain::get().isVisible());
+    QCOMPARE(int(run::AnswerMode), 2);
+    QCOMPARE(run::TmDone[3], s("F"));
+    QCOMPARE(int(run::TmState[1]) & 4, 4);
+    QCOMPARE(int(run::TmNo), 1);
+    QVERIFY(!run::TmCanUnload);
+    QVERIFY(!tm.TimeKS->isActive());
+    QCOMPARE(tm.frameGeometry().bottomRight(), FrmMain::get().frameGeometry().bottomRight());
+}
+
+// Only the 38 questions left not completed, on the review set's files.
+void TstExam::reviewWrongQuestions()
+{
+    FrmChengji &w = handedIn();
+    click(w.Command3);
+    QTRY_VERIFY(FrmTm::loaded() && !FrmTm::get().TimerREDO->isActive());
+    FrmTm &tm = FrmTm::get();
+    QVERIFY(!FrmChengji::loaded());
+    QCOMPARE(int(run::PaperType), 2);
+    QCOMPARE(int(run::TaoNo), 17);
+    QCOMPARE(int(run::TmSum), 38);
+    QCOMPARE(int(run::RecNo), 0);
+    QCOMPARE(int(run::AnswerMode), 2);
+    QVERIFY(tm.CmTNO[38]->isVisibleTo(&tm) == tm.CmTNO[1]->isVisibleTo(&tm));
+    QVERIFY(!tm.CmTNO[39]->isVisibleTo(tm.FrmSelect));
+    // Question 5 of the exam, marked, is the review's third question.
+    QCOMPARE(int(run::TmState[3]) & 2, 2);
+    QVERIFY(!tm.TimeKS->isActive());
+}
+
+// Button 10's prompt: a click on its note closes it; "see the answer now"
+// asks, No keeps the prompt, Yes turns the exam into practice and starts
+// the demonstration.
+void TstExam::showAnswerPrompt()
+{
+    startExam();
+    FrmTm &tm = logIn();
+    QTRY_VERIFY(!tm.TimKsModel->isActive());
+    QString note;
+    whenModal(QStringLiteral("FrmCZTS"), [&](QWidget *w) {
+        note = w->findChild<QLabel *>(QStringLiteral("Label2"))->text();
+        click(w->findChild<QLabel *>(QStringLiteral("Label3")));
+    });
+    click(tm.CmdGN[10]);
+    QVERIFY(!FrmCZTS::loaded());
+    QCOMPARE(note, FrmCZTS::Note);
+    QCOMPARE(int(run::AnswerMode), 3);
+
+    QString asked;
+    bool stayed = false;
+    whenModal(QStringLiteral("FrmCZTS"), [&](QWidget *w) {
+        auto *yes = w->findChild<kvelButton *>(QStringLiteral("Command2"));
+        answerBox(QMessageBox::No, &asked, nullptr, [&, w, yes] {
+            QTimer::singleShot(50, [&, w, yes] {
+                stayed = w->isVisible();
+                answerBox(QMessageBox::Yes);
+                click(yes);
+            });
+        });
+        click(yes);
+    });
+    click(tm.CmdGN[10]);
+    QTRY_VERIFY(!FrmCZTS::loaded());
+    QVERIFY(asked.startsWith(s("立即看答案将不能测试您的实际水平")));
+    QVERIFY(stayed);
+    QCOMPARE(int(run::AnswerMode), 2);
+    QCOMPARE(run::ExamStart, s("-1"));
+    QVERIFY(!run::TmCanUnload);
+    for (int i : {8, 9, 10})
+        QVERIFY(!tm.CmdGN[size_t(i)]->isVisible());
+    QTRY_VERIFY(FrmYanShi::loaded() && FrmYanShi::loaded()->isVisible());
+    QVERIFY(run::YanShiRun);
 }
 
 QTEST_MAIN(TstExam)

@@ -39,10 +39,14 @@ inline const QStringList QuestionWindowPictures{
     QStringLiteral("l01030"), QStringLiteral("l01031"), QStringLiteral("l01032"), QStringLiteral("l01045"),
     QStringLiteral("l01047"), QStringLiteral("l01048"), QStringLiteral("l01046")};
 
-// The mock exam's pictures: the logon's two pages and the hand-in
-// confirmations' hand-in and cancel buttons.
-inline const QStringList ExamPictures{QStringLiteral("9l0056"), QStringLiteral("9l0057"), QStringLiteral("l01041"),
-                                      QStringLiteral("l01042")};
+// The mock exam's pictures: the logon's two pages, the hand-in
+// confirmations' hand-in and cancel buttons, the score window's panel, its
+// completed and not completed number cells and its three buttons, the
+// show-answer prompt's two buttons.
+inline const QStringList ExamPictures{
+    QStringLiteral("9l0056"), QStringLiteral("9l0057"), QStringLiteral("l01041"), QStringLiteral("l01042"),
+    QStringLiteral("9l0058"), QStringLiteral("l01033"), QStringLiteral("l01034"), QStringLiteral("l01035"),
+    QStringLiteral("l01036"), QStringLiteral("l01037"), QStringLiteral("l01038"), QStringLiteral("l01039")};
 
 // ---- Working files of a run: "2888" & two digits ---------------------------
 

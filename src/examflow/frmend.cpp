@@ -1,10 +1,12 @@
 #include "examflow/frmend.h"
 
+#include "demo/window/frmyanshi.h"
 #include "examflow/frmchengji.h"
 #include "examflow/frmtm.h"
 #include "foundation/globals.h"
 #include "foundation/errreport.h"
 #include "foundation/picture.h"
+#include "foundation/ui/display.h"
 #include "foundation/ui/kvelbutton.h"
 #include "run/runstate.h"
 #include "simwin/window/frmmain.h"
@@ -19,13 +21,13 @@
 
 using simwin::setTwipsRect;
 
-namespace {
+namespace exam {
 
-// Runs a modal loop until the window is hidden or gone.
 void runModal(QWidget *w)
 {
     QPointer<QWidget> guard(w);
     w->setWindowModality(Qt::ApplicationModal);
+    fnd::centreOnScreen(w);
     w->show();
     QEventLoop loop;
     QObject::connect(w, &QObject::destroyed, &loop, &QEventLoop::quit);
@@ -46,6 +48,12 @@ void runModal(QWidget *w)
     if (guard)
         guard->removeEventFilter(&watch);
 }
+
+} // namespace exam
+
+namespace {
+
+using exam::runModal;
 
 // Back to the exam: the question window docked at the simulated window's
 // bottom-right corner and shown. Nothing is restarted.
@@ -70,6 +78,10 @@ void handIn()
     if (FrmTm *tm = FrmTm::loaded())
         tm->showClock();
     FrmEnd2::unload();
+    // A running demonstration ends with the exam: its end can no longer
+    // bring the run's windows back over the score window.
+    FrmYanShi::unload();
+    run::YanShiRun = false;
     if (QWidget *popup = QApplication::activePopupWidget())
         popup->close();
     for (QWidget *w : QApplication::topLevelWidgets())

@@ -57,6 +57,9 @@ private:
 
 namespace exam {
 
+// Shows a window modally (centred) and returns once it is hidden or gone.
+void runModal(QWidget *w);
+
 // Shows FrmEnd1 modally and returns when the hand-in is decided. Does nothing
 // while a confirmation is already open: the open one stays the one hand-in.
 void askHandIn();

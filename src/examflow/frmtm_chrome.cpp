@@ -3,6 +3,7 @@
 #include "examflow/frmtm.h"
 
 #include "auxiliary/ime/frmime.h"
+#include "examflow/frmczts.h"
 #include "examflow/frmend.h"
 #include "foundation/globals.h"
 #include "foundation/ui/kvelbutton.h"
@@ -231,7 +232,10 @@ void FrmTm::CmdGN_Click(int index)
         exam::askHandIn();
         break;
     }
-    default: // the answer comes with its window
+    case 10:
+        exam::showAnswerPrompt();
+        break;
+    default:
         break;
     }
 }
@@ -254,6 +258,8 @@ void FrmTm::TimeKS_Timer()
     run::LeftMinutes = qint16(run::LeftMinutes - 1);
     if (run::LeftMinutes != 0)
         return;
+    // An open show-answer prompt is declined first.
+    exam::closeAnswerPrompt();
     const QPointer<FrmTm> self(this);
     plat::MsgBox(QStringLiteral("时间已到，自动交卷！"), 0, fnd::ExamTitle);
     if (!self)

@@ -286,6 +286,30 @@ void writeExamPictures(bankgen::Context &ctx)
     const QColor exam(0xb8, 0x4a, 0x2a), cancel(0x5a, 0x6a, 0x7a);
     save(ctx, QStringLiteral("l01041"), captionStrip(QStringLiteral("交卷"), exam, 88, 28, 14));
     save(ctx, QStringLiteral("l01042"), captionStrip(QStringLiteral("取消"), cancel, 88, 28, 14));
+    // The score window: its panel with a title band, the number cells
+    // (green completed, red not) and its three buttons.
+    QImage panel = canvas(800, 600, QColor(0xf6, 0xf9, 0xfe));
+    {
+        QPainter p(&panel);
+        QLinearGradient g(0, 0, 0, 90);
+        g.setColorAt(0, Sky);
+        g.setColorAt(1, Navy);
+        p.fillRect(0, 0, 800, 90, g);
+        p.setPen(Qt::white);
+        p.setFont(font("宋体", 26, true));
+        p.drawText(QRect(0, 0, 800, 90), Qt::AlignCenter, QStringLiteral("考 试 成 绩"));
+        p.setPen(Navy);
+        p.drawRect(QRectF(40.5, 250.5, 719, 330));
+    }
+    save(ctx, QStringLiteral("9l0058"), panel);
+    save(ctx, QStringLiteral("l01033"), cellStrip(QColor(0x7c, 0xc8, 0x7c)));
+    save(ctx, QStringLiteral("l01034"), cellStrip(QColor(0xe8, 0x8a, 0x80)));
+    const QColor practice(0x2f, 0x6f, 0xba), nav(0x3a, 0x7d, 0x5a);
+    save(ctx, QStringLiteral("l01035"), captionStrip(QStringLiteral("重做本套题"), practice, 128, 30, 14));
+    save(ctx, QStringLiteral("l01036"), captionStrip(QStringLiteral("练习错题"), practice, 128, 30, 14));
+    save(ctx, QStringLiteral("l01037"), captionStrip(QStringLiteral("返回"), nav, 58, 30, 14));
+    save(ctx, QStringLiteral("l01038"), captionStrip(QStringLiteral("返回考试"), nav, 128, 30, 14));
+    save(ctx, QStringLiteral("l01039"), captionStrip(QStringLiteral("我想立即看答案"), QColor(0xb8, 0x4a, 0x2a), 128, 30, 14));
 }
 
 QImage symbolStrip(bool cross)
