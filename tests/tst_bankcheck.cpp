@@ -231,6 +231,11 @@ void TstBankCheck::plantedFault_data()
     QTest::newRow("chrome: a sub-item of 0611") << target1("H061101000") << FaultKind::Chrome << false;
     QTest::newRow("chrome: a sub-item past the sub-menu") << target1("H011305000") << FaultKind::Chrome << false;
     QTest::newRow("chrome: a marked item outside T3") << target1("D0103x7031") << FaultKind::Chrome << false;
+    QTest::newRow("chrome: a demonstration's own picture missing") << Plant([](const QString &p) {
+        const Place at = findStep(p, [](const QString &r, int, int) { return r.mid(85, 1) == u"D"; });
+        QFile::remove(p + QStringLiteral("/examdata/416000.mxy"));
+        return at;
+    }) << FaultKind::Chrome << false;
     QTest::newRow("chrome: a missing drop-down picture") << Plant([](const QString &p) {
         QFile::remove(p + QStringLiteral("/examdata/010077.mxy"));
         return findStep(p, [](const QString &r, int, int) { return r.mid(124, 5) == u"H0101"; });

@@ -209,8 +209,8 @@ void TstChromePictures::everyNameIsAPicture()
             ++subItems;
         }
     }
-    QCOMPARE(subs, 30);
-    QCOMPARE(subItems, 291);
+    QCOMPARE(subs, 31);
+    QCOMPARE(subItems, 333);
     // Pane sets 1 to 3 and every set and marker the records name.
     QSet<QChar> paneSets{u'1', u'2', u'3'};
     QSet<QString> stems;

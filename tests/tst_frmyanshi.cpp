@@ -25,7 +25,11 @@
 #include "simwin/window/twips.h"
 
 #include <QAction>
+#include <QCryptographicHash>
+#include <QTextEdit>
 #include <QDirIterator>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QListWidget>
@@ -33,6 +37,7 @@
 #include <QtTest>
 
 using ts::boxField;
+using ts::demoOn;
 using ts::record;
 
 namespace {
@@ -43,23 +48,6 @@ QRectF twips(const QWidget *w) { return simwin::twipsRect(w); }
 QString hintField(int left, int top, int line)
 {
     return QStringLiteral("%1%2%3").arg(left, 5, 10, QChar(u'0')).arg(top, 5, 10, QChar(u'0')).arg(line, 3, 10, QChar(u'0'));
-}
-
-// The demonstration window on question 1 of a fixture unit made of these
-// records, a demonstration running; its load builds step 1, then `step` is
-// built.
-FrmYanShi &demoOn(ts::SceneFixture &fx, const QStringList &records, int step = 1)
-{
-    fx.writeUnit(0, {records});
-    if (!cover::startUnitPractice(0))
-        qFatal("the fixture unit cannot be started");
-    run::YanShiRun = true;
-    FrmYanShi &w = FrmYanShi::get();
-    if (step != 1) {
-        w.DemoStep = qint16(step);
-        w.setData();
-    }
-    return w;
 }
 
 // Picture area 1 at (600, 300) showing "p00001", with pictures for the tab
@@ -107,7 +95,15 @@ private slots:
     void systemMenu_data();
     void systemMenu();
     void windowOrder();
+    void endOnTheFinalScene();
+    void stops_data();
+    void stops();
+    void repeatedStopsStillEnd();
+    void endAtTheLatestOnItsTenthTick();
+    void loadPlaces_data();
+    void loadPlaces();
     void wholeDemonstrationThroughTheProbe();
+    void probeShowsTheChrome();
 };
 
 void TstFrmYanShi::cleanup()
@@ -165,12 +161,37 @@ void TstFrmYanShi::loadAndControls()
         QVERIFY2(a && b, name);
         QCOMPARE(b->metaObject()->className(), a->metaObject()->className());
         const int im = stackIndex(main, n), id = stackIndex(w, n);
-        QVERIFY2(im > lastMain && id > lastDemo, name);
+        // The demonstration's red box lies over its drop-downs and drawn
+        // menus, below the ring and the pointer.
+        const bool raised = n == u"Shape1";
+        QVERIFY2(im > lastMain && (raised || id > lastDemo), name);
         lastMain = im;
-        lastDemo = id;
+        if (!raised)
+            lastDemo = id;
     }
+    const int shape1 = stackIndex(w, QStringLiteral("Shape1"));
+    for (const char *under : {"PicElse", "Pic1J", "Lbl1J_44", "Pic2J", "LRightMMenu", "LRM9_9", "LRightSub", "LRS_9",
+                              "LRSFgx_5"})
+        QVERIFY2(stackIndex(w, QString::fromLatin1(under)) < shape1, under);
+    for (const char *over : {"Shape5", "ImgICO", "LPoinB_0", "LPoint_7"})
+        QVERIFY2(stackIndex(w, QString::fromLatin1(over)) > shape1, over);
+    QVERIFY(stackIndex(w, QStringLiteral("LPoint_0")) > stackIndex(w, QStringLiteral("LPoinB_5")));
+    QVERIFY(stackIndex(w, QStringLiteral("LRightSub")) > stackIndex(w, QStringLiteral("LRFGX_9")));
+    // The demonstration's cells and pressed pictures lie on the window.
     for (int i = 0; i <= FrmYanShi::LastHotSpot; ++i)
-        QCOMPARE(w.LblZHU[i]->parentWidget()->objectName(), main.LblZHU[i]->parentWidget()->objectName());
+        QCOMPARE(w.LblZHU[i]->parentWidget(), &w);
+    for (const QWidget *img : {w.ImgMenu, w.ImgTool, w.ImgHui, w.ImgElse, w.Img1J})
+        QCOMPARE(img->parentWidget(), &w);
+    // The controls of the Part's table, named as the window's own.
+    for (const char *own : {"TimTool", "LRMJL_1", "LRMJL_8", "ImgJLSanjiao_5", "LRM2_0", "LRM9_9", "LRFGX_9", "LRS_9",
+                            "LRSFgx_5", "LPoint_7", "LPoinB_5", "Lbl1J_0", "Lbl1J_44", "Lbl2J_44", "ShapeRMain",
+                            "ShapeRSUB"})
+        QVERIFY2(w.findChild<QObject *>(QString::fromLatin1(own)), own);
+    // Drawn controls stay hidden until a menu draws them; wm100 is never shown.
+    for (const char *hidden : {"LRightMMenu", "LRM2_0", "LRightSub", "LRS_0", "LRFGX_0", "ImgJLSanjiao_1"})
+        QVERIFY2(!w.findChild<QWidget *>(QString::fromLatin1(hidden))->isVisibleTo(&w), hidden);
+    QVERIFY(!w.wm100->isVisible());
+    QCOMPARE(w.ImgJLSanjiao[1]->picture().size(), QSize(4, 7));
 }
 
 void TstFrmYanShi::twinScenes_data()
@@ -538,10 +559,12 @@ void TstFrmYanShi::cursorsBarsAndPaths()
         QCOMPARE(w.Label1->cursor().shape(), pointer ? plat::standardPointer(pointer)->shape() : Qt::ArrowCursor);
     QCOMPARE((QList<int>{w.AimZHU, w.Aim1J, w.Aim2J}), path);
     QCOMPARE(w.JumpStep, jump);
-    // The cells lie at the simulated window's fixed geometry.
+    // The cells lie at the simulated window's fixed geometry, on the window.
     FrmMain &m = FrmMain::get();
-    for (int cell : {1, 12, 45, 88})
-        QCOMPARE(twips(w.LblZHU[cell]), twips(m.LblZHU[cell]));
+    for (int cell : {1, 12, 45, 88}) {
+        const QWidget *bar = m.LblZHU[cell]->parentWidget();
+        QCOMPARE(twips(w.LblZHU[cell]), twips(m.LblZHU[cell]).translated(twips(bar).topLeft()));
+    }
 }
 
 // doNext, GoStep, the pause of an automatic advance, the final scene and the
@@ -572,7 +595,7 @@ void TstFrmYanShi::stepsPauseAndEnd()
     {
         const char *digit;
         int step;
-    } jumps[] = {{"0", 3}, {"7", 7}, {"B", 11}, {"x", 11}};
+    } jumps[] = {{"0", 3}, {"7", 7}, {"x", 9}, {"A", 10}, {"B", 11}};
     for (const auto &j : jumps) {
         w.GoStep(QString::fromLatin1(j.digit));
         QCOMPARE(int(w.DemoStep), j.step);
@@ -692,6 +715,222 @@ void TstFrmYanShi::windowOrder()
     QVERIFY(plat::inTopmostBand(&shown));
 }
 
+namespace {
+// Every file under a folder with its hash, by relative path (the run's error
+// logs left out).
+QMap<QString, QByteArray> folderHashes(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        QFile f(it.next());
+        if (f.fileName().endsWith(QLatin1String(".txt")) || !f.open(QIODevice::ReadOnly))
+            continue;
+        files.insert(QDir(folder).relativeFilePath(f.fileName()), QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1));
+    }
+    return files;
+}
+
+} // namespace
+
+// A question whose first step is "9999": the success line, the end on the
+// fourth tick of TimEnd; the run's windows back, the question reloaded at its
+// own step (hint mode until the reload, practice after it), nothing of the
+// question's state changed, no file written.
+void TstFrmYanShi::endOnTheFinalScene()
+{
+    ts::SceneFixture fx;
+    const QStringList steps{record({{8, s("9999")}}), record({{8, s("9001")}}), record({{8, s("9001")}})};
+    for (const QString &name : bank::QuestionWindowPictures)
+        QFile::copy(ts::sampleProgramDir() + QStringLiteral("/wydata/") + name + QStringLiteral(".mxy"), fx.dataFile(name));
+    fx.writeUnit(0, {steps, steps});
+    QVERIFY(cover::startUnitPractice(0));
+    FrmMain &main = ts::startPractice();
+    scene::TmStep[2] = 2;
+    ts::loadQuestion(2);
+    FrmTm &tm = FrmTm::get();
+    QTRY_VERIFY(!tm.TimKsModel->isActive());
+    const auto state = run::TmState[2];
+    const auto pics = scene::TmPics[2];
+    const auto files = folderHashes(fx.programDir());
+    tm.StartYanShi();
+    QTRY_VERIFY(FrmYanShi::loaded() && FrmYanShi::loaded()->isVisible());
+    FrmYanShi &w = *FrmYanShi::loaded();
+    QCOMPARE(w.LHelp->text(), s("操作成功！"));
+    QVERIFY(w.TimEnd->isActive());
+    QCOMPARE(int(run::AnswerMode), 1);
+    QSignalSpy ticks(w.TimEnd, &QTimer::timeout);
+    QTRY_VERIFY(!FrmYanShi::loaded());
+    QCOMPARE(ticks.count(), 4);
+    QVERIFY(!run::YanShiRun);
+    QVERIFY(main.isVisible() && tm.isVisible());
+    QCOMPARE(int(run::AnswerMode), 1); // until the reload
+    QTRY_VERIFY(!tm.TimerREDO->isActive() && !main.Timer2->isActive());
+    QCOMPARE(int(run::AnswerMode), 2);
+    QCOMPARE(int(scene::StepNo), 2);
+    QCOMPARE(int(scene::TmStep[2]), 2);
+    QCOMPARE(run::TmState[2], state);
+    QCOMPARE(scene::TmPics[2], pics);
+    QCOMPARE(folderHashes(fx.programDir()), files);
+
+    // A second demonstration starts again at step 1, the pointer at
+    // (7680, 5760).
+    tm.StartYanShi();
+    QTRY_VERIFY(FrmYanShi::loaded() && FrmYanShi::loaded()->isVisible());
+    FrmYanShi &again = *FrmYanShi::loaded();
+    QCOMPARE(again.StepsShown, QList<int>{1});
+    QCOMPARE(QPoint(again.PointX, again.PointY), QPoint(7680, 5760));
+    QTRY_VERIFY(!FrmYanShi::loaded());
+}
+
+void TstFrmYanShi::stops_data()
+{
+    QTest::addColumn<QString>("how"); // "key <name> [to <control>]" or "dblclick <control>"
+    QTest::addColumn<bool>("stops");
+    QTest::newRow("Esc") << "key Esc" << true;
+    QTest::newRow("Enter") << "key Return" << true;
+    QTest::newRow("keypad Enter") << "key Enter" << true;
+    QTest::newRow("Space") << "key Space" << true;
+    QTest::newRow("A") << "key A" << false;
+    QTest::newRow("Esc in the text box") << "key Esc to Text1" << true;
+    QTest::newRow("Space in the list") << "key Space to LstLA" << true;
+    QTest::newRow("A in the text box") << "key A to Text1" << false;
+    QTest::newRow("double-click on the background") << "dblclick FrmYanShi" << true;
+    QTest::newRow("double-click on Image1") << "dblclick Image1" << true;
+    QTest::newRow("double-click on Label1") << "dblclick Label1" << false;
+    QTest::newRow("double-click on a bar") << "dblclick PicMenu" << false;
+    QTest::newRow("double-click on the note") << "dblclick ImgLogo" << false;
+    QTest::newRow("double-click on the hint") << "dblclick LHelp" << false;
+}
+
+// Releases of Enter, Space and Esc stop the demonstration wherever the
+// keyboard is, other keys do not; a double-click stops on the background
+// and the picture areas only.
+void TstFrmYanShi::stops()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, stops);
+    ts::SceneFixture fx;
+    fx.writeAnswers({s("甲|乙")});
+    fx.writePicture(QStringLiteral("p00001"), QSize(40, 30), Qt::darkGreen);
+    const QString pause = record({{6, s("A3")},
+                                  {8, s("8888")},
+                                  {18, ts::areaField(600, 300, QStringLiteral("p00001"))},
+                                  {66, boxField(3000, 2000, 900, 300)},
+                                  {112, hintField(300, 600, 1)}});
+    QStringList steps(12, pause);
+    FrmYanShi &w = demoOn(fx, steps);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.Timer[4]->stop();
+    const QStringList parts = how.split(u' ');
+    if (parts[0] == u"key") {
+        QWidget *to = &w;
+        if (parts.size() == 4) {
+            to = w.findChild<QWidget *>(parts[3]);
+            if (parts[3] == u"LstLA") {
+                w.LstLA->addItem(QStringLiteral("x"));
+                w.LstLA->show();
+            } else {
+                to->show();
+            }
+            to->setFocus();
+        }
+        const QKeySequence seq(parts[1] == u"Esc" ? QStringLiteral("Esc") : parts[1]);
+        QTest::keyRelease(to, Qt::Key(seq[0].key()));
+    } else {
+        QWidget *on = parts[1] == u"FrmYanShi" ? static_cast<QWidget *>(&w) : w.findChild<QWidget *>(parts[1]);
+        QVERIFY(on);
+        if (parts[1] == u"ImgLogo")
+            w.ImgLogo->setText(s("题目"));
+        on->show();
+        QVERIFY(on->isVisible() && on->width() > 0);
+        const QPoint at = on == &w ? QPoint(5, 300) : QPoint(2, 2);
+        QTest::mouseDClick(on, Qt::LeftButton, {}, at);
+    }
+    QCOMPARE(w.TimEnd->isActive(), stops);
+}
+
+// Stop keys released every 30 ms: each one finds the end timer running and
+// keeps its schedule, so the demonstration still ends.
+void TstFrmYanShi::repeatedStopsStillEnd()
+{
+    ts::SceneFixture fx;
+    FrmYanShi &w = demoOn(fx, QStringList(12, record({{8, s("9001")}})));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTimer repeat;
+    repeat.setInterval(30);
+    QObject::connect(&repeat, &QTimer::timeout, [] {
+        if (FrmYanShi *d = FrmYanShi::loaded())
+            QTest::keyRelease(d, Qt::Key_Escape);
+    });
+    repeat.start();
+    QTRY_VERIFY(!FrmYanShi::loaded());
+}
+
+// Timers that keep resetting the shared counter cannot hold the window open:
+// the end comes at the latest on TimEnd's own tenth tick.
+void TstFrmYanShi::endAtTheLatestOnItsTenthTick()
+{
+    ts::SceneFixture fx;
+    FrmYanShi &w = demoOn(fx, QStringList(12, record({{8, s("9001")}})));
+    QTimer reset;
+    reset.setInterval(20);
+    QObject::connect(&reset, &QTimer::timeout, [] {
+        if (FrmYanShi *d = FrmYanShi::loaded())
+            d->TickCount = 0;
+    });
+    reset.start();
+    QSignalSpy ticks(w.TimEnd, &QTimer::timeout);
+    w.stop();
+    QTRY_VERIFY(!FrmYanShi::loaded());
+    QCOMPARE(ticks.count(), 10);
+}
+
+void TstFrmYanShi::loadPlaces_data()
+{
+    QTest::addColumn<bool>("maximised");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<double>("noteHeight");
+    QTest::newRow("over FrmMain, 30 characters") << false << QString(30, QChar(u'字')) << 555.0;
+    QTest::newRow("centred, empty note") << true << QString() << 195.0;
+    QTest::newRow("13 characters, trimmed") << false << s("  一二三四五六七八九十一二三 ") << 195.0;
+}
+
+// The window over FrmMain while FrmMain has its normal size, centred on the
+// screen otherwise; the note's height by its length; topmost from the load
+// on, and the scenes never hide or re-create it.
+void TstFrmYanShi::loadPlaces()
+{
+    QFETCH(bool, maximised);
+    QFETCH(QString, note);
+    QFETCH(double, noteHeight);
+    ts::SceneFixture fx;
+    fx.writeUnit(0, {{record({{8, s("9001")}}), record({{8, s("9001")}})}});
+    QVERIFY(cover::startUnitPractice(0));
+    FrmMain &main = ts::shownWindow();
+    FrmTm::get().RtbTM->setPlainText(note);
+    main.move(40, 30);
+    if (maximised)
+        main.showMaximized();
+    run::YanShiRun = true;
+    FrmYanShi &w = FrmYanShi::get();
+    QCOMPARE(w.size(), QSize(800, 600));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(w.pos(), maximised ? QPoint((screen.width() - 800) / 2, (screen.height() - 600) / 2) : QPoint(40, 30));
+    QCOMPARE(twips(w.ImgLogo), QRectF(9420, 7620, 2535, noteHeight));
+    QCOMPARE(w.ImgLogo->text(), note.trimmed());
+    QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const WId id = w.winId();
+    w.doNext();
+    w.setData();
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.winId(), id);
+    QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
 // A sample question demonstrated through the probe as a user starts it, to
 // its final scene: nothing recorded, hint mode from the window's load until
 // the question's reload, the end closes the window and brings the run's
@@ -744,6 +983,49 @@ void TstFrmYanShi::wholeDemonstrationThroughTheProbe()
     QCOMPARE(o[14]["StepNo"].toInt(), 2);
     QCOMPARE(o[14]["StepType"].toInt(), 6282);
     QCOMPARE(ksdata(), before);
+}
+
+// The probe's view of the demonstration: the player's state, its timers,
+// the bars and cells in twips and pixels, the pace and the clicks.
+void TstFrmYanShi::probeShowsTheChrome()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    // Unit 1, question 1: its first step opens menu 1's item 1 ("7000", H0101).
+    const QList<QJsonObject> o = ts::playProbe(copy.path(), 0, 1,
+                                               "demo pace 0\ndemo pace x\ndemo pace 1\nclick FrmTm/CmdGN_7\n"
+                                               "wait 400\nscene FrmYanShi\ndemo click zhu\nscene FrmYanShi\n"
+                                               "demo click 1j\nscene FrmYanShi\n");
+    QCOMPARE(o.size(), 10);
+    QVERIFY(o[0].contains("error"));
+    QVERIFY(o[1].contains("error"));
+    QCOMPARE(o[2]["pace"].toDouble(), 1.0);
+    const QJsonObject scene = o[5];
+    QCOMPARE(scene["player"]["PointX"].toInt(), 7680);
+    QCOMPARE(scene["player"]["PointY"].toInt(), 5760);
+    QCOMPARE(scene["player"]["AimZHU"].toInt(), 1);
+    QCOMPARE(scene["player"]["Aim1J"].toInt(), 1);
+    QJsonObject cell1, menuBar;
+    for (const QJsonValue v : scene["chrome"].toArray()) {
+        if (v["name"].toString() == QLatin1String("LblZHU_1"))
+            cell1 = v.toObject();
+        if (v["name"].toString() == QLatin1String("PicMenu"))
+            menuBar = v.toObject();
+    }
+    QCOMPARE(cell1["twips"].toArray(), (QJsonArray{150, 405, 870, 270}));
+    QCOMPARE(cell1["px"].toArray(), (QJsonArray{10, 27, 58, 18}));
+    QVERIFY(menuBar["visible"].toBool());
+    QCOMPARE(scene["lines"].toArray().size(), 8 + 6 + 10 + 6);
+    // The click on the title opens its drop-down and starts the item glide.
+    const QJsonObject opened = o[7];
+    QVERIFY(opened["timers"].toArray().contains(QStringLiteral("Timer6")));
+    bool pressed = false, dropDown = false;
+    for (const QJsonValue v : opened["chrome"].toArray()) {
+        pressed = pressed || (v["name"].toString() == QLatin1String("ImgMenu") && v["picture"].toString() == QLatin1String("010099"));
+        dropDown = dropDown || (v["name"].toString() == QLatin1String("Pic1J") && v["picture"].toString() == QLatin1String("010077") && v["visible"].toBool());
+    }
+    QVERIFY(pressed && dropDown);
+    QCOMPARE(o[9]["player"]["DemoStep"].toInt(), 2);
 }
 
 QTEST_MAIN(TstFrmYanShi)

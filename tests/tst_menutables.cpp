@@ -1,5 +1,6 @@
 // The drop-down tables of the bars: item and sub-item places at scale 1 and
 // at other factors, the sub-menu list, picture names and picture sizes.
+#include "simwin/chrome/clickplaces.h"
 #include "simwin/chrome/hotspotlayout.h"
 #include "simwin/chrome/menutables.h"
 
@@ -27,6 +28,11 @@ private slots:
     void pictureSizes_data();
     void pictureSizes();
     void cellChainAtScale();
+    void bothWindowsProfiles_data();
+    void bothWindowsProfiles();
+    void cellClicks_data();
+    void cellClicks();
+    void subMenuPlacement();
 };
 
 // Every menu of the menu bar: item count, top and bottom of its last item.
@@ -224,8 +230,9 @@ void TstMenuTables::subMenuPlaces()
 void TstMenuTables::subMenuList()
 {
     const QList<int> &keys = chrome::subMenuList();
-    QCOMPARE(keys.size(), 30);
+    QCOMPARE(keys.size(), 31);
     QVERIFY(chrome::hasSubMenu(1, 13));
+    QVERIFY(chrome::hasSubMenu(73, 10));
     QVERIFY(chrome::hasSubMenu(6, 11));
     QVERIFY(chrome::hasSubMenu(13, 7));
     QVERIFY(!chrome::hasSubMenu(5, 12));
@@ -294,6 +301,139 @@ void TstMenuTables::cellChainAtScale()
     QCOMPARE(one[87], QRectF(10920, 405, 510, 330));
     QCOMPARE(one[88], QRectF(11430, 405, 345, 330));
     QCOMPARE(one[13], QRectF(1455, 60, 1230, 270));
+}
+
+// The two windows' profiles over the one set of tables: the simulated
+// window's cells in their bars, list items 3900 wide, panel 32 at 9075 and
+// 37 fixed; the demonstration's cells on the window, list items as wide as
+// their panel less 30, panel 32 at 9090 and 37 at the step's place.
+void TstMenuTables::bothWindowsProfiles_data()
+{
+    QTest::addColumn<bool>("demo");
+    QTest::newRow("simulated window") << false;
+    QTest::newRow("demonstration") << true;
+}
+
+void TstMenuTables::bothWindowsProfiles()
+{
+    QFETCH(bool, demo);
+    const chrome::CellLayout cells = chrome::cellLayout(1, 1, demo ? chrome::CellFrame::Window : chrome::CellFrame::Bar);
+    QCOMPARE(cells[41], demo ? QRectF(150, 750, 345, 330) : QRectF(150, 15, 345, 330));
+    QCOMPARE(cells[1], demo ? QRectF(150, 405, 870, 270) : QRectF(150, 15, 870, 270));
+    QCOMPARE(cells[13], demo ? QRectF(1455, 8385, 1230, 270) : QRectF(1455, 60, 1230, 270));
+    QCOMPARE(cells[88].left(), 11430.0);
+    QVERIFY(cells[35].isNull());
+
+    const chrome::PanelProfile &profile = demo ? chrome::DemoPanels : chrome::SimulatedPanels;
+    const chrome::PanelPlace p32 = chrome::panelPlace(32, 1000, 2000, profile, 1, 1);
+    QCOMPARE(p32.at, QPointF(demo ? 9090 : 9075, 1605));
+    QCOMPARE(p32.cellSize, demo ? QSizeF(2655, 300) : QSizeF(8100, 6000));
+    const chrome::PanelPlace p37 = chrome::panelPlace(37, 1000, 2000, profile, 1, 1);
+    QCOMPARE(p37.at, demo ? QPointF(1000, 2000) : QPointF(6240, 420));
+    const chrome::PanelPlace p34 = chrome::panelPlace(34, 1000, 2000, profile, 0.8, 1.2);
+    QVERIFY(p34.preset);
+    QCOMPARE(p34.at, QPointF(800, 2400));
+    QCOMPARE(p34.cellSize, demo ? QSizeF(24, 36) : QSizeF(0, 0));
+    QCOMPARE(chrome::panelPlace(31, 1000, 2000, profile, 1, 1).cell, 0);
+
+    const double width = demo ? 2000 - 30 : 3900; // a 2000-twip panel
+    const ItemLayout m1 = chrome::dropDownItems(1, 1, 1, demo ? width : chrome::ListItemWidth);
+    QCOMPARE(m1[21], QRectF(30, 7170, width, 330));
+    const ItemLayout s113 = chrome::subMenuItems(113, 1, 1, demo ? width : chrome::ListItemWidth);
+    QCOMPARE(s113.count, 4);
+    const double tops[] = {30, 375, 720, 1095};
+    for (int i = 1; i <= 4; ++i)
+        QCOMPARE(s113[i], QRectF(30, tops[i - 1], width, 330));
+}
+
+void TstMenuTables::cellClicks_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("pane");
+    QTest::addColumn<int>("overlay"); // chrome::Bar
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<QPointF>("pressedAt");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<double>("dropLeft");
+    QTest::addColumn<double>("dropTop"); // pressed 330 high, drop-down 2000 high
+    // Window twips at scale 1: cell 3 at (1890, 405), 11 at 8850; 24 on the
+    // drawing bar at (6225, 8355); 44 at (1005, 750); panel at (9090, 1605, 2700, 3000).
+    QTest::newRow("menu 3") << 3 << "00" << int(chrome::Bar::Menu) << "030099" << QPointF(1890, 405) << true << 1890.0
+                            << 675.0;
+    QTest::newRow("menu 11 at 7785") << 11 << "00" << int(chrome::Bar::Menu) << "110099" << QPointF(8850, 405) << true
+                                     << 7785.0 << 675.0;
+    QTest::newRow("palette 24, upward") << 24 << "00" << int(chrome::Bar::Hui) << "240099" << QPointF(6225, 8355)
+                                        << true << 6225.0 << 8325.0 - 2000;
+    QTest::newRow("split arrow 44") << 44 << "00" << int(chrome::Bar::Tool) << "440099" << QPointF(1005 - 345, 750)
+                                    << true << 1005.0 - 345 << 750.0 + 330;
+    QTest::newRow("86") << 86 << "00" << int(chrome::Bar::Tool) << "860099" << QPointF(10410, 1140) << true
+                        << 10410.0 - 585 << 1140.0 + 330;
+    QTest::newRow("panel 32, pane X3") << 32 << "X3" << int(chrome::Bar::Else) << "XX0399" << QPointF(9090, 1605)
+                                       << true << 9090.0 + 240 << 1605.0 + 3000;
+    QTest::newRow("41 opens nothing") << 41 << "00" << int(chrome::Bar::Tool) << "410099" << QPointF(150, 750)
+                                      << false << 0.0 << 0.0;
+    QTest::newRow("35 nothing at all") << 35 << "00" << int(chrome::Bar::None) << "" << QPointF() << false << 0.0
+                                       << 0.0;
+    QTest::newRow("89 nothing at all") << 89 << "00" << int(chrome::Bar::None) << "" << QPointF() << false << 0.0
+                                       << 0.0;
+}
+
+// A click on a cell: its pressed picture and drop-down by the placement
+// table, in window twips (the demonstration's upward rule: on the bar's top).
+void TstMenuTables::cellClicks()
+{
+    QFETCH(int, cell);
+    QFETCH(QString, pane);
+    QFETCH(int, overlay);
+    QFETCH(QString, pressed);
+    QFETCH(QPointF, pressedAt);
+    QFETCH(bool, opens);
+    QFETCH(double, dropLeft);
+    QFETCH(double, dropTop);
+    const chrome::CellLayout cells = chrome::cellLayout(1, 1, chrome::CellFrame::Window);
+    const QRectF panel(9090, 1605, 2700, 3000);
+    const QRectF cellRect = cell >= 32 && cell <= 40 ? QRectF(panel.topLeft(), QSizeF(2655, 300))
+                            : cell <= 88             ? cells[size_t(cell)]
+                                                     : QRectF();
+    const chrome::CellClick c = chrome::cellClick(cell, cellRect, panel, pane, true, 1);
+    QCOMPARE(int(c.overlay), overlay);
+    QCOMPARE(c.opens, opens);
+    if (overlay == int(chrome::Bar::None))
+        return;
+    QCOMPARE(c.pressed, pressed);
+    QCOMPARE(c.pressedAt, pressedAt);
+    if (!opens)
+        return;
+    QCOMPARE(c.dropLeft, dropLeft);
+    QCOMPARE(chrome::dropDownTop(c, cellRect, panel, 8325, 330, 2000), dropTop);
+    // The simulated window's drawing-bar drop-downs end on the cell's top.
+    if (cell == 24)
+        QCOMPARE(chrome::dropDownTop(chrome::cellClick(cell, cellRect, panel, pane, false, 1), cellRect, panel, 8325,
+                                     330, 2000),
+                 cellRect.top() - 2000);
+}
+
+// A sub-menu beside its drop-down, 15 over its right edge, lifted above 8820
+// and flipped to the left past 11850; the limits are strict.
+void TstMenuTables::subMenuPlacement()
+{
+    const QRectF drop(1890, 675, 3000, 5000);
+    QCOMPARE(chrome::subMenuCorner(drop, 3000, 1), QPointF(4875, 3000));
+    QCOMPARE(chrome::subMenuKeptInside(QRectF(4875, 3000, 2000, 5820), drop, 1, 1), QPointF(4875, 3000));
+    QCOMPARE(chrome::subMenuKeptInside(QRectF(4875, 3000, 2000, 5821), drop, 1, 1), QPointF(4875, 8820 - 5821));
+    QCOMPARE(chrome::subMenuKeptInside(QRectF(9850, 3000, 2000, 1000), drop, 1, 1), QPointF(9850, 3000));
+    QCOMPARE(chrome::subMenuKeptInside(QRectF(9851, 3000, 2000, 1000), drop, 1, 1), QPointF(1890 - 2000 + 15, 3000));
+    QCOMPARE(chrome::itemHighlightPicture(24, 12), QStringLiteral("499912"));
+    QCOMPARE(chrome::itemHighlightPicture(24, 41), QStringLiteral("244100"));
+    QCOMPARE(chrome::itemHighlightPicture(3, 5), QStringLiteral("030500"));
+    // The 31st sub-menu, reached by no click: the colour grid and its two
+    // wide items.
+    const ItemLayout g = chrome::subMenuItems(7310, 1, 1);
+    QCOMPARE(g[1], QRectF(375, 465, 270, 270));
+    QCOMPARE(g[40], QRectF(375 + 7 * 270, 465 + 4 * 270, 270, 270));
+    QCOMPARE(g[41], QRectF(375, 60, 2160, 330));
+    QCOMPARE(g[42], QRectF(375, 1890, 2160, 330));
+    QCOMPARE(g[43], chrome::resetItem());
 }
 
 QTEST_GUILESS_MAIN(TstMenuTables)

@@ -1,5 +1,7 @@
 #include "windowdrive.h"
 
+#include "scenefixture.h"
+
 #include "cover/runstart.h"
 #include "demo/window/frmyanshi.h"
 #include "examflow/frmtm.h"
@@ -57,6 +59,20 @@ void buildStep(int q, int step)
     run::TmNo = qint16(q);
     scene::StepNo = qint16(step);
     FrmMain::get().setData();
+}
+
+FrmYanShi &demoOn(SceneFixture &fx, const QStringList &records, int step)
+{
+    fx.writeUnit(0, {records});
+    if (!cover::startUnitPractice(0))
+        qFatal("the fixture unit cannot be started");
+    run::YanShiRun = true;
+    FrmYanShi &w = FrmYanShi::get();
+    if (step != 1) {
+        w.DemoStep = qint16(step);
+        w.setData();
+    }
+    return w;
 }
 
 bool pressKey(const QString &name)

@@ -8,8 +8,11 @@
 #include <QString>
 
 class FrmMain;
+class FrmYanShi;
 
 namespace ts {
+
+class SceneFixture;
 
 // FrmMain, shown and exposed (focus and visibility need a shown window).
 FrmMain &shownWindow();
@@ -24,6 +27,11 @@ void unloadRunWindows();
 
 // Builds step `step` of question `q` at once.
 void buildStep(int q, int step);
+
+// The demonstration window on question 1 of fixture unit 1 made of these
+// records, a demonstration running; its load builds step 1, then `step` is
+// built when it is another.
+FrmYanShi &demoOn(SceneFixture &fx, const QStringList &records, int step = 1);
 
 // A key press by name ("Ctrl+C", "F5", "VK12") to the control of FrmMain
 // that holds the focus, or to the window when none does. False for a name

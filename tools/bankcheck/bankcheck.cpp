@@ -367,6 +367,13 @@ private:
             if (!t.isPath() && !t.isMarkedItem())
                 continue;
             if (t.isMarkedItem() && k != 3) {
+                // Beside a menu path of a "7000" step, the second field's
+                // "D" names the clicked item's own picture of the
+                // demonstration.
+                if (k == 2 && targets[0].isPath() && stepTypeText(line) == u"7000") {
+                    picture(k, chrome::markerHoverPicture(t.stem));
+                    continue;
+                }
                 fault(k, QStringLiteral("a marked item (\"D\") counts only in the third field"));
                 continue;
             }

@@ -283,7 +283,7 @@ struct Marked {
     int cell = 0, item = 0;
 };
 struct RecordNames {
-    QSet<QChar> paneSets;
+    QHash<QChar, int> paneSets;     // the panel cell each set lies over
     QHash<QString, Marked> markers; // by picture stem
 };
 
@@ -297,10 +297,14 @@ RecordNames scanRecords(const bankgen::Context &ctx)
         for (const QString &line : *lines) {
             const QStringView pane = scene::paneField(line);
             if (pane.size() == 2 && pane[0] == u'X')
-                n.paneSets.insert(pane[1]);
-            const QStringView t3 = bank::chars(line, bank::Step.target[3]);
-            if (t3.size() == 10 && t3[0] == u'D')
-                n.markers.insert(t3.mid(6, 4).toString(), {t3.mid(1, 2).toInt(), t3.mid(3, 2).toInt()});
+                n.paneSets.insert(pane[1], scene::extraPanel(line));
+            // "D" items: the simulated window's at 96-105, the
+            // demonstration's at 86-95.
+            for (int t : {3, 2}) {
+                const QStringView d = bank::chars(line, bank::Step.target[t]);
+                if (d.size() == 10 && d[0] == u'D')
+                    n.markers.insert(d.mid(6, 4).toString(), {d.mid(1, 2).toInt(), d.mid(3, 2).toInt()});
+            }
         }
     }
     return n;
@@ -329,12 +333,19 @@ void writeExamData(bankgen::Context &ctx)
     }
     RecordNames named = scanRecords(ctx);
     for (QChar d : {u'1', u'2', u'3'})
-        named.paneSets.insert(d);
-    for (QChar d : std::as_const(named.paneSets)) {
+        if (!named.paneSets.contains(d))
+            named.paneSets.insert(d, 36);
+    for (auto it = named.paneSets.cbegin(); it != named.paneSets.cend(); ++it) {
+        const QChar d = it.key();
+        // A set has the size of the panel it lies over (36's by default).
+        QSize size = PaneSetSize;
+        for (const Panel &pn : Panels)
+            if (pn.cell == it.value() && pn.cell != 36)
+                size = pn.size;
         const QString title = QStringLiteral("窗格 ") + d;
-        save(chrome::paneSetPicture(d, "00"), panelPicture(PaneSetSize, title, panelLinks(36), Look::Plain));
-        save(chrome::paneSetPicture(d, "88"), panelPicture(PaneSetSize, title, panelLinks(36), Look::Hover));
-        save(chrome::paneSetPicture(d, "99"), panelPicture(PaneSetSize, title, panelLinks(36), Look::Pressed));
+        save(chrome::paneSetPicture(d, "00"), panelPicture(size, title, panelLinks(36), Look::Plain));
+        save(chrome::paneSetPicture(d, "88"), panelPicture(size, title, panelLinks(36), Look::Hover));
+        save(chrome::paneSetPicture(d, "99"), panelPicture(size, title, panelLinks(36), Look::Pressed));
     }
     // Drop-downs and their item hovers.
     for (int cell : chrome::dropDownCells()) {

@@ -398,7 +398,8 @@ Unit unitBasics(SampleBank &b)
             draw::okCancel(p, {3900, 1620, 1200, 330}, cancel);
         });
         q << b.hinted("7000", QStringLiteral("单击“插入”菜单，选择“书签”命令（也可按 Ctrl+G）"))
-                 .bars("A3").background(homeScene(b, "selHeading", sel)).target(1, "H0416");
+                 .bars("A3").background(homeScene(b, "selHeading", sel)).target(1, "H0416")
+                 .target(2, "D041604160"); // the item's own picture in the demonstration
         q << b.hinted("0024", QStringLiteral("top"))
                  .area(1, at.l, at.t, dlg).text1(name.moved(at.l, at.t)).answer(b.text(QStringLiteral("top")))
                  .backSpec(1, cancel.l + at.l, cancel.t + at.t);

@@ -76,7 +76,7 @@ Unit unitFrames(SampleBank &b)
     { // 2. A plain extra panel (38) as a target, then the drop-down of panel 37.
         Question q{QStringLiteral("单击任务窗格中的“框架网页”，然后单击出现的“网页模板”任务窗格的标题，从下拉菜单中选择第二项“目录”。"), {}, {}};
         q << b.hinted("7000", QStringLiteral("单击任务窗格中的“框架网页”")).bars("B1").background(frames).panel(38, 8400, 1650);
-        q << b.hinted("7000", QStringLiteral("单击“网页模板”任务窗格的标题，选择“目录”")).bars("B1").panel(37, 0, 0, 2);
+        q << b.hinted("7000", QStringLiteral("单击“网页模板”任务窗格的标题，选择“目录”")).bars("B1").panel(37, 6240, 420, 2);
         q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
         u.questions.push_back(q);
     }

@@ -228,7 +228,7 @@ Unit unitTables(SampleBank &b)
     { // 10. The task pane (extra panel 32) and an item of its drop-down.
         Question q{QStringLiteral("单击任务窗格的标题，从下拉菜单中选择第三项“剪贴板”，切换到剪贴板任务窗格。"), {}, {}};
         q << b.hinted("7000", QStringLiteral("单击任务窗格的标题，选择“剪贴板”"))
-                 .bars("B3").background(table).panel(32, 0, 0, 3);
+                 .pane("X4").bars("B3").background(table).panel(32, 0, 0, 3);
         q << StepRecord("9999").background(tableScene(b, "done", plain, kDone));
         u.questions.push_back(q);
     }

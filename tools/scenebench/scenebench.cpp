@@ -7,6 +7,9 @@
 //   DemoSceneWarm
 //               the demonstration window's setData again on the same scene,
 //               a demonstration running
+//   DemoLoad    the demonstration window loaded to its first scene (its
+//               controls, its load and step 1's scene and bars), pictures
+//               warm, then unloaded
 //   RawDecode   decoding the scene's picture files, nothing else
 //   StepLine/n  reading the last record of an n-line step file (kept lines)
 //   HoverWarm   the pointer moving onto another menu title: from the move
@@ -137,6 +140,24 @@ void DemoSceneWarm(benchmark::State &state)
     FrmYanShi::unload();
 }
 
+void DemoLoad(benchmark::State &state)
+{
+    openScene();
+    run::YanShiRun = true;
+    FrmYanShi::get(); // the pictures decoded once
+    FrmYanShi::unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (auto _ : state) {
+        FrmYanShi &w = FrmYanShi::get();
+        benchmark::DoNotOptimize(&w);
+        state.PauseTiming();
+        FrmYanShi::unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    run::YanShiRun = false;
+}
+
 void RawDecode(benchmark::State &state)
 {
     for (auto _ : state) {
@@ -264,6 +285,7 @@ BENCHMARK(HoverWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(SceneCold)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(SceneWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(DemoSceneWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(DemoLoad)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(RawDecode)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(StepLine)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 

@@ -1,7 +1,7 @@
 #pragma once
 // The demonstration window's scene as data, for the probe and tests: the
 // scene as the simulated window's is described (simwin::describe), with the
-// player's variables and whether the end timer and the pause run.
+// player's state, its running timers and its chrome in twips and pixels.
 
 #include <QJsonObject>
 
@@ -9,11 +9,18 @@ class FrmYanShi;
 
 namespace demo {
 
-// simwin::describe's object, plus "player": {"DemoStep", "TypeText",
-// "TypePos", "TickCount", "DragPhase", "JumpStep", "AimZHU", "Aim1J",
-// "Aim2J", "DragEndX", "DragEndY", "HintText", "Label1Width",
-// "Label1Height", "TabLayout", "TabTarget", "TabImage", "TabCount",
-// "TabRow", "TabLeft", "TabTop", "PopMenuNo"}, "TimEnd" and "Timer4" (running).
+// simwin::describe's object, plus
+//   "player": {"DemoStep", "PointX", "PointY", "MbX", "MbY", "StepLen",
+//     "StepX", "StepY", "TickCount", "TypeText", "TypePos", "DragPhase",
+//     "JumpStep", "AimZHU", "Aim1J", "Aim2J", "DragEndX", "DragEndY",
+//     "HintText", "Label1Width", "Label1Height", "TabLayout", "TabTarget",
+//     "TabImage", "TabCount", "TabRow", "TabLeft", "TabTop", "PopMenuNo",
+//     "StepsShown"},
+//   "timers": [names of the running timers], "TimEnd", "Timer4" (running),
+//   "chrome": [{"name", "visible", "twips": [l, t, w, h], "px": [x, y, w,
+//     h], "picture"?}] for the bars, panels, drop-downs, pressed pictures,
+//     the placed hot spots and items,
+//   "lines": [{"name", "visible", "X1", "Y1", "X2", "Y2"}].
 QJsonObject describe(const FrmYanShi &w);
 
 } // namespace demo

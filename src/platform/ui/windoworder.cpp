@@ -24,17 +24,18 @@ bool inTopmostBand(const QWidget *w)
     return band.isValid() ? band.toBool() : bool(w->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
+// Only the native window's state changes: a widget's flag change would hide
+// the window and make it anew. A window not yet made gets its native window
+// now, which keeps the state until it is shown.
 void leaveTopmostBand(QWidget *w)
 {
     if (!w || !inTopmostBand(w))
         return;
     recordBand(w, false);
-    if (!w->isVisible()) {
-        // Not shown: the flag goes with nothing to hide.
-        w->setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    if (!(w->windowFlags() & Qt::WindowStaysOnTopHint))
         return;
-    }
-    if (QWindow *native = w->windowHandle(); native && hasWindowOrder())
+    w->winId();
+    if (QWindow *native = w->windowHandle())
         native->setFlag(Qt::WindowStaysOnTopHint, false);
 }
 
@@ -43,13 +44,10 @@ void makeTopmost(QWidget *w)
     if (!w)
         return;
     recordBand(w, true);
-    if (!(w->windowFlags() & Qt::WindowStaysOnTopHint)) {
-        const bool shown = w->isVisible();
+    if (!(w->windowFlags() & Qt::WindowStaysOnTopHint) && !w->isVisible()) {
+        // Not shown: the flag goes with nothing to hide.
         w->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        if (shown)
-            w->show(); // changing the flags hides the window
-    } else if (QWindow *native = w->windowHandle();
-               native && !(native->flags() & Qt::WindowStaysOnTopHint) && hasWindowOrder()) {
+    } else if (QWindow *native = w->windowHandle(); native && !(native->flags() & Qt::WindowStaysOnTopHint)) {
         native->setFlag(Qt::WindowStaysOnTopHint, true); // left the band while shown
     }
     if (w->isVisible() && hasWindowOrder())

@@ -70,6 +70,26 @@ CellLayout cellLayout(double x, double y)
     return c;
 }
 
+QPointF barOrigin(Bar bar, double, double y)
+{
+    switch (bar) {
+    case Bar::Menu: return {0, MenuBarTop * y};
+    case Bar::Tool: return {0, ToolBarTop * y};
+    case Bar::Hui: return {0, DrawingBarTop * y};
+    default: return {0, 0};
+    }
+}
+
+CellLayout cellLayout(double x, double y, CellFrame frame)
+{
+    CellLayout c = cellLayout(x, y);
+    if (frame == CellFrame::Window)
+        for (size_t i = 1; i < c.size(); ++i)
+            if (!c[i].isNull())
+                c[i].translate(barOrigin(barOf(int(i)), x, y));
+    return c;
+}
+
 QRectF designCell(int i)
 {
     static const CellLayout design = cellLayout(1, 1);

@@ -31,10 +31,19 @@ QRectF designCell(int hotSpot);
 using CellLayout = std::array<QRectF, 89>;
 CellLayout cellLayout(double xScale, double yScale);
 
+// The frame a layout is given in: each cell within its bar (the simulated
+// window's bars hold their cells), or on the window, each cell moved by its
+// bar's place (the demonstration's cells lie on the window itself).
+enum class CellFrame { Bar, Window };
+CellLayout cellLayout(double xScale, double yScale, CellFrame frame);
+
 // Design tops of the three bars in the window's client area.
 constexpr double MenuBarTop = 390;
 constexpr double ToolBarTop = 735;
 constexpr double DrawingBarTop = 8325;
+// A bar's top-left corner in the window at the scale factors (all bars lie
+// at the left edge); (0, 0) for the extra panel, which moves per step.
+QPointF barOrigin(Bar bar, double xScale, double yScale);
 
 // The bars' base pictures (722x19, 800x51, 671x26 and 174x17 pixels at every
 // scale), drawn so that every cell lies on its button.

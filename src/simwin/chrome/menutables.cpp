@@ -235,7 +235,7 @@ ItemLayout fixedLayout(int cell, double x, double y)
 
 } // namespace
 
-ItemLayout listLayout(const QString &groups, double x, double y, int tableSize)
+ItemLayout listLayout(const QString &groups, double x, double y, int tableSize, double itemWidth)
 {
     ItemLayout l = emptyLayout();
     std::array<double, MaxItems + 2> top{};
@@ -253,18 +253,18 @@ ItemLayout listLayout(const QString &groups, double x, double y, int tableSize)
     }
     n = std::min(n, tableSize);
     for (int i = 1; i <= n; ++i) {
-        l.items[size_t(i)] = QRectF(30 * x, top[size_t(i)], 3900 * x, 330 * y);
+        l.items[size_t(i)] = QRectF(ListItemInset * x, top[size_t(i)], itemWidth, 330 * y);
         l.count = i;
     }
     return l;
 }
 
-ItemLayout dropDownItems(int cell, double x, double y)
+ItemLayout dropDownItems(int cell, double x, double y, double menuItemWidth)
 {
     if (cell >= 1 && cell <= 11)
-        return listLayout(menuItemGroups(cell), x, y, 21);
+        return listLayout(menuItemGroups(cell), x, y, 21, menuItemWidth);
     if (cell == 37)
-        return listLayout(menuItemGroups(9), x, y, 21);
+        return listLayout(menuItemGroups(9), x, y, 21, menuItemWidth);
     return fixedLayout(cell, x, y);
 }
 
@@ -279,7 +279,7 @@ constexpr SubMenu SubMenus[] = {
     {113, "31"},  {119, "7"},   {120, "1"},  {219, "5"},  {304, "6"},  {308, "321"}, {309, "2"},  {315, "A1"},
     {316, "151"}, {411, "22"},  {412, "13B1"}, {413, "54"}, {514, "331"}, {603, "3"},  {611, ""},   {612, "2"},
     {613, ""},    {614, "12"},  {704, "4"},  {706, "5"},  {714, "2"},  {715, "2"},   {716, "3"},  {1301, ""},
-    {1302, ""},   {1303, ""},   {1304, ""},  {1305, ""},  {1306, ""},  {1307, ""}};
+    {1302, ""},   {1303, ""},   {1304, ""},  {1305, ""},  {1306, ""},  {1307, ""},  {7310, ""}};
 } // namespace
 
 const QList<int> &subMenuList()
@@ -309,23 +309,35 @@ int subMenuGridColumns(int key)
         return 3;
     if (key >= 1303 && key <= 1307)
         return 4;
+    if (key == 7310)
+        return 8;
     return 0;
 }
 
 int subMenuGridCells(int key)
 {
     const int c = subMenuGridColumns(key);
-    return c == 3 ? 9 : c == 4 ? 32 : 0;
+    return c == 3 ? 9 : c == 4 ? 32 : c == 8 ? 40 : 0;
 }
 
-ItemLayout subMenuItems(int key, double x, double y)
+ItemLayout subMenuItems(int key, double x, double y, double listItemWidth)
 {
+    if (key == 7310) {
+        // The colour grid with its two wide items above and below it.
+        ItemLayout l = emptyLayout();
+        grid(l, 1, 40, 8, 375, 465, 270, 270, 270, 270, x, y);
+        put(l, 41, 375, 60, 2160, 330, x, y);
+        put(l, 42, 375, 1890, 2160, 330, x, y);
+        return l;
+    }
     if (const int columns = subMenuGridColumns(key)) {
         ItemLayout l = emptyLayout();
         grid(l, 1, subMenuGridCells(key), columns, 30, 180, 345, 330, 345, 330, x, y);
         return l;
     }
-    return listLayout(subMenuGroups(key), x, y, 20);
+    if (key >= 800)
+        return emptyLayout();
+    return listLayout(subMenuGroups(key), x, y, 20, listItemWidth);
 }
 
 QSize enclosingPictureSize(const ItemLayout &layout)

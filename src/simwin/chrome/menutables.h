@@ -75,29 +75,51 @@ struct ItemLayout {
 };
 inline QRectF resetItem() { return QRectF(-100, -100, 0, 0); }
 
+// The width of a list item: 3900 design twips in the simulated window; the
+// demonstration makes each list item as wide as its panel less 30.
+constexpr double ListItemWidth = 3900;
+constexpr double ListItemInset = 30;
+
 // The list layout of a group string: tops in whole twips (halves to even),
-// 30 from the left, 3900 wide, 330 high; tableSize is the top table's length
-// (21 for a drop-down, 20 for a sub-menu).
-ItemLayout listLayout(const QString &groups, double xScale, double yScale, int tableSize);
+// 30 from the left, itemWidth (window twips) wide, 330 high; tableSize is
+// the top table's length (21 for a drop-down, 20 for a sub-menu).
+ItemLayout listLayout(const QString &groups, double xScale, double yScale, int tableSize, double itemWidth);
+inline ItemLayout listLayout(const QString &groups, double xScale, double yScale, int tableSize)
+{
+    return listLayout(groups, xScale, yScale, tableSize, ListItemWidth * xScale);
+}
 
 // The first-level items of the drop-down of cell, as laid out when it opens:
-// the menu layout for 1-11 and 37, the fixed layouts of the toolbar and
-// panel drop-downs, nothing for any other cell.
-ItemLayout dropDownItems(int cell, double xScale, double yScale);
+// the menu layout for 1-11 and 37 (items menuItemWidth wide, window twips),
+// the fixed layouts of the toolbar and panel drop-downs, nothing for any
+// other cell.
+ItemLayout dropDownItems(int cell, double xScale, double yScale, double menuItemWidth);
+inline ItemLayout dropDownItems(int cell, double xScale, double yScale)
+{
+    return dropDownItems(cell, xScale, yScale, ListItemWidth * xScale);
+}
 
 // ---- Sub-menus ---------------------------------------------------------------------------
 
-// Keys cell x 100 + item of the items that carry a sub-menu (30 of them).
+// Keys cell x 100 + item of the items that carry a sub-menu (31 of them;
+// 7310 is reached by no click: cell 73 opens no drop-down).
 const QList<int> &subMenuList();
 bool hasSubMenu(int cell, int item);
 // The group string of a list sub-menu; empty for the grids and for the two
 // sub-menus without a layout (0611, 0613).
 QString subMenuGroups(int key);
-// Grid sub-menus 1301-1307: columns and cells; 0 for any other key.
+// Grid sub-menus 1301-1307 and 7310: columns and cells (7310 also has two
+// wide items, 41 and 42); 0 for any other key.
 int subMenuGridColumns(int key);
 int subMenuGridCells(int key);
-// The sub-item cells of the sub-menu, as laid out when it opens.
-ItemLayout subMenuItems(int key, double xScale, double yScale);
+// The sub-item cells of the sub-menu, as laid out when it opens; list items
+// listItemWidth (window twips) wide. Keys of 800 and more are grids or
+// nothing.
+ItemLayout subMenuItems(int key, double xScale, double yScale, double listItemWidth);
+inline ItemLayout subMenuItems(int key, double xScale, double yScale)
+{
+    return subMenuItems(key, xScale, yScale, ListItemWidth * xScale);
+}
 
 // ---- Pictures' sizes -------------------------------------------------------------------------
 

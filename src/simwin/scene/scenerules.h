@@ -47,6 +47,9 @@ struct SceneRules
     bool listReadsToTheEnd = false;
 
     // ---- Bars
+    // The bar cells and the pressed-picture images lie on the window itself
+    // (in window twips) instead of inside their bar boxes.
+    bool cellsOnWindow = false;
     // Only "A" and "B" show bars, read from characters 6-7 and again from
     // 4-5 (the simulated window: "A", "B" or "C" from 6-7 alone).
     bool barsFromBothFields = false;
@@ -63,6 +66,7 @@ inline constexpr SceneRules DemoWindowRules{
     .finalSceneEndsSetUp = true,
     .demoTypingHints = true,
     .listReadsToTheEnd = true,
+    .cellsOnWindow = true,
     .barsFromBothFields = true,
 };
 

@@ -7,6 +7,7 @@
 #include "foundation/globals.h"
 #include "simwin/checks/menutargets.h"
 #include "simwin/checks/popupmenu.h"
+#include "simwin/chrome/clickplaces.h"
 #include "simwin/chrome/hotspotlayout.h"
 #include "simwin/chrome/menutables.h"
 #include "simwin/scene/scenestate.h"
@@ -87,7 +88,7 @@ void FrmMain::frmCsh()
 // the tick.
 void FrmMain::ElseToolCSH()
 {
-    if (placeExtraPanel(Pic1J))
+    if (placeExtraPanel(Pic1J, chrome::SimulatedPanels))
         TimTool->start();
 }
 
@@ -137,15 +138,12 @@ void FrmMain::openSubMenu(int item)
     Pic2J->loadPicture(examDataPicture(chrome::subMenuPicture(CurZHU, item)));
     simwin::syncTwipsFromPixels(Pic2J);
     const QRectF drop = simwin::twipsRect(Pic1J);
-    simwin::moveTwips(Pic2J, drop.left() + drop.width() - 15 * XBiLi,
-                      drop.top() + simwin::twipsTop(Lbl1J[size_t(item)]));
+    const QPointF at = chrome::subMenuCorner(drop, drop.top() + simwin::twipsTop(Lbl1J[size_t(item)]), XBiLi);
+    simwin::moveTwips(Pic2J, at.x(), at.y());
     Pic2J->show();
     Tool2JCSH();
-    const QRectF sub = simwin::twipsRect(Pic2J);
-    if (sub.top() + sub.height() > 8820 * YBiLi)
-        simwin::setTwipsTop(Pic2J, 8820 * YBiLi - sub.height());
-    if (sub.left() + sub.width() > 11850 * XBiLi)
-        simwin::setTwipsLeft(Pic2J, drop.left() - sub.width() + 15 * XBiLi);
+    const QPointF kept = chrome::subMenuKeptInside(simwin::twipsRect(Pic2J), drop, XBiLi, YBiLi);
+    simwin::moveTwips(Pic2J, kept.x(), kept.y());
 }
 
 // ---- Chrome event handlers --------------------------------------------------
@@ -218,48 +216,23 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
         img->clearPicture();
     CurZHU = index;
     Pic1J->hide();
-    const QRectF cell = simwin::twipsRect(LblZHU[size_t(index)]);
-    // The pressed picture over the cell (split arrows: over their button too).
-    auto pressed = [&](PictureBox *img, const QString &name) {
-        const double shift = chrome::isSplitArrow(index) ? chrome::SplitArrowShift * XBiLi : 0;
-        simwin::moveTwips(img, cell.left() - shift, cell.top());
-        img->loadPicture(examDataPicture(name));
+    // The cell lies in its bar box; the chrome's places are window twips.
+    const HotSpot *cellLabel = LblZHU[size_t(index)];
+    const QRectF barRect = simwin::twipsRect(cellLabel->parentWidget());
+    const QRectF cell = simwin::twipsRect(cellLabel).translated(barRect.topLeft());
+    const QRectF panel = simwin::twipsRect(PicElse);
+    const chrome::CellClick c = chrome::cellClick(index, cell, panel, scene::paneField(line), false, XBiLi);
+    if (PictureBox *img = highlightImage(c.overlay == chrome::Bar::None ? 0 : index)) {
+        simwin::moveTwips(img, c.pressedAt.x() - barRect.left(), c.pressedAt.y() - barRect.top());
+        img->loadPicture(examDataPicture(c.pressed));
         simwin::syncTwipsFromPixels(img);
-    };
-    const bool opens = chrome::opensDropDown(index);
-    switch (chrome::barOf(index)) {
-    case chrome::Bar::Menu: {
-        pressed(ImgMenu, chrome::pressedPicture(index));
-        const QRectF bar = simwin::twipsRect(PicMenu);
-        const double left = index == 11 ? chrome::Menu11DropDownLeft * XBiLi : bar.left() + cell.left();
-        openDropDown(index, left, [&] { return bar.top() + cell.top() + cell.height(); });
-        break;
-    }
-    case chrome::Bar::Hui:
-        pressed(ImgHui, chrome::pressedPicture(index));
-        if (opens) // upwards: the panel's bottom on the cell's top
-            openDropDown(index, cell.left(), [&] { return simwin::twipsTop(PicHui) + cell.top() - simwin::twipsHeight(Pic1J); });
-        break;
-    case chrome::Bar::Tool:
-        pressed(ImgTool, chrome::pressedPicture(index));
-        if (opens)
-            openDropDown(index, cell.left() + chrome::dropDownLeftShift(index) * XBiLi,
-                         [&] { return simwin::twipsTop(PicTool) + cell.top() + simwin::twipsHeight(ImgTool); });
-        break;
-    case chrome::Bar::Else:
-        if (!opens)
-            break;
-        {
-            const QStringView pane = scene::paneField(scene::StepLine);
-            pressed(ImgElse, pane.size() == 2 && pane[0] == u'X' ? chrome::paneSetPicture(pane[1], "99")
-                                                                  : chrome::pressedPicture(index));
-            const QRectF panel = simwin::twipsRect(PicElse);
-            openDropDown(index, panel.left() + chrome::dropDownLeftShift(index) * XBiLi,
-                         [&] { return panel.top() + panel.height(); });
+        if (c.opens) {
+            const double pressedHeight = simwin::twipsHeight(img);
+            openDropDown(index, c.dropLeft, [&] {
+                return chrome::dropDownTop(c, cell, panel, simwin::twipsTop(PicHui), pressedHeight,
+                                           simwin::twipsHeight(Pic1J));
+            });
         }
-        break;
-    default:
-        break;
     }
     advance(chk::cellRelease(line, CurZHU));
 }
@@ -269,9 +242,7 @@ void FrmMain::Lbl1J_MouseMove(int index, int, int, double, double)
     const HotSpot *item = Lbl1J[size_t(index)];
     simwin::moveTwips(Img1J, simwin::twipsLeft(item), simwin::twipsTop(item));
     // A picture that cannot be read leaves the last one, moved here.
-    Img1J->loadPicture(examDataPicture(index <= 40 && chrome::isPaletteGrid(CurZHU)
-                                           ? chrome::paletteHoverPicture(index)
-                                           : chrome::itemHoverPicture(CurZHU, index)));
+    Img1J->loadPicture(examDataPicture(chrome::itemHighlightPicture(CurZHU, index)));
     if (const auto stem = chk::markedItemHover(scene::StepLine, CurZHU, index))
         Img1J->loadPicture(examDataPicture(chrome::markerHoverPicture(*stem)));
     simwin::syncTwipsFromPixels(Img1J);

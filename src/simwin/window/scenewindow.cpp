@@ -11,6 +11,7 @@
 #include "platform/ui/windoworder.h"
 #include "run/runstate.h"
 #include "simwin/checks/popupmenu.h"
+#include "simwin/chrome/clickplaces.h"
 #include "simwin/chrome/hotspotlayout.h"
 #include "simwin/chrome/menutables.h"
 #include "simwin/scene/cursorshape.h"
@@ -124,12 +125,17 @@ void SceneWindow::buildSceneControls(const OwnControls &own)
         *strips[i] = b;
     }
 
-    // Bars lie above the scene; the extra panel above the bars.
-    auto bar = [this, &own](const char *name, const char *overlay, PictureBox *&box, PictureBox *&img) {
+    // Bars lie above the scene; the extra panel above the bars. Their
+    // pressed-picture images and cells lie in them, or above all of them on
+    // the window.
+    const bool onWindow = rules_.cellsOnWindow;
+    auto bar = [this, &own, onWindow](const char *name, const char *overlay, PictureBox *&box, PictureBox *&img) {
         box = new PictureBox(this, QString::fromLatin1(name));
         box->setBackColor(BackColor);
         box->setFocusPolicy(Qt::ClickFocus);
         box->hide();
+        if (onWindow)
+            return;
         img = new PictureBox(box, QString::fromLatin1(overlay));
         if (own.inBar)
             own.inBar(box);
@@ -138,18 +144,26 @@ void SceneWindow::buildSceneControls(const OwnControls &own)
     bar("PicTool", "ImgTool", PicTool, ImgTool);
     bar("PicMenu", "ImgMenu", PicMenu, ImgMenu);
     bar("PicElse", "ImgElse", PicElse, ImgElse);
+    if (onWindow) {
+        ImgHui = new PictureBox(this, QStringLiteral("ImgHui"));
+        ImgTool = new PictureBox(this, QStringLiteral("ImgTool"));
+        ImgMenu = new PictureBox(this, QStringLiteral("ImgMenu"));
+        ImgElse = new PictureBox(this, QStringLiteral("ImgElse"));
+    }
     PicMenu->setBasePicture(chrome::menuBarPicture());
     PicTool->setBasePicture(chrome::toolBarPicture());
     PicHui->setBasePicture(chrome::drawingBarPicture());
     PicElse->setBasePicture(chrome::extraPanelPicture());
     // Cells above the overlay image, higher numbers above lower ones.
     for (int i = 0; i <= LastHotSpot; ++i) {
-        PictureBox *box = nullptr;
-        switch (chrome::barOf(i)) {
-        case chrome::Bar::Menu: box = PicMenu; break;
-        case chrome::Bar::Hui: box = PicHui; break;
-        case chrome::Bar::Tool: box = PicTool; break;
-        default: box = PicElse; break;
+        QWidget *box = this;
+        if (!onWindow) {
+            switch (chrome::barOf(i)) {
+            case chrome::Bar::Menu: box = PicMenu; break;
+            case chrome::Bar::Hui: box = PicHui; break;
+            case chrome::Bar::Tool: box = PicTool; break;
+            default: box = PicElse; break;
+            }
         }
         LblZHU[i] = new HotSpot(box, QStringLiteral("LblZHU"), i);
     }
@@ -288,7 +302,8 @@ void SceneWindow::placeBarCells()
     syncTwipsFromPixels(PicTool);
     moveTwips(PicHui, 0, chrome::DrawingBarTop * YBiLi);
     syncTwipsFromPixels(PicHui);
-    const chrome::CellLayout cells = chrome::cellLayout(XBiLi, YBiLi);
+    const chrome::CellLayout cells =
+        chrome::cellLayout(XBiLi, YBiLi, rules_.cellsOnWindow ? chrome::CellFrame::Window : chrome::CellFrame::Bar);
     for (int i = 1; i <= LastHotSpot; ++i) {
         if (i >= 32 && i <= 40)
             continue;
@@ -296,40 +311,39 @@ void SceneWindow::placeBarCells()
     }
 }
 
-bool SceneWindow::placeExtraPanel(PictureBox *dropDown)
+bool SceneWindow::placeExtraPanel(PictureBox *dropDown, const chrome::PanelProfile &profile)
 {
     for (int i = 32; i <= 40; ++i)
         setTwipsRect(LblZHU[size_t(i)], 0, 0, 0, 0);
     PicElse->hide();
-    const int n = scene::extraPanel(scene::StepLine);
-    if (!n)
-        return false;
-    double left = scene::extraPanelLeft(scene::StepLine) * XBiLi;
-    double top = scene::extraPanelTop(scene::StepLine) * YBiLi;
-    if (n == 33 || n == 34) {
-        // The step's preset drop-down.
-        moveTwips(dropDown, left, top);
-        dropDown->loadPicture(examDataPicture(chrome::dropDownPicture(n)));
-        syncTwipsFromPixels(dropDown);
-        dropDown->show();
-        return true;
+    const chrome::PanelPlace place =
+        chrome::panelPlace(scene::extraPanel(scene::StepLine), scene::extraPanelLeft(scene::StepLine),
+                           scene::extraPanelTop(scene::StepLine), profile, XBiLi, YBiLi);
+    bool preset = false;
+    if (place.cell) {
+        moveTwips(PicElse, place.at.x(), place.at.y());
+        if (place.preset) {
+            // The step's preset drop-down, in place of the panel.
+            moveTwips(dropDown, place.at.x(), place.at.y());
+            dropDown->loadPicture(examDataPicture(chrome::dropDownPicture(place.cell)));
+            syncTwipsFromPixels(dropDown);
+            dropDown->show();
+            preset = true;
+        } else {
+            PicElse->loadPicture(examDataPicture(chrome::panelPicture(place.cell)));
+            const QStringView pane = scene::paneField(scene::StepLine);
+            if (pane.size() == 2 && pane[0] == u'X')
+                PicElse->loadPicture(examDataPicture(chrome::paneSetPicture(pane[1], "00")));
+            syncTwipsFromPixels(PicElse);
+            PicElse->show();
+        }
+        resizeTwips(LblZHU[size_t(place.cell)], place.cellSize.width(), place.cellSize.height());
     }
-    if (n == 32) {
-        left = 9075 * XBiLi;
-        top = 1605 * YBiLi;
-    } else if (n == 37) {
-        left = 6240 * XBiLi;
-        top = 420 * YBiLi;
-    }
-    moveTwips(PicElse, left, top);
-    PicElse->loadPicture(examDataPicture(chrome::panelPicture(n)));
-    const QStringView pane = scene::paneField(scene::StepLine);
-    if (pane.size() == 2 && pane[0] == u'X')
-        PicElse->loadPicture(examDataPicture(chrome::paneSetPicture(pane[1], "00")));
-    syncTwipsFromPixels(PicElse);
-    PicElse->show();
-    setTwipsRect(LblZHU[size_t(n)], 0, 0, 8100 * XBiLi, 6000 * YBiLi);
-    return false;
+    // Cells on the window lie at the panel's corner; in it, at (0, 0).
+    if (rules_.cellsOnWindow)
+        for (int i = 32; i <= 40; ++i)
+            moveTwips(LblZHU[size_t(i)], twipsLeft(PicElse), twipsTop(PicElse));
+    return preset;
 }
 
 // ---- The scene set-up ---------------------------------------------------------------

@@ -35,6 +35,9 @@ struct PopupModel;
 namespace scene {
 struct CodeStage;
 }
+namespace chrome {
+struct PanelProfile;
+}
 
 namespace simwin {
 
@@ -134,9 +137,10 @@ protected:
     // The bars at their tops and the cells 1-31 and 41-88 at the fixed
     // geometry of the chrome's cell module.
     void placeBarCells();
-    // The step's extra panel (characters 86-88), or its preset drop-down,
-    // shown in dropDown; true when the preset drop-down was shown.
-    bool placeExtraPanel(PictureBox *dropDown);
+    // The step's extra panel (characters 86-88) placed by the window's
+    // profile, or its preset drop-down shown in dropDown; true when the
+    // preset drop-down was shown.
+    bool placeExtraPanel(PictureBox *dropDown, const chrome::PanelProfile &profile);
 
     // ---- The window's own layer ------------------------------------------------------
     // The step file's line this scene is built from.
