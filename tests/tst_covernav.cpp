@@ -61,6 +61,7 @@ private slots:
     void unitSelection();
     void unitBars();
     void unitFilter();
+    void missingPictures();
     void reviewFilters();
     void helpTopics();
     void minimise();
@@ -86,7 +87,9 @@ void TstCoverNav::initTestCase()
     QVERIFY(copy_->isValid());
     // The files tests change, restored before each test.
     for (const QString &f : {QStringLiteral("wydata/288891.mxy"), QStringLiteral("ksdata/288893.mxy"),
-                             QStringLiteral("ksdata/170100.mxy")}) {
+                             QStringLiteral("ksdata/170100.mxy"), QStringLiteral("wydata/l20045.mxy"),
+                             QStringLiteral("wydata/l20087.mxy"), QStringLiteral("wydata/l20053.mxy"),
+                             QStringLiteral("wydata/9l0015.mxy")}) {
         QFile file(copy_->file(f));
         pristine_[f] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(); // null: no file
         QVERIFY(!pristine_[f].isNull() || f.endsWith(u"288893.mxy"));
@@ -615,6 +618,27 @@ void TstCoverNav::unitFilter()
     QCOMPARE(int(w.UnitFilter), 1);
     QCOMPARE(w.ClickBotn[38]->pictureName(), s("l20088"));
     QCOMPARE(w.ClickBotn[39]->pictureName(), s("l20039"));
+}
+
+// Missing pictures leave their controls as they were, and each missing file
+// is reported once, however many controls use it.
+void TstCoverNav::missingPictures()
+{
+    for (const char *name : {"l20045", "l20087", "l20053", "9l0015"})
+        QVERIFY(QFile::remove(copy_->file(QStringLiteral("wydata/%1.mxy").arg(QLatin1String(name)))));
+    FrmFengmian &w = shown();
+    QVERIFY(w.PicTiKu->pixmap().isNull());
+    QCOMPARE(w.ClickBotn[55]->pictureName(), QString());
+    QCOMPARE(w.ClickBotn[37]->pictureName(), s("l20037"));
+    click(4);
+    click(38);
+    click(37);
+    QCOMPARE(w.ClickBotn[37]->pictureName(), s("l20037"));
+    QCOMPARE(int(w.UnitFilter), 0);
+    QStringList logged = reports();
+    logged.sort();
+    QCOMPARE(logged, QStringList({s("fengmaincshFile not found: l20045"), s("fengmaincshFile not found: l20087"),
+                                  s("form_loadFile not found: 9l0015"), s("form_loadFile not found: l20053")}));
 }
 
 // Each review filter button toggles its bit and shows it: 40 twice goes

@@ -127,12 +127,16 @@ void FrmFengmian::formLoad()
 {
     fnd::setScaleFromScreen();
     setFixedSize(fnd::xPx(12000), fnd::yPx(9000));
+    const QString tag = QStringLiteral("form_load");
     if (auto icon = fnd::loadPicture(fnd::dataFile(QStringLiteral("l62011"))))
         setWindowIcon(QIcon(*icon));
-    fnd::loadPictureInto(background_, fnd::dataFile(QStringLiteral("l20060")));
+    else
+        reportMissing(QStringLiteral("l62011"), tag);
+    if (!fnd::loadPictureInto(background_, fnd::dataFile(QStringLiteral("l20060"))))
+        reportMissing(QStringLiteral("l20060"), tag);
     // A picture label at (left, top) in design twips, sized to its picture.
-    auto place = [this](QLabel *l, const char *picture, double left, double top) {
-        setLabelPicture(l, QString::fromLatin1(picture), QStringLiteral("form_load"));
+    auto place = [this, &tag](QLabel *l, const char *picture, double left, double top) {
+        setLabelPicture(l, QString::fromLatin1(picture), tag);
         l->move(fnd::xPx(left), fnd::yPx(top));
         l->adjustSize();
     };
