@@ -1,5 +1,7 @@
 // Every question of the sample bank is answered through the probe by the
-// operations its step records expect, from its first scene to its final one.
+// operations its step records expect, from its first scene to its final one;
+// then its demonstration, played 20 times faster, ends by itself after
+// showing the steps the answer visited, jumps included.
 #include "banksolver.h"
 #include "testsupport.h"
 
@@ -11,6 +13,7 @@
 #include "run/runstate.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QtTest>
 
 class TstBankSolved : public QObject
@@ -54,8 +57,26 @@ void TstBankSolved::everyQuestion()
     QFETCH(int, question);
     solver::ProbeSession probe(ts::toolPath(QStringLiteral("examsim-probe")), copy_->path(), unit, question);
     QVERIFY(probe.isRunning());
-    const QString problem = solver::solveQuestion(probe, copy_->file(QStringLiteral("wydata/288890.mxy")));
+    QList<int> visited;
+    const QString problem =
+        solver::solveQuestion(probe, copy_->file(QStringLiteral("wydata/288890.mxy")), 60, &visited);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
+
+    QCOMPARE(probe.send(QStringLiteral("demo pace 0.05"))["pace"].toDouble(), 0.05);
+    QVERIFY(!probe.send(QStringLiteral("click FrmTm/CmdGN_7")).contains(u"error"));
+    const QJsonObject run = probe.send(QStringLiteral("demo run 30000"));
+    QVERIFY2(run["ended"].toBool(), "the demonstration did not end");
+    QList<int> shown;
+    for (const QJsonValue v : run["steps"].toArray())
+        shown << v.toInt();
+    auto text = [](const QList<int> &l) {
+        QStringList t;
+        for (int v : l)
+            t << QString::number(v);
+        return t.join(u' ');
+    };
+    QVERIFY2(shown == visited, qPrintable(QStringLiteral("the demonstration showed steps %1, the answer visited %2")
+                                              .arg(text(shown), text(visited))));
 }
 
 QTEST_MAIN(TstBankSolved)

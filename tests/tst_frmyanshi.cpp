@@ -993,13 +993,13 @@ void TstFrmYanShi::probeShowsTheChrome()
     QVERIFY(copy.isValid());
     // Unit 1, question 1: its first step opens menu 1's item 1 ("7000", H0101).
     const QList<QJsonObject> o = ts::playProbe(copy.path(), 0, 1,
-                                               "demo pace 0\ndemo pace x\ndemo pace 1\nclick FrmTm/CmdGN_7\n"
+                                               "demo pace 0\ndemo pace x\ndemo pace 100\nclick FrmTm/CmdGN_7\n"
                                                "wait 400\nscene FrmYanShi\ndemo click zhu\nscene FrmYanShi\n"
                                                "demo click 1j\nscene FrmYanShi\n");
     QCOMPARE(o.size(), 10);
     QVERIFY(o[0].contains("error"));
     QVERIFY(o[1].contains("error"));
-    QCOMPARE(o[2]["pace"].toDouble(), 1.0);
+    QCOMPARE(o[2]["pace"].toDouble(), 100.0); // the pointer waits 10 s a tick
     const QJsonObject scene = o[5];
     QCOMPARE(scene["player"]["PointX"].toInt(), 7680);
     QCOMPARE(scene["player"]["PointY"].toInt(), 5760);
@@ -1016,6 +1016,14 @@ void TstFrmYanShi::probeShowsTheChrome()
     QCOMPARE(cell1["px"].toArray(), (QJsonArray{10, 27, 58, 18}));
     QVERIFY(menuBar["visible"].toBool());
     QCOMPARE(scene["lines"].toArray().size(), 8 + 6 + 10 + 6);
+    // The pointer at its start: the ring red, no drag picture or band.
+    const QJsonObject pointer = scene["pointer"].toObject();
+    QCOMPARE(pointer["Shape5"]["color"].toString(), QStringLiteral("#ff0000"));
+    QVERIFY(!pointer["ImgICO"]["visible"].toBool());
+    QVERIFY(!pointer["Shape6"]["visible"].toBool());
+    QCOMPARE(scene["player"]["MbX"].toInt(), 150 + 435); // the title's centre
+    QCOMPARE(scene["player"]["MbY"].toInt(), 405 + 135);
+    QVERIFY(scene["timers"].toArray().contains(QStringLiteral("Timer2")));
     // The click on the title opens its drop-down and starts the item glide.
     const QJsonObject opened = o[7];
     QVERIFY(opened["timers"].toArray().contains(QStringLiteral("Timer6")));

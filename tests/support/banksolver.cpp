@@ -446,7 +446,7 @@ QJsonObject ProbeSession::next()
 
 QString ProbeSession::errors() { return QString::fromLocal8Bit(process_.readAllStandardError()); }
 
-QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSteps)
+QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSteps, QList<int> *visited)
 {
     QStringList sent;
     auto report = [&](const QString &what) { return what + QStringLiteral("\n  sent: ") + sent.join(QStringLiteral(" | ")); };
@@ -456,6 +456,8 @@ QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSte
             return report(scene["error"].toString() + QStringLiteral(" ") + probe.errors());
         const QString line = scene["StepLine"].toString();
         const int stepNo = scene["StepNo"].toInt();
+        if (visited)
+            visited->append(stepNo);
         if (scene::stepTypeText(line) == u"9999") {
             if (!(scene["TmState"].toInt() & 4))
                 return report(QStringLiteral("the final scene did not complete the question"));

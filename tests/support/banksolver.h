@@ -57,7 +57,8 @@ private:
 
 // Plays one question from its first scene to its final one. Returns an
 // empty text when the question was completed, else what went wrong (with
-// the commands sent).
-QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSteps = 60);
+// the commands sent). visited, when given, receives every scene's step,
+// the final one included.
+QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSteps = 60, QList<int> *visited = nullptr);
 
 } // namespace solver

@@ -1,5 +1,5 @@
 // Files of the program folder that belong to the bank: the right-click menu
-// texts "sMenu.sys" and the drag pointer "ico07.CUR".
+// texts "sMenu.sys" and the drag pointers "ico07.CUR" and "ico00.CUR".
 
 #include "bankgen.h"
 
@@ -62,12 +62,22 @@ const char *const kPointer[32] = {
     "   # # # # #", "", "", "", "", "", "",
 };
 
-void writeCursor(Context &ctx)
+// The pointer of a drag that copies (the demonstration's drag picture for a
+// cursor field beginning "S"): the arrow with a plus in its box.
+const char *const kCopyPointer[32] = {
+    "#", "##", "#.#", "#..#", "#...#", "#....#", "#.....#", "#......#", "#.......#", "#........#",
+    "#.....#####", "#..#..#", "#.# #..#", "##  #..#", "#    #..#", "      #..#", "      #..#", "       ##",
+    "", "   #########", "   #...#...#", "   #...#...#", "   #########", "   #...#...#", "   #...#...#",
+    "   #########", "", "", "", "", "", "",
+};
+
+// A 32 x 32 two-colour cursor file of the pattern, its hot spot at (0, 0).
+QByteArray cursorFile(const char *const pattern[32])
 {
     const int w = 32, h = 32;
     QByteArray xorMask(w * h / 8, 0), andMask(w * h / 8, char(0xFF));
     for (int y = 0; y < h; ++y) {
-        const QByteArray row(kPointer[y]);
+        const QByteArray row(pattern[y]);
         for (int x = 0; x < w && x < row.size(); ++x) {
             if (row[x] == ' ')
                 continue;
@@ -95,10 +105,16 @@ void writeCursor(Context &ctx)
     // Colour table: black, white.
     dword(0x000000); dword(0xFFFFFF);
     out.append(xorMask).append(andMask);
+    return out;
+}
 
-    ctx.writeBytes(ctx.programFile(QStringLiteral("ico07.CUR")), out);
+void writeCursor(Context &ctx)
+{
+    const QByteArray move = cursorFile(kPointer);
+    ctx.writeBytes(ctx.programFile(QStringLiteral("ico07.CUR")), move);
+    ctx.writeBytes(ctx.programFile(QStringLiteral("ico00.CUR")), cursorFile(kCopyPointer));
     // The cover's buttons take the same pointer, from the data folder.
-    ctx.writeBytes(ctx.dataFile(QStringLiteral("9l0015")), out);
+    ctx.writeBytes(ctx.dataFile(QStringLiteral("9l0015")), move);
 }
 
 } // namespace

@@ -108,6 +108,7 @@ Unit unitFrames(SampleBank &b)
                  .area(1, at.l, at.t, L.pages[1]).tabs(u'J', 1, 2, 1).label1(mail.moved(at.l, at.t));
         q << b.hinted("0022", QStringLiteral("mailto:info@example.com|info@example.com"))
                  .area(1, at.l, at.t, L.pages[1]).text1(mail.moved(at.l, at.t))
+                 .initialText(b.text(QStringLiteral("mailto:"))) // the box holds the beginning
                  .answer(b.text(QStringLiteral("mailto:info@example.com|info@example.com")))
                  .label1(tabDialogOk(L).moved(at.l, at.t)).backSpec(2, cancel.l, cancel.t);
         q << StepRecord("9999").background(linkScene(b, "linkMade", Home{}, kDone));
@@ -210,7 +211,8 @@ Unit unitFrames(SampleBank &b)
         const Tw saveAt{2400, 1800, 0, 0};
         q << b.hinted("7000", QStringLiteral("单击“文件”菜单，选择“关闭”命令"))
                  .bars("A3").background(linkScene(b, "edited", {}, QStringLiteral("已修改"))).target(1, "H0103");
-        q << b.hinted("9001", QStringLiteral("单击“否”按钮"))
+        // A click whose jump the demonstration follows too.
+        q << b.hinted("0001", QStringLiteral("单击“否”按钮"))
                  .background(asking).label1(no.moved(msgAt.l, msgAt.t), u'4')
                  .area(2, msgAt.l + yes.l, msgAt.t + yes.t, yesButton, u'3')
                  .backSpec(1, msgAt.l + cancel.l, msgAt.t + cancel.t);

@@ -5,6 +5,7 @@
 
 #include "demo/window/demoinfo.h"
 #include "demo/window/frmyanshi.h"
+#include "run/runstate.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -19,8 +20,8 @@ QJsonObject stepsAnswer(const QList<int> &steps)
     return QJsonObject{{"steps", a}};
 }
 
-// Waits until the window is gone or timeout ms have passed, keeping the
-// steps the window showed.
+// Waits until the demonstration is over (a start still pending counts as
+// running) or timeout ms have passed, keeping the steps the window showed.
 QJsonObject runCommand(int timeoutMs)
 {
     QList<int> steps;
@@ -32,12 +33,12 @@ QJsonObject runCommand(int timeoutMs)
                 steps = w->StepsShown;
                 return false;
             }
-            return true;
+            return !run::YanShiRun;
         },
         timeoutMs);
     play::settle();
     QJsonObject o = stepsAnswer(steps);
-    o["ended"] = !FrmYanShi::loaded();
+    o["ended"] = !FrmYanShi::loaded() && !run::YanShiRun;
     o["ms"] = qint64(clock.elapsed());
     return o;
 }

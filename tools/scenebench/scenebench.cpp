@@ -7,6 +7,10 @@
 //   DemoSceneWarm
 //               the demonstration window's setData again on the same scene,
 //               a demonstration running
+//   DemoPointerTick
+//               one tick of the demonstration's pointer move: the step, the
+//               fourteen lines placed, the arrival test, pending events
+//               handled (the window shown)
 //   DemoLoad    the demonstration window loaded to its first scene (its
 //               controls, its load and step 1's scene and bars), pictures
 //               warm, then unloaded
@@ -138,6 +142,33 @@ void DemoSceneWarm(benchmark::State &state)
         w.setData();
     run::YanShiRun = false;
     FrmYanShi::unload();
+}
+
+void DemoPointerTick(benchmark::State &state)
+{
+    openScene();
+    run::YanShiRun = true;
+    FrmYanShi &w = FrmYanShi::get();
+    w.show();
+    QCoreApplication::processEvents();
+    w.Timer[2]->stop();
+    // A target far off the window: the tick moves and draws, never arrives.
+    w.MbX = 1 << 30;
+    w.MbY = 1 << 29;
+    w.PointX = 0;
+    w.PointY = 0;
+    w.setUpMotion();
+    w.StepX = 200;
+    w.StepY = 150;
+    for (auto _ : state) {
+        if (w.PointX > 12000)
+            w.PointX = w.PointY = 0;
+        w.Timer2_Timer();
+        QCoreApplication::sendPostedEvents();
+    }
+    run::YanShiRun = false;
+    FrmYanShi::unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void DemoLoad(benchmark::State &state)
@@ -286,6 +317,7 @@ BENCHMARK(SceneCold)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(SceneWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(DemoSceneWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(DemoLoad)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(DemoPointerTick)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(RawDecode)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(StepLine)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 

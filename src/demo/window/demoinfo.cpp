@@ -79,6 +79,15 @@ QJsonObject describe(const FrmYanShi &w)
     for (const LineShape *l : w.findChildren<LineShape *>())
         lines.append(lineJson(l, w));
     o["lines"] = lines;
+
+    // The pointer's drag picture, the click ring with its colour, the band.
+    QJsonObject pointer;
+    pointer["ImgICO"] = chromeJson(w.ImgICO, w);
+    QJsonObject ring = chromeJson(w.Shape5, w);
+    ring["color"] = w.Shape5->borderColor().name();
+    pointer["Shape5"] = ring;
+    pointer["Shape6"] = chromeJson(w.Shape6, w);
+    o["pointer"] = pointer;
     return o;
 }
 

@@ -20,7 +20,10 @@ namespace demo {
 //   "chrome": [{"name", "visible", "twips": [l, t, w, h], "px": [x, y, w,
 //     h], "picture"?}] for the bars, panels, drop-downs, pressed pictures,
 //     the placed hot spots and items,
-//   "lines": [{"name", "visible", "X1", "Y1", "X2", "Y2"}].
+//   "lines": [{"name", "visible", "X1", "Y1", "X2", "Y2"}] (the pointer's
+//     fourteen and the drawn menus' separators),
+//   "pointer": {"ImgICO", "Shape5" (with "color", "#rrggbb"), "Shape6"} as
+//     the chrome's entries.
 QJsonObject describe(const FrmYanShi &w);
 
 } // namespace demo

@@ -124,7 +124,17 @@ FrmYanShi::FrmYanShi() : SceneWindow(scene::DemoWindowRules, Qt::Window | Qt::Fr
     TimEnd = timer(QStringLiteral("TimEnd"));
     TimTool = timer(QStringLiteral("TimTool")); // no tick handler
     applyPace();
-    connect(Timer[4], &QTimer::timeout, this, &FrmYanShi::Timer4_Timer);
+    void (FrmYanShi::*const ticks[])() = {nullptr,
+                                          &FrmYanShi::Timer1_Timer,
+                                          &FrmYanShi::Timer2_Timer,
+                                          &FrmYanShi::Timer3_Timer,
+                                          &FrmYanShi::Timer4_Timer,
+                                          &FrmYanShi::Timer5_Timer,
+                                          &FrmYanShi::Timer6_Timer,
+                                          &FrmYanShi::Timer7_Timer};
+    for (int i = 1; i <= 7; ++i)
+        connect(Timer[size_t(i)], &QTimer::timeout, this, ticks[i]);
+    connect(TimerRM, &QTimer::timeout, this, &FrmYanShi::TimerRM_Timer);
     connect(TimEnd, &QTimer::timeout, this, &FrmYanShi::TimEnd_Timer);
 
     // The stops: a double-click on the background or a picture area, and
@@ -477,16 +487,6 @@ bool FrmYanShi::eventFilter(QObject *watched, QEvent *e)
         !qobject_cast<simwin::MouseTarget *>(watched))
         return true;
     return false;
-}
-
-// The pause of an automatic advance: the next step on the fifth tick.
-void FrmYanShi::Timer4_Timer()
-{
-    if (++TickCount < 5)
-        return;
-    TickCount = 0;
-    Timer[4]->stop();
-    doNext();
 }
 
 // The end, on the fourth tick counted on from the shared TickCount, and at

@@ -73,6 +73,20 @@ public:
     void Click2J(qint16 SS);
     // The pointer's target of the step, and its move or pause.
     void MuBiaoWei();
+    // The pointer drawn at (PointX, PointY), the window on top.
+    void pointMove();
+    // The drawn right-click menu of the step at the pointer, and the glide
+    // to its entry (TimerRM).
+    void RightKeyMenu();
+    // The player's ticks (public for tests and the benchmark).
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void Timer5_Timer();
+    void Timer6_Timer();
+    void Timer7_Timer();
+    void TimerRM_Timer();
     // Fills wm100 for PopMenuNo from the context-menu file; never pops it up.
     void systemMenu();
     // The stop: the end timer on (a running one keeps its schedule).
@@ -153,7 +167,17 @@ private:
     void endAtFinalStep();
     // The end of a menu path: the next step, or the jump.
     void endStep();
-    void Timer4_Timer();
     void TimEnd_Timer();
+    // The target at a control's centre, rounded half to even (window twips).
+    void aimAtCentre(const QWidget *c);
+    // One step of a glide, the pointer drawn; true on arrival.
+    bool glideStep();
+    // The click ring at the pointer, its blink started.
+    void ringAtPointer();
+    // Arrival actions of the pointer's move.
+    void tabSwitch();
+    void dragPickUp();
+    void typingStart();
+    QString cursorFile_; // the drag picture loaded for the current drag
     int endTicks_ = 0; // TimEnd's own ticks since it was switched on
 };
