@@ -117,7 +117,7 @@ PopupAnswer popupAnswer(QStringView line)
 {
     const int own = rawNumber(line, 8, 4);
     std::optional<int> override;
-    if (rawChars(line, 86, 2) == u"R8")
+    if (rawChars(line, 86, 2) == u"R8" || rawChars(line, 86, 2) == u"RA")
         override = 6000 + rawNumber(line, 88, 3);
     else if (rawChars(line, 86, 1) == u"R")
         override = rawNumber(line, 87, 4);

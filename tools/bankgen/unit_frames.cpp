@@ -444,6 +444,31 @@ Unit unitFrames(SampleBank &b)
         q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
         u.questions.push_back(q);
     }
+    { // 20. Right-click menus: every group and cascade of one menu (with separators and a group of twelve
+      // items), menus named by an "R" and an "RA" override, spots near the right and the bottom edge.
+        Question q{QStringLiteral("在框架网页中依次使用快捷菜单：定位、右对齐、刷新、100%、打开、降序、详细信息、属性、删除框架和网页属性。"),
+                   {}, {}};
+        const Tw spot{4200, 3600, 1800, 600}, nearRight{10800, 3600, 900, 600}, nearBottom{4200, 8100, 1800, 300};
+        auto rightClick = [&](const char *code, const char *hint, const Tw &at, const char *override = nullptr) {
+            StepRecord r = b.hinted(QString::fromLatin1(code), QString::fromUtf8(hint));
+            r.background(frames).label1(at);
+            if (override)
+                r.menuOverride(QString::fromLatin1(override));
+            return r;
+        };
+        q << rightClick("3429", "右键单击，选择“定位(G)...”", spot);
+        q << rightClick("3432", "右键单击，指向“对齐(L)”，选择“右对齐”", nearRight);
+        q << rightClick("3440", "右键单击，选择“刷新(R)”", nearBottom);
+        q << rightClick("3451", "右键单击，指向“缩放(Z)”，选择“100%”", spot);
+        q << rightClick("3462", "右键单击，选择“打开(O)”", spot);
+        q << rightClick("3471", "右键单击，指向“排序(S)”，选择“降序”", spot);
+        q << rightClick("3483", "右键单击，指向“查看(V)”，选择“详细信息”", spot);
+        q << rightClick("3490", "右键单击，选择“属性(P)...”", spot);
+        q << rightClick("5421", "右键单击框架，选择“删除框架(D)”", spot, "R5121");
+        q << rightClick("8621", "右键单击框架网页，选择“网页属性(P)...”", spot, "RA221");
+        q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
+        u.questions.push_back(q);
+    }
     return u;
 }
 

@@ -88,6 +88,29 @@ QJsonObject describe(const FrmYanShi &w)
     pointer["Shape5"] = ring;
     pointer["Shape6"] = chromeJson(w.Shape6, w);
     o["pointer"] = pointer;
+
+    // The drawn right-click menu and its cascade, shown or not.
+    QJsonArray menus;
+    auto menuControl = [&](const QWidget *c) {
+        QJsonObject m = chromeJson(c, w);
+        if (const auto *l = qobject_cast<const QLabel *>(c))
+            m["caption"] = l->text();
+        menus.append(m);
+    };
+    menuControl(w.LRightMMenu);
+    menuControl(w.ShapeRMain);
+    for (int k : {1, 3, 5, 7, 8}) {
+        menuControl(w.LRMJL[size_t(k)]);
+        menuControl(w.ImgJLSanjiao[size_t(k)]);
+    }
+    for (const auto *array : {&w.LRM2, &w.LRM4, &w.LRM6, &w.LRM9})
+        for (const QLabel *l : *array)
+            menuControl(l);
+    menuControl(w.LRightSub);
+    menuControl(w.ShapeRSUB);
+    for (const QLabel *l : w.LRS)
+        menuControl(l);
+    o["drawnMenus"] = menus;
     return o;
 }
 

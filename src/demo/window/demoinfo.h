@@ -23,7 +23,10 @@ namespace demo {
 //   "lines": [{"name", "visible", "X1", "Y1", "X2", "Y2"}] (the pointer's
 //     fourteen and the drawn menus' separators),
 //   "pointer": {"ImgICO", "Shape5" (with "color", "#rrggbb"), "Shape6"} as
-//     the chrome's entries.
+//     the chrome's entries,
+//   "drawnMenus": the drawn right-click menu's and cascade's panels, frames,
+//     entries, marks and items as the chrome's entries, labels with their
+//     "caption" (their separators are among "lines").
 QJsonObject describe(const FrmYanShi &w);
 
 } // namespace demo

@@ -135,6 +135,7 @@ FrmYanShi::FrmYanShi() : SceneWindow(scene::DemoWindowRules, Qt::Window | Qt::Fr
     for (int i = 1; i <= 7; ++i)
         connect(Timer[size_t(i)], &QTimer::timeout, this, ticks[i]);
     connect(TimerRM, &QTimer::timeout, this, &FrmYanShi::TimerRM_Timer);
+    connect(TimerRS, &QTimer::timeout, this, &FrmYanShi::TimerRS_Timer);
     connect(TimEnd, &QTimer::timeout, this, &FrmYanShi::TimEnd_Timer);
 
     // The stops: a double-click on the background or a picture area, and

@@ -22,6 +22,9 @@
 #include <QTimer>
 #include <array>
 
+namespace chk {
+struct MenuBlock;
+}
 namespace demo {
 class LineShape;
 }
@@ -78,6 +81,9 @@ public:
     // The drawn right-click menu of the step at the pointer, and the glide
     // to its entry (TimerRM).
     void RightKeyMenu();
+    // The drawn cascade sub-menu beside it, and the glide to its sub-item
+    // (TimerRS).
+    void RightKeySub();
     // The player's ticks (public for tests and the benchmark).
     void Timer1_Timer();
     void Timer2_Timer();
@@ -87,6 +93,7 @@ public:
     void Timer6_Timer();
     void Timer7_Timer();
     void TimerRM_Timer();
+    void TimerRS_Timer();
     // Fills wm100 for PopMenuNo from the context-menu file; never pops it up.
     void systemMenu();
     // The stop: the end timer on (a running one keeps its schedule).
@@ -178,6 +185,10 @@ private:
     void tabSwitch();
     void dragPickUp();
     void typingStart();
+    // The step's right-click menu code, family and number (StepType,
+    // PopMenuNo), and its block of the context-menu file.
+    chk::MenuBlock rightMenuBlock();
     QString cursorFile_; // the drag picture loaded for the current drag
+    bool rightMenuEntryDrawn_ = false; // the drawn menu has the aimed entry
     int endTicks_ = 0; // TimEnd's own ticks since it was switched on
 };
