@@ -278,7 +278,7 @@ void TstFrmYanShi::twinScenes()
 void TstFrmYanShi::tabStrips_data()
 {
     QTest::addColumn<QString>("tabSpec");
-    QTest::addColumn<bool>("back");         // a "Q" back spec at 125 with its spot at 5000, 4000
+    QTest::addColumn<bool>("back");         // a "Q" back field at 125 with its spot at 5000, 4000
     QTest::addColumn<QString>("page");      // Image1's picture after the scene
     QTest::addColumn<QList<QRectF>>("cells"); // cells 1.. as placed (window twips)
     QTest::addColumn<QRectF>("cancel");
@@ -307,7 +307,7 @@ void TstFrmYanShi::tabStrips_data()
                                                      {720, 795, 1735, 300},  {2455, 795, 1715, 300},
                                                      {4170, 795, 2070, 300}, {6240, 795, 1890, 300}}
                                     << QRectF(7050, 7410, 1110, 300) << false;
-    QTest::newRow("back spec with a tab spec") << "XA121" << true << "300227"
+    QTest::newRow("back field with a tab field") << "XA121" << true << "300227"
                                                << QList<QRectF>{{720, 810, 780, 330}} << QRectF(5000, 4000, 1095, 285)
                                                << false;
 }

@@ -69,10 +69,7 @@ void startLianXi()
     if (!prepareRun())
         fnd::trapError(QStringLiteral("startlianxi"), 53, QStringLiteral("File not found: ") + run::TmFile);
     // 5. Marked bits over all 500 entries, by whole entries of the list.
-    const QString marked = run::readRecordLine(bank::BiaoZhiIdFile);
-    for (int i = 1; i <= run::MaxQuestions; ++i)
-        if (run::indexOfId(marked, run::idText(run::TmId[size_t(i)])) > 0)
-            run::TmState[size_t(i)] = qint16(run::TmState[size_t(i)] + 2);
+    run::presetMarkedBits();
     // 6. The cover goes (deleted once its click handler has returned).
     FrmFengmian::unload();
     // 7, 8. The exam's logon, or the practice windows.

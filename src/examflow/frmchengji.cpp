@@ -6,10 +6,12 @@
 #include "foundation/errreport.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
+#include "foundation/infocode.h"
 #include "foundation/picture.h"
 #include "foundation/ui/frmkvmsgbox.h"
 #include "foundation/ui/kvelbutton.h"
 #include "bank/bankfiles.h"
+#include "platform/ui/windoworder.h"
 #include "run/compose.h"
 #include "run/records.h"
 #include "run/runstate.h"
@@ -51,8 +53,7 @@ void showReviewWindows()
     tm.show();
     tm.LblUnit->setText(QString());
     tm.TimerREDO->start();
-    const QRect m = w.frameGeometry();
-    tm.move(m.right() + 1 - tm.frameGeometry().width(), m.bottom() + 1 - tm.frameGeometry().height());
+    plat::dockAtBottomRight(&tm, &w);
     tm.TimeKS->stop();
 }
 
@@ -116,7 +117,7 @@ void FrmChengji::formLoad()
     // 2, 3.
     if (auto icon = fnd::loadPicture(fnd::dataFile(QStringLiteral("l62011"))))
         setWindowIcon(QIcon(*icon));
-    setWindowTitle(fnd::InfoTable[0] + fnd::InfoTable[9] + QStringLiteral("——") + fnd::ExamTitle + QStringLiteral("模块"));
+    setWindowTitle(fnd::appTitleOf(fnd::InfoTable, fnd::ExamTitle));
     Command3->show();
     if (!Picture1->loadPicture(fnd::dataFile(QStringLiteral("9l0058"))))
         fnd::trapError(QStringLiteral("frmchengji"), 53, QStringLiteral("File not found: 9l0058"));
@@ -195,11 +196,7 @@ void FrmChengji::InitShiTi()
         FrmKVMSGBOX::ask(fnd::AppTitle, QStringLiteral("l20071"), QStringLiteral("题库文件不全，无法开始错题复习。"));
         return;
     }
-    // The marked bits from the marked list, as every run start presets them.
-    const QString marked = run::readRecordLine(bank::BiaoZhiIdFile);
-    for (int i = 1; i <= run::TmSum; ++i)
-        if (run::indexOfId(marked, run::idText(run::TmId[size_t(i)])) > 0)
-            run::TmState[size_t(i)] = qint16(run::TmState[size_t(i)] | 2);
+    run::presetMarkedBits();
     scene::StepNo = 1;
     run::TmCanUnload = false;
     // 8. The chooser's cells above TmSum hidden.

@@ -3,6 +3,7 @@
 #include "examflow/frmend.h"
 #include "examflow/frmtm.h"
 #include "foundation/globals.h"
+#include "foundation/infocode.h"
 #include "foundation/picture.h"
 #include "foundation/ui/kvelbutton.h"
 #include "platform/ui/messagebox.h"
@@ -73,7 +74,7 @@ void FrmCZTS::formLoad()
 {
     if (auto icon = fnd::loadPicture(fnd::dataFile(QStringLiteral("l62011"))))
         setWindowIcon(QIcon(*icon));
-    setWindowTitle(fnd::InfoTable[0] + fnd::InfoTable[9] + QStringLiteral("——") + fnd::ExamTitle + QStringLiteral("模块"));
+    setWindowTitle(fnd::appTitleOf(fnd::InfoTable, fnd::ExamTitle));
     setTwipsRect(Command1, 360, 4440, 1920 * fnd::XBiLi, 450 * fnd::YBiLi);
     setTwipsRect(Command2, 2520, 4440, 1920 * fnd::XBiLi, 450 * fnd::YBiLi);
     Command1->loadPicture(fnd::dataFile(QStringLiteral("l01038")));

@@ -1,5 +1,6 @@
 #include "examflow/frmend.h"
 
+#include "auxiliary/ime/frmime.h"
 #include "demo/window/frmyanshi.h"
 #include "examflow/frmchengji.h"
 #include "examflow/frmtm.h"
@@ -8,6 +9,7 @@
 #include "foundation/picture.h"
 #include "foundation/ui/display.h"
 #include "foundation/ui/kvelbutton.h"
+#include "platform/ui/windoworder.h"
 #include "run/runstate.h"
 #include "simwin/window/frmmain.h"
 #include "simwin/window/twips.h"
@@ -62,10 +64,7 @@ void backToExam()
     FrmTm *tm = FrmTm::loaded();
     if (!tm)
         return;
-    if (FrmMain *w = FrmMain::loaded()) {
-        const QRect m = w->frameGeometry();
-        tm->move(m.right() + 1 - tm->frameGeometry().width(), m.bottom() + 1 - tm->frameGeometry().height());
-    }
+    plat::dockAtBottomRight(tm, FrmMain::loaded());
     tm->show();
 }
 
@@ -84,9 +83,7 @@ void handIn()
     run::YanShiRun = false;
     if (QWidget *popup = QApplication::activePopupWidget())
         popup->close();
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == u"FrmIME" && w->isVisible())
-            w->close();
+    FrmIME::unload();
     FrmPicture::unload();
     run::TmCanUnload = true;
     FrmTm::unload();

@@ -356,6 +356,14 @@ bool questionCompleted(int n) { return n >= 1 && n <= MaxQuestions && TmState[n]
 
 bool questionMarked(int n) { return n >= 1 && n <= MaxQuestions && (TmState[n] & 2) != 0; }
 
+void presetMarkedBits()
+{
+    const QString marked = readRecordLine(bank::BiaoZhiIdFile);
+    for (int i = 1; i <= MaxQuestions; ++i)
+        if (indexOfId(marked, idText(TmId[size_t(i)])) > 0)
+            TmState[size_t(i)] = qint16(TmState[size_t(i)] | 2);
+}
+
 bool anyCompleted()
 {
     const int sum = questionSum();

@@ -117,6 +117,9 @@ bool questionCompleted(int n); // state 4 or more
 bool questionMarked(int n);    // the marked bit 2
 // Some question 1 to TmSum is completed.
 bool anyCompleted();
+// Every run starts with the marked bit of each question 1 to 500 whose id is
+// a whole entry of the marked list, so that its quit keeps earlier marks.
+void presetMarkedBits();
 
 // ---- The quit of a practice ------------------------------------------------------
 

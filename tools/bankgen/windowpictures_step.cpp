@@ -234,18 +234,27 @@ void writeQuestionWindowPictures(bankgen::Context &ctx)
 // puts them (seat 5070/4440, identity 5070/4905, buttons 4275 and 6660 at
 // 5640, in twips of 15 a pixel); page 2 with the field names beside its
 // labels and the frame of the progress bar.
-QImage logonPage(bool first)
+// An 800 x 600 page of the exam's windows: the page colour under a title
+// band.
+QImage titledPage(const QString &title)
 {
     QImage img = canvas(800, 600, QColor(0xf6, 0xf9, 0xfe));
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 0, 90);
     g.setColorAt(0, Sky);
     g.setColorAt(1, Navy);
     p.fillRect(0, 0, 800, 90, g);
     p.setPen(Qt::white);
     p.setFont(font("宋体", 26, true));
-    p.drawText(QRect(0, 0, 800, 90), Qt::AlignCenter, first ? QStringLiteral("考 生 登 录") : QStringLiteral("考 生 信 息 确 认"));
+    p.drawText(QRect(0, 0, 800, 90), Qt::AlignCenter, title);
+    return img;
+}
+
+QImage logonPage(bool first)
+{
+    QImage img = titledPage(first ? QStringLiteral("考 生 登 录") : QStringLiteral("考 生 信 息 确 认"));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
     p.setFont(font("宋体", 16, true));
     p.setPen(Navy);
     if (first) {
@@ -288,16 +297,9 @@ void writeExamPictures(bankgen::Context &ctx)
     save(ctx, QStringLiteral("l01042"), captionStrip(QStringLiteral("取消"), cancel, 88, 28, 14));
     // The score window: its panel with a title band, the number cells
     // (green completed, red not) and its three buttons.
-    QImage panel = canvas(800, 600, QColor(0xf6, 0xf9, 0xfe));
+    QImage panel = titledPage(QStringLiteral("考 试 成 绩"));
     {
         QPainter p(&panel);
-        QLinearGradient g(0, 0, 0, 90);
-        g.setColorAt(0, Sky);
-        g.setColorAt(1, Navy);
-        p.fillRect(0, 0, 800, 90, g);
-        p.setPen(Qt::white);
-        p.setFont(font("宋体", 26, true));
-        p.drawText(QRect(0, 0, 800, 90), Qt::AlignCenter, QStringLiteral("考 试 成 绩"));
         p.setPen(Navy);
         p.drawRect(QRectF(40.5, 250.5, 719, 330));
     }
