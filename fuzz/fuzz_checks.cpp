@@ -13,16 +13,13 @@
 #include "simwin/scene/cursorshape.h"
 #include "simwin/scene/steprecord.h"
 
-#include <QDir>
-#include <QFile>
-#include <cstdint>
-#include <unistd.h>
+#include "fuzzsupport.h"
 
 using namespace chk;
 
 static QString scratchFile()
 {
-    static const QString path = QDir::temp().filePath(QStringLiteral("fuzz_checks_%1.sys").arg(getpid()));
+    static const QString path = fuzz::scratchFolder("checks") + QStringLiteral("/sMenu.sys");
     return path;
 }
 

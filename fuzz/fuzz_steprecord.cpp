@@ -7,9 +7,7 @@
 #include "foundation/gbkfile.h"
 #include "simwin/scene/steprecord.h"
 
-#include <QDir>
-#include <QFile>
-#include <cstdint>
+#include "fuzzsupport.h"
 
 using namespace scene;
 
@@ -50,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString line = fnd::decodeGbk(bytes);
     decodeAll(line);
 
-    static const QString path = QDir::tempPath() + QStringLiteral("/fuzz_steprecord_288890.mxy");
+    static const QString path = fuzz::scratchFolder("steprecord") + QStringLiteral("/288890.mxy");
     {
         QFile f(path);
         if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -32,9 +32,7 @@ bool startUnitPractice(int unit)
     const auto lines = fnd::readLines(fnd::dataFile(bank::unitFiles(unit).tm));
     if (!lines)
         return false;
-    int count = 0;
-    while (count < lines->size() && count < run::MaxQuestions && !lines->at(count).trimmed().isEmpty())
-        ++count;
+    const int count = run::questionCountOf(*lines);
     if (count == 0)
         return false;
     run::PaperType = bank::UnitSet;

@@ -171,6 +171,14 @@ std::optional<QStringList> composeAndWrite(QStringView list, int fileNo)
 
 int stepCountOf(QStringView tmLine) { return fnd::leadingInt(bank::chars(tmLine, bank::Tm.stepCount)); }
 
+int questionCountOf(const QStringList &tmLines)
+{
+    int count = 0;
+    while (count < tmLines.size() && count < MaxQuestions && !tmLines[count].trimmed().isEmpty())
+        ++count;
+    return count;
+}
+
 void fillStepStart(const QStringList &tmLines)
 {
     StepStart[1] = 1;

@@ -18,6 +18,10 @@ int stepCountOf(QStringView tmLine);
 // the working step and question files (bank::workFiles), in the data folder.
 void nameRunFiles();
 
+// The questions of a question file (a unit's or a set's): its lines up to
+// the first that is blank after trimming, at most MaxQuestions.
+int questionCountOf(const QStringList &tmLines);
+
 // StepStart(1) = 1 and StepStart(n + 1) = StepStart(n) + the step count of
 // question line n, up to the first line that is blank after trimming.
 void fillStepStart(const QStringList &tmLines);

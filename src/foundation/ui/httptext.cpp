@@ -1,8 +1,7 @@
 #include "foundation/ui/httptext.h"
 
-#include "foundation/blanks.h"
+#include "foundation/answertext.h"
 #include "foundation/errreport.h"
-#include "foundation/gbkfile.h"
 #include "platform/ui/httpget.h"
 
 #include <QDateTime>
@@ -46,7 +45,7 @@ QString getHtmlStr(const QString &address, qint16 seconds)
         trapError(QStringLiteral("getHtmlStr"), request.errorCode(), request.errorText());
         return TimeoutText;
     }
-    return trimBlanks(decodeGbk(*body));
+    return answerText(*body);
 }
 
 } // namespace fnd

@@ -1,0 +1,59 @@
+// Fuzz target: cursor files. The input is a cursor file of the program
+// folder: its header gives the hot spot (reserved word 0, type 2, at least
+// one image) and the whole file the picture; a file that fails either gives
+// no cursor, so the label keeps the pointer it had. The step record's
+// pointer field is read from the input's first line.
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "foundation/picture.h"
+#include "foundation/programfolder.h"
+#include "simwin/scene/cursorshape.h"
+
+#include "fuzzsupport.h"
+
+#include <QGuiApplication>
+#include <QtEndian>
+
+using fuzz::check;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static QGuiApplication *app = nullptr;
+    if (!app) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "fuzz_cursor";
+        static char *argv[] = {name, nullptr};
+        app = new QGuiApplication(argc, argv);
+        fnd::overrideProgramFolder(fuzz::scratchFolder("cursor"));
+        fnd::ErrLogFile.clear();
+    }
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+
+    const auto hot = scene::cursorHotSpot(bytes);
+    if (hot) {
+        check(bytes.size() >= 14);
+        check(hot->x() == qFromLittleEndian<quint16>(bytes.constData() + 10));
+        check(hot->y() == qFromLittleEndian<quint16>(bytes.constData() + 12));
+    }
+    check(!scene::cursorHotSpot(bytes.left(13)));
+
+    const QString path = scene::cursorFilePath(u"01");
+    check(path == fnd::programFolder() + QStringLiteral("/ico01.CUR"));
+    fuzz::put(path, bytes);
+    fnd::clearPictureCache();
+    const auto cursor = scene::loadCursorFile(path);
+    if (cursor)
+        check(hot && cursor->shape() == Qt::BitmapCursor && cursor->hotSpot() == *hot);
+
+    // The pointer field of a record, and the cursor it names.
+    const QString line = fnd::decodeGbk(fnd::splitLines(bytes).value(0));
+    for (const scene::PointerChoice &c : {scene::recordPointer(line), scene::dragPointer(line),
+                                          scene::targetPointer(line)}) {
+        check(c.mousePointer >= 0 && c.mousePointer <= 99);
+        check((c.mousePointer == 99) == !c.cursorFile.isEmpty());
+        if (c.mousePointer != 99)
+            check(scene::cursorFor(c).has_value());
+    }
+    return 0;
+}

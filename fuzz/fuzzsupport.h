@@ -1,0 +1,60 @@
+#pragma once
+// What the fuzz targets share: the fault signal, the input cut into pieces
+// and a scratch folder (in memory where the system offers one, so file
+// writes do not wait for the disk).
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdlib>
+
+namespace fuzz {
+
+inline void check(bool ok)
+{
+    if (!ok)
+        std::abort();
+}
+
+// The input cut at NUL bytes; missing pieces are empty.
+struct Pieces
+{
+    QList<QByteArray> parts;
+    Pieces(const uint8_t *data, size_t size)
+        : parts(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)).split('\0'))
+    {
+    }
+    QByteArray operator[](int i) const { return parts.value(i); }
+};
+
+// One folder for the whole run of a target, removed when it ends.
+inline QString scratchFolder(const char *name)
+{
+    static QTemporaryDir *dir = nullptr;
+    if (!dir) {
+        const QString pattern = QStringLiteral("/fuzz_%1-XXXXXX").arg(QLatin1String(name));
+        dir = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? new QTemporaryDir(QStringLiteral("/dev/shm") + pattern)
+                                                                  : new QTemporaryDir(QDir::tempPath() + pattern);
+        std::atexit([] { delete dir; });
+    }
+    return dir->path();
+}
+
+inline void put(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+inline QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace fuzz
