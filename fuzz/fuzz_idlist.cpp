@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Each list is one line of its file.
     const QString idLine = fnd::decodeGbk(fnd::splitLines(in[0]).value(0));
     const QString flagLine = fnd::decodeGbk(fnd::splitLines(in[1]).value(0));
-    const QString id = fnd::decodeGbk(in[2]);
+    // Ids come from lines too (or are numbers): no line break in them.
+    const QString id = fnd::decodeGbk(fnd::splitLines(in[2]).value(0));
 
     // The raw rules.
     const int n = run::idCount(idLine);

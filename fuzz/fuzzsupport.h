@@ -10,14 +10,18 @@
 #include <QList>
 #include <QTemporaryDir>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace fuzz {
 
-inline void check(bool ok)
+// A broken invariant: the line that says which, then the fault.
+inline void check(bool ok, const char *file = __builtin_FILE(), int line = __builtin_LINE())
 {
-    if (!ok)
+    if (!ok) {
+        std::fprintf(stderr, "fuzz: check failed at %s:%d\n", file, line);
         std::abort();
+    }
 }
 
 // The input cut at NUL bytes; missing pieces are empty.

@@ -71,9 +71,12 @@ run_target() {
   else
     limit=(-max_total_time="$per")
   fi
-  # New blocks are not filled: the file-heavy targets run twice as fast, and
-  # every check of the sanitizers stays.
-  if (cd "$out" && ASAN_OPTIONS=${ASAN_OPTIONS:-max_malloc_fill_size=0} UBSAN_OPTIONS=print_stacktrace=1 "$bin" "${limit[@]}" -max_len=16384 -timeout=10 \
+  # New blocks are not filled and freed ones are held back 16 MB deep (well
+  # beyond what one input frees): the file-heavy targets, whose every file
+  # read and write allocates buffers, run several times faster, and every
+  # check of the sanitizers stays. An input counts as hanging after 30
+  # seconds: on a loaded machine one is stalled for several.
+  if (cd "$out" && ASAN_OPTIONS=${ASAN_OPTIONS:-max_malloc_fill_size=0:quarantine_size_mb=16} UBSAN_OPTIONS=print_stacktrace=1 "$bin" "${limit[@]}" -max_len=16384 -timeout=30 \
       -rss_limit_mb=2048 -artifact_prefix="$out/$name-" "${dirs[@]}" > "$out/$name.log" 2>&1); then
     echo ok > "$out/$name.status"
   else
