@@ -11,20 +11,16 @@
 
 #include "fuzzsupport.h"
 
-#include <QGuiApplication>
 #include <QtEndian>
 
 using fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static QGuiApplication *app = nullptr;
-    if (!app) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "fuzz_cursor";
-        static char *argv[] = {name, nullptr};
-        app = new QGuiApplication(argc, argv);
+    static bool ready = false;
+    if (!ready) {
+        ready = true;
+        fuzz::startGui();
         fnd::overrideProgramFolder(fuzz::scratchFolder("cursor"));
         fnd::ErrLogFile.clear();
     }

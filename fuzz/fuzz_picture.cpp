@@ -9,21 +9,13 @@
 
 #include "fuzzsupport.h"
 
-#include <QGuiApplication>
-
 using fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static QGuiApplication *app = nullptr;
     static QString path;
-    if (!app) {
-        // Pixmaps need the GUI; the offscreen platform has no display.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "fuzz_picture";
-        static char *argv[] = {name, nullptr};
-        app = new QGuiApplication(argc, argv);
+    if (path.isEmpty()) {
+        fuzz::startGui();
         const QString folder = fuzz::scratchFolder("picture");
         QDir().mkpath(folder + QStringLiteral("/data"));
         fnd::overrideProgramFolder(folder);

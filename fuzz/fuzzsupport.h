@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QList>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -59,6 +60,20 @@ inline QByteArray contents(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The GUI, once, for targets that make pixmaps and cursors; the offscreen
+// platform needs no display.
+inline void startGui()
+{
+    static QGuiApplication *app = nullptr;
+    if (app)
+        return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char *argv[] = {name, nullptr};
+    app = new QGuiApplication(argc, argv);
 }
 
 } // namespace fuzz
