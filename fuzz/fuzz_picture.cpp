@@ -9,6 +9,8 @@
 
 #include "fuzzsupport.h"
 
+#include <QImageReader>
+
 using fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -16,6 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static QString path;
     if (path.isEmpty()) {
         fuzz::startGui();
+        // A header may claim any size; the decoders (Qt's own) then fill up
+        // to their 256 MB limit for every such input. 16 MB keeps a run
+        // quick and still decodes full-screen screenshots.
+        QImageReader::setAllocationLimit(16);
         const QString folder = fuzz::scratchFolder("picture");
         QDir().mkpath(folder + QStringLiteral("/data"));
         fnd::overrideProgramFolder(folder);
