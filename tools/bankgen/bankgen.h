@@ -3,6 +3,7 @@
 // one registered step; steps run in ascending order.
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,9 @@ struct Context {
     // The largest bank the format allows instead of the sample: every unit
     // and paper the bank can hold, made of the sample's questions.
     bool large = false;
+    // Editor screenshots of this size (the window at the top-left corner of
+    // a larger desktop); invalid: the window's own 800 x 600.
+    QSize screenshotSize;
 
     QString dataFile(const QString &name) const { return dataDir + u'/' + name + QStringLiteral(".mxy"); }
     QString programFile(const QString &name) const { return programDir + u'/' + name; }

@@ -1,10 +1,13 @@
-// examsim-bankgen [--large] <program-folder>: writes the sample program
+// examsim-bankgen [--large] [--screenshots WxH] <program-folder>: writes the sample program
 // folder; with --large, the largest bank the format allows (20 units of 99
-// questions, 20 papers), made of the sample's questions and pictures.
+// questions, 20 papers), made of the sample's questions and pictures; with
+// --screenshots WxH (e.g. 1920x1080), the editor's screenshots are taken on
+// a screen of that size, the window at its top-left corner.
 #include "bankgen.h"
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QStringList>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -33,13 +36,24 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const bool large = argc == 3 && qstrcmp(argv[1], "--large") == 0;
-    if (argc != 2 && !large) {
-        std::fprintf(stderr, "usage: examsim-bankgen [--large] <program-folder>\n");
+    bankgen::Context ctx;
+    bool usage = argc < 2;
+    for (int i = 1; i < argc - 1 && !usage; ++i) {
+        if (qstrcmp(argv[i], "--large") == 0) {
+            ctx.large = true;
+        } else if (qstrcmp(argv[i], "--screenshots") == 0 && i + 1 < argc - 1) {
+            const QStringList wh = QString::fromLatin1(argv[++i]).split(u'x');
+            ctx.screenshotSize = QSize(wh.value(0).toInt(), wh.value(1).toInt());
+            usage = wh.size() != 2 || ctx.screenshotSize.width() < 800 || ctx.screenshotSize.height() < 600 ||
+                    ctx.screenshotSize.width() > 8192 || ctx.screenshotSize.height() > 8192;
+        } else {
+            usage = true;
+        }
+    }
+    if (usage) {
+        std::fprintf(stderr, "usage: examsim-bankgen [--large] [--screenshots WxH] <program-folder>\n");
         return 2;
     }
-    bankgen::Context ctx;
-    ctx.large = large;
     ctx.programDir = QDir::cleanPath(QDir(QString::fromLocal8Bit(argv[argc - 1])).absolutePath());
     ctx.dataDir = ctx.programDir + u'/' + bankgen::kDataFolder;
     for (const char *sub : {"", "/ksdata", "/examdata"})

@@ -303,9 +303,19 @@ void PictureSet::writeAll(Context &ctx) const
 {
     for (const auto &[name, pic] : pics_) {
         QImage img(draw::px(pic.size.w), draw::px(pic.size.h), QImage::Format_RGB32);
-        img.fill(Qt::white);
+        // A screenshot of the whole editor window, taken on a larger screen
+        // when asked: the window at the top-left corner of the desktop.
+        const QRect window = img.rect();
+        if (ctx.screenshotSize.isValid() && window.size() == QSize(800, 600)) {
+            img = QImage(ctx.screenshotSize.expandedTo(window.size()), QImage::Format_RGB32);
+            QLinearGradient desk(0, 0, img.width(), img.height());
+            desk.setColorAt(0, QColor(58, 110, 165));
+            desk.setColorAt(1, QColor(20, 60, 110));
+            QPainter(&img).fillRect(img.rect(), desk);
+        }
         {
             QPainter p(&img);
+            p.fillRect(window, Qt::white);
             p.setRenderHint(QPainter::TextAntialiasing);
             pic.fn(p);
         }
