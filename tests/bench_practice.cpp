@@ -1,5 +1,6 @@
-// examsim-practicebench [<program-folder>]: the memory of a long practice. It
-// writes the large bank (20 units of 99 questions) into a temporary program
+// examsim-practicebench [--screenshots WxH] [<program-folder>]: the memory of
+// a long practice. It writes the large bank (20 units of 99 questions; its
+// editor screenshots of that size when asked) into a temporary program
 // folder, starts unit 1's practice in the probe, answers every question with
 // the bank solver's commands, moves on with the question window's next
 // button, and prints the probe's peak and current resident memory.
@@ -17,10 +18,15 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString folder = app.arguments().value(1, dir.path());
-    if (app.arguments().size() < 2) {
+    QStringList args = app.arguments().mid(1), genArgs{QStringLiteral("--large")};
+    if (args.size() >= 2 && args[0] == QLatin1String("--screenshots")) {
+        genArgs << args[0] << args[1];
+        args = args.mid(2);
+    }
+    const QString folder = args.value(0, dir.path());
+    if (args.isEmpty()) {
         QProcess gen;
-        gen.start(ts::toolPath(QStringLiteral("examsim-bankgen")), {QStringLiteral("--large"), folder});
+        gen.start(ts::toolPath(QStringLiteral("examsim-bankgen")), genArgs << folder);
         if (!gen.waitForFinished(600000) || gen.exitCode() != 0) {
             std::fprintf(stderr, "the large bank could not be written\n");
             return 1;

@@ -10,6 +10,7 @@
 #include "examflow/frmtm.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
+#include "foundation/picture.h"
 #include "run/runstate.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/frmmain.h"
@@ -55,6 +56,8 @@ private slots:
     void workFileNames();
     void picturesAcrossSteps();
     void reopenedQuestionRestoresPictures();
+    void nextStepsDecodedAhead();
+    void backColourOnlyBesideTheScreenshot();
     void textBoxFontAndInitialText();
     void hintAndAnswerMode();
     void targetAreas();
@@ -305,6 +308,74 @@ void TstFrmMain::reopenedQuestionRestoresPictures()
     QCOMPARE(image(1)->pictureName(), QStringLiteral("100011"));
     QCOMPARE(image(1)->pos(), QPoint(100, 100));
     QCOMPARE(run::TmState[1], qint16(1)); // visited once
+}
+
+void TstFrmMain::nextStepsDecodedAhead()
+{
+    ts::SceneFixture fx;
+    const char *names[] = {"100001", "100002", "100003", "100004", "100011", "200001"};
+    for (int i = 0; i < 6; ++i)
+        fx.writePicture(QString::fromLatin1(names[i]), QSize(60 + i, 40), QColor::fromHsv(i * 50, 200, 200));
+    fx.writeUnit(0, {{record({{8, s("9001")}, {12, s("100001")}}),
+                      record({{8, s("9001")}, {12, s("100002")}, {18, area(1200, '0', 900, "100011")}}),
+                      record({{8, s("9001")}, {12, s("100003")}}), record({{8, s("9999")}, {12, s("100004")}})},
+                     {record({{8, s("9001")}, {12, s("200001")}})}});
+    QVERIFY(cover::startUnitPractice(0));
+    FrmMain &w = FrmMain::get();
+    auto ahead = [&fx](const char *name) { return fnd::isPictureDecodedAhead(fx.dataFile(QString::fromLatin1(name))); };
+
+    // Step 1 shown: the next two steps' pictures, not the third's, nor the
+    // next question's.
+    build(1, 1);
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    QVERIFY(ahead("100002") && ahead("100011") && ahead("100003"));
+    QVERIFY(!ahead("100004") && !ahead("200001"));
+    // The next step shows what was decoded ahead, as decoded from its file.
+    build(1, 2);
+    QCOMPARE(w.pictureName(), QStringLiteral("100002"));
+    QCOMPARE(w.picture().toImage().convertToFormat(QImage::Format_RGB32),
+             QImage(fx.dataFile(QStringLiteral("100002"))).convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(image(1)->picture().toImage().convertToFormat(QImage::Format_RGB32),
+             QImage(fx.dataFile(QStringLiteral("100011"))).convertToFormat(QImage::Format_RGB32));
+    QVERIFY(!ahead("100002"));
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    QVERIFY(ahead("100003") && ahead("100004"));
+    // The final scene: the next question's first picture.
+    build(1, 4);
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    QVERIFY(ahead("200001"));
+    QVERIFY(!ahead("100003")); // let go: not to come any more
+    // The last question's last step has nothing to come.
+    build(2, 1);
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    for (const char *name : names)
+        QVERIFY2(!ahead(name), name);
+}
+
+void TstFrmMain::backColourOnlyBesideTheScreenshot()
+{
+    ts::SceneFixture fx;
+    fx.writePicture(QStringLiteral("100001"), QSize(300, 200), Qt::red);
+    fx.writePicture(QStringLiteral("100002"), QSize(800, 600), Qt::green);
+    fx.writeUnit(0, {{record({{8, s("9001")}, {12, s("100001")}}), record({{8, s("9001")}, {12, s("100002")}})}});
+    QVERIFY(cover::startUnitPractice(0));
+    FrmMain &w = FrmMain::get();
+    build(1, 1);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Where the screenshot reaches, its pixels; beside it the back colour.
+    const QColor back(195, 217, 249);
+    const QImage small = w.grab().toImage();
+    QCOMPARE(QColor(small.pixel(150, 100)), QColor(Qt::red));
+    QCOMPARE(QColor(small.pixel(299, 199)), QColor(Qt::red));
+    QCOMPARE(QColor(small.pixel(300, 100)), back);
+    QCOMPARE(QColor(small.pixel(150, 200)), back);
+    QCOMPARE(QColor(small.pixel(500, 400)), back);
+    // A screenshot over the whole window leaves nothing of the back colour.
+    build(1, 2);
+    const QImage whole = w.grab().toImage();
+    QCOMPARE(QColor(whole.pixel(500, 400)), QColor(Qt::green));
+    QCOMPARE(QColor(whole.pixel(150, 200)), QColor(Qt::green));
 }
 
 void TstFrmMain::textBoxFontAndInitialText()

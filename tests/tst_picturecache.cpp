@@ -1,9 +1,12 @@
 // The decoded-picture cache: a picture shown again is not decoded again, the
 // cache never holds more pixel bytes than its budget, and the least recently
-// used pictures are the ones it lets go.
+// used pictures are the ones it lets go. Pictures decoded ahead on the
+// worker thread are the ones shown, count against the same budget and are
+// let go when the list of pictures to come changes.
 #include "foundation/picture.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,6 +24,11 @@ private slots:
     void leastRecentlyUsedGoFirst();
     void changedFileIsDecodedAgain();
     void screenshotsStayWithinTheBudget();
+    void decodedAheadIsWhatIsShown_data();
+    void decodedAheadIsWhatIsShown();
+    void decodingAheadKeepsWithinTheBudget();
+    void anotherListLetsGoWhatWasDecodedAhead();
+    void changedFileIsNotTakenFromAhead();
 
 private:
     // A 32-bit picture of w x h pixels named `name` in the folder.
@@ -29,6 +37,16 @@ private:
 };
 
 void TstPictureCache::init() { fnd::clearPictureCache(); }
+
+namespace {
+// The file decoded directly, in the pixmap's own terms (premultiplied).
+QImage decodedDirectly(const QString &path)
+{
+    QImageReader r(path);
+    r.setDecideFormatFromContent(true);
+    return r.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+} // namespace
 
 void TstPictureCache::cleanup()
 {
@@ -108,6 +126,120 @@ void TstPictureCache::screenshotsStayWithinTheBudget()
     fnd::setPictureCacheBudget(KiB);
     QCOMPARE(fnd::loadPicture(first)->size(), QSize(1920, 1080));
     QVERIFY(!fnd::isPictureCached(first));
+}
+
+void TstPictureCache::decodedAheadIsWhatIsShown_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QRgb>("colour");
+    QTest::newRow("opaque") << int(QImage::Format_RGB32) << qRgb(10, 200, 30);
+    QTest::newRow("see-through") << int(QImage::Format_ARGB32) << qRgba(200, 10, 30, 100);
+    QTest::newRow("alpha channel, every pixel opaque") << int(QImage::Format_ARGB32) << qRgba(1, 2, 3, 255);
+    QTest::newRow("indexed") << int(QImage::Format_Indexed8) << qRgb(90, 90, 250);
+}
+
+void TstPictureCache::decodedAheadIsWhatIsShown()
+{
+    QFETCH(int, format);
+    QFETCH(QRgb, colour);
+    QImage img(37, 23, QImage::Format_ARGB32);
+    img.fill(colour);
+    for (int x = 0; x < img.width(); ++x)
+        img.setPixel(x, x % img.height(), qRgba(x * 6, 255 - x * 6, 7, qAlpha(colour)));
+    img = img.convertToFormat(QImage::Format(format));
+    const QString path = dir_.filePath(QStringLiteral("ahead.mxy"));
+    QVERIFY(img.save(path, "PNG"));
+
+    fnd::decodeAhead({path});
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    QVERIFY(fnd::isPictureDecodedAhead(path));
+    QVERIFY(!fnd::isPictureCached(path));
+    const auto shown = fnd::loadPicture(path);
+    QVERIFY(shown);
+    QCOMPARE(shown->toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), decodedDirectly(path));
+    // Taken from the worker into the cache.
+    QVERIFY(!fnd::isPictureDecodedAhead(path));
+    QVERIFY(fnd::isPictureCached(path));
+}
+
+void TstPictureCache::decodingAheadKeepsWithinTheBudget()
+{
+    // 16 KiB pictures; a budget of four: decoding ahead takes at most two.
+    fnd::setPictureCacheBudget(4 * 16 * KiB);
+    QStringList shown, ahead;
+    for (int i = 0; i < 4; ++i)
+        shown << picture(QStringLiteral("s%1").arg(i), 64, 64);
+    for (int i = 0; i < 4; ++i)
+        ahead << picture(QStringLiteral("a%1").arg(i), 64, 64, qRgb(i, 2 * i, 3 * i));
+    for (const QString &s : shown)
+        QVERIFY(fnd::loadPicture(s));
+    QCOMPARE(fnd::pictureCacheBytes(), 4 * 16 * KiB);
+
+    fnd::decodeAhead(ahead);
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    QVERIFY(fnd::pictureCacheBytes() <= 4 * 16 * KiB);
+    // The first in order; the least recently shown made room.
+    QVERIFY(fnd::isPictureDecodedAhead(ahead[0]));
+    QVERIFY(fnd::isPictureDecodedAhead(ahead[1]));
+    QVERIFY(!fnd::isPictureDecodedAhead(ahead[2]));
+    QVERIFY(!fnd::isPictureDecodedAhead(ahead[3]));
+    QVERIFY(!fnd::isPictureCached(shown[0]));
+    QVERIFY(fnd::isPictureCached(shown[3]));
+    // Every one shows, decoded ahead or not, and the budget holds throughout.
+    for (int i = 0; i < 4; ++i) {
+        const auto pm = fnd::loadPicture(ahead[i]);
+        QVERIFY(pm);
+        QCOMPARE(pm->toImage().pixel(5, 5), qRgb(i, 2 * i, 3 * i));
+        QVERIFY(fnd::pictureCacheBytes() <= 4 * 16 * KiB);
+    }
+    // A picture larger than what decoding ahead may hold is left to its scene.
+    const QString big = picture(QStringLiteral("big"), 128, 128);
+    fnd::decodeAhead({big});
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    QVERIFY(!fnd::isPictureDecodedAhead(big));
+    QCOMPARE(fnd::loadPicture(big)->size(), QSize(128, 128));
+}
+
+void TstPictureCache::anotherListLetsGoWhatWasDecodedAhead()
+{
+    const QString a = picture(QStringLiteral("a"), 64, 64), b = picture(QStringLiteral("b"), 64, 64);
+    const QString c = picture(QStringLiteral("c"), 64, 64);
+    fnd::decodeAhead({a, b});
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    QVERIFY(fnd::isPictureDecodedAhead(a) && fnd::isPictureDecodedAhead(b));
+    QCOMPARE(fnd::pictureCacheBytes(), 2 * 16 * KiB);
+    // Another question: only what its list names stays.
+    fnd::decodeAhead({b, c});
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    QVERIFY(!fnd::isPictureDecodedAhead(a));
+    QVERIFY(fnd::isPictureDecodedAhead(b) && fnd::isPictureDecodedAhead(c));
+    QCOMPARE(fnd::pictureCacheBytes(), 2 * 16 * KiB);
+    fnd::decodeAhead({});
+    QCOMPARE(fnd::pictureCacheBytes(), qint64(0));
+    // A cold start lets go of everything.
+    fnd::decodeAhead({a});
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    fnd::clearPictureCache();
+    QVERIFY(!fnd::isPictureDecodedAhead(a));
+    QCOMPARE(fnd::pictureCacheBytes(), qint64(0));
+}
+
+void TstPictureCache::changedFileIsNotTakenFromAhead()
+{
+    const QString path = picture(QStringLiteral("p"), 8, 8, qRgb(255, 0, 0));
+    fnd::decodeAhead({path});
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    QVERIFY(fnd::isPictureDecodedAhead(path));
+    picture(QStringLiteral("p"), 9, 9, qRgb(0, 0, 255));
+    const auto shown = fnd::loadPicture(path);
+    QVERIFY(shown);
+    QCOMPARE(shown->size(), QSize(9, 9));
+    QCOMPARE(shown->toImage().pixel(0, 0), qRgb(0, 0, 255));
+    // A file that is gone is not shown from what was decoded ahead either.
+    fnd::decodeAhead({path});
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(!fnd::loadPicture(path));
 }
 
 QTEST_MAIN(TstPictureCache)

@@ -5,8 +5,15 @@
 #include "foundation/globals.h"
 
 #include <QCache>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <condition_variable>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 namespace fnd {
 
@@ -16,17 +23,190 @@ struct Entry {
     QPixmap pixmap;
 };
 
+// A picture to decode ahead: queued, being decoded (its bytes reserved), or
+// decoded and waiting to be shown.
+struct AheadJob {
+    enum State { Queued, Decoding, Done };
+    QString path;
+    State state = Queued;
+    bool wanted = true; // false once let go: the worker drops what it decoded
+    FileStamp stamp;
+    QImage image;
+    qint64 bytes = 0;
+};
+using Job = std::shared_ptr<AheadJob>;
+
+qint64 imageBytes(qint64 width, qint64 height, int depth) { return width * height * std::max(depth, 8) / 8; }
+
 // QCache counts cost in ints; kibibytes keep the budget far from their limit.
-qsizetype costOf(const QPixmap &pm)
+qsizetype kib(qint64 bytes) { return qsizetype((bytes + 1023) / 1024); }
+qsizetype costOf(const QPixmap &pm) { return kib(imageBytes(pm.width(), pm.height(), pm.depth())); }
+
+// The formats the raster pixmaps use, made on the thread that decodes: a
+// pixmap then takes the pixels as they are.
+QImage forPixmap(QImage img)
 {
-    const qint64 bytes = qint64(pm.width()) * pm.height() * std::max(pm.depth(), 8) / 8;
-    return qsizetype((bytes + 1023) / 1024);
+    const QImage::Format f = img.format();
+    if (img.isNull() || f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied)
+        return img;
+    if (!img.hasAlphaChannel())
+        return std::move(img).convertToFormat(QImage::Format_RGB32);
+    img = std::move(img).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < img.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(row[x]) != 255)
+                return img;
+    }
+    img.reinterpretAsFormat(QImage::Format_RGB32); // every pixel opaque
+    return img;
 }
 
-QCache<QString, Entry> &cache()
+QImage decode(QImageReader &reader) { return forPixmap(reader.read()); }
+
+// The cache and the decoding ahead share one lock. The cache is touched on
+// the GUI thread only; the worker reads its size to stay within the budget.
+struct Pictures {
+    std::mutex lock;
+    std::condition_variable changed; // a job queued, finished or let go
+    QCache<QString, Entry> cache{kib(PictureCacheBudget)};
+    qint64 budget = PictureCacheBudget;
+    std::list<Job> jobs;
+    qint64 aheadBytes = 0; // decoded ahead or reserved for a decoding
+    std::thread worker;
+    bool busy = false; // the worker holds a job, let go or not
+    bool stopping = false;
+
+    ~Pictures() { stop(); }
+
+    // Room for the cache: what decoding ahead does not hold.
+    void fitCache() { cache.setMaxCost(std::max<qsizetype>(0, qsizetype((budget - aheadBytes) / 1024))); }
+    qint64 aheadLimit() const { return budget / 2; }
+
+    Job find(const QString &path) const
+    {
+        for (const Job &j : jobs)
+            if (j->path == path)
+                return j;
+        return nullptr;
+    }
+    // Lets a job go; what it holds is returned to be freed outside the lock.
+    QImage letGo(const Job &j)
+    {
+        j->wanted = false;
+        if (j->state == AheadJob::Done)
+            aheadBytes -= j->bytes;
+        jobs.remove(j);
+        return std::exchange(j->image, QImage());
+    }
+
+    void start()
+    {
+        if (worker.joinable())
+            return;
+        stopping = false;
+        worker = std::thread([this] { run(); });
+        // Joined before the application's end, while its plugins are there.
+        qAddPostRoutine([] { pictures().stop(); });
+    }
+    void stop()
+    {
+        {
+            const std::lock_guard g(lock);
+            stopping = true;
+        }
+        changed.notify_all();
+        if (worker.joinable())
+            worker.join();
+    }
+
+    void run();
+    static Pictures &pictures();
+};
+
+Pictures &Pictures::pictures()
 {
-    static QCache<QString, Entry> c(qsizetype(PictureCacheBudget / 1024));
-    return c;
+    static Pictures p;
+    return p;
+}
+Pictures &pictures() { return Pictures::pictures(); }
+
+void Pictures::run()
+{
+    std::unique_lock g(lock);
+    for (;;) {
+        Job job;
+        changed.wait(g, [&] {
+            for (const Job &j : jobs)
+                if (j->state == AheadJob::Queued) {
+                    job = j;
+                    return true;
+                }
+            return stopping;
+        });
+        if (stopping)
+            return;
+        job->state = AheadJob::Decoding;
+        busy = true;
+        g.unlock();
+        const auto stamp = fileStamp(job->path);
+        QImageReader reader(job->path);
+        reader.setDecideFormatFromContent(true);
+        const QSize size = stamp ? reader.size() : QSize();
+        // Every decoded picture becomes 32 bits a pixel.
+        const qint64 need = size.isValid() ? imageBytes(size.width(), size.height(), 32) : -1;
+        g.lock();
+        // Only the room the cache leaves, and at most the share of decoding
+        // ahead; a picture that does not fit is decoded when shown.
+        const bool fits = need >= 0 && aheadBytes + need <= aheadLimit() &&
+                          qint64(cache.totalCost()) * 1024 + aheadBytes + need <= budget;
+        if (!job->wanted || !fits) {
+            if (job->wanted)
+                letGo(job);
+            busy = false;
+            changed.notify_all();
+            continue;
+        }
+        aheadBytes += need;
+        g.unlock();
+        QImage img = decode(reader);
+        g.lock();
+        aheadBytes -= need;
+        const qint64 bytes = imageBytes(img.width(), img.height(), img.depth());
+        if (job->wanted && !img.isNull() && bytes <= need) {
+            job->image = std::move(img);
+            job->stamp = *stamp;
+            job->bytes = bytes;
+            job->state = AheadJob::Done;
+            aheadBytes += bytes;
+        } else if (job->wanted) {
+            letGo(job);
+        }
+        busy = false;
+        changed.notify_all();
+        if (!img.isNull()) { // freed outside the lock
+            g.unlock();
+            img = QImage();
+            g.lock();
+        }
+    }
+}
+
+// The picture decoded ahead for this file as it is now, taken from the
+// worker (waiting for it when it is decoding it); a null image otherwise.
+QImage takeAhead(std::unique_lock<std::mutex> &g, const QString &path, const FileStamp &stamp)
+{
+    Pictures &p = pictures();
+    Job job = p.find(path);
+    if (!job)
+        return {};
+    p.changed.wait(g, [&] { return job->state != AheadJob::Decoding; });
+    if (!job->wanted)
+        return {};
+    QImage img = p.letGo(job);
+    if (job->stamp != stamp)
+        return {};
+    return img;
 }
 } // namespace
 
@@ -35,17 +215,27 @@ std::optional<QPixmap> loadPicture(const QString &path)
     const auto stamp = fileStamp(path);
     if (!stamp)
         return std::nullopt;
-    // object() makes the entry the most recently used.
-    if (const Entry *e = cache().object(path); e && e->stamp == *stamp)
-        return e->pixmap;
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    QImage img = reader.read();
+    Pictures &p = pictures();
+    QImage img;
+    {
+        std::unique_lock g(p.lock);
+        // object() makes the entry the most recently used.
+        if (const Entry *e = p.cache.object(path); e && e->stamp == *stamp)
+            return e->pixmap;
+        img = takeAhead(g, path, *stamp);
+    }
+    if (img.isNull()) {
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        img = decode(reader);
+    }
     if (img.isNull())
         return std::nullopt;
-    QPixmap pm = QPixmap::fromImage(std::move(img));
+    QPixmap pm = QPixmap::fromImage(std::move(img), Qt::NoFormatConversion);
+    const std::lock_guard g(p.lock);
+    p.fitCache();
     // A picture larger than the whole budget is shown but not kept.
-    cache().insert(path, new Entry{*stamp, pm}, costOf(pm));
+    p.cache.insert(path, new Entry{*stamp, pm}, costOf(pm));
     return pm;
 }
 
@@ -70,15 +260,89 @@ std::optional<QPixmap> loadDataPicture(const QString &name, const QString &tag)
     return std::nullopt;
 }
 
-void clearPictureCache() { cache().clear(); }
+void decodeAhead(const QStringList &paths)
+{
+    Pictures &p = pictures();
+    QList<QImage> dropped; // freed outside the lock
+    {
+        const std::lock_guard g(p.lock);
+        for (const Job &j : std::list<Job>(p.jobs))
+            if (!paths.contains(j->path))
+                dropped << p.letGo(j);
+        bool queued = false;
+        for (const QString &path : paths) {
+            if (p.cache.contains(path) || p.find(path))
+                continue;
+            auto j = std::make_shared<AheadJob>();
+            j->path = path;
+            p.jobs.push_back(j);
+            queued = true;
+        }
+        if (!queued)
+            return;
+        // Room for the share of decoding ahead: the least recently used
+        // pictures go first.
+        p.cache.setMaxCost(std::max<qsizetype>(0, qsizetype((p.budget - p.aheadBytes - p.aheadLimit()) / 1024)));
+        p.fitCache();
+        p.start();
+    }
+    p.changed.notify_all();
+}
 
-qint64 pictureCacheBytes() { return qint64(cache().totalCost()) * 1024; }
+bool waitForDecodeAhead(int msecs)
+{
+    Pictures &p = pictures();
+    QDeadlineTimer deadline(msecs);
+    std::unique_lock g(p.lock);
+    return p.changed.wait_for(g, std::chrono::milliseconds(deadline.remainingTime()), [&] {
+        if (p.busy)
+            return false;
+        for (const Job &j : p.jobs)
+            if (j->state != AheadJob::Done)
+                return false;
+        return true;
+    });
+}
 
-bool isPictureCached(const QString &path) { return cache().contains(path); }
+bool isPictureDecodedAhead(const QString &path)
+{
+    Pictures &p = pictures();
+    const std::lock_guard g(p.lock);
+    const Job j = p.find(path);
+    return j && j->state == AheadJob::Done;
+}
+
+void clearPictureCache()
+{
+    Pictures &p = pictures();
+    QList<QImage> dropped;
+    const std::lock_guard g(p.lock);
+    p.cache.clear();
+    for (const Job &j : std::list<Job>(p.jobs))
+        dropped << p.letGo(j);
+    p.fitCache();
+}
+
+qint64 pictureCacheBytes()
+{
+    Pictures &p = pictures();
+    const std::lock_guard g(p.lock);
+    return qint64(p.cache.totalCost()) * 1024 + p.aheadBytes;
+}
+
+bool isPictureCached(const QString &path)
+{
+    Pictures &p = pictures();
+    const std::lock_guard g(p.lock);
+    return p.cache.contains(path);
+}
 
 void setPictureCacheBudget(qint64 bytes)
 {
-    cache().setMaxCost(qsizetype((bytes < 0 ? PictureCacheBudget : bytes) / 1024));
+    Pictures &p = pictures();
+    const std::lock_guard g(p.lock);
+    p.budget = bytes < 0 ? PictureCacheBudget : bytes;
+    p.fitCache();
 }
 
 } // namespace fnd

@@ -4,9 +4,15 @@
 // showing a scene again decodes nothing. The cache holds at most a byte budget
 // of pixels and lets the least recently used pictures go first, so a long
 // practice over many screenshots keeps a bounded memory.
+//
+// The pictures of the steps to come are decoded ahead on a worker thread
+// (into images; only the GUI thread makes pixmaps of them), so a step switch
+// finds its pictures decoded. Pictures decoded ahead count against the same
+// budget and take at most half of it.
 
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace fnd {
@@ -29,8 +35,19 @@ std::optional<QPixmap> loadDataPicture(const QString &name, const QString &tag);
 // Drops cached pictures (tests that want a cold start).
 void clearPictureCache();
 
-// What the cache holds now: pixel bytes, and whether a file's picture is in
-// it. The budget can be changed (tests); a negative value restores
+// Decodes the pictures of these files ahead, in this order, on the worker
+// thread; call on the GUI thread. The list replaces the one before: pictures
+// it no longer names are let go, decoded or not. Pictures already cached are
+// not decoded again.
+void decodeAhead(const QStringList &paths);
+// Waits until the worker has nothing left to decode; false when msecs ran out
+// first (tests and benchmarks).
+bool waitForDecodeAhead(int msecs);
+// Whether a file's picture is decoded ahead and waits to be shown.
+bool isPictureDecodedAhead(const QString &path);
+
+// What the cache holds now: pixel bytes (pictures decoded ahead included),
+// and whether a file's picture is in it. The budget can be changed (tests); a negative value restores
 // PictureCacheBudget.
 qint64 pictureCacheBytes();
 bool isPictureCached(const QString &path);

@@ -2,7 +2,12 @@
 // the sample bank. The program folder (default: the one this tool lies in) is
 // copied first, since reading its product information marks the first run.
 //
-//   SceneCold   setData with the picture and line caches emptied
+//   QuestionFirstScene
+//               setData of the heaviest question's first scene with the
+//               picture and line caches emptied (cold)
+//   StepSwitch  the next step of a question built and painted on the shown
+//               window, its pictures decoded ahead while the step before was
+//               shown: the step of the bank with the most picture pixels
 //   SceneWarm   setData again on the same scene
 //   DemoSceneWarm
 //               the demonstration window's setData again on the same scene,
@@ -24,6 +29,14 @@
 //   MenuOpenCold, MenuOpenWarm
 //               a left click on menu title 1 until its drop-down is open and
 //               its items laid out, with the picture cache emptied or warm
+//
+// Counted in instructions, the cold scene against the raw decoding of its
+// pictures (only the measured calls, on the GUI thread; the tool prints how
+// many calls each made):
+//   valgrind --tool=callgrind --collect-atstart=no \
+//     --toggle-collect='*buildColdScene*' examsim-scenebench \
+//     --benchmark_filter=QuestionFirstScene
+// and the same with '*decodeRaw*' and RawDecode.
 #include "bank/bankfiles.h"
 #include "cover/runstart.h"
 #include "demo/window/frmyanshi.h"
@@ -52,20 +65,17 @@ namespace {
 QTemporaryDir *workDir = nullptr;
 int sceneUnit = 0, sceneQuestion = 1, sceneStep = 1;
 QStringList scenePictures;
+int switchUnit = 0, switchQuestion = 1, switchStep = 2;
+QStringList switchPictures;
+int coldCalls = 0, rawCalls = 0;
 
-// The pictures a step's record names (background and present areas).
+// The pictures a step's record loads.
 QStringList picturesOf(const QString &line)
 {
-    QStringList names;
-    const QString bg = scene::background(line).toString();
-    if (bg != scene::KeepPicture)
-        names << fnd::dataFile(bg);
-    for (int k = 1; k <= 6; ++k) {
-        const auto a = scene::pictureArea(line, k);
-        if (!a.absent && !a.keep)
-            names << fnd::dataFile(a.name);
-    }
-    return names;
+    QStringList files;
+    for (const QString &name : scene::loadedPictures(line))
+        files << fnd::dataFile(name);
+    return files;
 }
 
 qint64 pixelsOf(const QStringList &files)
@@ -81,22 +91,36 @@ qint64 pixelsOf(const QStringList &files)
 }
 
 // The first step of the question whose first scene has the most picture
-// pixels: the heaviest scene of the bank to build.
+// pixels: the heaviest scene of the bank to build; and the step after a
+// first one with the most pixels its step before did not show.
 void chooseScene()
 {
-    qint64 best = -1;
+    qint64 best = -1, bestSwitch = -1;
     for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u) {
         cover::startUnitPractice(u);
         const auto lines = fnd::readLines(run::StepFile);
         for (int q = 1; q <= run::TmSum && lines; ++q) {
-            const QString line = lines->value(run::StepStart[q] - 1);
-            const QStringList pics = picturesOf(line);
-            const qint64 px = pixelsOf(pics);
-            if (px > best) {
-                best = px;
-                sceneUnit = u;
-                sceneQuestion = q;
-                scenePictures = pics;
+            const int end = q < run::TmSum ? run::StepStart[q + 1] : int(lines->size()) + 1;
+            QStringList before;
+            for (int s = 1; s <= end - run::StepStart[q]; ++s) {
+                const QStringList pics = picturesOf(lines->value(run::StepStart[q] + s - 2));
+                QStringList fresh = pics; // what the step before did not show
+                for (const QString &f : before)
+                    fresh.removeAll(f);
+                before = pics;
+                const qint64 px = pixelsOf(s == 1 ? pics : fresh);
+                if (s == 1 && px > best) {
+                    best = px;
+                    sceneUnit = u;
+                    sceneQuestion = q;
+                    scenePictures = pics;
+                } else if (s > 1 && px > bestSwitch) {
+                    bestSwitch = px;
+                    switchUnit = u;
+                    switchQuestion = q;
+                    switchStep = s;
+                    switchPictures = pics;
+                }
             }
         }
     }
@@ -109,17 +133,65 @@ void openScene()
     scene::StepNo = qint16(sceneStep);
 }
 
-void SceneCold(benchmark::State &state)
+// The measured calls, by name for the instruction count.
+Q_NEVER_INLINE void buildColdScene(FrmMain &w)
+{
+    ++coldCalls;
+    w.setData();
+}
+
+Q_NEVER_INLINE void decodeRaw(const QStringList &files)
+{
+    ++rawCalls;
+    for (const QString &f : files) {
+        QImageReader r(f);
+        r.setDecideFormatFromContent(true);
+        QImage img = r.read();
+        benchmark::DoNotOptimize(img);
+    }
+}
+
+void QuestionFirstScene(benchmark::State &state)
 {
     openScene();
     FrmMain &w = FrmMain::get();
+    w.setData(); // what is done once (fonts, plugins) is not counted
     for (auto _ : state) {
         state.PauseTiming();
+        fnd::waitForDecodeAhead(5000); // the last build's decoding ahead ends
         fnd::clearPictureCache();
         scene::clearLineCache();
         state.ResumeTiming();
-        w.setData();
+        buildColdScene(w);
     }
+}
+
+void StepSwitch(benchmark::State &state)
+{
+    cover::startUnitPractice(switchUnit);
+    run::TmNo = qint16(switchQuestion);
+    FrmMain &w = FrmMain::get();
+    w.show();
+    QCoreApplication::processEvents();
+    bool ahead = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fnd::waitForDecodeAhead(5000);
+        fnd::clearPictureCache();
+        scene::StepNo = qint16(switchStep - 1);
+        w.setData();
+        w.repaint();
+        ahead = fnd::waitForDecodeAhead(5000) && ahead;
+        for (const QString &f : switchPictures)
+            ahead = ahead && (fnd::isPictureDecodedAhead(f) || fnd::isPictureCached(f));
+        state.ResumeTiming();
+        scene::StepNo = qint16(switchStep);
+        w.setData();
+        w.repaint();
+    }
+    if (!ahead)
+        state.SkipWithError("the step's pictures were not all decoded ahead");
+    state.counters["pictures"] = double(switchPictures.size());
 }
 
 void SceneWarm(benchmark::State &state)
@@ -191,14 +263,8 @@ void DemoLoad(benchmark::State &state)
 
 void RawDecode(benchmark::State &state)
 {
-    for (auto _ : state) {
-        for (const QString &f : scenePictures) {
-            QImageReader r(f);
-            r.setDecideFormatFromContent(true);
-            QImage img = r.read();
-            benchmark::DoNotOptimize(img);
-        }
-    }
+    for (auto _ : state)
+        decodeRaw(scenePictures);
     state.counters["pictures"] = double(scenePictures.size());
 }
 
@@ -313,7 +379,8 @@ BENCHMARK(EveryScene)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(MenuOpenCold)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(MenuOpenWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(HoverWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
-BENCHMARK(SceneCold)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(QuestionFirstScene)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(StepSwitch)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(SceneWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(DemoSceneWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(DemoLoad)->Unit(benchmark::kMillisecond)->MinTime(1.0);
@@ -343,9 +410,12 @@ int main(int argc, char **argv)
     chooseScene();
     std::printf("scene: unit %d question %d step %d, %lld pictures\n", sceneUnit, sceneQuestion, sceneStep,
                 (long long)scenePictures.size());
+    std::printf("step switch: unit %d question %d step %d, %lld pictures\n", switchUnit, switchQuestion, switchStep,
+                (long long)switchPictures.size());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    std::printf("calls: buildColdScene %d, decodeRaw %d\n", coldCalls, rawCalls);
     FrmMain::unload();
     return 0;
 }

@@ -98,6 +98,17 @@ PictureArea pictureArea(QStringView line, int k)
     return a;
 }
 
+QStringList loadedPictures(QStringView line)
+{
+    QStringList names;
+    if (const QStringView bg = background(line); bg != KeepPicture)
+        names << bg.toString();
+    for (int k = 1; k <= 6; ++k)
+        if (const PictureArea a = pictureArea(line, k); !a.absent && !a.keep)
+            names << a.name;
+    return names;
+}
+
 // ---- Boxes --------------------------------------------------------------------
 
 static BoxSpec box(QStringView line, Field f)

@@ -104,6 +104,9 @@ struct PictureArea {
 // when the name is the text "000000"; area 6 when the name reads as the
 // number 0.
 PictureArea pictureArea(QStringView line, int k);
+// The names of the pictures the record loads: its background, then areas 1
+// to 6, leaving out what is kept or absent.
+QStringList loadedPictures(QStringView line);
 
 // ---- Boxes (20 characters: left, jump, top, width, height) ----------------
 

@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPainter>
 
 using fnd::XBiLi;
@@ -58,7 +59,8 @@ SceneWindow::SceneWindow(const scene::SceneRules &rules, Qt::WindowFlags flags)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, BackColor);
     setPalette(pal);
-    setAutoFillBackground(true);
+    // The paint event fills only what the screenshot leaves uncovered.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 // ---- Controls ---------------------------------------------------------------------
@@ -282,12 +284,17 @@ bool SceneWindow::loadPicture(const QString &path)
     return true;
 }
 
-void SceneWindow::paintEvent(QPaintEvent *)
+void SceneWindow::paintEvent(QPaintEvent *e)
 {
-    if (picture_.isNull())
-        return;
     QPainter p(this);
-    p.drawPixmap(0, 0, picture_);
+    // The back colour only where no opaque screenshot covers the window.
+    QRegion back = e->region();
+    if (!picture_.hasAlphaChannel())
+        back -= QRect(QPoint(0, 0), picture_.deviceIndependentSize().toSize());
+    for (const QRect &r : back)
+        p.fillRect(r, BackColor);
+    if (!picture_.isNull())
+        p.drawPixmap(0, 0, picture_);
 }
 
 QString SceneWindow::examDataPicture(const QString &name) const { return ExamDataPath + name + QStringLiteral(".mxy"); }
@@ -378,6 +385,32 @@ void SceneWindow::buildScene()
     stageSecondTarget();
     if (stageOperationCode())
         stageFinish();
+    decodeNextPictures();
+}
+
+// While this scene is shown, the pictures of the next two steps of the
+// question (at its final scene, of the next question's first step) are
+// decoded on the worker thread.
+void SceneWindow::decodeNextPictures()
+{
+    constexpr int StepsAhead = 2;
+    const int q = std::clamp<int>(run::TmNo, 0, run::MaxQuestions);
+    const auto lines = scene::cachedLines(run::StepFile);
+    if (!lines)
+        return;
+    int from = sceneRecordLine() + 1, to = from + StepsAhead - 1;
+    if (q < run::TmSum && q < run::MaxQuestions) {
+        const int next = run::StepStart[q + 1];
+        if (scene::stepTypeText(scene::StepLine) == u"9999")
+            from = to = next;
+        else
+            to = std::min(to, next - 1);
+    }
+    QStringList paths;
+    for (int n = std::max(from, 1); n <= to && n <= lines->size(); ++n)
+        for (const QString &name : scene::loadedPictures(lines->at(n - 1)))
+            paths << fnd::dataFile(name);
+    fnd::decodeAhead(paths);
 }
 
 // Window order, the window's own resets, working-file names, bars and the

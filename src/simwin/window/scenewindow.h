@@ -179,6 +179,7 @@ private:
     void stageSecondTarget();
     bool stageOperationCode(); // false: the set-up ends here
     void stageFinish();
+    void decodeNextPictures();
 
     scene::SceneRules rules_;
     QPixmap picture_;
