@@ -175,20 +175,15 @@ void mergeMarks(bool addNew, RecordWrites &out)
 {
     const ListFiles files = markedListFiles();
     const int sum = questionSum();
-    if (addNew) {
-        auto list = readFlaggedListChecked(files);
-        if (!list) {
-            out.failed << files.ids << files.flags;
-            return;
-        }
-        addMarked(*list, sum);
-        writeFlaggedList(files, *list, out);
-    }
     auto list = readFlaggedListChecked(files);
     if (!list) {
         out.failed << files.ids << files.flags;
         return;
     }
+    // New and removed marks in one write of each file: a quit cut short
+    // between two writes would leave a list the learner never had.
+    if (addNew)
+        addMarked(*list, sum);
     for (int n = 1; n <= sum; ++n) {
         if (questionMarked(n))
             continue;

@@ -1,0 +1,285 @@
+// examsim-recordwriter <program-folder> <action> once|loop: one writing action
+// of the learner records on a program folder, for the kill test
+// (tst_crashrecords). "once" performs it and ends; "loop" performs it, puts
+// the files back as they were, and again, until it is killed, so that a kill
+// at any moment lands inside some write. Before looping it prints "ready"
+// and the microseconds one round took.
+//
+// Actions (each writes the files it names on standard output, one a line,
+// after "files"; paths relative to the program folder):
+//   quit    the quit of a unit's practice: unit progress and marked list
+//   exam    the scoring of fixed paper 3's mock exam: marked list, wrong
+//           collection, the paper's wrong list and the history
+//   create  a new random paper over three stored ones: the random papers,
+//           the history, the random slots' wrong lists
+//   delete  deleting the newest of three random papers: the same files
+//   update  an update's downloads replacing the advert and the bank version
+//           file, from a server in this process; the new bodies are the
+//           files "<name>.new" beside each target
+#include "bank/bankfiles.h"
+#include "foundation/errreport.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
+#include "foundation/programfolder.h"
+#include "httpserver.h"
+#include "platform/ui/download.h"
+#include "run/coverdata.h"
+#include "run/records.h"
+#include "run/runstate.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+#include <cstdio>
+#include <functional>
+#include <optional>
+
+namespace {
+
+QString folder;
+
+QString ks(const QString &name) { return bank::RecordFolder + u'/' + name + QStringLiteral(".mxy"); }
+QString abs(const QString &relative) { return folder + u'/' + relative; }
+
+std::optional<QByteArray> bytesOf(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
+}
+
+struct Action
+{
+    QStringList files; // relative to the program folder
+    std::function<void()> write;
+    // Puts one file back; by default through the records' atomic writer.
+    std::function<void(const QString &path, const std::optional<QByteArray> &old)> restore;
+};
+
+// ---- The actions ------------------------------------------------------------------
+
+void practiceQuit()
+{
+    run::resetRunState();
+    run::PaperType = 20;
+    run::TaoNo = 1;
+    run::UnitCount = 3;
+    const QString states = QStringLiteral("4604260040");
+    run::TmSum = qint16(states.size());
+    for (int i = 1; i <= run::TmSum; ++i) {
+        run::TmId[i] = qint16(100 + i);
+        run::TmState[i] = qint16(states[i - 1].digitValue());
+    }
+    run::mergePracticeQuit(false);
+}
+
+void scoredExam()
+{
+    run::resetRunState();
+    run::PaperType = 0;
+    run::TaoNo = 3;
+    run::RecNo = 3;
+    run::TmSum = run::ExamQuestions;
+    for (int i = 1; i <= run::TmSum; ++i) {
+        run::TmId[i] = qint16(i <= 20 ? i : 100 + i - 20);
+        run::TmState[i] = qint16((i % 3 ? 4 : 0) | (i % 7 ? 0 : 2));
+    }
+    run::ExamStart = QStringLiteral("2026-12-11 03:00:00");
+    run::recordScoredExam(QDateTime(QDate(2026, 12, 11), QTime(3, 50, 0)));
+}
+
+QStringList lines(const QString &name) { return fnd::readLines(run::recordPath(name)).value_or(QStringList()); }
+
+// The wrong list of slot from copied whole over that of slot to, through the
+// atomic writer; a missing source leaves the destination as it was.
+void copyOver(int from, int to)
+{
+    if (const auto bytes = bytesOf(run::recordPath(bank::ShiJuanCuoTiFile(from))))
+        fnd::writeBytes(run::recordPath(bank::ShiJuanCuoTiFile(to)), *bytes);
+}
+
+void writeWhole(const QString &name, const QStringList &content)
+{
+    fnd::writeLines(run::recordPath(name), content);
+}
+
+// The history's 90 lines of slots 0 to 29 after the loaded ones, then an
+// empty line.
+QStringList historyLines() { return run::readExamHistory().mid(0, 3 * run::PaperSlots); }
+
+void newRandomPaper()
+{
+    const QStringList random = lines(bank::RandomPaperFile);
+    const int count = run::countRandomPapers(random);
+    QString ids;
+    for (int i = 1; i <= run::ExamQuestions; ++i)
+        ids += run::idText(i <= 20 ? 20 + i : 100 + 40 + i);
+    QStringList out{ids};
+    for (int k = 0; k < 9; ++k)
+        out << random.value(k);
+    writeWhole(bank::RandomPaperFile, out);
+
+    QStringList history = historyLines();
+    const QStringList loaded = history;
+    history[60] = QStringLiteral("2026-12-11 03:50:00");
+    history[61] = QStringLiteral("0");
+    history[62] = QStringLiteral("E");
+    for (int line = 63; line < 90; ++line)
+        history[line] = loaded[line - 3];
+    writeWhole(bank::ShiJuanHisFile, history << QString());
+
+    for (int k = count; k >= 1; --k)
+        copyOver(19 + k, 20 + k);
+    writeWhole(bank::ShiJuanCuoTiFile(20), {QString()});
+}
+
+void deleteRandomPaper()
+{
+    const QStringList random = lines(bank::RandomPaperFile);
+    const int count = run::countRandomPapers(random);
+    const int row = 20;
+    QStringList kept = random.mid(0, count);
+    kept.removeAt(row - 20);
+    writeWhole(bank::RandomPaperFile, kept << QString());
+    for (int s = row; s <= count + 18; ++s)
+        copyOver(s + 1, s);
+    QStringList history = historyLines();
+    for (int s = row; s <= count + 18; ++s)
+        for (int j = 0; j < 3; ++j)
+            history[3 * s + j] = history[3 * s + 3 + j];
+    writeWhole(bank::ShiJuanHisFile, history << QString());
+}
+
+Action action(const QString &name, ts::HttpServer *server)
+{
+    const auto atomic = [](const QString &path, const std::optional<QByteArray> &old) {
+        if (old)
+            fnd::writeBytes(path, *old);
+        else
+            QFile::remove(path);
+    };
+    const QStringList marked{ks(bank::BiaoZhiIdFile), ks(bank::BiaoZhiFlagFile)};
+    const QStringList wrong{ks(bank::CuoTiIdFile), ks(bank::CuoTiFlagFile)};
+    // The random papers and the history, and the wrong lists of slots 20 to
+    // last.
+    auto paperFiles = [](int last) {
+        QStringList out{ks(bank::RandomPaperFile), ks(bank::ShiJuanHisFile)};
+        for (int s = 20; s <= last; ++s)
+            out << ks(bank::ShiJuanCuoTiFile(s));
+        return out;
+    };
+
+    if (name == u"quit")
+        return {QStringList{ks(bank::UnitProgressFile)} + marked, practiceQuit, atomic};
+    if (name == u"exam")
+        return {marked + wrong + QStringList{ks(bank::ShiJuanCuoTiFile(3)), ks(bank::ShiJuanHisFile)}, scoredExam,
+                atomic};
+    if (name == u"create")
+        return {paperFiles(23), newRandomPaper, atomic};
+    if (name == u"delete")
+        return {paperFiles(21), deleteRandomPaper, atomic};
+    if (name == u"update" && server) {
+        // Each target has an old body (what it holds now) and a new one; the
+        // way back downloads the old body again.
+        const QStringList targets{ks(bank::AdFile), QStringLiteral("wydata/") + bank::BankVersionFile + QStringLiteral(".mxy")};
+        auto answer = [server](const QString &target, const QByteArray &body) {
+            server->answerRaw(target, "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(body.size())
+                                          + "\r\nConnection: close\r\n\r\n" + body);
+        };
+        for (int i = 0; i < targets.size(); ++i) {
+            answer(QStringLiteral("/new%1").arg(i), bytesOf(abs(targets[i]) + QStringLiteral(".new")).value_or(""));
+            answer(QStringLiteral("/old%1").arg(i), bytesOf(abs(targets[i])).value_or(""));
+        }
+        const QString base = server->base();
+        auto download = [targets, base](const char *which) {
+            for (int i = 0; i < targets.size(); ++i)
+                plat::downloadToFile(base + QStringLiteral("/%1%2").arg(QLatin1String(which)).arg(i), abs(targets[i]),
+                                     plat::DownloadLimits{});
+        };
+        return {targets, [download] { download("new"); },
+                [targets, base](const QString &path, const std::optional<QByteArray> &) {
+                    const int i = int(targets.indexOf(QDir(folder).relativeFilePath(path)));
+                    plat::downloadToFile(base + QStringLiteral("/old%1").arg(i), path, plat::DownloadLimits{});
+                }};
+    }
+    return {};
+}
+
+void say(const QString &line)
+{
+    std::fputs(qPrintable(line + u'\n'), stdout);
+    std::fflush(stdout);
+}
+
+// Performs the action once, or for ever with the files put back between
+// rounds.
+int perform(const Action &a, bool loop)
+{
+    say(QStringLiteral("files"));
+    for (const QString &f : a.files)
+        say(f);
+    if (!loop) {
+        a.write();
+        say(QStringLiteral("done"));
+        return 0;
+    }
+    QList<std::optional<QByteArray>> before;
+    for (const QString &f : a.files)
+        before << bytesOf(abs(f));
+    auto round = [&] {
+        a.write();
+        for (int i = 0; i < a.files.size(); ++i)
+            a.restore(abs(a.files[i]), before[i]);
+    };
+    QElapsedTimer t;
+    t.start();
+    round();
+    say(QStringLiteral("ready %1").arg(t.nsecsElapsed() / 1000));
+    for (;;)
+        round();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() != 3 || (args[2] != u"once" && args[2] != u"loop")) {
+        std::fputs("usage: examsim-recordwriter <program-folder> quit|exam|create|delete|update once|loop\n", stderr);
+        return 2;
+    }
+    folder = QDir(args[0]).absolutePath();
+    fnd::overrideProgramFolder(folder);
+    fnd::DataPath = folder + QStringLiteral("/wydata/");
+    fnd::setErrorEndpoint(QString());
+    fnd::ErrLogFile = folder + QStringLiteral("/recordwriter-errors.txt");
+    const bool loop = args[2] == u"loop";
+
+    if (args[1] != u"update") {
+        const Action a = action(args[1], nullptr);
+        if (!a.write) {
+            std::fputs("unknown action\n", stderr);
+            return 2;
+        }
+        return perform(a, loop);
+    }
+    // The downloads wait on a thread of their own while this one serves.
+    ts::HttpServer server;
+    const Action a = action(args[1], &server);
+    int code = 0;
+    QThread *worker = QThread::create([&] {
+        code = perform(a, loop);
+        QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+    worker->start();
+    app.exec();
+    worker->wait();
+    delete worker;
+    return code;
+}

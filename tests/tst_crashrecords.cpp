@@ -1,0 +1,308 @@
+// Records survive a kill: a child process (examsim-recordwriter) performs
+// one writing action of the learner records over and over, putting the files
+// back between rounds, and is killed with SIGKILL at a random moment. Each
+// file is then exactly its old or its new content, never torn or empty, and
+// the program starts on the folder and reads it. The actions: a practice
+// quit, a scored exam, a new random paper, a deleted random paper, an
+// update's downloads replacing files.
+//
+// EXAMSIM_KILL_TRIALS sets the kills in all (default 200, shared by the
+// actions); EXAMSIM_KILL_SEED repeats a run's random moments.
+#include "banksolver.h"
+#include "testsupport.h"
+
+#include "foundation/gbkfile.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
+#include <QtTest>
+#include <optional>
+
+namespace {
+
+QString writerPath() { return QStringLiteral(EXAMSIM_TESTS_BIN_DIR "/examsim-recordwriter"); }
+QString probePath() { return ts::toolPath(QStringLiteral("examsim-probe")); }
+
+QByteArray crlf(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &l : lines)
+        out += fnd::encodeGbk(l) + "\r\n";
+    return out;
+}
+
+std::optional<QByteArray> bytesOf(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
+}
+
+bool put(const QString &path, const std::optional<QByteArray> &bytes)
+{
+    if (!bytes)
+        return !QFile::exists(path) || QFile::remove(path);
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(*bytes) == bytes->size();
+}
+
+// Files of the program folder: relative path and content (nullopt: none).
+using Files = QList<QPair<QString, std::optional<QByteArray>>>;
+
+QString ks(const char *name) { return QStringLiteral("ksdata/%1.mxy").arg(QLatin1String(name)); }
+
+QString ids(int first, int count)
+{
+    QString out;
+    for (int i = 0; i < count; ++i)
+        out += QStringLiteral("%1").arg(first + i, 4, 10, QChar(u'0'));
+    return out;
+}
+
+// A history of 90 lines and its closing empty line, every slot examined.
+QByteArray history()
+{
+    QStringList lines;
+    for (int s = 0; s < 30; ++s)
+        lines << QStringLiteral("2026-11-%1 10:00:00").arg(s % 28 + 1, 2, 10, QChar(u'0')) << QString::number(s * 2.5)
+              << QStringLiteral("E");
+    return crlf(lines << QString());
+}
+
+Files randomPapers()
+{
+    return {{ks("288891"), crlf({ids(1, 20) + ids(101, 20), ids(2, 19) + ids(102, 21), ids(3, 18) + ids(103, 22), ""})},
+            {ks("288892"), history()},
+            {ks("182420"), crlf({ids(5, 3)})},
+            {ks("182421"), crlf({ids(6, 2)})},
+            {ks("182422"), crlf({ids(7, 1)})},
+            {ks("182423"), std::nullopt}};
+}
+
+// A child's stdout line, within a time limit.
+QByteArray lineOf(QProcess &p, int ms = 15000)
+{
+    QDeadlineTimer deadline(ms);
+    if (p.state() == QProcess::Starting)
+        p.waitForStarted(ms);
+    while (!p.canReadLine()) {
+        if (deadline.hasExpired() || p.state() != QProcess::Running)
+            return {};
+        p.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
+    }
+    return p.readLine().trimmed();
+}
+
+// The rows of killedWriter share the trials.
+constexpr int Actions = 5;
+
+int totalTrials()
+{
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue("EXAMSIM_KILL_TRIALS", &ok);
+    return ok && n > 0 ? n : 200;
+}
+
+// Every file under the folder, relative.
+QStringList filesUnder(const QString &folder)
+{
+    QStringList out;
+    for (const QString &sub : {QStringLiteral("ksdata"), QStringLiteral("wydata")})
+        for (const QString &f : QDir(folder + u'/' + sub).entryList(QDir::Files))
+            out << sub + u'/' + f;
+    return out;
+}
+
+} // namespace
+
+class TstCrashRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void killedWriter_data();
+    void killedWriter();
+    void cleanupTestCase();
+
+private:
+    QRandomGenerator random_;
+    int trials_ = 0;
+    int torn_ = 0;
+    int leftovers_ = 0;
+};
+
+void TstCrashRecords::initTestCase()
+{
+    QVERIFY2(QFileInfo(writerPath()).isExecutable(), qPrintable(writerPath()));
+    bool ok = false;
+    const quint32 seed = quint32(qEnvironmentVariableIntValue("EXAMSIM_KILL_SEED", &ok));
+    const quint32 used = ok ? seed : QRandomGenerator::global()->generate();
+    random_.seed(used);
+    qInfo("kill moments from seed %u (EXAMSIM_KILL_SEED)", used);
+}
+
+void TstCrashRecords::killedWriter_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<Files>("before");
+    // Program start: the first line of the version file the cover shows.
+    QTest::addColumn<QStringList>("versions");
+
+    QTest::newRow("practice quit") << "quit"
+        << Files{{ks("288893"), crlf({"TTFFF", "FFFFFTFFFF", "FF"})},
+                 {ks("288862"), crlf({"01010005"})},
+                 {ks("288872"), crlf({"TF"})}}
+        << QStringList();
+    QTest::newRow("scored exam") << "exam"
+        << Files{{ks("288862"), crlf({"0101"})},
+                 {ks("288872"), crlf({"T"})},
+                 {ks("288863"), crlf({"00010002"})},
+                 {ks("288873"), crlf({"TF"})},
+                 {ks("182403"), crlf({"0003"})},
+                 {ks("288892"), history()}}
+        << QStringList();
+    QTest::newRow("new random paper") << "create" << randomPapers() << QStringList();
+    QTest::newRow("deleted random paper") << "delete" << randomPapers() << QStringList();
+    // The update's new files lie beside their targets as "<name>.new".
+    const QByteArray newVersion = crlf({"2026121101", "D2026121101288901", "D2026121101288899"});
+    QTest::newRow("update's downloads") << "update"
+        << Files{{ks("170100"), crlf({"旧的通知", "255", "http://old.example.invalid/"})},
+                 {ks("170100") + ".new", crlf({"新的通知◎第二行", "&HFF00", "http://new.example.invalid/"})},
+                 {"wydata/288895.mxy.new", newVersion}}
+        << QStringList{"2026121101"};
+}
+
+void TstCrashRecords::killedWriter()
+{
+    QFETCH(QString, action);
+    QFETCH(Files, before);
+    QFETCH(QStringList, versions);
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    for (const auto &[path, bytes] : before)
+        QVERIFY(put(copy.file(path), bytes));
+    if (!versions.isEmpty()) {
+        const auto first = bytesOf(copy.file(QStringLiteral("wydata/288895.mxy")));
+        QVERIFY(first);
+        versions << QString::fromLatin1(first->left(first->indexOf('\r')));
+    }
+
+    // The files the action writes, before and after one whole run.
+    QHash<QString, QByteArray> start;
+    for (const QString &f : filesUnder(copy.path()))
+        start.insert(f, bytesOf(copy.file(f)).value_or(QByteArray()));
+    QProcess child;
+    child.start(writerPath(), {copy.path(), action, QStringLiteral("once")});
+    QCOMPARE(lineOf(child), QByteArray("files"));
+    QStringList files;
+    for (QByteArray l = lineOf(child); !l.isEmpty() && l != "done"; l = lineOf(child))
+        files << QString::fromUtf8(l);
+    QVERIFY(child.waitForFinished(15000));
+    QCOMPARE(child.exitCode(), 0);
+    QVERIFY(!files.isEmpty());
+    QList<std::optional<QByteArray>> olds, news;
+    for (const QString &f : files) {
+        olds << (start.contains(f) ? std::optional<QByteArray>(start.value(f)) : std::nullopt);
+        news << bytesOf(copy.file(f));
+        // Each file changes, so that both contents can be told apart.
+        QVERIFY2(olds.last() != news.last(), qPrintable(f));
+        QVERIFY2(news.last() && !news.last()->isEmpty(), qPrintable(f));
+    }
+    auto restore = [&] {
+        for (int i = 0; i < files.size(); ++i)
+            if (!put(copy.file(files[i]), olds[i]))
+                return false;
+        return true;
+    };
+    QVERIFY(restore());
+    // A kill inside a write may leave the write's temporary copy beside the
+    // file ("<name>.<random>"; none where the file system makes unnamed
+    // ones), which the program never reads.
+    auto temporaries = [&] {
+        QStringList out;
+        for (const QString &f : files) {
+            const QFileInfo fi(copy.file(f));
+            for (const QString &e : fi.dir().entryList({fi.fileName() + QStringLiteral(".*")}, QDir::Files))
+                if (!start.contains(QDir(copy.path()).relativeFilePath(fi.dir().filePath(e))))
+                    out << fi.dir().filePath(e);
+        }
+        return out;
+    };
+
+    const int trials = std::max(1, totalTrials() / Actions);
+    // The program starts on every twentieth folder a kill left, and on the
+    // last.
+    const int startEvery = 20;
+    int sawOld = 0, sawNew = 0, mixed = 0, left = 0;
+    for (int t = 1; t <= trials; ++t) {
+        QProcess writer;
+        writer.start(writerPath(), {copy.path(), action, QStringLiteral("loop")});
+        QByteArray ready;
+        while (!(ready = lineOf(writer)).startsWith("ready"))
+            QVERIFY2(!ready.isEmpty(), qPrintable(QString::fromLocal8Bit(writer.readAllStandardError())));
+        // A moment within the next two rounds.
+        const qint64 roundUs = std::max<qint64>(1, ready.mid(6).toLongLong());
+        const qint64 waitUs = qint64(random_.bounded(quint32(2 * roundUs)));
+        QThread::usleep(quint64(waitUs));
+        writer.kill();
+        QVERIFY(writer.waitForFinished(5000));
+        QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+
+        ++trials_;
+        int oldHere = 0, newHere = 0;
+        for (int i = 0; i < files.size(); ++i) {
+            const auto now = bytesOf(copy.file(files[i]));
+            if (now == olds[i]) {
+                ++oldHere;
+            } else if (now == news[i]) {
+                ++newHere;
+            } else {
+                ++torn_;
+                QFAIL(qPrintable(QStringLiteral("trial %1: %2 is neither its old nor its new content (%3 bytes)")
+                                     .arg(t).arg(files[i]).arg(now ? now->size() : -1)));
+            }
+        }
+        sawOld += oldHere;
+        sawNew += newHere;
+        mixed += oldHere > 0 && newHere > 0;
+        for (const QString &f : temporaries()) {
+            ++left;
+            QVERIFY(QFile::remove(f));
+        }
+
+        if (t % startEvery == 0 || t == trials) {
+            solver::ProbeSession probe(probePath(), {QStringLiteral("app"), copy.path()});
+            const QJsonObject ready = probe.next();
+            QVERIFY2(ready["ready"].toBool(), qPrintable(QJsonDocument(ready).toJson() + probe.errors()));
+            if (!versions.isEmpty()) {
+                QString shown;
+                for (const QJsonValue &w : probe.send(QStringLiteral("widgets FrmFengmian"))["widgets"].toArray())
+                    if (w.toObject()["name"].toString() == u"LblInfo_0")
+                        shown = w.toObject()["text"].toString();
+                QVERIFY2(shown == QStringLiteral("题库版本：V") + versions[0] || shown == QStringLiteral("题库版本：V") + versions[1], qPrintable(shown));
+            }
+            QCOMPARE(probe.finish(), 0);
+        }
+        QVERIFY(restore());
+    }
+    leftovers_ += left;
+    qInfo("%s: %d kills, files found old %d and new %d times, %d kills between two files, %d temporary files left",
+          qPrintable(action), trials, sawOld, sawNew, mixed, left);
+    // Kills landed both before and after writes.
+    QVERIFY(sawOld > 0);
+    QVERIFY(sawNew > 0);
+}
+
+void TstCrashRecords::cleanupTestCase()
+{
+    qInfo("%d kills, %d torn files, %d temporary files left", trials_, torn_, leftovers_);
+}
+
+QTEST_GUILESS_MAIN(TstCrashRecords)
+#include "tst_crashrecords.moc"
