@@ -2,7 +2,9 @@
 // sample bank: the ready line, the windows and their controls, the program's
 // end (a data folder of another module), a box the start opens (a second
 // instance) answered through the probe, and the modal about window and
-// input-method notice reached, read and closed through the probe.
+// input-method notice reached, read and closed through the probe; a unit's
+// practice started from the cover, played and quit; the wrong-question
+// page's refusal of an empty collection.
 #include "banksolver.h"
 #include "testsupport.h"
 
@@ -55,6 +57,8 @@ private slots:
     void coverNavigation();
     void mockExam();
     void examTimeUp();
+    void unitPracticeRoad();
+    void emptyWrongCollection();
 };
 
 void TstProbeApp::readyAndCover()
@@ -335,6 +339,61 @@ void TstProbeApp::examTimeUp()
     QCOMPARE(box["prompt"].toString(), QStringLiteral("时间已到，自动交卷！"));
     QCOMPARE(probe.send(QStringLiteral("answer OK"))["modal"].toString(), QStringLiteral("FrmEnd1"));
     QCOMPARE(probe.send(QStringLiteral("click FrmEnd1/Command2"))["ok"].toBool(), true);
+    QCOMPARE(probe.finish(), 0);
+}
+
+// A unit's practice from the units page through the whole program: the
+// cover gives way to the practice windows, question 1 is played, and the
+// quit brings the cover back on the units page with the progress recorded.
+void TstProbeApp::unitPracticeRoad()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    solver::ProbeSession probe(probePath(), {QStringLiteral("app"), copy.path()});
+    QVERIFY2(probe.next()["ready"].toBool(), qPrintable(probe.errors()));
+    // A fresh bank: the units page opens on unit 0.
+    QVERIFY(!probe.send(QStringLiteral("click FrmFengmian/ClickBotn_4")).contains(u"error"));
+    QVERIFY(!probe.send(QStringLiteral("click FrmFengmian/ClickBotn_20")).contains(u"error"));
+    probe.send(QStringLiteral("wait 500"));
+    QStringList shown = windowNames(probe.send(QStringLiteral("windows")));
+    QVERIFY2(shown.contains(QStringLiteral("FrmTm")) && shown.contains(QStringLiteral("FrmMain")),
+             qPrintable(shown.join(u' ') + probe.errors()));
+    QVERIFY(!shown.contains(QStringLiteral("FrmFengmian")));
+
+    const QString problem = solver::solveQuestion(probe, copy.file(QStringLiteral("wydata/288890.mxy")));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+
+    QVERIFY(!probe.send(QStringLiteral("click FrmTm/CmdGN_5")).contains(u"error"));
+    probe.send(QStringLiteral("wait 500"));
+    QCOMPARE(windowNames(probe.send(QStringLiteral("windows"))), QStringList{QStringLiteral("FrmFengmian")});
+    const QJsonArray widgets = probe.send(QStringLiteral("widgets FrmFengmian"))["widgets"].toArray();
+    QVERIFY(findNamed(widgets, QStringLiteral("PicTiKu")).contains(u"w"));
+    QCOMPARE(findNamed(widgets, QStringLiteral("ClickBotn_16"))["enabled"].toBool(), false);
+    QCOMPARE(probe.finish(), 0);
+
+    const auto progress = fnd::readLines(copy.file(QStringLiteral("ksdata/288893.mxy")));
+    QVERIFY(progress && !progress->isEmpty());
+    QVERIFY2(progress->first().startsWith(u'T'), qPrintable(progress->first()));
+}
+
+// The wrong-question page's practice with an empty collection: its refusal
+// as a modal line, answered.
+void TstProbeApp::emptyWrongCollection()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    QFile::remove(copy.file(QStringLiteral("ksdata/288863.mxy")));
+    solver::ProbeSession probe(probePath(), {QStringLiteral("app"), copy.path()});
+    QVERIFY2(probe.next()["ready"].toBool(), qPrintable(probe.errors()));
+    // The sample's home page has two buttons: the page is reached by its tab.
+    QVERIFY(!probe.send(QStringLiteral("click FrmFengmian/ClickBotn_4")).contains(u"error"));
+    QVERIFY(!probe.send(QStringLiteral("click FrmFengmian/ClickBotn_19")).contains(u"error"));
+    const QJsonObject modal = probe.send(QStringLiteral("click FrmFengmian/ClickBotn_24"));
+    QCOMPARE(modal["title"].toString(), QStringLiteral("错题复习"));
+    QVERIFY2(modal["prompt"].toString().split(u'\n').contains(QStringLiteral("您还没有错题记录！")),
+             qPrintable(QJsonDocument(modal).toJson() + probe.errors()));
+    QCOMPARE(probe.send(QStringLiteral("answer 1"))["answered"].toString(), QStringLiteral("1"));
+    QCOMPARE(windowNames(probe.send(QStringLiteral("windows"))), QStringList{QStringLiteral("FrmFengmian")});
     QCOMPARE(probe.finish(), 0);
 }
 

@@ -65,6 +65,7 @@ FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
     // Page controls before the buttons, which lie over them.
     makeUnitsPage();
     makeHelpPage();
+    makeReviewPages();
     for (int i : {0, 1, 2, 3, 17, 18, 19, 20, 21}) {
         LblInfo[size_t(i)] = new QLabel(this);
         LblInfo[size_t(i)]->setObjectName(QStringLiteral("LblInfo_%1").arg(i));
@@ -248,6 +249,9 @@ void FrmFengmian::FengMainCsh()
     const QStringList history = run::readExamHistory();
     for (int n = 1; n <= 100; ++n)
         ShiJuanHis[size_t(n)] = history.value(n - 1, run::presetHistoryLine(n));
+
+    // 20. The marked and wrong-question pages.
+    reviewPages();
 
     // 21. Help page.
     helpPage();

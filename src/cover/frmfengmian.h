@@ -71,6 +71,11 @@ public:
     // The papers page's strip behind its tabs, and its empty-list message.
     QLabel *PicKaCHLeft = nullptr;
     QLabel *LblNoHis = nullptr;
+    // The marked page and the wrong-question page: each one's background and
+    // its counts of the questions not reviewed yet and of the reviewed ones.
+    QLabel *ImgBiaoZhiBack = nullptr, *ImgCuoTiBack = nullptr;
+    QLabel *LblBiaoZhiWei = nullptr, *LblBiaoZhiYI = nullptr;
+    QLabel *LblCuoTiWei = nullptr, *LblCuoTiYI = nullptr;
     // The help page: the strip behind the topic buttons, the topic's title
     // and the view of its page.
     QLabel *PicHelpLeft = nullptr;
@@ -102,9 +107,11 @@ private:
     // The controls of each page (constructor) and their set-up.
     void makeUnitsPage();
     void makeHelpPage();
+    void makeReviewPages();
     void loadAdvert();
     void unitsPage();
     void helpPage();
+    void reviewPages();
     // The buttons' pointer and visibility (initialisation step 7), their
     // pictures and the layout of every page's buttons (step 11), the
     // paper-list tabs (step 17).
@@ -129,6 +136,11 @@ private:
     void showUnitGroup(bool first);
     void unitBars(double all, double notDone);
     void helpTopic(int index);
+    // The start buttons of the units page (20) and of the review pages (22,
+    // 24), and the review pages' clear buttons (23, 25).
+    void unitPractice();
+    void reviewPractice(int index);
+    void clearReviewList(int index);
 
     // A picture file into a button or a label; a missing or unreadable file
     // leaves the control as it was and is reported under `tag`, once per file

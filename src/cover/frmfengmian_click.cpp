@@ -56,18 +56,16 @@ void FrmFengmian::ClickBotn_Click(int index)
     case 15:
         openPage(nullptr, 0, nullptr);
         break;
-    case 22:
-    case 23:
-        // With no review filter set the page's buttons do nothing at all.
-        if (BiaoZhiFilter == 0)
-            break;
-        // The marked questions' practice (22) and clearing (23) go on here.
+    case 20:
+        unitPractice();
         break;
+    case 22:
     case 24:
+        reviewPractice(index);
+        break;
+    case 23:
     case 25:
-        if (CuoTiFilter == 0)
-            break;
-        // The wrong questions' practice (24) and clearing (25) go on here.
+        clearReviewList(index);
         break;
     case 28:
     case 29:

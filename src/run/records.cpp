@@ -308,6 +308,8 @@ FlaggedList readFlaggedList(const ListFiles &files)
     return FlaggedList::fromLines(readRecordLine(files.ids), readRecordLine(files.flags));
 }
 
+std::optional<FlaggedList> tryReadFlaggedList(const ListFiles &files) { return readFlaggedListChecked(files); }
+
 void writeFlaggedList(const ListFiles &files, const FlaggedList &list, RecordWrites &out)
 {
     note(writeRecord(files.ids, {list.ids}), files.ids, out);

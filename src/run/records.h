@@ -89,6 +89,9 @@ std::optional<QString> tryReadRecordLine(const QString &name);
 bool writeRecordLine(const QString &name, const QString &line);
 
 FlaggedList readFlaggedList(const ListFiles &files);
+// The same, but nullopt (logged) when either file is there and cannot be
+// read: whoever rewrites the list must not replace what it could not read.
+std::optional<FlaggedList> tryReadFlaggedList(const ListFiles &files);
 // Both lines; names of the files that failed are added to out.
 void writeFlaggedList(const ListFiles &files, const FlaggedList &list, RecordWrites &out);
 
