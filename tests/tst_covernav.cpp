@@ -6,6 +6,7 @@
 #include "reportlog.h"
 #include "testsupport.h"
 #include "modalanswer.h"
+#include "windowdrive.h"
 
 #include "app/startup.h"
 #include "bank/bankfiles.h"
@@ -69,8 +70,8 @@ private slots:
     void exitQuestion();
 
 private:
-    FrmFengmian &shown();
-    void click(int index);
+    FrmFengmian &shown() { return ts::shownCover(); }
+    void click(int index) { ts::clickCover(index); }
     void writeFile(const QString &relative, const QByteArray &bytes);
     void writePaperList(int units);
     QStringList opened() const;
@@ -124,21 +125,6 @@ void TstCoverNav::cleanup()
     fnd::ErrLogFile.clear();
 }
 
-FrmFengmian &TstCoverNav::shown()
-{
-    FrmFengmian &w = FrmFengmian::get();
-    w.show();
-    [&] { QVERIFY(QTest::qWaitForWindowExposed(&w)); }();
-    return w;
-}
-
-// A real click: the button must be on show.
-void TstCoverNav::click(int index)
-{
-    kvelButton *b = FrmFengmian::get().ClickBotn[size_t(index)];
-    QVERIFY2(b->isVisible(), qPrintable(b->objectName()));
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, 4));
-}
 
 void TstCoverNav::writeFile(const QString &relative, const QByteArray &bytes)
 {

@@ -6,6 +6,7 @@
 #include "reportlog.h"
 #include "testsupport.h"
 #include "modalanswer.h"
+#include "windowdrive.h"
 
 #include "bank/bankfiles.h"
 #include "cover/frmfengmian.h"
@@ -65,8 +66,8 @@ private slots:
     void clearing();
 
 private:
-    FrmFengmian &shown();
-    void click(int index);
+    FrmFengmian &shown() { return ts::shownCover(); }
+    void click(int index) { ts::clickCover(index); }
     // Sets a review page's filter through its buttons (it starts at 1).
     void chooseFilter(int page, int filter);
     // The marked (0) or wrong-question (1) page, through the top strip's tabs.
@@ -128,21 +129,6 @@ void TstCoverReviews::cleanup()
     fnd::ErrLogFile.clear();
 }
 
-FrmFengmian &TstCoverReviews::shown()
-{
-    FrmFengmian &w = FrmFengmian::get();
-    w.show();
-    [&] { QVERIFY(QTest::qWaitForWindowExposed(&w)); }();
-    return w;
-}
-
-// A real click: the button must be on show.
-void TstCoverReviews::click(int index)
-{
-    kvelButton *b = FrmFengmian::get().ClickBotn[size_t(index)];
-    QVERIFY2(b->isVisible(), qPrintable(b->objectName()));
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, 4));
-}
 
 void TstCoverReviews::openReviewPage(int page)
 {

@@ -2,9 +2,11 @@
 
 #include "scenefixture.h"
 
+#include "cover/frmfengmian.h"
 #include "cover/runstart.h"
 #include "demo/window/frmyanshi.h"
 #include "examflow/frmtm.h"
+#include "foundation/ui/kvelbutton.h"
 #include "run/runstate.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/scenestate.h"
@@ -13,6 +15,21 @@
 #include <QtTest>
 
 namespace ts {
+
+FrmFengmian &shownCover()
+{
+    FrmFengmian &w = FrmFengmian::get();
+    w.show();
+    [&] { QVERIFY(QTest::qWaitForWindowExposed(&w)); }();
+    return w;
+}
+
+void clickCover(int index)
+{
+    kvelButton *b = FrmFengmian::get().ClickBotn[size_t(index)];
+    QVERIFY2(b->isVisible(), qPrintable(b->objectName()));
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, 4));
+}
 
 FrmMain &shownWindow()
 {

@@ -7,12 +7,18 @@
 
 #include <QString>
 
+class FrmFengmian;
 class FrmMain;
 class FrmYanShi;
 
 namespace ts {
 
 class SceneFixture;
+
+// The cover, shown and exposed.
+FrmFengmian &shownCover();
+// A real click on the cover's button `index`, which must be on show.
+void clickCover(int index);
 
 // FrmMain, shown and exposed (focus and visibility need a shown window).
 FrmMain &shownWindow();
