@@ -62,6 +62,7 @@ private slots:
     void reviewPracticeRefusals_data();
     void reviewPracticeRefusals();
     void failedCompositionStartsNothing();
+    void longListTakesTheFirst500();
     void clearing_data();
     void clearing();
 
@@ -562,6 +563,21 @@ void TstCoverReviews::failedCompositionStartsNothing()
     QCOMPARE(files(), before);
     QVERIFY2(!ts::loggedReports(fnd::ErrLogFile).filter(QStringLiteral("initshiti")).isEmpty(),
              qPrintable(ts::loggedReports(fnd::ErrLogFile).join(u'\n')));
+}
+
+// 600 marked questions, all of them chosen: the set is the first 500.
+void TstCoverReviews::longListTakesTheFirst500()
+{
+    writeRecord("288862", QByteArray("0001").repeated(500) + QByteArray("0002").repeated(100) + "\r\n");
+    writeRecord("288872", QByteArray(600, 'F') + "\r\n");
+    FrmFengmian &w = shown();
+    openReviewPage(0);
+    QCOMPARE(w.LblBiaoZhiWei->text(), s("600"));
+    click(22);
+    QCOMPARE(int(run::TmSum), 500);
+    QCOMPARE(int(run::TmId[500]), 1);
+    QCOMPARE(fnd::readLines(run::TmFile).value_or(QStringList()).size(), 500);
+    QTRY_VERIFY(!FrmFengmian::loaded());
 }
 
 // Clearing once confirmed: what each filter keeps (an id without a flag is

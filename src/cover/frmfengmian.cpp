@@ -65,7 +65,6 @@ FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
     // Page controls before the buttons, which lie over them.
     makeUnitsPage();
     makeHelpPage();
-    makeReviewPages();
     for (int i : {0, 1, 2, 3, 17, 18, 19, 20, 21}) {
         LblInfo[size_t(i)] = new QLabel(this);
         LblInfo[size_t(i)]->setObjectName(QStringLiteral("LblInfo_%1").arg(i));
@@ -114,6 +113,8 @@ FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
         OpenedPage = cover::FhPage;
         ClickBotn_Click(cover::FhPage);
     });
+    // The review pages' backgrounds go under the buttons.
+    makeReviewPages();
 }
 
 void FrmFengmian::paintEvent(QPaintEvent *)
@@ -250,11 +251,12 @@ void FrmFengmian::FengMainCsh()
     for (int n = 1; n <= 100; ++n)
         ShiJuanHis[size_t(n)] = history.value(n - 1, run::presetHistoryLine(n));
 
-    // 20. The marked and wrong-question pages.
-    reviewPages();
-
     // 21. Help page.
     helpPage();
+
+    // 20. The marked and wrong-question pages (they and the help page are
+    // built independently of each other).
+    reviewPages();
 }
 
 bool FrmFengmian::eventFilter(QObject *watched, QEvent *event)

@@ -68,14 +68,14 @@ public:
     QLabel *PicUnitLeft = nullptr, *ImgUnitGezi = nullptr, *ImgUnitD = nullptr, *ImgUnitC = nullptr,
            *imgPicIII = nullptr;
     std::array<QLabel *, 5> LblUnitDQCAP{};
-    // The papers page's strip behind its tabs, and its empty-list message.
-    QLabel *PicKaCHLeft = nullptr;
-    QLabel *LblNoHis = nullptr;
     // The marked page and the wrong-question page: each one's background and
     // its counts of the questions not reviewed yet and of the reviewed ones.
     QLabel *ImgBiaoZhiBack = nullptr, *ImgCuoTiBack = nullptr;
     QLabel *LblBiaoZhiWei = nullptr, *LblBiaoZhiYI = nullptr;
     QLabel *LblCuoTiWei = nullptr, *LblCuoTiYI = nullptr;
+    // The papers page's strip behind its tabs, and its empty-list message.
+    QLabel *PicKaCHLeft = nullptr;
+    QLabel *LblNoHis = nullptr;
     // The help page: the strip behind the topic buttons, the topic's title
     // and the view of its page.
     QLabel *PicHelpLeft = nullptr;

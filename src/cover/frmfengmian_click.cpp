@@ -56,16 +56,24 @@ void FrmFengmian::ClickBotn_Click(int index)
     case 15:
         openPage(nullptr, 0, nullptr);
         break;
-    case 20:
-        unitPractice();
-        break;
     case 22:
-    case 24:
-        reviewPractice(index);
-        break;
     case 23:
+        // With no review filter set the page's buttons do nothing at all.
+        if (BiaoZhiFilter == 0)
+            break;
+        if (index == 22)
+            reviewPractice(index);
+        else
+            clearReviewList(index);
+        break;
+    case 24:
     case 25:
-        clearReviewList(index);
+        if (CuoTiFilter == 0)
+            break;
+        if (index == 24)
+            reviewPractice(index);
+        else
+            clearReviewList(index);
         break;
     case 28:
     case 29:
@@ -79,6 +87,9 @@ void FrmFengmian::ClickBotn_Click(int index)
     case 35:
     case 36:
         helpTopic(index);
+        break;
+    case 20:
+        unitPractice();
         break;
     case 37:
     case 38:

@@ -86,10 +86,11 @@ void FrmFengmian::makeReviewPages()
             member = new QLabel(this->*page.frame);
             member->setObjectName(QString::fromLatin1(pattern).arg(QString::fromLatin1(page.stem)));
         };
-        // The background first: the counts and the buttons lie over it.
         label(this->*page.back, "Img%1Back");
         label(this->*page.notReviewed, "Lbl%1Wei");
         label(this->*page.reviewed, "Lbl%1YI");
+        // The counts and the page's buttons lie over the background.
+        (this->*page.back)->lower();
         for (QLabel *count : {this->*page.notReviewed, this->*page.reviewed}) {
             QFont f(QStringLiteral("宋体"));
             f.setBold(true);
