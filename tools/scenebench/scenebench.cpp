@@ -40,6 +40,7 @@
 #include "bank/bankfiles.h"
 #include "cover/runstart.h"
 #include "demo/window/frmyanshi.h"
+#include "examflow/frmtm.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/picture.h"
@@ -168,11 +169,14 @@ void QuestionFirstScene(benchmark::State &state)
 
 void StepSwitch(benchmark::State &state)
 {
+    // A practice's windows, its first question loaded, as a candidate has them.
     cover::startUnitPractice(switchUnit);
-    run::TmNo = qint16(switchQuestion);
+    cover::showPracticeWindows();
     FrmMain &w = FrmMain::get();
-    w.show();
-    QCoreApplication::processEvents();
+    FrmTm &tm = FrmTm::get();
+    while (tm.TimerREDO->isActive() || w.Timer2->isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    run::TmNo = qint16(switchQuestion);
     bool ahead = true;
     for (auto _ : state) {
         state.PauseTiming();
@@ -416,6 +420,7 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     std::printf("calls: buildColdScene %d, decodeRaw %d\n", coldCalls, rawCalls);
+    FrmTm::unload();
     FrmMain::unload();
     return 0;
 }

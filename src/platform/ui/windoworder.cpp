@@ -11,9 +11,15 @@ namespace {
 // Without a window system (the offscreen platform) there is no order to keep.
 bool hasWindowOrder() { return QGuiApplication::platformName() != QLatin1String("offscreen"); }
 
-// The band a window was put in, kept on the window itself.
+// The band a window was put in, kept on the window itself. Every scene puts
+// the question window in its band again: only a change is written (a write
+// sends the window an event).
 constexpr char BandProperty[] = "plat.topmostBand";
-void recordBand(QWidget *w, bool topmost) { w->setProperty(BandProperty, topmost); }
+void recordBand(QWidget *w, bool topmost)
+{
+    if (const QVariant band = w->property(BandProperty); !band.isValid() || band.toBool() != topmost)
+        w->setProperty(BandProperty, topmost);
+}
 } // namespace
 
 bool inTopmostBand(const QWidget *w)
