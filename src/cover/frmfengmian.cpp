@@ -64,6 +64,7 @@ FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
     LblNoHis->hide();
     // Page controls before the buttons, which lie over them.
     makeUnitsPage();
+    makePapersPage();
     makeHelpPage();
     for (int i : {0, 1, 2, 3, 17, 18, 19, 20, 21}) {
         LblInfo[size_t(i)] = new QLabel(this);
@@ -251,6 +252,9 @@ void FrmFengmian::FengMainCsh()
     for (int n = 1; n <= 100; ++n)
         ShiJuanHis[size_t(n)] = history.value(n - 1, run::presetHistoryLine(n));
 
+    // 19. Papers page, part 2, ending on the sprint tab.
+    paperRows();
+
     // 21. Help page.
     helpPage();
 
@@ -358,6 +362,7 @@ void FrmFengmian::paperListTabs()
         placeButton(ClickBotn[size_t(i)], 15, 15 + (i - 28) * 750, 2700, 750);
     // Papers page, part 1.
     ChongCiLast = qint16(run::chongCiLast(run::PaperCount));
+    paperRowTitles();
 }
 
 bool FrmFengmian::setButtonPicture(int index, const QString &name, const QString &tag)

@@ -76,6 +76,21 @@ public:
     // The papers page's strip behind its tabs, and its empty-list message.
     QLabel *PicKaCHLeft = nullptr;
     QLabel *LblNoHis = nullptr;
+    // The papers page's 30 rows, one per paper slot (0 to 19 the fixed
+    // papers, 20 to 29 the random ones, newest first): the card, whose
+    // visibility is the row's, its title, last exam time, best-score caption
+    // and score, the review link of the unfinished questions with their
+    // count, and the delete link of a random paper; ClickBotn_70 + i starts
+    // the paper. ImgSuiJi is the random-paper generator's panel.
+    std::array<QLabel *, 30> ImgShiJuan{}, LblShiJuanBiao{}, LblShiJuanTime{}, LblShiJuanSSSS{}, LblShiJuanScore{},
+        LblShiJuanCCC{}, LblShiJuanCuoTi{}, LblShiJuanDel{};
+    QLabel *ImgSuiJi = nullptr;
+    // A left click on row i's review link: the practice of the questions
+    // that paper's last exam left unfinished (a box when there are none).
+    void LblShiJuanCCC_Click(int index);
+    // A left click on row i's delete link (random rows only): asks, then
+    // deletes the paper with its history and list, and builds the pages anew.
+    void LblShiJuanDel_Click(int index);
     // The help page: the strip behind the topic buttons, the topic's title
     // and the view of its page.
     QLabel *PicHelpLeft = nullptr;
@@ -129,6 +144,16 @@ private:
     void paperTab(int index);
     // What a paper-list tab shows in the rows of the papers page.
     void paperTabRows(int index);
+    // The papers page: its controls (constructor), the rows' titles and
+    // first visibility (initialisation step 17), their layout and history
+    // (step 19); the new random paper (button 21) and a row's start (70 to
+    // 99).
+    void makePapersPage();
+    void paperRowTitles();
+    void paperRows();
+    void copyRowVisibility();
+    void newRandomPaper();
+    void startPaper(int row);
     void unitFilter(int index);
     void reviewFilter(int index);
     void unitGroupTab(int index);

@@ -56,6 +56,9 @@ void FrmFengmian::ClickBotn_Click(int index)
     case 15:
         openPage(nullptr, 0, nullptr);
         break;
+    case 21:
+        newRandomPaper();
+        break;
     case 22:
     case 23:
         // With no review filter set the page's buttons do nothing at all.
@@ -110,7 +113,7 @@ void FrmFengmian::ClickBotn_Click(int index)
         if (index >= 49 && index <= 69)
             selectUnit(index);
         else if (index >= 70 && index <= 99)
-            run::RecNo = qint16(index - 70); // the paper row's slot; its start goes on here
+            startPaper(index - 70);
         break;
     }
 }
@@ -166,9 +169,6 @@ void FrmFengmian::paperTab(int index)
     ClickBotn[size_t(index)]->setEnabled(false);
     paperTabRows(index);
 }
-
-// The rows, the generator panel and the message of the tab.
-void FrmFengmian::paperTabRows(int) {}
 
 // Buttons 40/41 toggle bits 1/2 of the marked page's filter, 42/43 those of
 // the wrong-question page's; each shows its bit's state in its picture.

@@ -9,6 +9,7 @@
 #include "run/runstate.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <optional>
@@ -42,7 +43,9 @@ std::optional<QStringList> readRecord(const QString &name)
     return lines;
 }
 
-bool writeRecord(const QString &name, const QStringList &lines)
+// A record file replaced whole by `write`.
+template <class Write>
+bool replaceRecord(const QString &name, Write write)
 {
     // The record folder is made before the first write, so a fresh program
     // folder keeps its first records.
@@ -50,10 +53,15 @@ bool writeRecord(const QString &name, const QStringList &lines)
     if (!QFileInfo(folder).isDir())
         QDir().mkdir(folder);
     const QString path = recordPath(name);
-    if (fnd::writeLines(path, lines))
+    if (write(path))
         return true;
     logFailure(FileAccessError, QStringLiteral("%1 could not be written").arg(QFileInfo(path).fileName()));
     return false;
+}
+
+bool writeRecord(const QString &name, const QStringList &lines)
+{
+    return replaceRecord(name, [&](const QString &path) { return fnd::writeLines(path, lines); });
 }
 
 void note(bool written, const QString &name, RecordWrites &out)
@@ -302,6 +310,21 @@ std::optional<QString> tryReadRecordLine(const QString &name)
 }
 
 bool writeRecordLine(const QString &name, const QString &line) { return writeRecord(name, {line}); }
+
+std::optional<QStringList> readRecordLines(const QString &name) { return readRecord(name); }
+
+bool writeRecordLines(const QString &name, const QStringList &lines) { return writeRecord(name, lines); }
+
+bool copyRecord(const QString &from, const QString &to)
+{
+    QFile source(recordPath(from));
+    if (!QFileInfo(source).isFile() || !source.open(QIODevice::ReadOnly))
+        return writeRecord(to, {QString()});
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return writeRecord(to, {QString()});
+    return replaceRecord(to, [&](const QString &path) { return fnd::writeBytes(path, bytes); });
+}
 
 FlaggedList readFlaggedList(const ListFiles &files)
 {

@@ -87,6 +87,15 @@ std::optional<QString> tryReadRecordLine(const QString &name);
 // Writes the line and CR LF. The record folder is created when missing; a
 // failure is logged and gives false.
 bool writeRecordLine(const QString &name, const QString &line);
+// A record file's lines: empty when the file is missing; nullopt (logged)
+// when it is there and cannot be read.
+std::optional<QStringList> readRecordLines(const QString &name);
+// Rewrites a record file whole, each line followed by CR LF, in the same way.
+bool writeRecordLines(const QString &name, const QStringList &lines);
+// Replaces record file `to` with the bytes of record file `from` (a new file
+// renamed over the old one); a source that is missing, or not a readable
+// file, gives `to` one empty line instead.
+bool copyRecord(const QString &from, const QString &to);
 
 FlaggedList readFlaggedList(const ListFiles &files);
 // The same, but nullopt (logged) when either file is there and cannot be

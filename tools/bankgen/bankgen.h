@@ -47,6 +47,10 @@ struct Context {
 
 using StepFn = void (*)(Context &);
 
+// The sample learner's record files, written into `folder` (made when
+// missing); 0 when every file was written, else 1.
+int writeLearner(const QString &folder);
+
 struct Registrar {
     Registrar(int order, const char *name, StepFn fn);
 };

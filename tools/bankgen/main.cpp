@@ -3,6 +3,8 @@
 // questions, 20 papers), made of the sample's questions and pictures; with
 // --screenshots WxH (e.g. 1920x1080), the editor's screenshots are taken on
 // a screen of that size, the window at its top-left corner.
+// examsim-bankgen --learner <record-folder>: writes only a sample learner's
+// records for the sample bank into that folder (learner.cpp).
 #include "bankgen.h"
 
 #include <QDir>
@@ -36,6 +38,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--learner") == 0)
+        return bankgen::writeLearner(QDir::cleanPath(QDir(QString::fromLocal8Bit(argv[2])).absolutePath()));
     bankgen::Context ctx;
     bool usage = argc < 2;
     for (int i = 1; i < argc - 1 && !usage; ++i) {
@@ -51,7 +55,7 @@ int main(int argc, char *argv[])
         }
     }
     if (usage) {
-        std::fprintf(stderr, "usage: examsim-bankgen [--large] [--screenshots WxH] <program-folder>\n");
+        std::fprintf(stderr, "usage: examsim-bankgen [--large] [--screenshots WxH] <program-folder> | --learner <record-folder>\n");
         return 2;
     }
     ctx.programDir = QDir::cleanPath(QDir(QString::fromLocal8Bit(argv[argc - 1])).absolutePath());

@@ -1,16 +1,23 @@
 // examsim-coverbench [benchmark options]: on a temporary large bank (20 units
-// of 99 questions, written by examsim-bankgen --large):
+// of 99 questions, written by examsim-bankgen --large) with a full record
+// folder (ten random papers, the history and unfinished lists of every
+// slot, 500 marked and 500 wrong questions):
 //
 //   StartToCover  the start-up window's load until the cover is shown, its
 //                 100 ms timer included
-//   CoverLoad     the cover's load (initialisation and layout) and unload
+//   CoverLoad     the cover's load (initialisation and layout of every page)
+//                 and unload
 //   RunStart      composing a 40-question paper (InitShiTi) and starting it
 //                 (startLianXi) until the question and simulated windows are
 //                 loaded and shown
+//   PaperStart    paper row 0's start button until the logon window shows
+//   NewRandomPaper  the new-random-paper button until the logon window
+//                 shows (draw, composition, the records moved one slot on)
 #include "app/startup.h"
 #include "bank/bankfiles.h"
 #include "cover/frmfengmian.h"
 #include "cover/runstart.h"
+#include "examflow/frmlogon.h"
 #include "examflow/frmtm.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
@@ -94,11 +101,68 @@ void RunStart(benchmark::State &state)
     }
 }
 
+// A button of the shown cover until the logon window shows.
+void coverButtonToLogon(benchmark::State &state, int button)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        FrmFengmian &cover = FrmFengmian::get();
+        cover.show();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        cover.ClickBotn_Click(button);
+        state.PauseTiming();
+        const bool up = FrmLogon::loaded() && FrmLogon::loaded()->isVisible();
+        FrmLogon::unload();
+        FrmFengmian::unload();
+        dropDeleted();
+        if (!up) {
+            state.SkipWithError("the logon window did not show");
+            return;
+        }
+        state.ResumeTiming();
+    }
+}
+
+void PaperStart(benchmark::State &state) { coverButtonToLogon(state, 70); }
+void NewRandomPaper(benchmark::State &state) { coverButtonToLogon(state, 21); }
+
+// The records of a learner who used everything: ten random papers (the
+// bank's papers 1 to 10), all 30 history slots, an unfinished list of 20 ids
+// for each slot, 500 marked and 500 wrong questions with mixed flags.
+bool writeFullRecords(const QString &programDir)
+{
+    const QStringList papers = fnd::readLines(fnd::dataFile(bank::PaperListFile)).value_or(QStringList()).mid(2);
+    if (papers.size() < 10)
+        return false;
+    const QString folder = programDir + QStringLiteral("/ksdata/");
+    auto write = [&folder](const QString &name, const QStringList &lines) {
+        return fnd::writeLines(folder + name + QStringLiteral(".mxy"), lines);
+    };
+    QStringList history;
+    for (int slot = 0; slot < 31; ++slot)
+        history << QStringLiteral("2026-03-%1 10:00:00").arg(slot % 28 + 1, 2, 10, QChar(u'0'))
+                << QString::number(slot * 2.5) << QStringLiteral("E");
+    QString many, flags;
+    for (int k = 0; k < 500; ++k) {
+        many += QStringLiteral("%1").arg(k % 20 * 100 + k / 20 + 1, 4, 10, QChar(u'0'));
+        flags += k % 3 == 0 ? u'T' : u'F';
+    }
+    bool ok = write(bank::RandomPaperFile, papers.mid(0, 10)) && write(bank::ShiJuanHisFile, history)
+              && write(bank::BiaoZhiIdFile, {many}) && write(bank::BiaoZhiFlagFile, {flags})
+              && write(bank::CuoTiIdFile, {many}) && write(bank::CuoTiFlagFile, {flags});
+    for (int slot = 0; slot < 30 && ok; ++slot)
+        ok = write(bank::ShiJuanCuoTiFile(slot), {papers[slot % papers.size()].left(80)});
+    return ok;
+}
+
 } // namespace
 
 BENCHMARK(StartToCover)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(CoverLoad)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(RunStart)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(PaperStart)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(NewRandomPaper)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 int main(int argc, char **argv)
 {
@@ -117,6 +181,10 @@ int main(int argc, char **argv)
     fnd::overrideProgramFolder(dir.path());
     app::wire();
     fnd::readInfo();
+    if (!writeFullRecords(dir.path())) {
+        std::fprintf(stderr, "the records could not be written\n");
+        return 2;
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
