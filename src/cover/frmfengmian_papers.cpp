@@ -20,6 +20,7 @@
 #include "simwin/scene/cursorshape.h"
 
 #include <QLabel>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QRandomGenerator>
 #include <functional>
@@ -157,6 +158,11 @@ void FrmFengmian::paperRows()
     if (!cursor)
         reportMissing(QStringLiteral("9l0015"), tag);
     const QFont title = songTi(10, true), text = songTi(9);
+    // The caption's four blanks hold the score (placed 1140 twips in, 360
+    // wide): each blank as wide as a quarter of that room, whatever the
+    // font's own blank is.
+    QFont blanksFont = text;
+    blanksFont.setWordSpacing(fnd::xPx(1500 - 1020) / 4.0 - QFontMetricsF(text).horizontalAdvance(u' '));
     // A label at (left, top) in run-time pixels, its design size in twips.
     auto place = [](QLabel *l, int left, int top, double width, double height, const QFont &f) {
         l->setFont(f);
@@ -171,7 +177,7 @@ void FrmFengmian::paperRows()
         const int left = x0 + fnd::xPx(120), titleTop = y0 + fnd::yPx(210), lineTop = y0 + fnd::yPx(870);
         place(LblShiJuanBiao[n], left, titleTop, 2700, 300, title);
         place(LblShiJuanTime[n], left, y0 + fnd::yPx(555), 2850, 255, text);
-        place(LblShiJuanSSSS[n], left, lineTop, 1500, 255, text);
+        place(LblShiJuanSSSS[n], left, lineTop, 1500, 255, blanksFont);
         place(LblShiJuanScore[n], x0 + fnd::xPx(1140), lineTop, 360, 255, text);
         place(LblShiJuanCCC[n], x0 + fnd::xPx(1800), lineTop, 720, 255, text);
         place(LblShiJuanCuoTi[n], x0 + fnd::xPx(2520), lineTop, 480, 255, text);
