@@ -102,6 +102,7 @@ private slots:
     void endAtTheLatestOnItsTenthTick();
     void loadPlaces_data();
     void loadPlaces();
+    void noteKeepsItsLastLine();
     void wholeDemonstrationThroughTheProbe();
     void probeShowsTheChrome();
 };
@@ -929,6 +930,38 @@ void TstFrmYanShi::loadPlaces()
     QVERIFY(w.isVisible());
     QCOMPARE(w.winId(), id);
     QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+// The note's lines lie 180 twips apart whatever font stands in for 宋体, so
+// the height the load gives the note (one such line per 14 characters)
+// holds every line: the third line of a 29-character note is drawn whole,
+// nothing of it on the note's last pixel row.
+void TstFrmYanShi::noteKeepsItsLastLine()
+{
+    ts::SceneFixture fx;
+    fx.writeUnit(0, {{record({{8, s("9001")}}), record({{8, s("9001")}})}});
+    QVERIFY(cover::startUnitPractice(0));
+    ts::shownWindow();
+    FrmTm::get().RtbTM->setPlainText(QString(28, QChar(u'一')) + s("国"));
+    run::YanShiRun = true;
+    FrmYanShi &w = FrmYanShi::get();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QImage note = w.ImgLogo->grab().toImage();
+    QCOMPARE(note.height(), 37); // (180 x 3 + 15) twips
+    auto inked = [&note](int y) {
+        for (int x = 0; x < note.width(); ++x)
+            if (qGray(note.pixel(x, y)) < 128)
+                return true;
+        return false;
+    };
+    for (int line = 0; line < 3; ++line) {
+        bool drawn = false;
+        for (int y = 12 * line; y < 12 * line + 12; ++y)
+            drawn = drawn || inked(y);
+        QVERIFY2(drawn, qPrintable(QStringLiteral("line %1").arg(line + 1)));
+    }
+    QVERIFY(!inked(note.height() - 1));
 }
 
 // A sample question demonstrated through the probe as a user starts it, to

@@ -151,10 +151,8 @@ FrmYanShi::FrmYanShi() : SceneWindow(scene::DemoWindowRules, Qt::Window | Qt::Fr
 void FrmYanShi::buildOwnControls()
 {
     // The note over the scene.
-    ImgLogo = new QLabel(this);
+    ImgLogo = new demo::NoteLabel(this);
     ImgLogo->setObjectName(QStringLiteral("ImgLogo"));
-    ImgLogo->setWordWrap(true);
-    ImgLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ImgLogo->setAutoFillBackground(true);
     {
         QPalette p = ImgLogo->palette();
@@ -287,6 +285,7 @@ void FrmYanShi::formLoad()
         ImgLogo->setText(note);
         const double h = 180.0 * (note.size() / 14 + 1) + 15;
         simwin::setTwipsRect(ImgLogo, 9420 * XBiLi, 7620 * YBiLi, 2535 * XBiLi, h * YBiLi);
+        ImgLogo->setLineHeight(fnd::yTwipsToPx(180 * YBiLi));
     }
     plat::makeTopmost(this);
     // Over the simulated window while it has its normal size; centred

@@ -16,6 +16,7 @@
 // release of Enter, Space or Esc). A demonstration records nothing.
 
 #include "foundation/ui/form.h"
+#include "demo/window/notelabel.h"
 #include "simwin/window/scenewindow.h"
 
 #include <QLabel>
@@ -121,7 +122,7 @@ public:
     QList<int> StepsShown;
 
     // ---- Controls of its own (object names as the window's own) ----------------
-    QLabel *ImgLogo = nullptr; // the note: the question's text over the scene
+    demo::NoteLabel *ImgLogo = nullptr; // the note: the question's text over the scene
     QLineEdit *Text4 = nullptr;
     simwin::PictureBox *Pic1J = nullptr, *Img1J = nullptr, *Pic2J = nullptr;
     std::array<simwin::HotSpot *, MenuItems + 1> Lbl1J{}; // 0 .. 44
