@@ -221,7 +221,9 @@ void beginSession()
 {
     static ModalWatcher watcher;
     qApp->installEventFilter(&watcher);
-    auto *reader = new Reader;
+    // The reader waits on standard input until the process ends; held here
+    // so that it stays reachable (no leak reported at exit).
+    static Reader *reader = new Reader;
     reader->start();
 }
 
