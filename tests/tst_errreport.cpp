@@ -27,6 +27,7 @@ private slots:
     void logEntryBytes();
     void twoReportsInOneSecond();
     void noLogBeforeItIsNamed();
+    void longTextIsBoundedAndWhole();
     void requestLine_data();
     void requestLine();
     void failedSendIsLoggedNotReportedAgain();
@@ -92,6 +93,25 @@ void TstErrReport::noLogBeforeItIsNamed()
     fnd::ErrLogFile.clear();
     fnd::trapError(QStringLiteral("startload"), 1, QStringLiteral("x"));
     QVERIFY(!QFile::exists(log_));
+}
+
+// A bank version of megabytes (a damaged version file) makes no entry of
+// megabytes: the entry is cut to its bound and still ends its lines; the
+// entry before it stays as it was.
+void TstErrReport::longTextIsBoundedAndWhole()
+{
+    fnd::trapError(QStringLiteral("readInfo"), 53, QStringLiteral("File not found"));
+    const QByteArray first = fileBytes(log_);
+    run::BankVersion = QString(5 * 1024 * 1024, u'9');
+    fnd::trapError(QStringLiteral("fengmaincsh"), 53, QStringLiteral("File not found"));
+    const QByteArray bytes = fileBytes(log_);
+    QVERIFY(bytes.startsWith(first));
+    const QByteArray second = bytes.mid(first.size());
+    // An empty line, the time, the text's first 4096 characters, a line end.
+    QCOMPARE(fnd::decodeGbk(second).size(), 2 + 19 + 2 + 4096 + 2);
+    QVERIFY(second.startsWith("\r\n"));
+    QVERIFY(second.endsWith("9999\r\n"));
+    QVERIFY(second.mid(23).startsWith("\xC8\xED\xBC\xFE\xD4\xCB\xD0\xD0\xCC\xE1\xCA\xBE:fengmaincshFile not found\r\n"));
 }
 
 void TstErrReport::requestLine_data()

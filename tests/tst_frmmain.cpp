@@ -60,6 +60,7 @@ private slots:
     void backColourOnlyBesideTheScreenshot();
     void textBoxFontAndInitialText();
     void hintAndAnswerMode();
+    void hintOfMegabytesIsBounded();
     void targetAreas();
     void badInput();
     void hotSpotsTakeTheMouse();
@@ -426,6 +427,23 @@ void TstFrmMain::textBoxFontAndInitialText()
     QVERIFY(!w.Text1->font().bold());
     QCOMPARE(w.Text1->font().family(), s("宋体"));
     QCOMPARE(w.Text1->palette().color(QPalette::Base), QColor(0, 0, 255));
+}
+
+// A damaged answer-text file whose hint line is 5 MB long: the label shows
+// the line's first 2000 characters, laid out at once.
+void TstFrmMain::hintOfMegabytesIsBounded()
+{
+    ts::SceneFixture fx;
+    const QString huge = s("单击") + QString(5 * 1024 * 1024, u'x');
+    fx.writeAnswers({huge});
+    fx.writeUnit(0, {{record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 300)}, {112, s("0030000450001")}})}});
+    QVERIFY(cover::startUnitPractice(0));
+    FrmMain &w = shownWindow();
+    run::AnswerMode = 1;
+    build(1, 1);
+    QCOMPARE(w.LHelp->text(), huge.left(2000));
+    QCOMPARE(w.HintText, huge.left(2000));
+    QVERIFY(w.LHelp->isVisible());
 }
 
 void TstFrmMain::hintAndAnswerMode()

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TstTextFiles : public QObject
 {
     Q_OBJECT
@@ -15,6 +17,10 @@ private slots:
     void roundTripGbkWithCrlf();
     void clampedLineReading();
     void unreadableFileGivesNothing();
+    void onlyRegularFilesAreOpened_data();
+    void onlyRegularFilesAreOpened();
+    void oneLineReadsOnlyUpToIt();
+    void oneLineKeepsItsBound();
     void appendAddsCrlfLines();
     void failedRewriteKeepsOldFile();
     void leadingInt_data();
@@ -79,6 +85,66 @@ void TstTextFiles::unreadableFileGivesNothing()
     QTemporaryDir dir;
     QVERIFY(fnd::writeLines(dir.filePath("e"), {}));
     QVERIFY(!fnd::readLineClamped(dir.filePath("e"), 1));
+}
+
+// A FIFO or a folder where a file should be: every reader gives nothing at
+// once, where opening a FIFO would wait for a writer for ever.
+void TstTextFiles::onlyRegularFilesAreOpened_data()
+{
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("fifo") << true;
+    QTest::newRow("folder") << false;
+}
+
+void TstTextFiles::onlyRegularFilesAreOpened()
+{
+    QFETCH(bool, fifo);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ver.txt");
+    if (fifo)
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    else
+        QVERIFY(QDir().mkdir(path));
+    QVERIFY(!fnd::readLines(path));
+    QVERIFY(!fnd::readLineExact(path, 1));
+    QVERIFY(!fnd::readLineClamped(path, 1));
+    QVERIFY(!fnd::isReadableFile(path));
+    QFile f(path);
+    QVERIFY(!fnd::openForReading(f));
+    QVERIFY(fnd::writeLines(dir.filePath("plain"), {"1"}));
+    QVERIFY(fnd::isReadableFile(dir.filePath("plain")));
+}
+
+// Line 1 of a file of 64 GiB (sparse: it takes no room) comes at once: the
+// rest of the file is never read.
+void TstTextFiles::oneLineReadsOnlyUpToIt()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("288899.mxy");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QVERIFY(f.write("8\r\n\xC4\xA3\xBF\xE9\r\n") == 9);
+    QVERIFY(f.resize(qint64(64) << 30));
+    f.close();
+    QCOMPARE(fnd::readLineExact(path, 1), std::optional<QString>(QStringLiteral("8")));
+    QCOMPARE(fnd::readLineExact(path, 2), std::optional<QString>(QStringLiteral("模块")));
+    QCOMPARE(fnd::readLineClamped(path, 2), std::optional<QString>(QStringLiteral("模块")));
+}
+
+// Of a long line only the bound is kept; the lines after it still count.
+void TstTextFiles::oneLineKeepsItsBound()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("288895.mxy");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(300000, '7') + "\r\n\r\nlast");
+    f.close();
+    QCOMPARE(fnd::readLineExact(path, 1, 5), std::optional<QString>(QStringLiteral("77777")));
+    QCOMPARE(fnd::readLineExact(path, 1)->size(), 300000);
+    QCOMPARE(fnd::readLineExact(path, 2, 5), std::optional<QString>(QString()));
+    QCOMPARE(fnd::readLineClamped(path, 9, 3), std::optional<QString>(QStringLiteral("las")));
+    QVERIFY(!fnd::readLineExact(path, 4));
 }
 
 void TstTextFiles::appendAddsCrlfLines()

@@ -24,6 +24,9 @@
 
 namespace {
 
+// A version or a module number is a few characters: more is never read.
+constexpr qsizetype FirstLineBytes = 256;
+
 // Line 1 of a data-folder file, empty when the file has none or cannot be
 // read; a missing file is reported under the cover's tag.
 QString firstLine(const QString &name)
@@ -33,7 +36,7 @@ QString firstLine(const QString &name)
         fnd::trapError(QStringLiteral("fengmaincsh"), 53, QStringLiteral("File not found"));
         return {};
     }
-    return fnd::readLineExact(path, 1).value_or(QString());
+    return fnd::readLineExact(path, 1, FirstLineBytes).value_or(QString());
 }
 
 } // namespace

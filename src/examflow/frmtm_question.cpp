@@ -5,6 +5,7 @@
 #include "demo/window/frmyanshi.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
+#include "foundation/showntext.h"
 #include "foundation/ui/kvelbutton.h"
 #include "run/runstate.h"
 #include "run/tmrecord.h"
@@ -18,13 +19,7 @@ namespace {
 
 // Line n of the file (its last line when it is shorter), or nullopt when the
 // file cannot be read or holds no line.
-std::optional<QString> questionLine(const QString &file, int n)
-{
-    const auto lines = fnd::readLines(file);
-    if (!lines || lines->isEmpty())
-        return std::nullopt;
-    return lines->at(std::clamp<qsizetype>(n, 1, lines->size()) - 1);
-}
+std::optional<QString> questionLine(const QString &file, int n) { return fnd::readLineClamped(file, std::max(n, 1)); }
 
 // The question a run-state index may address: 1 to 500.
 int questionIndex(int n) { return std::clamp(n, 1, run::MaxQuestions); }
@@ -55,7 +50,7 @@ void FrmTm::DqExam()
         run::TmLine = *line;
     // 3, 5. The text, or a picture question's text and picture.
     const run::TmDisplay shown = run::tmDisplay(run::TmLine);
-    RtbTM->setPlainText(QString(shown.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    RtbTM->setPlainText(fnd::shownText(shown.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     if (shown.isPicture) {
         pic.Image1->loadPicture(fnd::dataFile(shown.picture));
         Image2->setCaption(QStringLiteral("显示图片"));
@@ -103,7 +98,7 @@ void FrmTm::StartYanShi()
     // 4-5. The text with its "|" marks; a picture question's picture (none
     // when its file is missing) and its text after the picture's name.
     const run::TmDisplay shown = run::tmDisplay(run::TmLine, true);
-    RtbTM->setPlainText(shown.text);
+    RtbTM->setPlainText(fnd::shownText(shown.text));
     Image2->hide();
     if (shown.isPicture) {
         pic.Image1->clearPicture();

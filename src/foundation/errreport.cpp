@@ -100,13 +100,18 @@ void WriteLog(const QString &path, const QString &text)
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo::exists(folder))
         QDir().mkdir(folder);
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
-        return;
     const QString entry = QStringLiteral("\r\n")
                           + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-                          + QStringLiteral("\r\n") + trimBlanks(text) + QStringLiteral("\r\n");
-    f.write(encodeGbk(entry));
+                          + QStringLiteral("\r\n") + trimBlanks(QStringView(text).left(LogTextLimit))
+                          + QStringLiteral("\r\n");
+    const QByteArray bytes = encodeGbk(entry);
+    // The whole entry in one write to the end of the file, unbuffered: a run
+    // killed at any moment leaves every entry written before whole, and a
+    // short entry is written in one piece.
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return;
+    f.write(bytes);
 }
 
 } // namespace fnd

@@ -34,7 +34,10 @@ void trapError(const QString &tag, long number, const QString &description);
 // Appends one log entry: an empty line, the time "YYYY-MM-DD HH:MM:SS", the
 // text without leading and trailing blanks and a line end, in GBK with CR LF.
 // A missing log folder (one level, e.g. "ksdata") is created; any failure is
-// silent.
+// silent. Each entry is appended with one write, and of the text at most
+// LogTextLimit characters are written (a description or a bank version read
+// from a damaged file can be megabytes long).
+inline constexpr qsizetype LogTextLimit = 4096;
 void WriteLog(const QString &path, const QString &text);
 
 // The error endpoint's base address (scheme and host, e.g.

@@ -5,6 +5,13 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace fnd {
 
 // One stateless codec each way for the whole program: opening one costs more
@@ -59,13 +66,122 @@ QList<QByteArray> splitLines(const QByteArray &bytes)
     return lines;
 }
 
+bool openForReading(QFile &file)
+{
+    // Opened without waiting, then looked at through the open handle, so
+    // what is checked is what is read.
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+bool isReadableFile(const QString &path)
+{
+    QFile f(path);
+    return openForReading(f);
+}
+
 static std::optional<QByteArray> readAll(const QString &path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!openForReading(f))
         return std::nullopt;
     return f.readAll();
 }
+
+namespace {
+// The lines of a file read in blocks from its start, each line's bytes
+// kept up to a bound.
+class LineStream
+{
+public:
+    LineStream(QFile &f, qsizetype maxBytes) : f_(f), max_(maxBytes) {}
+
+    // The next line; false at the end of the file.
+    bool next(QByteArray &line)
+    {
+        line.clear();
+        bool any = false;
+        for (;;) {
+            if (pos_ == len_ && !fill())
+                return any;
+            if (skipLf_) {
+                skipLf_ = false;
+                if (buf_[pos_] == '\n' && ++pos_ == len_)
+                    continue;
+            }
+            const char *start = buf_ + pos_;
+            const char *end = buf_ + len_;
+            const char *stop = start;
+            while (stop < end && *stop != '\r' && *stop != '\n')
+                ++stop;
+            any = true;
+            keep(line, start, stop - start);
+            pos_ = stop - buf_;
+            if (stop < end) {
+                skipLf_ = *stop == '\r';
+                ++pos_;
+                return true;
+            }
+        }
+    }
+
+private:
+    bool fill()
+    {
+        const qint64 n = f_.read(buf_, sizeof buf_);
+        pos_ = 0;
+        len_ = n > 0 ? qsizetype(n) : 0;
+        return len_ > 0;
+    }
+    void keep(QByteArray &line, const char *p, qsizetype n) const
+    {
+        if (max_ >= 0)
+            n = std::min(n, max_ - line.size());
+        if (n > 0)
+            line.append(p, n);
+    }
+
+    QFile &f_;
+    qsizetype max_;
+    char buf_[64 * 1024];
+    qsizetype pos_ = 0, len_ = 0;
+    bool skipLf_ = false;
+};
+
+// Line n (from 1), or with clamp the last line when the file has fewer.
+std::optional<QString> readOneLine(const QString &path, int n, bool clamp, qsizetype maxBytes)
+{
+    if (n < 1)
+        return std::nullopt;
+    QFile f(path);
+    if (!openForReading(f))
+        return std::nullopt;
+    auto stream = std::make_unique<LineStream>(f, maxBytes);
+    QByteArray line, last;
+    bool haveLast = false;
+    for (int no = 1; stream->next(line); ++no) {
+        if (no == n)
+            return decodeGbk(line);
+        last.swap(line);
+        haveLast = true;
+    }
+    if (clamp && haveLast)
+        return decodeGbk(last);
+    return std::nullopt;
+}
+} // namespace
 
 std::optional<QStringList> readLines(const QString &path)
 {
@@ -80,22 +196,14 @@ std::optional<QStringList> readLines(const QString &path)
     return out;
 }
 
-std::optional<QString> readLineClamped(const QString &path, int n)
+std::optional<QString> readLineClamped(const QString &path, int n, qsizetype maxBytes)
 {
-    if (n < 1)
-        return std::nullopt;
-    const auto lines = readLines(path);
-    if (!lines || lines->isEmpty())
-        return std::nullopt;
-    return lines->at(std::min<qsizetype>(n, lines->size()) - 1);
+    return readOneLine(path, n, true, maxBytes);
 }
 
-std::optional<QString> readLineExact(const QString &path, int n)
+std::optional<QString> readLineExact(const QString &path, int n, qsizetype maxBytes)
 {
-    const auto lines = readLines(path);
-    if (!lines || n < 1 || n > lines->size())
-        return std::nullopt;
-    return lines->at(n - 1);
+    return readOneLine(path, n, false, maxBytes);
 }
 
 static QByteArray joinCrlf(const QStringList &lines)

@@ -11,6 +11,8 @@
 #include <QStringView>
 #include <optional>
 
+class QFile;
+
 namespace fnd {
 
 // Decodes GBK bytes. Invalid bytes do not raise errors in the codec; they
@@ -22,15 +24,28 @@ QByteArray encodeGbk(QStringView text);
 // terminator counts, an empty trailing piece does not).
 QList<QByteArray> splitLines(const QByteArray &bytes);
 
+// Opens the file (named by file.fileName()) for reading only when it is a
+// regular file: a FIFO, a device or a folder in a file's place is refused
+// before anything waits on it (opening a FIFO would wait for a writer for
+// ever).
+bool openForReading(QFile &file);
+
+// True when the path names a regular file that can be opened for reading.
+bool isReadableFile(const QString &path);
+
 // All lines of a file, decoded. std::nullopt when the file cannot be read.
 std::optional<QStringList> readLines(const QString &path);
 
+// Reading one line reads the file only up to that line and decodes that line
+// alone; of the line itself at most maxBytes are kept (negative: all), the
+// rest of it is skipped unread into memory.
+
 // Line n (from 1). Past the end gives the last line of the file; nullopt when
 // the file cannot be read, is empty, or n < 1.
-std::optional<QString> readLineClamped(const QString &path, int n);
+std::optional<QString> readLineClamped(const QString &path, int n, qsizetype maxBytes = -1);
 
 // Line n (from 1) exactly, nullopt when the file is shorter or unreadable.
-std::optional<QString> readLineExact(const QString &path, int n);
+std::optional<QString> readLineExact(const QString &path, int n, qsizetype maxBytes = -1);
 
 // Rewrites the file whole, each line followed by CR LF, through an atomic
 // replace. Returns false (and leaves the old file) on failure.

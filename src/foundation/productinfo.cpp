@@ -38,7 +38,7 @@ std::optional<InfoFileLines> readInfoFile(const QString &path, const QString &na
         report(ErrFileNotFound, QStringLiteral("File not found: ") + name);
         return std::nullopt;
     }
-    if (!f.open(QIODevice::ReadOnly)) {
+    if (!openForReading(f)) {
         report(ErrFileAccess, QStringLiteral("Path/File access error: ") + name);
         return std::nullopt;
     }
@@ -109,16 +109,16 @@ void recordFirstRun()
         report(ErrFileNotFound, QStringLiteral("File not found: ") + name);
         return;
     }
-    const auto lines = readLines(path);
-    if (!lines) {
-        report(ErrFileAccess, QStringLiteral("Path/File access error: ") + name);
+    // Only the first line's start decides: "0" and nothing more.
+    const auto first = readLineExact(path, 1, 2);
+    if (!first) {
+        if (isReadableFile(path))
+            report(ErrPastEnd, QStringLiteral("Input past end of file: ") + name);
+        else
+            report(ErrFileAccess, QStringLiteral("Path/File access error: ") + name);
         return;
     }
-    if (lines->isEmpty()) {
-        report(ErrPastEnd, QStringLiteral("Input past end of file: ") + name);
-        return;
-    }
-    if (lines->first() != QStringLiteral("0"))
+    if (*first != QStringLiteral("0"))
         return;
 
     const QString key = QStringLiteral("Software\\") + InfoTable[15];

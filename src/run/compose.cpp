@@ -40,7 +40,7 @@ struct LineIndex
     static std::optional<LineIndex> read(const QString &path)
     {
         QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
+        if (!fnd::openForReading(f))
             return std::nullopt;
         LineIndex x;
         x.bytes = f.readAll();

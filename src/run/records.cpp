@@ -303,10 +303,16 @@ QString readRecordLine(const QString &name) { return tryReadRecordLine(name).val
 
 std::optional<QString> tryReadRecordLine(const QString &name)
 {
-    const auto lines = readRecord(name);
-    if (!lines)
-        return std::nullopt;
-    return lines->isEmpty() ? QString() : fnd::trimBlanks(lines->first());
+    // Line 1 alone is read: nothing after it is looked at.
+    const QString path = recordPath(name);
+    if (!QFileInfo::exists(path))
+        return QString();
+    if (const auto line = fnd::readLineExact(path, 1))
+        return fnd::trimBlanks(*line);
+    if (fnd::isReadableFile(path))
+        return QString();
+    logFailure(FileAccessError, QStringLiteral("%1 could not be read").arg(QFileInfo(path).fileName()));
+    return std::nullopt;
 }
 
 bool writeRecordLine(const QString &name, const QString &line) { return writeRecord(name, {line}); }

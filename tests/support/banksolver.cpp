@@ -410,7 +410,8 @@ ProbeSession::ProbeSession(const QString &probe, const QStringList &args)
 int ProbeSession::finish()
 {
     process_.closeWriteChannel();
-    if (!process_.waitForFinished(10000)) {
+    // A probe that has ended already (the program ended it) is judged by how.
+    if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(10000)) {
         process_.kill();
         process_.waitForFinished(1000);
         return -1;
@@ -435,7 +436,9 @@ QJsonObject ProbeSession::next()
     while (!process_.canReadLine()) {
         if (deadline.hasExpired() || process_.state() != QProcess::Running)
             return QJsonObject{{"error", QStringLiteral("no answer")}};
-        process_.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
+        // A probe that ended without a word is seen as ended at once.
+        if (!process_.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime()))))
+            process_.waitForFinished(10);
     }
     const QByteArray answer = process_.readLine().trimmed();
     const QJsonDocument doc = QJsonDocument::fromJson(answer);

@@ -12,10 +12,10 @@
 #include <QThread>
 #include <QTimer>
 #include <QWaitCondition>
+#include <cerrno>
 #include <cstdio>
+#include <unistd.h>
 #include <deque>
-#include <iostream>
-#include <string>
 #include <vector>
 
 namespace play {
@@ -43,16 +43,32 @@ void poke() { QMetaObject::invokeMethod(qApp, &handleInput, Qt::QueuedConnection
 class Reader : public QThread
 {
 protected:
+    // The descriptor is read directly, never through stdio: the program's
+    // end flushes every stdio stream, and a reader waiting inside stdin
+    // would hold its lock and freeze that end.
     void run() override
     {
-        std::string raw;
-        while (std::getline(std::cin, raw)) {
-            {
-                QMutexLocker lock(&input().mutex);
-                input().lines.push_back(QString::fromUtf8(raw).trimmed());
+        QByteArray pending;
+        char buf[4096];
+        for (;;) {
+            const ssize_t n = ::read(0, buf, sizeof buf);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n > 0)
+                pending.append(buf, n);
+            qsizetype nl;
+            while ((nl = pending.indexOf('\n')) >= 0 || (n <= 0 && !pending.isEmpty())) {
+                const QByteArray raw = nl >= 0 ? pending.left(nl) : pending;
+                pending.remove(0, nl >= 0 ? nl + 1 : pending.size());
+                {
+                    QMutexLocker lock(&input().mutex);
+                    input().lines.push_back(QString::fromUtf8(raw).trimmed());
+                }
+                input().arrived.wakeAll();
+                poke();
             }
-            input().arrived.wakeAll();
-            poke();
+            if (n <= 0)
+                break;
         }
         {
             QMutexLocker lock(&input().mutex);

@@ -1,5 +1,6 @@
 #include "simwin/scene/cursorshape.h"
 
+#include "foundation/gbkfile.h"
 #include "foundation/picture.h"
 #include "foundation/programfolder.h"
 #include "platform/pointers.h"
@@ -53,7 +54,7 @@ std::optional<QPoint> cursorHotSpot(const QByteArray &header)
 std::optional<QCursor> loadCursorFile(const QString &path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!fnd::openForReading(f))
         return std::nullopt;
     const auto hot = cursorHotSpot(f.read(14));
     f.close();

@@ -8,6 +8,7 @@
 #include "foundation/globals.h"
 #include "foundation/numparse.h"
 #include "foundation/picture.h"
+#include "foundation/showntext.h"
 #include "platform/ui/windoworder.h"
 #include "run/runstate.h"
 #include "simwin/checks/popupmenu.h"
@@ -357,9 +358,10 @@ bool SceneWindow::placeExtraPanel(PictureBox *dropDown, const chrome::PanelProfi
 
 void SceneWindow::setHintCaption(const QString &caption)
 {
-    if (LHelp->text() == caption)
+    const QString shown = fnd::shownText(caption);
+    if (LHelp->text() == shown)
         return;
-    LHelp->setText(caption);
+    LHelp->setText(shown);
     LHelp->adjustSize();
     syncTwipsFromPixels(LHelp);
 }
@@ -544,7 +546,7 @@ void SceneWindow::stageHint()
             LHelp->setText(QString());
         } else {
             // A missing answer-text file gives an empty hint.
-            HintText = scene::lookup(run::CommonDataFile, field).value_or(QString());
+            HintText = fnd::shownText(scene::lookup(run::CommonDataFile, field).value_or(QString()));
             LHelp->setText(HintText);
         }
         LHelp->adjustSize();
