@@ -3,6 +3,7 @@
 // between creating and writing them), or held by a running program.
 #include "foundation/programfolder.h"
 #include "foundation/singleinstance.h"
+#include "platform/keyboardlayout.h"
 #include "platform/registry.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,8 @@
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -48,6 +51,7 @@ private slots:
     void registryLockLeftBehind_data();
     void registryLockLeftBehind();
     void registryLockHeldDoesNotStall();
+    void registryFifoIsNeitherReadNorWritten();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -145,6 +149,17 @@ void TstLocks::registryLockHeldDoesNotStall()
     QCOMPARE(plat::setRegistryValue(plat::HKEY_CURRENT_USER, "Software\\Velkor", "ProPath08", "here"), plat::ERROR_ACCESS_DENIED);
     QVERIFY2(wall.elapsed() < 4500, qPrintable(QString::number(wall.elapsed())));
     QVERIFY(QFile::exists(plat::registryFile() + ".lock"));
+}
+
+// A FIFO in the values' file's place: reading and writing give up at once
+// (opening it would wait for a writer for ever) and leave it as it is.
+void TstLocks::registryFifoIsNeitherReadNorWritten()
+{
+    QCOMPARE(::mkfifo(QFile::encodeName(plat::registryFile()).constData(), 0644), 0);
+    QVERIFY(!plat::registryValue(plat::HKEY_CURRENT_USER, "Software\\Velkor", "ProPath08").isValid());
+    QCOMPARE(plat::setRegistryValue(plat::HKEY_CURRENT_USER, "Software\\Velkor", "ProPath08", "here"), plat::ERROR_ACCESS_DENIED);
+    QCOMPARE(plat::keyboardLayoutList(), QList<quint32>{plat::UsLayout});
+    QVERIFY(!QFileInfo(plat::registryFile()).isFile());
 }
 
 QTEST_GUILESS_MAIN(TstLocks)

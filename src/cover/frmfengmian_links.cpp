@@ -6,6 +6,7 @@
 #include "bank/bankfiles.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
+#include "foundation/showntext.h"
 #include "foundation/blanks.h"
 #include "platform/ui/opener.h"
 #include "run/coverdata.h"
@@ -48,7 +49,7 @@ void FrmFengmian::loadAdvert()
     QFont f(QStringLiteral("宋体"));
     f.setPointSizeF(10 * fnd::XBiLi);
     LblAD->setFont(f);
-    LblAD->setText(ad.text);
+    LblAD->setText(fnd::shownText(ad.text));
     // 0x00BBGGRR: red in the low byte.
     const QColor fore(int(ad.colour & 0xff), int((ad.colour >> 8) & 0xff), int((ad.colour >> 16) & 0xff));
     QPalette pal = LblAD->palette();

@@ -22,17 +22,18 @@ bool prepareRun()
     run::TmNo = 1;
     scene::StepNo = 1;
     run::LeftMinutes = 50;
-    const auto lines = fnd::readLines(run::TmFile);
-    run::fillStepStart(lines.value_or(QStringList()));
+    // No set has more questions than the tables: lines past them are not read.
+    const auto lines = fnd::readHeadLines(run::TmFile, run::MaxQuestions, -1);
+    run::fillStepStart(lines ? lines->lines : QStringList());
     return lines.has_value();
 }
 
 bool startUnitPractice(int unit)
 {
-    const auto lines = fnd::readLines(fnd::dataFile(bank::unitFiles(unit).tm));
-    if (!lines)
+    const auto head = fnd::readHeadLines(fnd::dataFile(bank::unitFiles(unit).tm), run::MaxQuestions, -1);
+    if (!head)
         return false;
-    const int count = run::questionCountOf(*lines);
+    const int count = run::questionCountOf(head->lines);
     if (count == 0)
         return false;
     run::PaperType = bank::UnitSet;

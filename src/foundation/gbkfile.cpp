@@ -92,7 +92,7 @@ bool isReadableFile(const QString &path)
     return openForReading(f);
 }
 
-static std::optional<QByteArray> readAll(const QString &path)
+std::optional<QByteArray> readBytes(const QString &path)
 {
     QFile f(path);
     if (!openForReading(f))
@@ -185,7 +185,7 @@ std::optional<QString> readOneLine(const QString &path, int n, bool clamp, qsize
 
 std::optional<QStringList> readLines(const QString &path)
 {
-    const auto bytes = readAll(path);
+    const auto bytes = readBytes(path);
     if (!bytes)
         return std::nullopt;
     QStringList out;
@@ -193,6 +193,23 @@ std::optional<QStringList> readLines(const QString &path)
     out.reserve(raw.size());
     for (const QByteArray &l : raw)
         out.append(decodeGbk(l));
+    return out;
+}
+
+std::optional<HeadLines> readHeadLines(const QString &path, int maxLines, qsizetype maxBytes)
+{
+    QFile f(path);
+    if (!openForReading(f))
+        return std::nullopt;
+    auto stream = std::make_unique<LineStream>(f, maxBytes);
+    HeadLines out;
+    QByteArray line;
+    while (stream->next(line)) {
+        if (out.lines.size() < maxLines)
+            out.lines.append(decodeGbk(line));
+        else
+            ++out.beyond;
+    }
     return out;
 }
 

@@ -33,6 +33,9 @@ bool openForReading(QFile &file);
 // True when the path names a regular file that can be opened for reading.
 bool isReadableFile(const QString &path);
 
+// The file's bytes; nullopt when it cannot be read (or is no regular file).
+std::optional<QByteArray> readBytes(const QString &path);
+
 // All lines of a file, decoded. std::nullopt when the file cannot be read.
 std::optional<QStringList> readLines(const QString &path);
 
@@ -46,6 +49,16 @@ std::optional<QString> readLineClamped(const QString &path, int n, qsizetype max
 
 // Line n (from 1) exactly, nullopt when the file is shorter or unreadable.
 std::optional<QString> readLineExact(const QString &path, int n, qsizetype maxBytes = -1);
+
+// The first maxLines lines of a file, each cut to maxBytes (negative: whole),
+// decoded, and how many lines follow them; read line by line, nothing after
+// the kept part of a line held in memory. nullopt when it cannot be read.
+struct HeadLines
+{
+    QStringList lines;
+    qsizetype beyond = 0;
+};
+std::optional<HeadLines> readHeadLines(const QString &path, int maxLines, qsizetype maxBytes);
 
 // Rewrites the file whole, each line followed by CR LF, through an atomic
 // replace. Returns false (and leaves the old file) on failure.

@@ -6,6 +6,7 @@
 #include "foundation/globals.h"
 #include "foundation/infocode.h"
 #include "foundation/programfolder.h"
+#include "foundation/showntext.h"
 #include "platform/registry.h"
 
 #include <QFile>
@@ -33,16 +34,18 @@ void report(long number, const QString &description) { trapError(Tag, number, de
 // cannot be read.
 std::optional<InfoFileLines> readInfoFile(const QString &path, const QString &name, int maxLines)
 {
-    QFile f(path);
-    if (!f.exists()) {
+    if (!QFileInfo::exists(path)) {
         report(ErrFileNotFound, QStringLiteral("File not found: ") + name);
         return std::nullopt;
     }
-    if (!openForReading(f)) {
+    // Lines past the table are only counted; a line is kept up to the
+    // characters a shown text can have (six digits each).
+    const auto head = readHeadLines(path, maxLines, 6 * ShownTextLimit);
+    if (!head) {
         report(ErrFileAccess, QStringLiteral("Path/File access error: ") + name);
         return std::nullopt;
     }
-    return splitInfoLines(f.readAll(), maxLines);
+    return InfoFileLines{head->lines, int(std::min<qsizetype>(head->beyond, INT_MAX))};
 }
 
 void report(const InfoFailure &f)

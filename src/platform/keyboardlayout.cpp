@@ -17,6 +17,8 @@ QString handleKey(quint32 layout) { return QStringLiteral("%1").arg(layout, 8, 1
 
 QList<quint32> keyboardLayoutList()
 {
+    if (!registryFileUsable())
+        return {UsLayout};
     const QSettings ini(registryFile(), QSettings::IniFormat);
     // A list written with commas reads as several values; take them all.
     const QVariant value = ini.value(Group + QStringLiteral("/List"));
@@ -36,6 +38,8 @@ QList<quint32> keyboardLayoutList()
 
 QString imeDescription(quint32 layout)
 {
+    if (!registryFileUsable())
+        return {};
     const QSettings ini(registryFile(), QSettings::IniFormat);
     return ini.value(Group + u'/' + handleKey(layout)).toString();
 }

@@ -70,9 +70,17 @@ static bool lockFreeWithinAFewSeconds(const QString &lockPath)
     }
 }
 
+bool registryFileUsable()
+{
+    const QFileInfo fi(registryFile());
+    return !fi.exists() || fi.isFile();
+}
+
 long setRegistryValue(quint32 root, const QString &keyPath, const QString &name, const QVariant &value)
 {
     const QString file = registryFile();
+    if (!registryFileUsable())
+        return ERROR_ACCESS_DENIED;
     QDir().mkpath(QFileInfo(file).absolutePath());
     if (!lockFreeWithinAFewSeconds(QFileInfo(file).absoluteFilePath() + QStringLiteral(".lock")))
         return ERROR_ACCESS_DENIED;
@@ -86,6 +94,8 @@ long setRegistryValue(quint32 root, const QString &keyPath, const QString &name,
 
 QVariant registryValue(quint32 root, const QString &keyPath, const QString &name)
 {
+    if (!registryFileUsable())
+        return {};
     QSettings s(registryFile(), QSettings::IniFormat);
     s.beginGroup(groupFor(root, keyPath));
     return s.value(name);

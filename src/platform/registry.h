@@ -28,6 +28,9 @@ constexpr long ERROR_ACCESS_DENIED = 5;
 
 // The INI file in use.
 QString registryFile();
+// The values' file is missing or a regular file: anything else in its place
+// (a FIFO would block its reading for ever) is neither read nor written.
+bool registryFileUsable();
 // Tests redirect it; empty restores the default.
 void overrideRegistryFile(const QString &path);
 

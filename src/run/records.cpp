@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
 #include <optional>
 
@@ -385,8 +386,13 @@ bool questionMarked(int n) { return n >= 1 && n <= MaxQuestions && (TmState[n] &
 void presetMarkedBits()
 {
     const QString marked = readRecordLine(bank::BiaoZhiIdFile);
+    // The list's ids gathered in one pass, however long the list is.
+    QSet<QStringView> ids;
+    const int n = idCount(marked);
+    for (int k = 1; k <= n; ++k)
+        ids.insert(idAt(marked, k));
     for (int i = 1; i <= MaxQuestions; ++i)
-        if (indexOfId(marked, idText(TmId[size_t(i)])) > 0)
+        if (ids.contains(idText(TmId[size_t(i)])))
             TmState[size_t(i)] = qint16(TmState[size_t(i)] | 2);
 }
 

@@ -5,12 +5,52 @@
 
 #include <QHash>
 
+#include <vector>
+
 namespace scene {
 
 namespace {
+// A file's bytes and the places of its lines; a line is decoded the first
+// time it is asked for, so one record of a file of a million lines costs
+// the reading of the file, not the decoding of every line.
+struct Lines {
+    QByteArray bytes;
+    std::vector<std::pair<qsizetype, qsizetype>> spans; // start, length
+    QHash<qsizetype, QString> decoded;
+    std::shared_ptr<const QStringList> all;
+
+    explicit Lines(QByteArray b) : bytes(std::move(b))
+    {
+        const char *p = bytes.constData();
+        const qsizetype n = bytes.size();
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            if (p[i] != '\r' && p[i] != '\n')
+                continue;
+            spans.emplace_back(start, i - start);
+            if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+        if (start < n)
+            spans.emplace_back(start, n - start);
+    }
+    QString decode(qsizetype i) const
+    {
+        return fnd::decodeGbk(QByteArrayView(bytes.constData() + spans[size_t(i)].first, spans[size_t(i)].second));
+    }
+    const QString &line(qsizetype i)
+    {
+        auto it = decoded.find(i);
+        if (it == decoded.end())
+            it = decoded.insert(i, decode(i));
+        return *it;
+    }
+};
+
 struct Entry {
     fnd::FileStamp stamp;
-    std::shared_ptr<const QStringList> lines;
+    std::shared_ptr<Lines> lines;
 };
 
 QHash<QString, Entry> &entries()
@@ -19,9 +59,8 @@ QHash<QString, Entry> &entries()
     return e;
 }
 
-} // namespace
-
-std::shared_ptr<const QStringList> cachedLines(const QString &path)
+// The kept file, read again when it changed; nullptr when it cannot be read.
+Lines *linesOf(const QString &path)
 {
     const auto stamp = fnd::fileStamp(path);
     if (!stamp) {
@@ -30,24 +69,41 @@ std::shared_ptr<const QStringList> cachedLines(const QString &path)
     }
     auto it = entries().find(path);
     if (it != entries().end() && it->stamp == *stamp)
-        return it->lines;
-    auto read = fnd::readLines(path);
-    if (!read) {
+        return it->lines.get();
+    auto bytes = fnd::readBytes(path);
+    if (!bytes) {
         entries().remove(path);
         return nullptr;
     }
-    auto shared = std::make_shared<const QStringList>(std::move(*read));
-    entries().insert(path, Entry{*stamp, shared});
-    return shared;
+    auto lines = std::make_shared<Lines>(std::move(*bytes));
+    entries().insert(path, Entry{*stamp, lines});
+    return lines.get();
+}
+
+} // namespace
+
+std::shared_ptr<const QStringList> cachedLines(const QString &path)
+{
+    Lines *l = linesOf(path);
+    if (!l)
+        return nullptr;
+    if (!l->all) {
+        QStringList all;
+        all.reserve(qsizetype(l->spans.size()));
+        for (qsizetype i = 0; i < qsizetype(l->spans.size()); ++i)
+            all.append(l->decode(i));
+        l->all = std::make_shared<const QStringList>(std::move(all));
+    }
+    return l->all;
 }
 
 std::optional<QString> cachedLineClamped(const QString &path, int n)
 {
-    const auto l = cachedLines(path);
-    if (!l || l->isEmpty())
+    Lines *l = linesOf(path);
+    if (!l || l->spans.empty())
         return std::nullopt;
-    const qsizetype idx = (n < 1 || n > l->size()) ? l->size() - 1 : n - 1;
-    return l->at(idx);
+    const qsizetype size = qsizetype(l->spans.size());
+    return l->line((n < 1 || n > size) ? size - 1 : n - 1);
 }
 
 void clearLineCache() { entries().clear(); }

@@ -1,7 +1,8 @@
 #pragma once
-// Lines of the step files and the answer-text file, decoded once and kept per
-// file: reading a step's record costs the same in a long file as in a short
-// one. A file that changed on disk (time, size or identity) is read again.
+// Lines of the step files and the answer-text file, kept per file and each
+// decoded once, when first asked for: reading a step's record costs the same
+// in a long file as in a short one. A file that changed on disk (time, size
+// or identity) is read again.
 
 #include <QString>
 #include <QStringList>
