@@ -46,23 +46,33 @@ QByteArray encodeGbk(QStringView text)
     return enc.encode(text);
 }
 
-QList<QByteArray> splitLines(const QByteArray &bytes)
+LineSpans lineSpans(QByteArrayView bytes)
 {
-    QList<QByteArray> lines;
-    const char *p = bytes.constData();
+    LineSpans spans;
+    const char *p = bytes.data();
     const qsizetype n = bytes.size();
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char c = p[i];
         if (c == '\r' || c == '\n') {
-            lines.append(QByteArray(p + start, i - start));
+            spans.emplace_back(start, i - start);
             if (c == '\r' && i + 1 < n && p[i + 1] == '\n')
                 ++i;
             start = i + 1;
         }
     }
     if (start < n)
-        lines.append(QByteArray(p + start, n - start));
+        spans.emplace_back(start, n - start);
+    return spans;
+}
+
+QList<QByteArray> splitLines(const QByteArray &bytes)
+{
+    QList<QByteArray> lines;
+    const LineSpans spans = lineSpans(bytes);
+    lines.reserve(qsizetype(spans.size()));
+    for (const auto &[start, length] : spans)
+        lines.append(bytes.mid(start, length));
     return lines;
 }
 

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QStringView>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QFile;
 
@@ -23,6 +25,10 @@ QByteArray encodeGbk(QStringView text);
 // Splits raw bytes into lines (CR LF, LF or CR end a line; a last line without
 // terminator counts, an empty trailing piece does not).
 QList<QByteArray> splitLines(const QByteArray &bytes);
+
+// The same lines' places in the bytes: start and length of each.
+using LineSpans = std::vector<std::pair<qsizetype, qsizetype>>;
+LineSpans lineSpans(QByteArrayView bytes);
 
 // Opens the file (named by file.fileName()) for reading only when it is a
 // regular file: a FIFO, a device or a folder in a file's place is refused

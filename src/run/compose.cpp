@@ -8,7 +8,6 @@
 #include "run/records.h"
 #include "run/runstate.h"
 
-#include <QFile>
 #include <array>
 #include <optional>
 #include <vector>
@@ -28,7 +27,7 @@ constexpr int UnitLimit = 20; // units 0 to 19: unit 20's question file would be
 struct LineIndex
 {
     QByteArray bytes;
-    std::vector<std::pair<qsizetype, qsizetype>> spans; // start, length
+    fnd::LineSpans spans;
 
     int size() const { return int(spans.size()); }
     QByteArrayView line(int n) const // from 1
@@ -39,24 +38,12 @@ struct LineIndex
 
     static std::optional<LineIndex> read(const QString &path)
     {
-        QFile f(path);
-        if (!fnd::openForReading(f))
+        auto bytes = fnd::readBytes(path);
+        if (!bytes)
             return std::nullopt;
         LineIndex x;
-        x.bytes = f.readAll();
-        const char *p = x.bytes.constData();
-        const qsizetype n = x.bytes.size();
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < n; ++i) {
-            if (p[i] != '\r' && p[i] != '\n')
-                continue;
-            x.spans.emplace_back(start, i - start);
-            if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-        if (start < n)
-            x.spans.emplace_back(start, n - start);
+        x.bytes = std::move(*bytes);
+        x.spans = fnd::lineSpans(x.bytes);
         return x;
     }
 };

@@ -15,26 +15,11 @@ namespace {
 // the reading of the file, not the decoding of every line.
 struct Lines {
     QByteArray bytes;
-    std::vector<std::pair<qsizetype, qsizetype>> spans; // start, length
+    fnd::LineSpans spans;
     QHash<qsizetype, QString> decoded;
     std::shared_ptr<const QStringList> all;
 
-    explicit Lines(QByteArray b) : bytes(std::move(b))
-    {
-        const char *p = bytes.constData();
-        const qsizetype n = bytes.size();
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < n; ++i) {
-            if (p[i] != '\r' && p[i] != '\n')
-                continue;
-            spans.emplace_back(start, i - start);
-            if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-        if (start < n)
-            spans.emplace_back(start, n - start);
-    }
+    explicit Lines(QByteArray b) : bytes(std::move(b)), spans(fnd::lineSpans(bytes)) {}
     QString decode(qsizetype i) const
     {
         return fnd::decodeGbk(QByteArrayView(bytes.constData() + spans[size_t(i)].first, spans[size_t(i)].second));
