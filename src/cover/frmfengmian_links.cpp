@@ -37,8 +37,9 @@ constexpr InfoLink InfoLinks[] = {
 // hidden panel sized to the label.
 void FrmFengmian::loadAdvert()
 {
-    const run::Advert ad =
-        run::readAdvert(fnd::readLines(run::recordPath(bank::AdFile)).value_or(QStringList()));
+    // Its three lines, each no longer than a shown text can use.
+    const auto lines = fnd::readHeadLines(run::recordPath(bank::AdFile), 3, 2 * fnd::ShownTextLimit);
+    const run::Advert ad = run::readAdvert(lines ? lines->lines : QStringList());
     AdUrl = ad.url;
     PicAd->move(fnd::xPx(3000), fnd::yPx(8100));
     LblAD->move(0, 0);
