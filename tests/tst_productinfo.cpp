@@ -290,6 +290,7 @@ void TstProductInfo::firstRun_data()
     QTest::newRow("0 without line end") << QByteArray("0") << true << 0;
     QTest::newRow("0 then more lines") << QByteArray("0\r\nx\r\n") << true << 0;
     QTest::newRow("0 and a blank") << QByteArray("0 \r\n") << false << 0;
+    QTest::newRow("0 and a two-byte character") << QByteArray("0\xbf\x65x\r\n") << false << 0;
     QTest::newRow("1") << QByteArray("1\r\n") << false << 0;
     QTest::newRow("empty file") << QByteArray() << false << 1;
 }

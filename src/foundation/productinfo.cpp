@@ -112,8 +112,10 @@ void recordFirstRun()
         report(ErrFileNotFound, QStringLiteral("File not found: ") + name);
         return;
     }
-    // Only the first line's start decides: "0" and nothing more.
-    const auto first = readLineExact(path, 1, 2);
+    // Only the first line's start decides: "0" and nothing more. Three bytes
+    // tell: a line that goes on after the "0" decodes to more than "0" in
+    // them, even when its next byte opens a two-byte character.
+    const auto first = readLineExact(path, 1, 3);
     if (!first) {
         if (isReadableFile(path))
             report(ErrPastEnd, QStringLiteral("Input past end of file: ") + name);
