@@ -107,7 +107,10 @@ std::optional<QByteArray> readBytes(const QString &path)
     QFile f(path);
     if (!openForReading(f))
         return std::nullopt;
-    return f.readAll();
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt; // a partial read is no copy of the file
+    return bytes;
 }
 
 namespace {

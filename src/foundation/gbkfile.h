@@ -39,7 +39,7 @@ bool openForReading(QFile &file);
 // True when the path names a regular file that can be opened for reading.
 bool isReadableFile(const QString &path);
 
-// The file's bytes; nullopt when it cannot be read (or is no regular file).
+// The file's bytes; nullopt when it cannot be read whole (or is no regular file).
 std::optional<QByteArray> readBytes(const QString &path);
 
 // All lines of a file, decoded. std::nullopt when the file cannot be read.

@@ -9,7 +9,6 @@
 #include "run/runstate.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
@@ -30,20 +29,6 @@ int questionSum() { return std::clamp<int>(TmSum, 0, MaxQuestions); }
 
 bool validSlot(int slot) { return slot >= 0 && slot < PaperSlots; }
 
-// A record file's lines: empty when the file is missing; nullopt (logged)
-// when it is there but cannot be read, so that no writer replaces what it
-// could not read.
-std::optional<QStringList> readRecord(const QString &name)
-{
-    const QString path = recordPath(name);
-    if (!QFileInfo::exists(path))
-        return QStringList();
-    auto lines = fnd::readLines(path);
-    if (!lines)
-        logFailure(FileAccessError, QStringLiteral("%1 could not be read").arg(QFileInfo(path).fileName()));
-    return lines;
-}
-
 // A record file replaced whole by `write`.
 template <class Write>
 bool replaceRecord(const QString &name, Write write)
@@ -60,24 +45,10 @@ bool replaceRecord(const QString &name, Write write)
     return false;
 }
 
-bool writeRecord(const QString &name, const QStringList &lines)
-{
-    return replaceRecord(name, [&](const QString &path) { return fnd::writeLines(path, lines); });
-}
-
 void note(bool written, const QString &name, RecordWrites &out)
 {
     if (!written)
         out.failed << name;
-}
-
-std::optional<FlaggedList> readFlaggedListChecked(const ListFiles &files)
-{
-    const auto ids = tryReadRecordLine(files.ids);
-    const auto flags = tryReadRecordLine(files.flags);
-    if (!ids || !flags)
-        return std::nullopt;
-    return FlaggedList::fromLines(*ids, *flags);
 }
 
 // Adds the run's marked questions 1 to `sum` that are not in the list yet;
@@ -115,7 +86,7 @@ void mergeUnitProgress(RecordWrites &out)
         out.failed << bank::UnitProgressFile;
         return;
     }
-    const auto read = readRecord(bank::UnitProgressFile);
+    const auto read = readRecordLines(bank::UnitProgressFile);
     if (!read) {
         out.failed << bank::UnitProgressFile;
         return;
@@ -154,7 +125,7 @@ void mergeUnitProgress(RecordWrites &out)
 // (question k is the entry of the k-th flag that is not "T").
 void mergeReviewFlags(const ListFiles &files, bool wholeList, RecordWrites &out)
 {
-    const auto list = readFlaggedListChecked(files);
+    const auto list = tryReadFlaggedList(files);
     if (!list) {
         out.failed << files.flags;
         return;
@@ -177,14 +148,14 @@ void mergeReviewFlags(const ListFiles &files, bool wholeList, RecordWrites &out)
                 c = u'T';
         }
     }
-    note(writeRecord(files.flags, {flags}), files.flags, out);
+    note(writeRecordLines(files.flags, {flags}), files.flags, out);
 }
 
 void mergeMarks(bool addNew, RecordWrites &out)
 {
     const ListFiles files = markedListFiles();
     const int sum = questionSum();
-    auto list = readFlaggedListChecked(files);
+    auto list = tryReadFlaggedList(files);
     if (!list) {
         out.failed << files.ids << files.flags;
         return;
@@ -222,10 +193,38 @@ void dropCompletedFromPaperList(RecordWrites &out)
     for (int k = 1; k <= idCount(*line); ++k)
         if (!(k <= sum && questionCompleted(k)) && writableId(idAt(*line, k)))
             kept += idAt(*line, k);
-    note(writeRecord(name, {kept}), name, out);
+    note(writeRecordLines(name, {kept}), name, out);
 }
 
 } // namespace
+
+// A record file's lines: empty when the file is missing; nullopt (logged)
+// when it is there but cannot be read, so that no writer replaces what it
+// could not read.
+std::optional<QStringList> readRecordLines(const QString &name)
+{
+    const QString path = recordPath(name);
+    if (!QFileInfo::exists(path))
+        return QStringList();
+    auto lines = fnd::readLines(path);
+    if (!lines)
+        logFailure(FileAccessError, QStringLiteral("%1 could not be read").arg(QFileInfo(path).fileName()));
+    return lines;
+}
+
+bool writeRecordLines(const QString &name, const QStringList &lines)
+{
+    return replaceRecord(name, [&](const QString &path) { return fnd::writeLines(path, lines); });
+}
+
+std::optional<FlaggedList> tryReadFlaggedList(const ListFiles &files)
+{
+    const auto ids = tryReadRecordLine(files.ids);
+    const auto flags = tryReadRecordLine(files.flags);
+    if (!ids || !flags)
+        return std::nullopt;
+    return FlaggedList::fromLines(*ids, *flags);
+}
 
 // ---- Id lists and flag strings ----------------------------------------------
 
@@ -316,21 +315,14 @@ std::optional<QString> tryReadRecordLine(const QString &name)
     return std::nullopt;
 }
 
-bool writeRecordLine(const QString &name, const QString &line) { return writeRecord(name, {line}); }
-
-std::optional<QStringList> readRecordLines(const QString &name) { return readRecord(name); }
-
-bool writeRecordLines(const QString &name, const QStringList &lines) { return writeRecord(name, lines); }
+bool writeRecordLine(const QString &name, const QString &line) { return writeRecordLines(name, {line}); }
 
 bool copyRecord(const QString &from, const QString &to)
 {
-    QFile source(recordPath(from));
-    if (!QFileInfo(source).isFile() || !source.open(QIODevice::ReadOnly))
-        return writeRecord(to, {QString()});
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError)
-        return writeRecord(to, {QString()});
-    return replaceRecord(to, [&](const QString &path) { return fnd::writeBytes(path, bytes); });
+    const auto bytes = fnd::readBytes(recordPath(from));
+    if (!bytes)
+        return writeRecordLines(to, {QString()});
+    return replaceRecord(to, [&](const QString &path) { return fnd::writeBytes(path, *bytes); });
 }
 
 FlaggedList readFlaggedList(const ListFiles &files)
@@ -338,15 +330,13 @@ FlaggedList readFlaggedList(const ListFiles &files)
     return FlaggedList::fromLines(readRecordLine(files.ids), readRecordLine(files.flags));
 }
 
-std::optional<FlaggedList> tryReadFlaggedList(const ListFiles &files) { return readFlaggedListChecked(files); }
-
 void writeFlaggedList(const ListFiles &files, const FlaggedList &list, RecordWrites &out)
 {
-    note(writeRecord(files.ids, {list.ids}), files.ids, out);
-    note(writeRecord(files.flags, {list.flags}), files.flags, out);
+    note(writeRecordLines(files.ids, {list.ids}), files.ids, out);
+    note(writeRecordLines(files.flags, {list.flags}), files.flags, out);
 }
 
-QStringList readUnitProgress() { return readRecord(bank::UnitProgressFile).value_or(QStringList()).mid(0, UnitProgressReadLines); }
+QStringList readUnitProgress() { return readRecordLines(bank::UnitProgressFile).value_or(QStringList()).mid(0, UnitProgressReadLines); }
 
 bool writeUnitProgress(const QStringList &lines, int n)
 {
@@ -354,7 +344,7 @@ bool writeUnitProgress(const QStringList &lines, int n)
     for (int i = 0; i < n; ++i)
         out << lines.value(i);
     out << QString(); // the file ends with an empty line
-    return writeRecord(bank::UnitProgressFile, out);
+    return writeRecordLines(bank::UnitProgressFile, out);
 }
 
 QString presetHistoryLine(int k)
@@ -366,7 +356,7 @@ QString presetHistoryLine(int k)
     }
 }
 
-QStringList readExamHistory() { return overlayHistory(readRecord(bank::ShiJuanHisFile).value_or(QStringList())); }
+QStringList readExamHistory() { return overlayHistory(readRecordLines(bank::ShiJuanHisFile).value_or(QStringList())); }
 
 bool writeExamHistory(const QStringList &lines)
 {
@@ -374,7 +364,7 @@ bool writeExamHistory(const QStringList &lines)
     for (int k = 1; k <= HistoryWrittenLines; ++k)
         out << (k <= lines.size() ? lines[k - 1] : presetHistoryLine(k));
     out << QString();
-    return writeRecord(bank::ShiJuanHisFile, out);
+    return writeRecordLines(bank::ShiJuanHisFile, out);
 }
 
 // ---- The run's questions --------------------------------------------------------
@@ -451,7 +441,7 @@ ExamScore recordScoredExam(const QDateTime &now)
 
     // The exam's marked questions join the marked list.
     const ListFiles marked = markedListFiles();
-    if (auto list = readFlaggedListChecked(marked)) {
+    if (auto list = tryReadFlaggedList(marked)) {
         addMarked(*list, sum);
         writeFlaggedList(marked, *list, r.writes);
     } else {
@@ -464,7 +454,7 @@ ExamScore recordScoredExam(const QDateTime &now)
     int done = 0;
     QString paperWrong;
     const ListFiles wrong = wrongListFiles();
-    auto collection = readFlaggedListChecked(wrong);
+    auto collection = tryReadFlaggedList(wrong);
     for (int i = 1; i <= ExamQuestions; ++i) {
         if (i <= sum && questionCompleted(i)) {
             r.completed[i] = true;
@@ -489,7 +479,7 @@ ExamScore recordScoredExam(const QDateTime &now)
         logFailure(OutOfRange, QStringLiteral("paper slot %1 has no wrong list and no history").arg(RecNo));
     if (slotOk) {
         const QString name = bank::ShiJuanCuoTiFile(RecNo);
-        note(writeRecord(name, {paperWrong}), name, r.writes);
+        note(writeRecordLines(name, {paperWrong}), name, r.writes);
     } else {
         r.writes.failed << bank::ShiJuanCuoTiFile(RecNo);
     }
@@ -501,7 +491,7 @@ ExamScore recordScoredExam(const QDateTime &now)
     // The history slot: the time, and the best score unless the answers were
     // shown (ExamStart "-1"), when the time is the hand-in's.
     if (slotOk) {
-        const auto file = readRecord(bank::ShiJuanHisFile);
+        const auto file = readRecordLines(bank::ShiJuanHisFile);
         if (file) {
             QStringList lines = overlayHistory(*file);
             const int timeLine = 3 * RecNo, bestLine = 3 * RecNo + 1;
