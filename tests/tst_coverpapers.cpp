@@ -391,6 +391,25 @@ void TstCoverPapers::layout()
     QCOMPARE(w.LblShiJuanScore[0]->pos(), QPoint(268, 66));
     QCOMPARE(w.LblShiJuanCCC[0]->pos(), QPoint(312, 66));
     QCOMPARE(w.LblShiJuanCuoTi[0]->pos(), QPoint(360, 66));
+    // The caption's unit stands clear of its head, over the end of the
+    // score's room (five full-width characters and four half-width
+    // blanks from its left): ink, a gap, ink.
+    {
+        w.LblShiJuanSSSS[0]->setVisible(true);
+        const QImage caption = w.LblShiJuanSSSS[0]->grab().toImage();
+        auto inked = [&caption](int from, int to) {
+            const QRgb blank = caption.pixel(0, 0);
+            for (int x = from; x < to && x < caption.width(); ++x)
+                for (int y = 0; y < caption.height(); ++y)
+                    if (caption.pixel(x, y) != blank)
+                        return true;
+            return false;
+        };
+        QVERIFY(inked(0, 60));
+        QVERIFY(!inked(61, 84));
+        QVERIFY(inked(84, 96));
+        QVERIFY(!inked(97, caption.width()));
+    }
     QCOMPARE(w.LblShiJuanDel[20]->pos(), QPoint(312, 23));
     QVERIFY(w.LblShiJuanScore[0]->alignment() & Qt::AlignHCenter);
     QCOMPARE(w.LblShiJuanCCC[0]->palette().color(QPalette::WindowText), QColor(224, 0, 0));

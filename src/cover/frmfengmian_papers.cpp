@@ -20,8 +20,8 @@
 #include "simwin/scene/cursorshape.h"
 
 #include <QLabel>
-#include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <functional>
 #include <memory>
@@ -34,6 +34,30 @@ const QString Numerals = QStringLiteral("一二三四五六七八九十");
 
 // N(k): the k-th numeral from 1 to 10, none above.
 QString numeral(int k) { return k >= 1 && k <= Numerals.size() ? Numerals.mid(k - 1, 1) : QString(); }
+
+// A caption whose run of blanks is room for a value laid over it: the text
+// before the blanks is drawn from the left, the text after them from
+// `tailX`, so the room does not depend on the width of the font's blank.
+class BlankCaption : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    int tailX = 0;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const QString t = text();
+        const qsizetype blank = t.contains(u' ') ? t.indexOf(u' ') : t.size();
+        qsizetype after = blank;
+        while (after < t.size() && t[after] == u' ')
+            ++after;
+        QPainter p(this);
+        p.setPen(palette().color(foregroundRole()));
+        p.drawText(rect(), int(alignment()), t.left(blank));
+        p.drawText(rect().adjusted(tailX, 0, 0, 0), int(alignment()), t.mid(after));
+    }
+};
 
 // A left click (press and release over the label) runs `act`.
 class LinkClick : public QObject
@@ -91,9 +115,9 @@ void examTmSum() { run::TmSum = qint16(std::min<int>(run::TmSum, run::ExamQuesti
 
 void FrmFengmian::makePapersPage()
 {
-    auto make = [this](std::array<QLabel *, 30> &row, const char *name) {
+    auto make = [this](std::array<QLabel *, 30> &row, const char *name, bool caption = false) {
         for (int i = 0; i < PaperRows; ++i) {
-            row[size_t(i)] = new QLabel(PicKaCH);
+            row[size_t(i)] = caption ? new BlankCaption(PicKaCH) : new QLabel(PicKaCH);
             row[size_t(i)]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
         }
     };
@@ -104,7 +128,7 @@ void FrmFengmian::makePapersPage()
     make(ImgShiJuan, "ImgShiJuan");
     make(LblShiJuanBiao, "LblShiJuanBiao");
     make(LblShiJuanTime, "LblShiJuanTime");
-    make(LblShiJuanSSSS, "LblShiJuanSSSS");
+    make(LblShiJuanSSSS, "LblShiJuanSSSS", true);
     make(LblShiJuanScore, "LblShiJuanScore");
     make(LblShiJuanCCC, "LblShiJuanCCC");
     make(LblShiJuanCuoTi, "LblShiJuanCuoTi");
@@ -158,11 +182,6 @@ void FrmFengmian::paperRows()
     if (!cursor)
         reportMissing(QStringLiteral("9l0015"), tag);
     const QFont title = songTi(10, true), text = songTi(9);
-    // The caption's four blanks hold the score (placed 1140 twips in, 360
-    // wide): each blank as wide as a quarter of that room, whatever the
-    // font's own blank is.
-    QFont blanksFont = text;
-    blanksFont.setWordSpacing(fnd::xPx(1500 - 1020) / 4.0 - QFontMetricsF(text).horizontalAdvance(u' '));
     // A label at (left, top) in run-time pixels, its design size in twips.
     auto place = [](QLabel *l, int left, int top, double width, double height, const QFont &f) {
         l->setFont(f);
@@ -177,7 +196,11 @@ void FrmFengmian::paperRows()
         const int left = x0 + fnd::xPx(120), titleTop = y0 + fnd::yPx(210), lineTop = y0 + fnd::yPx(870);
         place(LblShiJuanBiao[n], left, titleTop, 2700, 300, title);
         place(LblShiJuanTime[n], left, y0 + fnd::yPx(555), 2850, 255, text);
-        place(LblShiJuanSSSS[n], left, lineTop, 1500, 255, blanksFont);
+        place(LblShiJuanSSSS[n], left, lineTop, 1500, 255, text);
+        // The score (placed 1140 twips in, 360 wide) lies over the caption's
+        // four blanks; its unit stands where five full-width characters and
+        // four half-width blanks end, as the design's font lays it out.
+        static_cast<BlankCaption *>(LblShiJuanSSSS[n])->tailX = x0 + fnd::xPx(1380) - left;
         place(LblShiJuanScore[n], x0 + fnd::xPx(1140), lineTop, 360, 255, text);
         place(LblShiJuanCCC[n], x0 + fnd::xPx(1800), lineTop, 720, 255, text);
         place(LblShiJuanCuoTi[n], x0 + fnd::xPx(2520), lineTop, 480, 255, text);

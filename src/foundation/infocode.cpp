@@ -135,7 +135,7 @@ InfoEntries defaultInfoTable()
     t[12] = QStringLiteral("velkor");
     t[13] = QStringLiteral("http://www.example.invalid/download/");
     t[15] = QStringLiteral("Velkor");
-    t[16] = QStringLiteral("www.example.invalid");
+    t[16] = QStringLiteral("example.invalid");
     t[26] = QStringLiteral("2015");
     t[29] = QStringLiteral("&H666666");
     t[30] = QStringLiteral("240");

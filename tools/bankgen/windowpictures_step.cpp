@@ -372,11 +372,17 @@ QImage coverBanner(bool home)
     g.setColorAt(0, Navy);
     g.setColorAt(1, Sky);
     p.fillRect(img.rect(), g);
-    drawEmblem(p, QRectF(24, 30, 44, 52));
     p.setPen(Qt::white);
-    p.setFont(font("宋体", home ? 30 : 22, true));
-    p.drawText(QRectF(86, 20, 600, 70), Qt::AlignVCenter | Qt::AlignLeft,
-               home ? QStringLiteral("网页操作练习") : QStringLiteral("练习与模拟考试"));
+    if (home) {
+        drawEmblem(p, QRectF(24, 30, 44, 52));
+        p.setFont(font("宋体", 30, true));
+        p.drawText(QRectF(86, 20, 600, 70), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("网页操作练习"));
+    } else {
+        // The pages' tabs lie over the banner's left part (to x 445): the
+        // title keeps to the right of them.
+        p.setFont(font("宋体", 20, true));
+        p.drawText(QRectF(460, 40, 320, 60), Qt::AlignVCenter | Qt::AlignRight, QStringLiteral("练习与模拟考试"));
+    }
     return img;
 }
 
