@@ -1,17 +1,17 @@
-// The main road through the whole program, black box: examsim-probe on one
-// copy of the sample bank walks a candidate's day. The cover with the units
-// page (`app`); a unit's practice (`play`, as the units page's start button
-// has it) with hints, a question answered, a demonstration and a question
-// marked, then the quit back to the cover, whose units page shows the
-// progress; a fixed paper's mock exam (`play ... paper`, as the papers page
-// starts it) through its logon, one question answered, until the time runs
-// out (the exam clock's minute ticks shortened) and the score window; the
-// practice of that exam's wrong questions from the score window and the
-// quit back to the cover; the update declined; the exit. Then the learner
-// records the day left in ksdata are read against their formats: one line
-// of GBK ended by CR LF for each id list and flag string, the unit progress
-// one line per unit and an empty last line, the exam history three lines
-// per paper slot.
+// The main road through the whole program, black box: one `examsim-probe
+// app` session on a copy of the sample bank (the start-up window, then the
+// cover) walks a candidate's day by the cover's own buttons. The units page
+// and unit 1's practice from its start button: hints on, a question
+// answered, the next one's demonstration, that question marked, the quit
+// back to the units page with the progress shown, and the marked page's
+// count. The papers page and fixed paper 1's start button: the logon, a
+// question answered, the time running out (the exam clock's ticks
+// shortened), the hand-in boxes and the score window. The score window's
+// wrong-question practice with its question on leaving, then the cover's
+// wrong-question page and its practice. The generator's new random paper:
+// the logon left, the paper listed with its time. The update declined; the
+// exit. Then the records the day left in ksdata are read against their
+// formats and against what each step must have put into them.
 #include "banksolver.h"
 #include "routeserver.h"
 #include "testsupport.h"
@@ -20,15 +20,22 @@
 #include "foundation/productinfo.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QSet>
 #include <QStringDecoder>
 #include <QtTest>
+#include <functional>
 
 namespace {
 
 QString s(const char *utf8) { return QString::fromUtf8(utf8); }
+
+const QString Cover = QStringLiteral("FrmFengmian");
+const QStringList CoverOnly{Cover};
+const QStringList RunWindows{QStringLiteral("FrmMain"), QStringLiteral("FrmTm")};
+const QString TimeFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
 
 QByteArray bytesOf(const QString &path)
 {
@@ -36,20 +43,19 @@ QByteArray bytesOf(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString gbk(const QByteArray &bytes)
-{
-    QStringDecoder decoder("GBK");
-    return decoder.decode(bytes);
-}
-
 // A learner record as its writer leaves it: GBK lines, each ended by CR LF.
-// Empty when the file ends otherwise (a line without its CR LF, a bare LF).
+// Empty when the file ends otherwise (a line without its CR LF, a bare LF)
+// or is not GBK.
 QStringList recordLines(const QString &path)
 {
     const QByteArray bytes = bytesOf(path);
     if (bytes.isEmpty() || !bytes.endsWith("\r\n"))
         return {};
-    const QStringList lines = gbk(bytes.chopped(2)).split(QStringLiteral("\r\n"));
+    QStringDecoder decoder("GBK");
+    const QString text = decoder.decode(bytes.chopped(2));
+    if (decoder.hasError())
+        return {};
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
     for (const QString &l : lines)
         if (l.contains(u'\n') || l.contains(u'\r'))
             return {};
@@ -63,9 +69,6 @@ QString oneLine(const QString &path)
     return lines.size() == 1 ? lines.first() : QStringLiteral("<not one line ended by CR LF>");
 }
 
-// The line of a one-line record the day starts with; empty when missing.
-QString lineBefore(const QString &path) { return QFileInfo::exists(path) ? oneLine(path) : QString(); }
-
 // Question counts of the bank's units: the lines of their question files.
 QList<int> unitSizes(const ts::ProgramCopy &copy)
 {
@@ -75,7 +78,7 @@ QList<int> unitSizes(const ts::ProgramCopy &copy)
     return sizes;
 }
 
-// The four-digit ids of an id list.
+// The four-character ids of an id list.
 QStringList idsOf(const QString &list)
 {
     QStringList ids;
@@ -101,6 +104,9 @@ QStringList windowNames(const QJsonObject &answer)
     return names;
 }
 
+// A time as the records write it, to the second.
+QDateTime toSeconds(const QDateTime &t) { return QDateTime::fromString(t.toString(TimeFormat), TimeFormat); }
+
 } // namespace
 
 class TstMainRoad : public QObject
@@ -110,69 +116,95 @@ private slots:
     void aCandidatesDay();
 
 private:
-    void start(const QStringList &args);
+    // The probe: a command and its answer; an answer with an error is kept
+    // for the failure message.
     QJsonObject send(const QString &command);
-    QJsonArray widgets(const QString &window) { return send(QStringLiteral("widgets ") + window)["widgets"].toArray(); }
-    QString text(const QString &window, const QString &name) { return findNamed(widgets(window), name)["text"].toString(); }
+    QJsonObject click(const QString &control) { return send(QStringLiteral("click ") + control); }
+    QJsonObject state() { return send(QStringLiteral("state")); }
+    // The run's set as "PaperType=0 TmSum=40": the state's values of the
+    // names given ("PaperType TmSum").
+    QString runSet(const char *names);
     QStringList windows() { return windowNames(send(QStringLiteral("windows"))); }
-    QByteArray failed() { return (sent_.join(QStringLiteral(" | ")) + u'\n' + probe_->errors()).toUtf8(); }
-    bool runWindowsShown();
+    QJsonObject widget(const QString &window, const QString &name);
+    QString text(const QString &name) { return widget(Cover, name)["text"].toString(); }
+    bool shown(const QString &window, const QString &name) { return widget(window, name).contains(u"w"); }
+    bool shown(const QString &name) { return shown(Cover, name); }
+    // Whether `done` comes true within `ms`, the program's timers running
+    // meanwhile.
+    bool until(const std::function<bool()> &done, int ms = 5000);
+    bool windowsBecome(const QStringList &names) { return until([&] { return windows() == names; }); }
+    bool coverPageShown(const QString &page) { return windowsBecome(CoverOnly) && until([&] { return shown(page); }); }
+    bool logonPageShown();
     bool logIn();
-    void answerQuestion();
-    void exitProgram();
+    QString answerQuestion();
+    // The last commands sent, with their errors, and the probe's messages.
+    QByteArray failed()
+    {
+        return (sent_.mid(sent_.size() - 40).join(QStringLiteral(" | ")) + u'\n' + probe_->errors()).toUtf8();
+    }
 
     std::unique_ptr<ts::ProgramCopy> copy_;
     std::unique_ptr<solver::ProbeSession> probe_;
     QStringList sent_;
 };
 
-void TstMainRoad::start(const QStringList &args)
-{
-    probe_.reset(); // the session before ends first: one program at a time
-    sent_ = QStringList{args.join(u' ')};
-    probe_ = std::make_unique<solver::ProbeSession>(ts::toolPath(QStringLiteral("examsim-probe")), args);
-}
-
 QJsonObject TstMainRoad::send(const QString &command)
 {
+    const QJsonObject answer = probe_->send(command);
     sent_ << command;
-    return probe_->send(command);
+    if (answer.contains(u"error"))
+        sent_ << QStringLiteral("<%1>").arg(answer["error"].toString());
+    return answer;
 }
 
-bool TstMainRoad::runWindowsShown()
+QJsonObject TstMainRoad::widget(const QString &window, const QString &name)
 {
-    // The question loads on the question window's timer.
-    send(QStringLiteral("wait 300"));
-    return windows() == QStringList{QStringLiteral("FrmMain"), QStringLiteral("FrmTm")};
+    return findNamed(send(QStringLiteral("widgets ") + window)["widgets"].toArray(), name);
 }
 
-// Through the logon's pages until the exam's windows show.
+QString TstMainRoad::runSet(const char *names)
+{
+    const QJsonObject now = state();
+    QStringList values;
+    for (const QString &name : QString::fromLatin1(names).split(u' '))
+        values << name + u'=' + QString::number(now[name].toInt());
+    return values.join(u' ');
+}
+
+bool TstMainRoad::until(const std::function<bool()> &done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.hasExpired(ms))
+            return false;
+        send(QStringLiteral("wait 50"));
+    }
+    return true;
+}
+
+// The logon window with its first page, which shows on the window's timer.
+bool TstMainRoad::logonPageShown()
+{
+    return windowsBecome({QStringLiteral("FrmLogon")})
+        && until([&] { return shown(QStringLiteral("FrmLogon"), QStringLiteral("CmdLog")); });
+}
+
+// From the logon's first page, once shown, to the exam's windows.
 bool TstMainRoad::logIn()
 {
-    if (windows() != QStringList{QStringLiteral("FrmLogon")})
+    if (!logonPageShown())
         return false;
     send(QStringLiteral("type FrmLogon/TxtZwh 7"));
-    send(QStringLiteral("click FrmLogon/CmdLog"));
-    send(QStringLiteral("wait 1500"));
-    return windows() == QStringList{QStringLiteral("FrmMain"), QStringLiteral("FrmTm")};
+    click(QStringLiteral("FrmLogon/CmdLog"));
+    return windowsBecome(RunWindows);
 }
 
-void TstMainRoad::answerQuestion()
+// The question on show played to its final scene: empty when it was,
+// else what went wrong.
+QString TstMainRoad::answerQuestion()
 {
-    const QString problem = solver::solveQuestion(*probe_, copy_->file(QStringLiteral("wydata/288890.mxy")));
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-}
-
-// The cover's exit button and its question confirmed: the program ends (the
-// whole program's session says so; a play session just closes).
-void TstMainRoad::exitProgram()
-{
-    const bool whole = sent_.first().startsWith(u"app");
-    QCOMPARE(send(QStringLiteral("click FrmFengmian/ClickBotn_3"))["title"].toString(), s("退出系统"));
-    send(QStringLiteral("answer 1"));
-    if (whole)
-        QCOMPARE(probe_->next(), (QJsonObject{{"ended", 0}}));
-    QCOMPARE(probe_->finish(), 0);
+    return solver::solveQuestion(*probe_, copy_->file(QStringLiteral("wydata/288890.mxy")));
 }
 
 void TstMainRoad::aCandidatesDay()
@@ -184,165 +216,251 @@ void TstMainRoad::aCandidatesDay()
     const ts::ProgramCopy &copy = *copy_;
     fnd::resetGlobals();
     fnd::readInfo();
+    const QString ks = copy.path() + QStringLiteral("/ksdata/");
 
-    // The bank as the day finds it: unit 1's questions and progress, fixed
-    // paper 1's ids.
-    const QString unitProgress = copy.file(QStringLiteral("ksdata/288893.mxy"));
+    // The bank as the day finds it: no learner record yet; unit 1's
+    // questions; fixed paper 1's ids, line 3 of the paper list.
+    for (const char *record : {"288862", "288863", "288891", "288892", "288893", "182400"})
+        QVERIFY2(!QFileInfo::exists(ks + QString::fromLatin1(record) + QStringLiteral(".mxy")), record);
     const QList<int> sizes = unitSizes(copy);
-    QVERIFY(!sizes.isEmpty());
+    QVERIFY(sizes.size() >= 2);
     const int unitQuestions = sizes.first();
-    QString progressBefore = QFileInfo::exists(unitProgress) ? recordLines(unitProgress).value(0) : QString();
-    progressBefore = progressBefore.leftJustified(unitQuestions, u'F', true);
-    const int answered = int(progressBefore.indexOf(u'F')) + 1; // the first question not done yet
-    QVERIFY2(answered >= 1 && answered < unitQuestions, "unit 1 has a question not done, and one after it");
-    const int doneBefore = int(progressBefore.count(u'T'));
-    const QString markedBefore = lineBefore(copy.file(QStringLiteral("ksdata/288862.mxy")));
-    const QString paperLine =
-        gbk(bytesOf(copy.file(QStringLiteral("wydata/288891.mxy")))).split(QStringLiteral("\r\n")).value(2).trimmed();
-    const QStringList paperIds = idsOf(paperLine);
+    QVERIFY(unitQuestions >= 2);
+    const QStringList paperList = recordLines(copy.file(QStringLiteral("wydata/288891.mxy")));
+    const QStringList paperIds = idsOf(paperList.value(2).trimmed());
     QCOMPARE(paperIds.size(), 40);
 
-    // The cover: unit 1 chosen on the units page shows its progress.
-    start({QStringLiteral("app"), copy.path()});
-    const QJsonObject ready = probe_->next();
-    QVERIFY2(ready["ready"].toBool(), failed().constData());
-    QCOMPARE(windowNames(ready), QStringList{QStringLiteral("FrmFengmian")});
-    send(QStringLiteral("click FrmFengmian/ClickBotn_4"));
-    send(QStringLiteral("click FrmFengmian/ClickBotn_50"));
-    QVERIFY(text(QStringLiteral("FrmFengmian"), QStringLiteral("LblUnitDQCAP_1")).startsWith(s("第1单元 ")));
-    QCOMPARE(text(QStringLiteral("FrmFengmian"), QStringLiteral("LblUnitDQCAP_3")), QStringLiteral("%1题").arg(doneBefore));
-    exitProgram();
-    if (QTest::currentTestFailed())
-        return;
-
-    // Unit 1's practice at its first question not done. Hints on: the hint
-    // shows on the simulated window; the question answered to its final
-    // scene.
-    start({QStringLiteral("play"), copy.path(), QStringLiteral("0"), QString::number(answered)});
-    QVERIFY2(runWindowsShown(), failed().constData());
-    QCOMPARE(send(QStringLiteral("state"))["TmNo"].toInt(), answered);
-    send(QStringLiteral("click FrmTm/CmdGN_6"));
-    QCOMPARE(send(QStringLiteral("state"))["AnswerMode"].toInt(), 1);
-    QVERIFY2(findNamed(widgets(QStringLiteral("FrmMain")), QStringLiteral("LHelp")).contains(u"w"), failed().constData());
-    answerQuestion();
-    if (QTest::currentTestFailed())
-        return;
-
-    // The next question: its demonstration to the end, the question back;
-    // then it is marked.
-    send(QStringLiteral("click FrmTm/CmdGN_1"));
-    send(QStringLiteral("demo pace 0.05"));
-    send(QStringLiteral("click FrmTm/CmdGN_7"));
-    const QJsonObject demo = send(QStringLiteral("demo run 20000"));
-    QVERIFY2(demo["ended"].toBool() && !demo["steps"].toArray().isEmpty(), failed().constData());
-    QCOMPARE(windows(), (QStringList{QStringLiteral("FrmMain"), QStringLiteral("FrmTm")}));
-    send(QStringLiteral("click FrmTm/CmdGN_3"));
-    QVERIFY(findNamed(widgets(QStringLiteral("FrmTm")), QStringLiteral("CmdGN_11")).contains(u"w"));
-    const QString marked = QStringLiteral("00%1").arg(answered + 1, 2, 10, QChar(u'0'));
-
-    // The quit: the cover on its units page, unit 1 one question further.
-    send(QStringLiteral("click FrmTm/CmdGN_5"));
-    send(QStringLiteral("wait 300"));
-    QCOMPARE(windows(), QStringList{QStringLiteral("FrmFengmian")});
-    QVERIFY(findNamed(widgets(QStringLiteral("FrmFengmian")), QStringLiteral("PicTiKu")).contains(u"w"));
-    send(QStringLiteral("click FrmFengmian/ClickBotn_50"));
-    QCOMPARE(text(QStringLiteral("FrmFengmian"), QStringLiteral("LblUnitDQCAP_3")), QStringLiteral("%1题").arg(doneBefore + 1));
-    exitProgram();
-    if (QTest::currentTestFailed())
-        return;
-
-    // Fixed paper 1's mock exam: the logon, question 1 answered, then the
-    // time runs out: 50 minute ticks of 50 ms. An update server with a newer
-    // bank stands by for later.
+    // An update server with a newer bank stands by for the update button.
     ts::RouteServer server;
     QVERIFY(server.isListening());
-    server.route(QStringLiteral("/up/quilt/") + fnd::ExamTitle + QStringLiteral("/wydata/288895.txt"), 200,
-                 "209901010000\r\nK209901010000170200\r\n");
+    const QByteArray manifest = "209901010000\r\nK209901010000170200\r\n";
+    const QByteArray bankVersion = bytesOf(copy.file(QStringLiteral("wydata/288895.mxy")));
+    server.route(QStringLiteral("/up/quilt/") + fnd::ExamTitle + QStringLiteral("/wydata/288895.txt"), 200, manifest);
     qputenv("EXAMSIM_UPDATE_SERVER", server.base().toUtf8());
-    start({QStringLiteral("play"), copy.path(), QStringLiteral("paper"), QStringLiteral("0")});
+    probe_ = std::make_unique<solver::ProbeSession>(ts::toolPath(QStringLiteral("examsim-probe")),
+                                                    QStringList{QStringLiteral("app"), copy.path()});
     qunsetenv("EXAMSIM_UPDATE_SERVER");
+    sent_ = QStringList{QStringLiteral("app")};
+
+    // ---- The cover ---------------------------------------------------------
+    // The start-up window gives way to the cover on its home page.
+    const QJsonObject ready = probe_->next();
+    QVERIFY2(ready["ready"].toBool(), failed().constData());
+    QCOMPARE(windowNames(ready), CoverOnly);
+    QVERIFY(shown(QStringLiteral("ClickBotn_4")) && shown(QStringLiteral("ClickBotn_5")));
+    QVERIFY(!shown(QStringLiteral("PicTiKu")));
+
+    // ---- Unit 1's practice -------------------------------------------------
+    // The units page picks unit 1, nothing of it done.
+    click(QStringLiteral("FrmFengmian/ClickBotn_4"));
+    QVERIFY2(shown(QStringLiteral("PicTiKu")), failed().constData());
+    QVERIFY(text(QStringLiteral("LblUnitDQCAP_1")).startsWith(s("第1单元 ")));
+    QCOMPARE(text(QStringLiteral("LblUnitDQCAP_2")), s("%1题").arg(unitQuestions));
+    QCOMPARE(text(QStringLiteral("LblUnitDQCAP_3")), s("0题"));
+    click(QStringLiteral("FrmFengmian/ClickBotn_20"));
+    QVERIFY2(windowsBecome(RunWindows), failed().constData());
+    QCOMPARE(runSet("PaperType TaoNo TmSum TmNo"),
+             QStringLiteral("PaperType=20 TaoNo=0 TmSum=%1 TmNo=1").arg(unitQuestions));
+
+    // Hints on: the hint shows on the simulated window; question 1 answered.
+    click(QStringLiteral("FrmTm/CmdGN_6"));
+    QCOMPARE(state()["AnswerMode"].toInt(), 1);
+    QVERIFY2(shown(QStringLiteral("FrmMain"), QStringLiteral("LHelp")), failed().constData());
+    QCOMPARE(answerQuestion(), QString());
+
+    // Question 2: its demonstration to the end, the question back; then it
+    // is marked.
+    click(QStringLiteral("FrmTm/CmdGN_1"));
+    QCOMPARE(state()["TmNo"].toInt(), 2);
+    send(QStringLiteral("demo pace 0.05"));
+    click(QStringLiteral("FrmTm/CmdGN_7"));
+    const QJsonObject demo = send(QStringLiteral("demo run 20000"));
+    QVERIFY2(demo["ended"].toBool() && !demo["steps"].toArray().isEmpty(), failed().constData());
+    QVERIFY2(windowsBecome(RunWindows), failed().constData());
+    click(QStringLiteral("FrmTm/CmdGN_3"));
+    QVERIFY(shown(QStringLiteral("FrmTm"), QStringLiteral("CmdGN_11")));
+    const QString marked = QStringLiteral("0002"); // unit 0, position 2
+
+    // The quit: the cover back on its units page, unit 1 with one question
+    // done; the marked page counts one question not reviewed.
+    click(QStringLiteral("FrmTm/CmdGN_5"));
+    QVERIFY2(coverPageShown(QStringLiteral("PicTiKu")), failed().constData());
+    QVERIFY(text(QStringLiteral("LblUnitDQCAP_1")).startsWith(s("第1单元 ")));
+    QCOMPARE(text(QStringLiteral("LblUnitDQCAP_3")), s("1题"));
+    QCOMPARE(text(QStringLiteral("LblUnitDQCAP_4")), s("%1题").arg(unitQuestions - 1));
+    click(QStringLiteral("FrmFengmian/ClickBotn_18"));
+    QVERIFY2(shown(QStringLiteral("PicBiaoZhi")), failed().constData());
+    QCOMPARE(text(QStringLiteral("LblBiaoZhiWei")), QStringLiteral("1"));
+    QCOMPARE(text(QStringLiteral("LblBiaoZhiYI")), QStringLiteral("0"));
+
+    // ---- Fixed paper 1's mock exam ----------------------------------------
+    // The papers page lists it never taken; its start button opens the
+    // logon.
+    click(QStringLiteral("FrmFengmian/ClickBotn_17"));
+    QVERIFY2(shown(QStringLiteral("PicKaCH")), failed().constData());
+    QCOMPARE(text(QStringLiteral("LblShiJuanBiao_0")), s("冲刺试卷一"));
+    QCOMPARE(text(QStringLiteral("LblShiJuanTime_0")), s("最后考试时间：您还未考试！"));
+    click(QStringLiteral("FrmFengmian/ClickBotn_70"));
+    QCOMPARE(runSet("PaperType RecNo TmSum"), QStringLiteral("PaperType=0 RecNo=0 TmSum=40"));
+    const QDateTime examFrom = toSeconds(QDateTime::currentDateTime());
     QVERIFY2(logIn(), failed().constData());
-    answerQuestion();
-    if (QTest::currentTestFailed())
-        return;
-    QVERIFY(send(QStringLiteral("timer FrmTm/TimeKS 50"))["ok"].toBool());
+    QCOMPARE(answerQuestion(), QString());
+
+    // The time runs out: 50 minute ticks of 20 ms. The hand-in's two boxes,
+    // then the score window: 2.5 points for the one question completed.
+    QVERIFY(send(QStringLiteral("timer FrmTm/TimeKS 20"))["ok"].toBool());
     const QJsonObject timeUp = send(QStringLiteral("wait 5000"));
     QCOMPARE(timeUp["prompt"].toString(), s("时间已到，自动交卷！"));
     QCOMPARE(send(QStringLiteral("answer OK"))["modal"].toString(), QStringLiteral("FrmEnd1"));
-    QCOMPARE(send(QStringLiteral("click FrmEnd1/Command1"))["modal"].toString(), QStringLiteral("FrmEnd2"));
-    send(QStringLiteral("click FrmEnd2/Command1"));
-
-    // The score window: 2.5 points for the one question completed.
-    QCOMPARE(windows(), QStringList{QStringLiteral("FrmChengji")});
-    const QJsonArray score = widgets(QStringLiteral("FrmChengji"));
+    QCOMPARE(click(QStringLiteral("FrmEnd1/Command1"))["modal"].toString(), QStringLiteral("FrmEnd2"));
+    click(QStringLiteral("FrmEnd2/Command1"));
+    QVERIFY2(windowsBecome({QStringLiteral("FrmChengji")}), failed().constData());
+    const QDateTime examTo = QDateTime::currentDateTime();
+    const QJsonArray score = send(QStringLiteral("widgets FrmChengji"))["widgets"].toArray();
     QCOMPARE(findNamed(score, QStringLiteral("Label1"))["text"].toString(), s("第1套得分：2.5分"));
     QCOMPARE(findNamed(score, QStringLiteral("CmTNO_1"))["picture"].toString(), QStringLiteral("l01033"));
     QCOMPARE(findNamed(score, QStringLiteral("CmTNO_2"))["picture"].toString(), QStringLiteral("l01034"));
 
-    // Its wrong questions practised: the first answered, and on the quit's
-    // question it leaves the paper's wrong list; the cover again.
-    send(QStringLiteral("click FrmChengji/Command3"));
-    QVERIFY2(runWindowsShown(), failed().constData());
-    QCOMPARE(send(QStringLiteral("state"))["TmSum"].toInt(), 39);
-    answerQuestion();
-    if (QTest::currentTestFailed())
-        return;
-    const QJsonObject leave = send(QStringLiteral("click FrmTm/CmdGN_5"));
-    QVERIFY2(leave["prompt"].toString().startsWith(s("本次答对的题目要从“错题复习”中去掉吗？")), failed().constData());
+    // ---- The wrong questions -----------------------------------------------
+    // From the score window: the paper's 39 wrong questions, the first
+    // answered; on leaving it is dropped from the paper's list. The cover
+    // comes back on its home page.
+    click(QStringLiteral("FrmChengji/Command3"));
+    QVERIFY2(windowsBecome(RunWindows), failed().constData());
+    QCOMPARE(runSet("PaperType TmSum"), QStringLiteral("PaperType=2 TmSum=39"));
+    QCOMPARE(answerQuestion(), QString());
+    const QJsonObject leave = click(QStringLiteral("FrmTm/CmdGN_5"));
+    QVERIFY2(leave["prompt"].toString().startsWith(s("本次答对的题目要从“错题复习”中去掉吗？")),
+             failed().constData());
     send(QStringLiteral("answer Yes"));
-    send(QStringLiteral("wait 300"));
-    QCOMPARE(windows(), QStringList{QStringLiteral("FrmFengmian")});
+    QVERIFY2(windowsBecome(CoverOnly), failed().constData());
+    QVERIFY(!shown(QStringLiteral("PicTop")));
 
-    // The update offered and declined. The question comes when the manifest
-    // has come: as the click's answer or after it.
-    QJsonObject offer = send(QStringLiteral("click FrmFengmian/ClickBotn_8"));
+    // The cover's wrong-question page: the collection's 39, none reviewed;
+    // its practice of those not reviewed, the first answered; the page again
+    // with one reviewed.
+    click(QStringLiteral("FrmFengmian/ClickBotn_4"));
+    click(QStringLiteral("FrmFengmian/ClickBotn_19"));
+    QVERIFY2(shown(QStringLiteral("PicCuoTi")), failed().constData());
+    QCOMPARE(text(QStringLiteral("LblCuoTiWei")), QStringLiteral("39"));
+    QCOMPARE(text(QStringLiteral("LblCuoTiYI")), QStringLiteral("0"));
+    click(QStringLiteral("FrmFengmian/ClickBotn_24"));
+    QVERIFY2(windowsBecome(RunWindows), failed().constData());
+    QCOMPARE(runSet("PaperType TmSum"), QStringLiteral("PaperType=13 TmSum=39"));
+    QCOMPARE(answerQuestion(), QString());
+    click(QStringLiteral("FrmTm/CmdGN_5"));
+    QVERIFY2(coverPageShown(QStringLiteral("PicCuoTi")), failed().constData());
+    QCOMPARE(text(QStringLiteral("LblCuoTiWei")), QStringLiteral("38"));
+    QCOMPARE(text(QStringLiteral("LblCuoTiYI")), QStringLiteral("1"));
+
+    // ---- A random paper ----------------------------------------------------
+    // Paper 1's row shows the exam; the generator's button makes a random
+    // paper and opens its logon, which is left; the random tab lists it.
+    click(QStringLiteral("FrmFengmian/ClickBotn_17"));
+    QVERIFY2(shown(QStringLiteral("PicKaCH")), failed().constData());
+    QCOMPARE(text(QStringLiteral("LblShiJuanScore_0")), QStringLiteral("2.5"));
+    QCOMPARE(text(QStringLiteral("LblShiJuanCuoTi_0")), QStringLiteral("(38)"));
+    click(QStringLiteral("FrmFengmian/ClickBotn_30"));
+    const QDateTime madeFrom = toSeconds(QDateTime::currentDateTime());
+    click(QStringLiteral("FrmFengmian/ClickBotn_21"));
+    const QDateTime madeTo = QDateTime::currentDateTime();
+    QCOMPARE(runSet("PaperType RecNo TaoNo TmSum"), QStringLiteral("PaperType=8 RecNo=20 TaoNo=11 TmSum=40"));
+    QVERIFY2(logonPageShown(), failed().constData());
+    QCOMPARE(click(QStringLiteral("FrmLogon/CmdExit"))["prompt"].toString(), s("确实要退出考试系统吗？"));
+    send(QStringLiteral("answer Yes"));
+    QVERIFY2(windowsBecome(CoverOnly), failed().constData());
+    click(QStringLiteral("FrmFengmian/ClickBotn_5"));
+    click(QStringLiteral("FrmFengmian/ClickBotn_31"));
+    QVERIFY2(shown(QStringLiteral("ImgShiJuan_20")), failed().constData());
+    QVERIFY(!shown(QStringLiteral("ImgShiJuan_21")));
+    QCOMPARE(text(QStringLiteral("LblShiJuanBiao_20")), s("随机试卷一"));
+    const QString listedTime = text(QStringLiteral("LblShiJuanTime_20")).mid(s("最后考试时间：").size());
+    QCOMPARE(text(QStringLiteral("LblShiJuanScore_20")), QStringLiteral("0"));
+    QCOMPARE(text(QStringLiteral("LblShiJuanCuoTi_20")), QStringLiteral("(0)"));
+    QCOMPARE(text(QStringLiteral("LblShiJuanDel_20")), s("删除试卷"));
+
+    // ---- The update declined, the exit ------------------------------------
+    // The question comes when the manifest has come: as the click's answer
+    // or after it.
+    QJsonObject offer = click(QStringLiteral("FrmFengmian/ClickBotn_8"));
     if (!offer.contains(u"modal"))
         offer = probe_->next();
     QCOMPARE(offer["prompt"].toString(), s("题库有新文件，是否要进行升级？"));
     QCOMPARE(send(QStringLiteral("answer No"))["answered"].toString(), QStringLiteral("No"));
-    QCOMPARE(windows(), QStringList{QStringLiteral("FrmFengmian")});
-    exitProgram();
-    if (QTest::currentTestFailed())
-        return;
+    QCOMPARE(windows(), CoverOnly);
+    QCOMPARE(click(QStringLiteral("FrmFengmian/ClickBotn_3"))["title"].toString(), s("退出系统"));
+    send(QStringLiteral("answer 1"));
+    QCOMPARE(probe_->next(), (QJsonObject{{"ended", 0}}));
+    QCOMPARE(probe_->finish(), 0);
     qInfo("the day took %lld ms", qint64(clock.elapsed()));
 
-    // ---- The records ------------------------------------------------------
-    const QString ks = copy.path() + QStringLiteral("/ksdata/");
-    QVERIFY(!QFileInfo::exists(ks + QStringLiteral("170200.mxy"))); // the update declined wrote nothing
+    // ---- The records -------------------------------------------------------
+    // The day's files and no other: no error logged. The update declined
+    // kept the manifest it fetched and changed nothing else.
+    QCOMPARE(QDir(ks).entryList(QDir::Files).join(u' '),
+             QStringLiteral("170100.mxy 182400.mxy 182420.mxy 288862.mxy 288863.mxy 288872.mxy 288873.mxy 288891.mxy "
+                            "288892.mxy 288893.mxy 288895.mxy"));
+    QCOMPARE(bytesOf(ks + QStringLiteral("288895.mxy")), manifest);
+    QCOMPARE(bytesOf(copy.file(QStringLiteral("wydata/288895.mxy"))), bankVersion);
 
-    // Unit progress: a line per unit of the cover's 25, each as long as its
-    // unit has questions, the answered question "T"; an empty last line.
+    // Unit progress, as the cover's last load wrote it: 25 lines, each as
+    // long as its unit has questions, unit 1's first question "T"; an empty
+    // last line.
     const QStringList progress = recordLines(ks + QStringLiteral("288893.mxy"));
     QCOMPARE(progress.size(), 26);
-    QString expectedUnit1 = progressBefore;
-    expectedUnit1[answered - 1] = u'T';
-    QCOMPARE(progress.first(), expectedUnit1);
+    QCOMPARE(progress.first(), QStringLiteral("T") + QString(unitQuestions - 1, u'F'));
     for (int u = 1; u < 25; ++u)
-        QCOMPARE(progress.at(u).size(), qsizetype(sizes.value(u)));
+        QCOMPARE(progress.at(u), QString(sizes.value(u), u'F'));
     QCOMPARE(progress.last(), QString());
 
-    // Marked: the question marked in the unit practice, its flag "F".
-    QCOMPARE(oneLine(ks + QStringLiteral("288862.mxy")), markedBefore + marked);
-    const QString markedFlags = oneLine(ks + QStringLiteral("288872.mxy"));
-    QCOMPARE(markedFlags.size(), (markedBefore + marked).size() / 4);
-    QVERIFY(markedFlags.endsWith(u'F'));
+    // Marked: the question marked in the unit practice, not reviewed.
+    QCOMPARE(oneLine(ks + QStringLiteral("288862.mxy")), marked);
+    QCOMPARE(oneLine(ks + QStringLiteral("288872.mxy")), QStringLiteral("F"));
 
     // Paper 1's wrong list: its questions 2 to 40, less the one answered in
-    // their practice (its question 2). The collection: the 39, each flagged
-    // not reviewed.
+    // the score window's practice (its question 2). The collection: the 39,
+    // the first reviewed on the wrong-question page.
     QCOMPARE(oneLine(ks + QStringLiteral("182400.mxy")), paperIds.mid(2).join(QString()));
     QCOMPARE(oneLine(ks + QStringLiteral("288863.mxy")), paperIds.mid(1).join(QString()));
-    QCOMPARE(oneLine(ks + QStringLiteral("288873.mxy")), QString(39, u'F'));
+    QCOMPARE(oneLine(ks + QStringLiteral("288873.mxy")), QStringLiteral("T") + QString(38, u'F'));
 
-    // The history: slots 0 to 30 of three lines and an empty last line;
-    // paper 1 with its exam's time and 2.5, every other slot never taken.
+    // The random papers: ten lines, the new paper first (40 different ids of
+    // the bank's units, 4 characters each), nine empty; its wrong list one
+    // empty line.
+    const QStringList papers = recordLines(ks + QStringLiteral("288891.mxy"));
+    QCOMPARE(papers.size(), 10);
+    QCOMPARE(papers.first().size(), 160);
+    const QStringList drawn = idsOf(papers.first());
+    QCOMPARE(QSet<QString>(drawn.begin(), drawn.end()).size(), 40);
+    for (const QString &id : drawn) {
+        bool ok = false;
+        const int n = id.toInt(&ok);
+        const int unit = n / 100, position = n % 100;
+        QVERIFY2(ok && id.front().isDigit() && unit < sizes.size() && position >= 1 && position <= sizes.value(unit),
+                 qPrintable(id));
+    }
+    for (int k = 1; k < 10; ++k)
+        QCOMPARE(papers.at(k), QString());
+    QCOMPARE(bytesOf(ks + QStringLiteral("182420.mxy")), QByteArray("\r\n"));
+
+    // The history as the random paper left it: 30 slots of three lines and
+    // an empty last line. Slot 0 paper 1's exam, its time and 2.5; slot 20
+    // the random paper's making, "0"; every other slot never taken.
     const QStringList history = recordLines(ks + QStringLiteral("288892.mxy"));
-    QCOMPARE(history.size(), 94);
+    QCOMPARE(history.size(), 91);
     QCOMPARE(history.last(), QString());
-    QVERIFY2(QDateTime::fromString(history.at(0), QStringLiteral("yyyy-MM-dd hh:mm:ss")).isValid(), qPrintable(history.at(0)));
+    const QDateTime examAt = QDateTime::fromString(history.at(0), TimeFormat);
+    QVERIFY2(examAt >= examFrom && examAt <= examTo, qPrintable(history.at(0)));
     QCOMPARE(history.at(1), QStringLiteral("2.5"));
     QCOMPARE(history.at(2), QStringLiteral("E"));
-    for (int slot = 1; slot <= 30; ++slot) {
+    const QDateTime madeAt = QDateTime::fromString(history.at(60), TimeFormat);
+    QVERIFY2(madeAt >= madeFrom && madeAt <= madeTo, qPrintable(history.at(60)));
+    QCOMPARE(listedTime, history.at(60).left(16));
+    QCOMPARE(history.at(61), QStringLiteral("0"));
+    QCOMPARE(history.at(62), QStringLiteral("E"));
+    for (int slot = 1; slot < 30; ++slot) {
+        if (slot == 20)
+            continue;
         QCOMPARE(history.at(3 * slot), s("您还未考试！"));
         QCOMPARE(history.at(3 * slot + 1), QStringLiteral("0"));
         QCOMPARE(history.at(3 * slot + 2), QStringLiteral("E"));
