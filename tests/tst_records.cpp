@@ -8,6 +8,7 @@
 #include "reportlog.h"
 #include "run/compose.h"
 #include "run/records.h"
+#include "run/reviewlists.h"
 #include "run/runstate.h"
 #include "testsupport.h"
 
@@ -173,7 +174,12 @@ private slots:
 
     void quit_data();
     void quit();
+    void marksFollowTheListRuleStepByStep();
     void quitAsksOnlyForSet2WithSomethingCompleted();
+    void presetMarks_data();
+    void presetMarks();
+    void splitByReviewFlags_data();
+    void splitByReviewFlags();
     void returnPage_data();
     void returnPage();
 
@@ -374,6 +380,22 @@ void TstRecords::quit_data()
     QTest::newRow("a question listed twice is marked once")
         << 5 << 14 << 0 << 3 << "010201020103" << "222" << false
         << Files{} << Files{"288862=01020103", "288872=FF"};
+    QTest::newRow("an unmarked question removes only the first entry of its id")
+        << 5 << 14 << 0 << 3 << "0002" << "0" << false
+        << Files{"288862=000100020003000200020004", "288872=TFTTFT"}
+        << Files{"288862=00010003000200020004", "288872=TTTFT"};
+    QTest::newRow("two unmarked questions of one id remove its first two entries")
+        << 11 << 14 << 0 << 3 << "03010301" << "00" << false
+        << Files{"288862=0301000103010301", "288872=TFFT"} << Files{"288862=00010301", "288872=FT"};
+    QTest::newRow("an id added by one question and removed by the next")
+        << 5 << 14 << 0 << 3 << "01020102" << "20" << false
+        << Files{"288862=0001", "288872=T"} << Files{"288862=0001", "288872=T"};
+    QTest::newRow("an id listed already is not added, and its entry removed")
+        << 5 << 14 << 0 << 3 << "01020102" << "20" << false
+        << Files{"288862=000101020005", "288872=TTF"} << Files{"288862=00010005", "288872=TF"};
+    QTest::newRow("the last entry removed, an id added before it")
+        << 5 << 14 << 0 << 3 << "01030007" << "20" << false
+        << Files{"288862=00050007", "288872=TT"} << Files{"288862=00050103", "288872=TF"};
     QString many;
     for (int i = 1; i <= 45; ++i)
         many += run::idText(100 + i);
@@ -414,6 +436,56 @@ void TstRecords::quit()
     QVERIFY(f.reports().isEmpty());
 }
 
+// The marked list after a quit, by the rule as written: each marked question
+// (sets other than 9 to 11) appends its id with "F" when no entry equals it;
+// then each question not marked takes away the first entry equal to its id,
+// with its flag. Checked on random lists and runs of a few ids, so that
+// repeated ids meet in every order.
+void TstRecords::marksFollowTheListRuleStepByStep()
+{
+    const QStringList pool{"0001", "0002", "0003", "0105"};
+    QRandomGenerator gen(2929);
+    Folder f;
+    for (int round = 0; round < 300; ++round) {
+        QStringList entries;
+        QString flags;
+        for (int k = int(gen.bounded(9)); k > 0; --k) {
+            entries << pool[int(gen.bounded(4))];
+            flags += gen.bounded(2) ? u'T' : u'F';
+        }
+        QString ids, states;
+        for (int n = int(gen.bounded(1, 7)); n > 0; --n) {
+            ids += pool[int(gen.bounded(4))];
+            states += QChar(u'0' + 2 * int(gen.bounded(2)) + 4 * int(gen.bounded(2)));
+        }
+        const int paperType = gen.bounded(2) ? 5 : 11;
+
+        QStringList wantIds = entries;
+        QString wantFlags = flags;
+        for (int n = 0; paperType == 5 && n < states.size(); ++n)
+            if ((states[n].digitValue() & 2) && !wantIds.contains(ids.mid(4 * n, 4))) {
+                wantIds << ids.mid(4 * n, 4);
+                wantFlags += u'F';
+            }
+        for (int n = 0; n < states.size(); ++n) {
+            const qsizetype k = (states[n].digitValue() & 2) ? -1 : wantIds.indexOf(ids.mid(4 * n, 4));
+            if (k >= 0) {
+                wantIds.removeAt(k);
+                wantFlags.remove(k, 1);
+            }
+        }
+
+        f.putFiles({"288862=" + entries.join(QString()), "288872=" + flags});
+        run::resetRunState();
+        setRun(paperType, 14, 0, ids, states);
+        const QString row = QStringLiteral("list %1 / %2, set %3, run %4 / %5")
+                                .arg(entries.join(u' '), flags).arg(paperType).arg(ids, states);
+        QVERIFY2(run::mergePracticeQuit(false).ok(), qPrintable(row));
+        QVERIFY2(f.bytes(f.record("288862")) == crlf({wantIds.join(QString())}), qPrintable(row));
+        QVERIFY2(f.bytes(f.record("288872")) == crlf({wantFlags}), qPrintable(row));
+    }
+}
+
 void TstRecords::quitAsksOnlyForSet2WithSomethingCompleted()
 {
     Folder f;
@@ -423,6 +495,67 @@ void TstRecords::quitAsksOnlyForSet2WithSomethingCompleted()
     QVERIFY(!run::quitAsksToDropCompleted());
     setRun(12, 7, 3, "01050307", "44");
     QVERIFY(!run::quitAsksToDropCompleted());
+}
+
+// A run's start marks each of the 500 questions whose id is a whole entry
+// of the marked list.
+void TstRecords::presetMarks_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("marked"); // of questions 1 to 3 (ids 102, 305, 7), a digit each
+    QTest::newRow("both whole entries") << "01020305" << "110";
+    QTest::newRow("a blank shifts the later groups") << "0102 0305" << "100";
+    QTest::newRow("straddling two entries is no entry") << "00010203" << "000";
+    QTest::newRow("trailing characters are no entry") << "00050007030" << "001";
+    QTest::newRow("outer blanks are trimmed first") << "  03050007" << "011";
+    QTest::newRow("an id many times over") << QStringLiteral("0007").repeated(5000) + "0102" << "101";
+    QTest::newRow("empty") << "" << "000";
+}
+
+void TstRecords::presetMarks()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, marked);
+    Folder f;
+    f.putFiles({"288862=" + list});
+    run::TmSum = 3;
+    run::TmId[1] = 102;
+    run::TmId[2] = 305;
+    run::TmId[3] = 7;
+    run::TmState[1] = 4;
+    run::TmId[500] = 305; // beyond the set: every entry of the table counts
+    run::presetMarkedBits();
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(run::questionMarked(i), marked[i - 1] == u'1');
+    QCOMPARE(run::TmState[1] & 4, 4);
+    QCOMPARE(run::questionMarked(500), marked[1] == u'1');
+    QVERIFY(!run::questionMarked(4)); // id 0: "0000" is in no list here
+}
+
+// A list split by its flags keeps the order of each part; "T" is reviewed,
+// every other flag not.
+void TstRecords::splitByReviewFlags_data()
+{
+    QTest::addColumn<QString>("ids");
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("notReviewed");
+    QTest::addColumn<QString>("reviewed");
+    QTest::newRow("runs of both") << "00010002000300040005" << "TTFFT" << "00030004" << "000100020005";
+    QTest::newRow("other flags are not reviewed") << "000100020003" << "FxF" << "000100020003" << "";
+    QTest::newRow("all reviewed") << "00010002" << "TT" << "" << "00010002";
+    QTest::newRow("alternating") << "0001000200030004" << "FTFT" << "00010003" << "00020004";
+    QTest::newRow("empty") << "" << "" << "" << "";
+}
+
+void TstRecords::splitByReviewFlags()
+{
+    QFETCH(QString, ids);
+    QFETCH(QString, flags);
+    QFETCH(QString, notReviewed);
+    QFETCH(QString, reviewed);
+    const run::ReviewSplit s = run::splitReviewed(run::FlaggedList{ids, flags});
+    QCOMPARE(s.notReviewed, notReviewed);
+    QCOMPARE(s.reviewed, reviewed);
 }
 
 void TstRecords::returnPage_data()

@@ -15,6 +15,10 @@ private slots:
     void splitLines_data();
     void splitLines();
     void roundTripGbkWithCrlf();
+    void gbkDecoding_data();
+    void gbkDecoding();
+    void gbkEncoding_data();
+    void gbkEncoding();
     void clampedLineReading();
     void unreadableFileGivesNothing();
     void onlyRegularFilesAreOpened_data();
@@ -64,6 +68,69 @@ void TstTextFiles::roundTripGbkWithCrlf()
     QVERIFY(raw.endsWith("\r\n"));
     QCOMPARE(raw.count("\r\n"), 3);
     QCOMPARE(*fnd::readLines(path), lines);
+}
+
+// Every ASCII byte, 0 to 0x7F, and the same as text.
+static std::pair<QByteArray, QString> everyAscii()
+{
+    QByteArray bytes;
+    QString text;
+    for (int c = 0; c < 0x80; ++c) {
+        bytes += char(c);
+        text += QChar(c);
+    }
+    return {bytes, text};
+}
+
+// Bytes below 0x80 are ASCII (text of them alone takes a path of its own,
+// without the codec); a two-byte character is a lead byte 0x81 to 0xFE and
+// a trail byte 0x40 to 0xFE but 0x7F; 0x80 is the euro sign. A lead byte
+// with a trail outside that range is U+FFFD and the trail read again; 0xFF
+// is a private-use character; a lead byte at the very end is dropped.
+void TstTextFiles::gbkDecoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    const auto [ascii, asciiText] = everyAscii();
+    QTest::newRow("every ASCII byte") << ascii << asciiText;
+    QTest::newRow("every ASCII byte beside a two-byte character")
+        << ascii + "\xC4\xE3" << asciiText + QChar(0x4F60);
+    QTest::newRow("a two-byte character first") << QByteArray("\xC4\xE3" "abc") << QString(QChar(0x4F60)) + "abc";
+    QTest::newRow("ASCII record line") << QByteArray("0001000200030004") << "0001000200030004";
+    QTest::newRow("lowest lead and trail") << QByteArray("\x81\x40") << QString(QChar(0x4E02));
+    QTest::newRow("0x80") << QByteArray("\x80") << QString(QChar(0x20AC));
+    QTest::newRow("0xFF") << QByteArray("a\xFF") << QStringLiteral(u"a\uF8F5");
+    QTest::newRow("trail below 0x40") << QByteArray("\x81" "0") << QStringLiteral(u"\uFFFD0");
+    QTest::newRow("trail 0x7F") << QByteArray("\xA1\x7F") << QStringLiteral(u"\uFFFD\u007F");
+    QTest::newRow("lead byte at the end") << QByteArray("a\xC4") << "a";
+    QTest::newRow("empty") << QByteArray() << QString();
+}
+
+void TstTextFiles::gbkDecoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(fnd::decodeGbk(bytes), text);
+}
+
+void TstTextFiles::gbkEncoding_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    const auto [ascii, asciiText] = everyAscii();
+    QTest::newRow("every ASCII character") << asciiText << ascii;
+    QTest::newRow("every ASCII character beside a two-byte one")
+        << asciiText + QChar(0x8003) << ascii + "\xBF\xBC";
+    QTest::newRow("euro sign") << QString(QChar(0x20AC)) << QByteArray("\x80");
+    QTest::newRow("Latin-1 but not ASCII") << QString(QChar(0xE9)) << QByteArray("\xA8\xA6");
+    QTest::newRow("empty") << QString() << QByteArray();
+}
+
+void TstTextFiles::gbkEncoding()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(fnd::encodeGbk(text), bytes);
 }
 
 void TstTextFiles::clampedLineReading()

@@ -17,4 +17,13 @@ inline QString trimBlanks(QStringView s)
     return s.mid(b, e - b).toString();
 }
 
+// The same on a string held whole: one without outer blanks is returned
+// as it is, not copied (a record line may be 50 MB).
+inline QString trimBlanks(const QString &s)
+{
+    if (s.isEmpty() || (s.front() != u' ' && s.back() != u' '))
+        return s;
+    return trimBlanks(QStringView(s));
+}
+
 } // namespace fnd

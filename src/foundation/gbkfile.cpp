@@ -6,6 +6,7 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 #include <fcntl.h>
@@ -30,8 +31,39 @@ static QStringEncoder &encoder()
     return *enc;
 }
 
+// Bytes below 0x80 are ASCII in GBK, a lead byte of a two-byte character is
+// 0x81 or more, and 0x80 is a character of its own: text of ASCII bytes only
+// converts as Latin-1, without the codec.
+static bool allAscii(QByteArrayView bytes)
+{
+    const char *p = bytes.data();
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    // Eight bytes at a time: none has its high bit set.
+    for (; i + 8 <= n; i += 8) {
+        quint64 word;
+        std::memcpy(&word, p + i, 8);
+        if (word & 0x8080808080808080ULL)
+            return false;
+    }
+    for (; i < n; ++i)
+        if (uchar(p[i]) >= 0x80)
+            return false;
+    return true;
+}
+
+static bool allAscii(QStringView text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
 QString decodeGbk(QByteArrayView bytes)
 {
+    if (allAscii(bytes))
+        return QString::fromLatin1(bytes);
     QStringDecoder &dec = decoder();
     if (!dec.isValid())
         return QString::fromLatin1(bytes);
@@ -40,6 +72,8 @@ QString decodeGbk(QByteArrayView bytes)
 
 QByteArray encodeGbk(QStringView text)
 {
+    if (allAscii(text))
+        return text.toLatin1();
     QStringEncoder &enc = encoder();
     if (!enc.isValid())
         return text.toLatin1();
@@ -162,8 +196,23 @@ private:
     {
         if (max_ >= 0)
             n = std::min(n, max_ - line.size());
-        if (n > 0)
-            line.append(p, n);
+        if (n <= 0)
+            return;
+        // A line longer than a block is given room for the rest of the file
+        // (within its bound, and at most 256 MB at a time) at once: a line
+        // of 50 MB is not moved again at every doubling.
+        if (line.size() + n > line.capacity()) {
+            qsizetype room = line.size() + n;
+            if (!line.isEmpty()) {
+                constexpr qsizetype Step = qsizetype(256) << 20;
+                qsizetype rest = line.size() + n + std::max<qint64>(f_.size() - f_.pos(), 0);
+                if (max_ >= 0)
+                    rest = std::min(rest, max_);
+                room = std::max({room, 2 * line.capacity(), std::min(rest, line.size() + Step)});
+            }
+            line.reserve(room);
+        }
+        line.append(p, n);
     }
 
     QFile &f_;
@@ -240,7 +289,11 @@ static QByteArray joinCrlf(const QStringList &lines)
 {
     QByteArray out;
     for (const QString &l : lines) {
-        out += encodeGbk(l);
+        // The first line's bytes become the whole, not a copy of them.
+        if (out.isNull())
+            out = encodeGbk(l);
+        else
+            out += encodeGbk(l);
         out += "\r\n";
     }
     return out;

@@ -10,9 +10,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 #include <algorithm>
+#include <cstring>
 #include <optional>
+#include <unordered_map>
+#include <vector>
 
 namespace run {
 
@@ -51,15 +53,100 @@ void note(bool written, const QString &name, RecordWrites &out)
         out.failed << name;
 }
 
+// A four-character id as one number, so that a long list's entries are
+// looked up without making a string of each.
+quint64 idKey(QStringView id)
+{
+    quint64 key = 0;
+    for (qsizetype i = 0; i < id.size() && i < IdWidth; ++i)
+        key |= quint64(id[i].unicode()) << (16 * i);
+    return key;
+}
+
+// A list edited by the run's questions: where its entries equal to the
+// run's ids lie is found in one pass over the list, so that the lookups,
+// appends and removals of a quit cost nothing more however long the list
+// is, and the list is rebuilt once, by finish(). Each call does what the
+// same call on the list itself would (FlaggedList::indexOf, append and
+// removeAt of the first equal entry).
+class RunListEdit
+{
+public:
+    RunListEdit(FlaggedList &list, int sum) : list_(list)
+    {
+        for (int n = 1; n <= sum; ++n)
+            where_.try_emplace(idKey(idText(TmId[size_t(n)])));
+        const int count = list_.count();
+        const QChar *ids = list_.ids.constData();
+        for (int k = 1; k <= count; ++k) {
+            const auto it = where_.find(idKey(QStringView(ids + qsizetype(k - 1) * IdWidth, IdWidth)));
+            if (it != where_.end())
+                it->second.at.push_back(k);
+        }
+    }
+    bool contains(QStringView id) const
+    {
+        const auto it = where_.find(idKey(id));
+        return it != where_.end() && it->second.first < it->second.at.size();
+    }
+    void append(QStringView id)
+    {
+        list_.append(id);
+        where_[idKey(id)].at.push_back(list_.count());
+    }
+    // Removes the first entry equal to id, when there is one.
+    void removeFirst(QStringView id)
+    {
+        const auto it = where_.find(idKey(id));
+        if (it == where_.end() || it->second.first >= it->second.at.size())
+            return;
+        removed_.push_back(it->second.at[it->second.first++]);
+    }
+
+    // The list without the removed entries and their flags.
+    void finish()
+    {
+        if (removed_.empty())
+            return;
+        std::sort(removed_.begin(), removed_.end());
+        // Closed up in place: the list is not copied.
+        QChar *ids = list_.ids.data();
+        QChar *flags = list_.flags.data();
+        const int count = list_.count();
+        int to = removed_.front(); // the place of the next kept entry
+        for (size_t r = 0; r < removed_.size(); ++r) {
+            const int from = removed_[r] + 1;
+            const int end = r + 1 < removed_.size() ? removed_[r + 1] : count + 1; // kept: from to end - 1
+            std::memmove(ids + qsizetype(to - 1) * IdWidth, ids + qsizetype(from - 1) * IdWidth,
+                         sizeof(QChar) * size_t(end - from) * IdWidth);
+            std::memmove(flags + (to - 1), flags + (from - 1), sizeof(QChar) * size_t(end - from));
+            to += end - from;
+        }
+        list_.ids.truncate(qsizetype(to - 1) * IdWidth);
+        list_.flags.truncate(to - 1);
+        removed_.clear();
+    }
+
+private:
+    struct Entries
+    {
+        std::vector<int> at; // the entries equal to the id, in list order
+        size_t first = 0;    // those before it are removed
+    };
+    FlaggedList &list_;
+    std::unordered_map<quint64, Entries> where_;
+    std::vector<int> removed_;
+};
+
 // Adds the run's marked questions 1 to `sum` that are not in the list yet;
 // an id joins the list at once, so a question listed twice is added once.
-void addMarked(FlaggedList &list, int sum)
+void addMarked(RunListEdit &list, int sum)
 {
     for (int n = 1; n <= sum; ++n) {
         if (!questionMarked(n))
             continue;
         const QString id = idText(TmId[n]);
-        if (list.indexOf(id) == 0)
+        if (!list.contains(id))
             list.append(id);
     }
 }
@@ -162,14 +249,13 @@ void mergeMarks(bool addNew, RecordWrites &out)
     }
     // New and removed marks in one write of each file: a quit cut short
     // between two writes would leave a list the learner never had.
+    RunListEdit edit(*list, sum);
     if (addNew)
-        addMarked(*list, sum);
-    for (int n = 1; n <= sum; ++n) {
-        if (questionMarked(n))
-            continue;
-        if (const int k = list->indexOf(idText(TmId[n])))
-            list->removeAt(k);
-    }
+        addMarked(edit, sum);
+    for (int n = 1; n <= sum; ++n)
+        if (!questionMarked(n))
+            edit.removeFirst(idText(TmId[n]));
+    edit.finish();
     writeFlaggedList(files, *list, out);
 }
 
@@ -219,11 +305,11 @@ bool writeRecordLines(const QString &name, const QStringList &lines)
 
 std::optional<FlaggedList> tryReadFlaggedList(const ListFiles &files)
 {
-    const auto ids = tryReadRecordLine(files.ids);
+    auto ids = tryReadRecordLine(files.ids);
     const auto flags = tryReadRecordLine(files.flags);
     if (!ids || !flags)
         return std::nullopt;
-    return FlaggedList::fromLines(*ids, *flags);
+    return FlaggedList::fromLines(std::move(*ids), *flags);
 }
 
 // ---- Id lists and flag strings ----------------------------------------------
@@ -286,6 +372,19 @@ FlaggedList FlaggedList::fromLines(QStringView idLine, QStringView flagLine)
         l.ids += id;
         l.flags += flags[k - 1] == u' ' ? u'F' : flags[k - 1];
     }
+    return l;
+}
+
+FlaggedList FlaggedList::fromLines(QString &&idLine, QStringView flagLine)
+{
+    const int count = idCount(idLine);
+    idLine.truncate(qsizetype(count) * IdWidth);
+    if (idLine.contains(u' '))
+        return fromLines(QStringView(idLine), flagLine);
+    // No entry is dropped: the line is the list as it stands.
+    FlaggedList l;
+    l.flags = fitFlags(flagLine, count).replace(u' ', u'F');
+    l.ids = std::move(idLine);
     return l;
 }
 
@@ -376,13 +475,17 @@ bool questionMarked(int n) { return n >= 1 && n <= MaxQuestions && (TmState[n] &
 void presetMarkedBits()
 {
     const QString marked = readRecordLine(bank::BiaoZhiIdFile);
-    // The list's ids gathered in one pass, however long the list is.
-    QSet<QStringView> ids;
+    // One pass over the list, however long it is, looking for the ids of
+    // the 500 entries only.
+    std::unordered_map<quint64, bool> found;
+    for (int i = 1; i <= MaxQuestions; ++i)
+        found.try_emplace(idKey(idText(TmId[size_t(i)])), false);
     const int n = idCount(marked);
     for (int k = 1; k <= n; ++k)
-        ids.insert(idAt(marked, k));
+        if (const auto it = found.find(idKey(idAt(marked, k))); it != found.end())
+            it->second = true;
     for (int i = 1; i <= MaxQuestions; ++i)
-        if (ids.contains(idText(TmId[size_t(i)])))
+        if (found[idKey(idText(TmId[size_t(i)]))])
             TmState[size_t(i)] = qint16(TmState[size_t(i)] | 2);
 }
 
@@ -442,7 +545,8 @@ ExamScore recordScoredExam(const QDateTime &now)
     // The exam's marked questions join the marked list.
     const ListFiles marked = markedListFiles();
     if (auto list = tryReadFlaggedList(marked)) {
-        addMarked(*list, sum);
+        RunListEdit edit(*list, sum);
+        addMarked(edit, sum);
         writeFlaggedList(marked, *list, r.writes);
     } else {
         r.writes.failed << marked.ids << marked.flags;
@@ -455,6 +559,9 @@ ExamScore recordScoredExam(const QDateTime &now)
     QString paperWrong;
     const ListFiles wrong = wrongListFiles();
     auto collection = tryReadFlaggedList(wrong);
+    std::optional<RunListEdit> collected;
+    if (collection)
+        collected.emplace(*collection, sum);
     for (int i = 1; i <= ExamQuestions; ++i) {
         if (i <= sum && questionCompleted(i)) {
             r.completed[i] = true;
@@ -465,8 +572,8 @@ ExamScore recordScoredExam(const QDateTime &now)
             continue;
         const QString id = idText(TmId[i]);
         paperWrong += id;
-        if (collection && collection->indexOf(id) == 0)
-            collection->append(id);
+        if (collected && !collected->contains(id))
+            collected->append(id);
     }
     r.score = done * 2.5;
     r.scoreText = scoreText(r.score);

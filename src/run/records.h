@@ -55,6 +55,8 @@ struct FlaggedList
     // whole entry dropped, flags fitted, entries holding a blank dropped with
     // their flags, blank flags "F".
     static FlaggedList fromLines(QStringView idLine, QStringView flagLine);
+    // The same, taking over the id line instead of copying it.
+    static FlaggedList fromLines(QString &&idLine, QStringView flagLine);
 };
 
 // The two list files that carry flags.

@@ -7,8 +7,22 @@ namespace run {
 ReviewSplit splitReviewed(const FlaggedList &list)
 {
     ReviewSplit s;
-    for (int k = 1; k <= list.count(); ++k)
-        (list.flags.at(k - 1) == u'T' ? s.reviewed : s.notReviewed) += idAt(list.ids, k);
+    const int n = list.count();
+    const QStringView ids(list.ids);
+    // A run of entries with the same kind of flag goes over in one piece (a
+    // list may hold millions); a list of one kind is shared, not copied.
+    for (int k = 0; k < n;) {
+        const bool reviewed = list.flags.at(k) == u'T';
+        int end = k + 1;
+        while (end < n && (list.flags.at(end) == u'T') == reviewed)
+            ++end;
+        QString &to = reviewed ? s.reviewed : s.notReviewed;
+        if (k == 0 && end == n && list.ids.size() == qsizetype(n) * IdWidth)
+            to = list.ids;
+        else
+            to += ids.mid(qsizetype(k) * IdWidth, qsizetype(end - k) * IdWidth);
+        k = end;
+    }
     return s;
 }
 

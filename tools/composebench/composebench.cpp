@@ -6,11 +6,15 @@
 //
 //   ComposeCold  the unit files dropped from the system's file cache first
 //   ComposeWarm  the unit files in the file cache
+//   QuitLongMarkedList  the quit of a 20-question practice, two of its
+//                questions marked and the others not, against a marked list
+//                of 50 MB (12.5 million ids, the run's ids among them)
 #include "bank/bankfiles.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/programfolder.h"
 #include "run/compose.h"
+#include "run/records.h"
 #include "run/runstate.h"
 
 #include <QCoreApplication>
@@ -67,6 +71,45 @@ void ComposeWarm(benchmark::State &state)
         compose(state);
 }
 
+// A marked list of 50 MB in a record folder of its own: a few ids repeated,
+// the run's questions 3 and 7 among them; its flags all "F".
+QString quitFolder;
+QByteArray longMarkedList;
+
+void writeLongMarkedList()
+{
+    QFile ids(run::recordPath(bank::BiaoZhiIdFile));
+    if (!ids.open(QIODevice::WriteOnly) || ids.write(longMarkedList) != longMarkedList.size())
+        std::fprintf(stderr, "cannot write the marked list\n");
+}
+
+void QuitLongMarkedList(benchmark::State &state)
+{
+    const QString programFolder = fnd::programFolder();
+    fnd::overrideProgramFolder(quitFolder);
+    QDir().mkpath(quitFolder + u'/' + bank::RecordFolder);
+    if (longMarkedList.isEmpty()) {
+        const QByteArray unit("0003990101070007");
+        longMarkedList.reserve(50 * 1024 * 1024 + 2);
+        while (longMarkedList.size() < 50 * 1024 * 1024)
+            longMarkedList += unit;
+        longMarkedList += "\r\n";
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        writeLongMarkedList();
+        run::resetRunState();
+        run::PaperType = 20;
+        run::TmSum = 20;
+        for (int n = 1; n <= 20; ++n)
+            run::TmId[size_t(n)] = qint16(n);
+        run::TmState[3] = run::TmState[11] = 2;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(run::mergePracticeQuit(false).ok());
+    }
+    fnd::overrideProgramFolder(programFolder);
+}
+
 bool ensureLargeBank(const QString &folder)
 {
     if (QFileInfo::exists(folder + QStringLiteral("/wydata/") + bank::PaperListFile + QStringLiteral(".mxy")))
@@ -80,6 +123,7 @@ bool ensureLargeBank(const QString &folder)
 
 BENCHMARK(ComposeCold)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(ComposeWarm)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(QuitLongMarkedList)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
@@ -94,6 +138,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot make the large bank in %s\n", qPrintable(folder));
         return 2;
     }
+    quitFolder = folder + QStringLiteral("-quit");
     fnd::overrideProgramFolder(folder);
     fnd::DataPath = folder + QStringLiteral("/wydata/");
     paperIds = fnd::readLineExact(fnd::dataFile(bank::PaperListFile), 3).value_or(QString()).trimmed();
