@@ -83,6 +83,7 @@ private slots:
     void paperStartFailsWhole();
     void newRandomPaper();
     void newRandomPaperShiftsTheRecords();
+    void newRandomPaperNotRecordedStartsNothing();
     void randomDraw_data();
     void randomDraw();
     void smallBank_data();
@@ -591,6 +592,28 @@ void TstCoverPapers::newRandomPaperShiftsTheRecords()
     QCOMPARE(lines(QStringLiteral("ksdata/182421.mxy")), QStringList{ids({1, 2})});
     QCOMPARE(lines(QStringLiteral("ksdata/182422.mxy")), QStringList{QString()}); // slot 21 had none
     QCOMPARE(lines(QStringLiteral("ksdata/182423.mxy")), QStringList{ids({3})});
+}
+
+// A new paper whose records cannot be replaced (a folder in the history's
+// place) changes no record and starts no exam, which would be scored into the
+// slot of the newest paper stored; the click is logged with the files.
+void TstCoverPapers::newRandomPaperNotRecordedStartsNothing()
+{
+    writeRandomPapers(2);
+    writeLines(QStringLiteral("ksdata/182420.mxy"), {ids({1, 2})});
+    QVERIFY(QDir().mkdir(file(QStringLiteral("ksdata/288892.mxy"))));
+    FrmFengmian &w = shown();
+    const auto before = records();
+    click(5);
+    click(30);
+    click(21);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(FrmFengmian::loaded() == &w); // compared, not printed: a cover gone is deleted
+    QVERIFY(!FrmLogon::loaded());
+    QCOMPARE(records(), before);
+    const QStringList logged = ts::loggedReports(fnd::ErrLogFile).filter(QStringLiteral("clickbotn"));
+    QCOMPARE(logged.size(), 1);
+    QVERIFY2(logged[0].contains(QStringLiteral("not written: 288891 288892")), qPrintable(logged[0]));
 }
 
 // The draw among units with questions; it ends whatever the source gives.

@@ -7,6 +7,7 @@
 #include "foundation/programfolder.h"
 #include "reportlog.h"
 #include "run/compose.h"
+#include "run/randompapers.h"
 #include "run/records.h"
 #include "run/reviewlists.h"
 #include "run/runstate.h"
@@ -119,26 +120,24 @@ QByteArray unitLine(const Folder &f, int unit, int p)
     return fnd::splitLines(f.bytes(f.dataFile(QStringLiteral("2888%1").arg(70 + unit))))[p - 1] + "\r\n";
 }
 
-// As the root user ignores permissions, a read-only folder is tested with
-// the file-system identity of an ordinary user, on this thread only.
-class ReadOnlyFolder
+// As the root user ignores permissions, permissions are tested with the
+// file-system identity of an ordinary user (owning the folder's files), on
+// this thread only.
+class AsNobody
 {
 public:
-    ReadOnlyFolder(const QString &root, const QString &folder) : folder_(folder)
+    explicit AsNobody(const QString &root)
     {
-        if (geteuid() == 0) {
-            chownTree(root);
-            setfsuid(Nobody);
-            setfsgid(Nobody);
-            asNobody_ = true;
-        }
-        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        if (geteuid() != 0)
+            return;
+        chownTree(root);
+        setfsuid(Nobody);
+        setfsgid(Nobody);
+        active_ = true;
     }
-    ~ReadOnlyFolder()
+    ~AsNobody()
     {
-        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-                                           | QFile::ExeOther);
-        if (asNobody_) {
+        if (active_) {
             setfsuid(0);
             setfsgid(0);
         }
@@ -153,8 +152,25 @@ private:
         while (it.hasNext())
             r = chown(QFile::encodeName(it.next()).constData(), Nobody, Nobody);
     }
+    bool active_ = false;
+};
+
+class ReadOnlyFolder
+{
+public:
+    ReadOnlyFolder(const QString &root, const QString &folder) : nobody_(root), folder_(folder)
+    {
+        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    }
+    ~ReadOnlyFolder()
+    {
+        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                           | QFile::ExeOther);
+    }
+
+private:
+    AsNobody nobody_;
     QString folder_;
-    bool asNobody_ = false;
 };
 
 } // namespace
@@ -190,6 +206,9 @@ private slots:
     void examWithMissingRecordFolder();
     void slotOutOfRangeWritesNoSlotFile();
     void failedWriteKeepsOldFileAndIsReported();
+
+    void randomPapersFailWhole_data();
+    void randomPapersFailWhole();
 
     void composeSampleReviewSet();
     void compose_data();
@@ -764,6 +783,75 @@ void TstRecords::failedWriteKeepsOldFileAndIsReported()
     }
     QVERIFY(w.failed.contains(QStringLiteral("288862")));
     QVERIFY(!QFile::exists(f.record("288862")));
+}
+
+// ---- Random papers -------------------------------------------------------------------------
+
+// A new random paper or a deletion replaces its files together: a record it
+// cannot read, or one it cannot write (a folder in its place), leaves every
+// record file as it was, and the action's report names the files.
+void TstRecords::randomPapersFailWhole_data()
+{
+    QTest::addColumn<bool>("create"); // a new paper over the three, or row 20 deleted
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("folder"); // a folder in the file's place, or the file unreadable
+    QTest::newRow("new: random papers unreadable") << true << "288891" << false;
+    QTest::newRow("new: history unreadable") << true << "288892" << false;
+    QTest::newRow("new: slot 21's list unreadable") << true << "182421" << false;
+    QTest::newRow("new: a folder for slot 22's list") << true << "182422" << true;
+    QTest::newRow("new: a folder for the history") << true << "288892" << true;
+    QTest::newRow("deletion: random papers unreadable") << false << "288891" << false;
+    QTest::newRow("deletion: history unreadable") << false << "288892" << false;
+    QTest::newRow("deletion: slot 22's list unreadable") << false << "182422" << false;
+    QTest::newRow("deletion: a folder for slot 21's list") << false << "182421" << true;
+    QTest::newRow("deletion: a folder for the random papers") << false << "288891" << true;
+}
+
+void TstRecords::randomPapersFailWhole()
+{
+    QFETCH(bool, create);
+    QFETCH(QString, file);
+    QFETCH(bool, folder);
+    Folder f;
+    QDir().mkpath(QFileInfo(fnd::ErrLogFile).absolutePath());
+    f.putRecord(QStringLiteral("288891"), {Paper0, Paper0.mid(4) + "0001", Paper0.mid(8) + "00010002", ""});
+    QStringList history;
+    for (int k = 1; k <= 90; ++k)
+        history << QStringLiteral("L%1").arg(k);
+    f.putRecord(QStringLiteral("288892"), history << QString());
+    for (int slot : {20, 21, 22})
+        f.putRecord(QStringLiteral("1824%1").arg(slot), {run::idText(slot) + run::idText(slot)});
+    if (folder)
+        QVERIFY(QFile::remove(f.record(file)) && QDir().mkdir(f.record(file)));
+    QMap<QString, QByteArray> before;
+    for (const QString &name : QDir(f.ks()).entryList(QDir::Files))
+        before[name] = f.bytes(f.ks() + u'/' + name);
+
+    run::RecordWrites w;
+    {
+        AsNobody nobody(f.root());
+        if (!folder)
+            QVERIFY(QFile::setPermissions(f.record(file), QFile::Permissions()));
+        w = create ? run::recordNewRandomPaper(Paper0, 3, QDateTime(QDate(2026, 12, 11), QTime(8, 0)))
+                   : run::deleteRandomPaper(20, 3);
+        if (!folder)
+            QVERIFY(QFile::setPermissions(f.record(file), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    }
+    QCOMPARE(QFileInfo(f.record(file)).isDir(), folder);
+    QMap<QString, QByteArray> after;
+    for (const QString &name : QDir(f.ks()).entryList(QDir::Files))
+        after[name] = f.bytes(f.ks() + u'/' + name);
+    QCOMPARE(after.keys(), before.keys());
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        QVERIFY2(after[it.key()] == it.value(), qPrintable(it.key()));
+    QVERIFY(!w.ok());
+    for (const QString &name : {QStringLiteral("288891"), QStringLiteral("288892"), QStringLiteral("182421")})
+        QVERIFY2(w.failed.contains(name), qPrintable(w.failed.join(u' ')));
+    QVERIFY(!run::reportUnwritten(QStringLiteral("clickbotn"), w));
+    const QStringList reports = f.reports();
+    QVERIFY2(reports.filter(file + QStringLiteral(".mxy could not be")).size() == 1, qPrintable(reports.join(u'\n')));
+    QVERIFY2(reports.filter(QStringLiteral("none of")).size() == 1, qPrintable(reports.join(u'\n')));
+    QVERIFY2(reports.filter(QStringLiteral("not written: ")).size() == 1, qPrintable(reports.join(u'\n')));
 }
 
 // ---- Composition --------------------------------------------------------------------------------

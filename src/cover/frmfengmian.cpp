@@ -11,6 +11,7 @@
 #include "foundation/ui/kvelbutton.h"
 #include "foundation/ui/windowdrag.h"
 #include "run/coverdata.h"
+#include "run/randompapers.h"
 #include "run/records.h"
 #include "cover/runstart.h"
 #include "run/runstate.h"
@@ -223,8 +224,7 @@ void FrmFengmian::FengMainCsh()
     run::UnitCount = counts.units;
 
     // 10. Random papers.
-    const QStringList random = fnd::readLines(run::recordPath(bank::RandomPaperFile)).value_or(QStringList());
-    SuiJiCount = qint16(run::countRandomPapers(random));
+    SuiJiCount = qint16(run::storedRandomPapers());
 
     // 11. Buttons, part 2.
     buttonsPartTwo();

@@ -329,9 +329,10 @@ void FrmFengmian::newRandomPaper()
     run::PaperType = 8;
     presetExamQuestions();
     const QDateTime now = cover::RandomPaperClock ? cover::RandomPaperClock() : QDateTime::currentDateTime();
-    const run::RecordWrites writes = run::recordNewRandomPaper(paper, SuiJiCount, now);
-    if (!writes.ok())
-        fnd::trapError(QStringLiteral("clickbotn"), 75, QStringLiteral("not written: ") + writes.failed.join(u' '));
+    // A paper that could not be recorded is not started: its exam would be
+    // scored into the slot of the newest paper recorded before it.
+    if (!run::reportUnwritten(QStringLiteral("clickbotn"), run::recordNewRandomPaper(paper, SuiJiCount, now)))
+        return;
     cover::startLianXi();
 }
 
@@ -364,8 +365,6 @@ void FrmFengmian::LblShiJuanDel_Click(int index)
                          QStringLiteral("\r\n\r\n\r\n您确实要删除本套随机试题吗？"))
         != 1)
         return;
-    const run::RecordWrites writes = run::deleteRandomPaper(index, SuiJiCount);
-    if (!writes.ok())
-        fnd::trapError(QStringLiteral("lblshijuandel"), 75, QStringLiteral("not written: ") + writes.failed.join(u' '));
+    run::reportUnwritten(QStringLiteral("lblshijuandel"), run::deleteRandomPaper(index, SuiJiCount));
     FengMainCsh();
 }

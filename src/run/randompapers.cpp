@@ -2,11 +2,14 @@
 
 #include "bank/bankfiles.h"
 #include "foundation/blanks.h"
+#include "foundation/gbkfile.h"
 #include "foundation/programfolder.h"
+#include "run/coverdata.h"
 
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
+#include <utility>
 
 namespace run {
 
@@ -28,13 +31,36 @@ int pick(double r, int n)
     return int(1000 * r) % n;
 }
 
-QString timeText(const QDateTime &t) { return t.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")); }
-
-void note(bool written, const QString &name, RecordWrites &out)
+// A record file's lines for its rewrite: nullopt (logged) only when a
+// regular file is there and cannot be read; anything else in its place
+// holds nothing of the learner's.
+std::optional<QStringList> linesToRewrite(const QString &name)
 {
-    if (!written)
-        out.failed << name;
+    if (!QFileInfo(recordPath(name)).isFile())
+        return QStringList();
+    return readRecordLines(name);
 }
+
+// The random-paper list and the history as a batch rewriting them reads
+// them; one that cannot be read refuses the batch.
+struct PaperRecords
+{
+    QStringList papers;
+    QStringList history;
+};
+PaperRecords readForRewrite(RecordBatch &batch)
+{
+    PaperRecords out;
+    for (auto [name, lines] : {std::pair{bank::RandomPaperFile, &out.papers}, std::pair{bank::ShiJuanHisFile, &out.history}}) {
+        if (const auto read = linesToRewrite(name))
+            *lines = *read;
+        else
+            batch.refuse(name);
+    }
+    return out;
+}
+
+QString timeText(const QDateTime &t) { return t.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")); }
 
 } // namespace
 
@@ -89,18 +115,14 @@ QStringList historyWithNewPaper(const QStringList &history, const QString &now)
 
 RecordWrites recordNewRandomPaper(const QString &paper, int stored, const QDateTime &now)
 {
-    RecordWrites out;
-    const QStringList previous = readRecordLines(bank::RandomPaperFile).value_or(QStringList());
-    note(writeRecordLines(bank::RandomPaperFile, randomPapersWithNew(previous, paper)), bank::RandomPaperFile, out);
-    note(writeRecordLines(bank::ShiJuanHisFile, historyWithNewPaper(readExamHistory(), timeText(now)) << QString()),
-         bank::ShiJuanHisFile, out);
-    for (int k = std::clamp(stored, 0, PaperSlots - FirstRandomSlot); k >= 1; --k) {
-        const QString to = bank::ShiJuanCuoTiFile(FirstRandomSlot + k);
-        note(copyRecord(bank::ShiJuanCuoTiFile(FirstRandomSlot - 1 + k), to), to, out);
-    }
-    const QString newest = bank::ShiJuanCuoTiFile(FirstRandomSlot);
-    note(writeRecordLine(newest, QString()), newest, out);
-    return out;
+    RecordBatch batch;
+    const PaperRecords read = readForRewrite(batch);
+    batch.setLines(bank::RandomPaperFile, randomPapersWithNew(read.papers, paper));
+    batch.setLines(bank::ShiJuanHisFile, historyWithNewPaper(read.history, timeText(now)) << QString());
+    for (int k = std::clamp(stored, 0, PaperSlots - FirstRandomSlot); k >= 1; --k)
+        batch.setCopy(bank::ShiJuanCuoTiFile(FirstRandomSlot - 1 + k), bank::ShiJuanCuoTiFile(FirstRandomSlot + k));
+    batch.setLines(bank::ShiJuanCuoTiFile(FirstRandomSlot), {QString()});
+    return batch.write();
 }
 
 QStringList randomPapersWithout(const QStringList &lines, int slot, int stored)
@@ -136,19 +158,21 @@ QStringList historyWithout(const QStringList &history, int slot, int stored)
 
 RecordWrites deleteRandomPaper(int slot, int stored)
 {
-    RecordWrites out;
     stored = std::clamp(stored, 0, PaperSlots - FirstRandomSlot);
     if (slot < FirstRandomSlot || slot > FirstRandomSlot - 1 + stored)
-        return out;
-    const QStringList lines = readRecordLines(bank::RandomPaperFile).value_or(QStringList());
-    note(writeRecordLines(bank::RandomPaperFile, randomPapersWithout(lines, slot, stored)), bank::RandomPaperFile, out);
-    for (int s = slot; s <= stored + FirstRandomSlot - 2; ++s) {
-        const QString to = bank::ShiJuanCuoTiFile(s);
-        note(copyRecord(bank::ShiJuanCuoTiFile(s + 1), to), to, out);
-    }
-    note(writeRecordLines(bank::ShiJuanHisFile, historyWithout(readExamHistory(), slot, stored) << QString()),
-         bank::ShiJuanHisFile, out);
-    return out;
+        return {};
+    RecordBatch batch;
+    const PaperRecords read = readForRewrite(batch);
+    batch.setLines(bank::RandomPaperFile, randomPapersWithout(read.papers, slot, stored));
+    for (int s = slot; s <= stored + FirstRandomSlot - 2; ++s)
+        batch.setCopy(bank::ShiJuanCuoTiFile(s + 1), bank::ShiJuanCuoTiFile(s));
+    batch.setLines(bank::ShiJuanHisFile, historyWithout(read.history, slot, stored) << QString());
+    return batch.write();
+}
+
+int storedRandomPapers()
+{
+    return countRandomPapers(fnd::readLines(recordPath(bank::RandomPaperFile)).value_or(QStringList()));
 }
 
 int wrongListCount(int slot)

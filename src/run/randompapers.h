@@ -41,7 +41,9 @@ QStringList randomPapersWithNew(const QStringList &previous, const QString &pape
 QStringList historyWithNewPaper(const QStringList &history, const QString &now);
 // Records a new random paper when `stored` papers were listed: the list, the
 // history and the unfinished-question lists (each moved one slot on, the new
-// slot 20 one empty line).
+// slot 20 one empty line). The files are replaced together (RecordBatch):
+// when one cannot be written, or the list, the history or a moved list is a
+// file that cannot be read, none changes.
 RecordWrites recordNewRandomPaper(const QString &paper, int stored, const QDateTime &now);
 
 // The random-paper list without the paper of `slot` (20 to 19 + stored): its
@@ -52,9 +54,14 @@ QStringList randomPapersWithout(const QStringList &lines, int slot, int stored);
 // one moved one slot back.
 QStringList historyWithout(const QStringList &history, int slot, int stored);
 // Deletes the random paper of `slot` (20 to 19 + stored) from the list, the
-// history and the unfinished-question lists. The last stored slot keeps its
-// history and list, which no paper uses until the next new paper.
+// history and the unfinished-question lists, replaced together as a new
+// paper replaces them. The last stored slot keeps its history and list,
+// which no paper uses until the next new paper.
 RecordWrites deleteRandomPaper(int slot, int stored);
+
+// The random papers the record holds, as the cover counts them when it
+// loads (countRandomPapers); 0 when the file is missing or unreadable.
+int storedRandomPapers();
 
 // The number of ids of the unfinished-question list of a paper slot: its
 // first line's length without outer blanks, by whole ids; 0 when the file

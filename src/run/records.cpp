@@ -10,8 +10,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -31,15 +33,20 @@ int questionSum() { return std::clamp<int>(TmSum, 0, MaxQuestions); }
 
 bool validSlot(int slot) { return slot >= 0 && slot < PaperSlots; }
 
+// The record folder is made before the first write, so a fresh program
+// folder keeps its first records.
+void makeRecordFolder()
+{
+    const QString folder = fnd::inProgramFolder(bank::RecordFolder);
+    if (!QFileInfo(folder).isDir())
+        QDir().mkdir(folder);
+}
+
 // A record file replaced whole by `write`.
 template <class Write>
 bool replaceRecord(const QString &name, Write write)
 {
-    // The record folder is made before the first write, so a fresh program
-    // folder keeps its first records.
-    const QString folder = fnd::inProgramFolder(bank::RecordFolder);
-    if (!QFileInfo(folder).isDir())
-        QDir().mkdir(folder);
+    makeRecordFolder();
     const QString path = recordPath(name);
     if (write(path))
         return true;
@@ -415,6 +422,75 @@ std::optional<QString> tryReadRecordLine(const QString &name)
 }
 
 bool writeRecordLine(const QString &name, const QString &line) { return writeRecordLines(name, {line}); }
+
+bool reportUnwritten(const QString &tag, const RecordWrites &writes)
+{
+    if (writes.ok())
+        return true;
+    fnd::trapError(tag, FileAccessError, QStringLiteral("not written: ") + writes.failed.join(u' '));
+    return false;
+}
+
+void RecordBatch::setLines(const QString &name, const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &l : lines)
+        bytes += fnd::encodeGbk(l) + "\r\n";
+    setBytes(name, bytes);
+}
+
+void RecordBatch::setBytes(const QString &name, const QByteArray &bytes) { files_.append({name, bytes}); }
+
+void RecordBatch::setCopy(const QString &from, const QString &to)
+{
+    const QString path = recordPath(from);
+    if (const auto bytes = fnd::readBytes(path)) {
+        setBytes(to, *bytes);
+    } else if (QFileInfo(path).isFile()) {
+        logFailure(FileAccessError, QStringLiteral("%1 could not be read").arg(QFileInfo(path).fileName()));
+        refuse(from);
+        setBytes(to, {}); // named among the files not written
+    } else {
+        setLines(to, {QString()});
+    }
+}
+
+void RecordBatch::refuse(const QString &name) { refused_ << name; }
+
+RecordWrites RecordBatch::write()
+{
+    RecordWrites out;
+    QStringList names;
+    for (const auto &f : files_)
+        names << f.first;
+    auto none = [&](const QString &cause) {
+        logFailure(FileAccessError, cause + QStringLiteral("; none of %1 was changed").arg(names.join(u' ')));
+        out.failed = names;
+        return out;
+    };
+    if (!refused_.isEmpty())
+        return none(refused_.join(u' ') + QStringLiteral(" could not be read"));
+    makeRecordFolder();
+    // Every content written beside its file (an uncommitted file removes
+    // its copy when it goes) before any file is replaced.
+    std::vector<std::unique_ptr<QSaveFile>> staged;
+    for (const auto &[name, bytes] : files_) {
+        auto f = std::make_unique<QSaveFile>(recordPath(name));
+        if (!f->open(QIODevice::WriteOnly) || f->write(bytes) != bytes.size())
+            return none(QFileInfo(f->fileName()).fileName() + QStringLiteral(" could not be written"));
+        staged.push_back(std::move(f));
+    }
+    // A replacement failing now leaves its own file as it was; the others
+    // are replaced still, their contents being ready.
+    for (size_t i = 0; i < staged.size(); ++i) {
+        if (!staged[i]->commit()) {
+            logFailure(FileAccessError,
+                       QStringLiteral("%1 could not be written").arg(QFileInfo(staged[i]->fileName()).fileName()));
+            out.failed << files_[qsizetype(i)].first;
+        }
+    }
+    return out;
+}
 
 bool copyRecord(const QString &from, const QString &to)
 {

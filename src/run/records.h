@@ -7,12 +7,15 @@
 // the time are arguments; every failure is logged through the run's error
 // log and returned. Every write replaces its file atomically.
 
+#include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace run {
 
@@ -79,6 +82,33 @@ struct RecordWrites
 {
     QStringList failed;
     bool ok() const { return failed.isEmpty(); }
+};
+// Logs the files a user action could not write as one entry under the
+// action's tag ("not written: " and their names), beside the entries of the
+// failures themselves; true when every file was written.
+bool reportUnwritten(const QString &tag, const RecordWrites &writes);
+
+// Record files that only make sense together, replaced together: every new
+// content is written whole beside its file first, and only when all are
+// written are they put in place, one after the other. A content that cannot
+// be written, or a file the batch was told it could not read (refuse), leaves
+// every file of the batch as it was, and all of them are named in failed.
+class RecordBatch
+{
+public:
+    void setLines(const QString &name, const QStringList &lines);
+    void setBytes(const QString &name, const QByteArray &bytes);
+    // The bytes of record file `from` for `to`; one empty line when `from` is
+    // missing or no regular file. A file there that cannot be read refuses
+    // the batch: its content would be lost.
+    void setCopy(const QString &from, const QString &to);
+    // A file the batch needed and could not read: nothing is written.
+    void refuse(const QString &name);
+    RecordWrites write();
+
+private:
+    QList<std::pair<QString, QByteArray>> files_;
+    QStringList refused_;
 };
 
 // A one-line record file: its first line without outer blanks; "" when the
