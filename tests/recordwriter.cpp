@@ -11,8 +11,10 @@
 //   exam    the scoring of fixed paper 3's mock exam: marked list, wrong
 //           collection, the paper's wrong list and the history
 //   create  a new random paper over three stored ones: the random papers,
+//           the history, the random slots' wrong lists, the paper's two
+//           working files
+//   delete  deleting the newest of three random papers: the random papers,
 //           the history, the random slots' wrong lists
-//   delete  deleting the newest of three random papers: the same files
 //   update  an update's downloads replacing the advert and the bank version
 //           file, from a server in this process; the new bodies are the
 //           files "<name>.new" beside each target
@@ -23,7 +25,9 @@
 #include "foundation/programfolder.h"
 #include "httpserver.h"
 #include "platform/ui/download.h"
+#include "run/compose.h"
 #include "run/coverdata.h"
+#include "run/randompapers.h"
 #include "run/records.h"
 #include "run/runstate.h"
 
@@ -33,10 +37,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QThread>
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -63,6 +69,11 @@ struct Action
 
 // ---- The actions ------------------------------------------------------------------
 
+// Each action calls what the program calls for it, with the answers and
+// the time the program would take from the learner and the clock fixed, so
+// that every round writes the same bytes.
+
+// The practice of unit 1 ended with the quit button (FrmTm::QuitLianXi).
 void practiceQuit()
 {
     run::resetRunState();
@@ -75,9 +86,11 @@ void practiceQuit()
         run::TmId[i] = qint16(100 + i);
         run::TmState[i] = qint16(states[i - 1].digitValue());
     }
-    run::mergePracticeQuit(false);
+    // The question the quit may ask is answered Yes.
+    run::mergePracticeQuit(run::quitAsksToDropCompleted());
 }
 
+// Fixed paper 3's mock exam handed in (the score window's load).
 void scoredExam()
 {
     run::resetRunState();
@@ -93,66 +106,28 @@ void scoredExam()
     run::recordScoredExam(QDateTime(QDate(2026, 12, 11), QTime(3, 50, 0)));
 }
 
-QStringList lines(const QString &name) { return fnd::readLines(run::recordPath(name)).value_or(QStringList()); }
-
-// The wrong list of slot from copied whole over that of slot to, through the
-// atomic writer; a missing source leaves the destination as it was.
-void copyOver(int from, int to)
-{
-    if (const auto bytes = bytesOf(run::recordPath(bank::ShiJuanCuoTiFile(from))))
-        fnd::writeBytes(run::recordPath(bank::ShiJuanCuoTiFile(to)), *bytes);
-}
-
-void writeWhole(const QString &name, const QStringList &content)
-{
-    fnd::writeLines(run::recordPath(name), content);
-}
-
-// The history's 90 lines of slots 0 to 29 after the loaded ones, then an
-// empty line.
-QStringList historyLines() { return run::readExamHistory().mid(0, 3 * run::PaperSlots); }
-
+// The cover's button 21: the draw among the bank's units, the paper's
+// working files, its records over the papers stored.
 void newRandomPaper()
 {
-    const QStringList random = lines(bank::RandomPaperFile);
-    const int count = run::countRandomPapers(random);
-    QString ids;
-    for (int i = 1; i <= run::ExamQuestions; ++i)
-        ids += run::idText(i <= 20 ? 20 + i : 100 + 40 + i);
-    QStringList out{ids};
-    for (int k = 0; k < 9; ++k)
-        out << random.value(k);
-    writeWhole(bank::RandomPaperFile, out);
-
-    QStringList history = historyLines();
-    const QStringList loaded = history;
-    history[60] = QStringLiteral("2026-12-11 03:50:00");
-    history[61] = QStringLiteral("0");
-    history[62] = QStringLiteral("E");
-    for (int line = 63; line < 90; ++line)
-        history[line] = loaded[line - 3];
-    writeWhole(bank::ShiJuanHisFile, history << QString());
-
-    for (int k = count; k >= 1; --k)
-        copyOver(19 + k, 20 + k);
-    writeWhole(bank::ShiJuanCuoTiFile(20), {QString()});
+    const QStringList paperList = fnd::readLines(fnd::dataFile(bank::PaperListFile)).value_or(QStringList());
+    const run::QuestionCounts counts = run::questionCounts(paperList);
+    std::vector<int> units;
+    for (int u = 0; u < run::paperCounts(paperList).units; ++u)
+        units.push_back(counts[size_t(u)]);
+    QRandomGenerator generator(29);
+    const QString paper = run::drawRandomPaper(units, [&] { return generator.generateDouble(); });
+    if (!run::composeWorkFiles(paper, bank::ComposedSet))
+        return;
+    run::reportUnwritten(QStringLiteral("clickbotn"),
+                         run::recordNewRandomPaper(paper, run::storedRandomPapers(),
+                                                   QDateTime(QDate(2026, 12, 11), QTime(3, 50, 0))));
 }
 
+// The delete link of random paper row 20, confirmed.
 void deleteRandomPaper()
 {
-    const QStringList random = lines(bank::RandomPaperFile);
-    const int count = run::countRandomPapers(random);
-    const int row = 20;
-    QStringList kept = random.mid(0, count);
-    kept.removeAt(row - 20);
-    writeWhole(bank::RandomPaperFile, kept << QString());
-    for (int s = row; s <= count + 18; ++s)
-        copyOver(s + 1, s);
-    QStringList history = historyLines();
-    for (int s = row; s <= count + 18; ++s)
-        for (int j = 0; j < 3; ++j)
-            history[3 * s + j] = history[3 * s + 3 + j];
-    writeWhole(bank::ShiJuanHisFile, history << QString());
+    run::reportUnwritten(QStringLiteral("lblshijuandel"), run::deleteRandomPaper(20, run::storedRandomPapers()));
 }
 
 Action action(const QString &name, ts::HttpServer *server)
@@ -179,8 +154,13 @@ Action action(const QString &name, ts::HttpServer *server)
     if (name == u"exam")
         return {marked + wrong + QStringList{ks(bank::ShiJuanCuoTiFile(3)), ks(bank::ShiJuanHisFile)}, scoredExam,
                 atomic};
-    if (name == u"create")
-        return {paperFiles(23), newRandomPaper, atomic};
+    if (name == u"create") {
+        QStringList files = paperFiles(23);
+        const bank::WorkFiles work = bank::workFilesNumbered(bank::ComposedSet);
+        for (const QString &f : {work.step, work.tm})
+            files << QStringLiteral("wydata/") + f + QStringLiteral(".mxy");
+        return {files, newRandomPaper, atomic};
+    }
     if (name == u"delete")
         return {paperFiles(21), deleteRandomPaper, atomic};
     if (name == u"update" && server) {

@@ -2,7 +2,8 @@
 // one writing action of the learner records over and over, putting the files
 // back between rounds, and is killed with SIGKILL at a random moment. Each
 // file is then exactly its old or its new content, never torn or empty, and
-// the program starts on the folder and reads it. The actions: a practice
+// the program starts on the folder and reads it (for the random papers, the
+// papers page lists those the files hold). The actions: a practice
 // quit, a scored exam, a new random paper, a deleted random paper, an
 // update's downloads replacing files.
 //
@@ -84,6 +85,27 @@ Files randomPapers()
             {ks("182423"), std::nullopt}};
 }
 
+// The first line of a file without its outer blanks ("" when there is none).
+QByteArray firstLine(const QString &path)
+{
+    const QByteArray bytes = bytesOf(path).value_or(QByteArray());
+    return bytes.left(bytes.indexOf('\r')).trimmed();
+}
+
+// The ids of a one-line id list: four characters each.
+int idsIn(const QString &path) { return int(firstLine(path).size() / 4); }
+
+// The random papers a random-paper file holds: its lines up to the first
+// blank one, at most ten.
+int randomPapersIn(const QString &path)
+{
+    const QList<QByteArray> lines = bytesOf(path).value_or(QByteArray()).split('\n');
+    int n = 0;
+    while (n < lines.size() && n < 10 && !lines[n].trimmed().isEmpty())
+        ++n;
+    return n;
+}
+
 // A child's stdout line, within a time limit.
 QByteArray lineOf(QProcess &p, int ms = 15000)
 {
@@ -153,12 +175,14 @@ void TstCrashRecords::killedWriter_data()
     QTest::addColumn<Files>("before");
     // Program start: the first line of the version file the cover shows.
     QTest::addColumn<QStringList>("versions");
+    // Program start: the random papers the papers page lists.
+    QTest::addColumn<bool>("papersPage");
 
     QTest::newRow("practice quit") << "quit"
         << Files{{ks("288893"), crlf({"TTFFF", "FFFFFTFFFF", "FF"})},
                  {ks("288862"), crlf({"01010005"})},
                  {ks("288872"), crlf({"TF"})}}
-        << QStringList();
+        << QStringList() << false;
     QTest::newRow("scored exam") << "exam"
         << Files{{ks("288862"), crlf({"0101"})},
                  {ks("288872"), crlf({"T"})},
@@ -166,16 +190,16 @@ void TstCrashRecords::killedWriter_data()
                  {ks("288873"), crlf({"TF"})},
                  {ks("182403"), crlf({"0003"})},
                  {ks("288892"), history()}}
-        << QStringList();
-    QTest::newRow("new random paper") << "create" << randomPapers() << QStringList();
-    QTest::newRow("deleted random paper") << "delete" << randomPapers() << QStringList();
+        << QStringList() << false;
+    QTest::newRow("new random paper") << "create" << randomPapers() << QStringList() << true;
+    QTest::newRow("deleted random paper") << "delete" << randomPapers() << QStringList() << true;
     // The update's new files lie beside their targets as "<name>.new".
     const QByteArray newVersion = crlf({"2026121101", "D2026121101288901", "D2026121101288899"});
     QTest::newRow("update's downloads") << "update"
         << Files{{ks("170100"), crlf({"旧的通知", "255", "http://old.example.invalid/"})},
                  {ks("170100") + ".new", crlf({"新的通知◎第二行", "&HFF00", "http://new.example.invalid/"})},
                  {"wydata/288895.mxy.new", newVersion}}
-        << QStringList{"2026121101"};
+        << QStringList{"2026121101"} << false;
 }
 
 void TstCrashRecords::killedWriter()
@@ -183,6 +207,7 @@ void TstCrashRecords::killedWriter()
     QFETCH(QString, action);
     QFETCH(Files, before);
     QFETCH(QStringList, versions);
+    QFETCH(bool, papersPage);
     ts::ProgramCopy copy;
     QVERIFY(copy.isValid());
     for (const auto &[path, bytes] : before)
@@ -286,6 +311,24 @@ void TstCrashRecords::killedWriter()
                     if (w.toObject()["name"].toString() == u"LblInfo_0")
                         shown = w.toObject()["text"].toString();
                 QVERIFY2(shown == QStringLiteral("题库版本：V") + versions[0] || shown == QStringLiteral("题库版本：V") + versions[1], qPrintable(shown));
+            }
+            if (papersPage) {
+                // A row for each paper the file lists now, each with the
+                // number of ids its slot's list holds now.
+                probe.send(QStringLiteral("click FrmFengmian/ClickBotn_5"));
+                probe.send(QStringLiteral("click FrmFengmian/ClickBotn_31"));
+                QHash<QString, QString> shown;
+                for (const QJsonValue &w : probe.send(QStringLiteral("widgets FrmFengmian"))["widgets"].toArray())
+                    shown.insert(w.toObject()["name"].toString(), w.toObject()["text"].toString());
+                const int papers = randomPapersIn(copy.file(ks("288891")));
+                for (int row = 20; row < 30; ++row) {
+                    const bool listed = row < 20 + papers;
+                    QVERIFY2(shown.contains(QStringLiteral("ImgShiJuan_%1").arg(row)) == listed,
+                             qPrintable(QStringLiteral("trial %1: row %2 of %3 papers").arg(t).arg(row).arg(papers)));
+                    if (listed)
+                        QCOMPARE(shown.value(QStringLiteral("LblShiJuanCuoTi_%1").arg(row)),
+                                 QStringLiteral("(%1)").arg(idsIn(copy.file(QStringLiteral("ksdata/1824%1.mxy").arg(row)))));
+                }
             }
             QCOMPARE(probe.finish(), 0);
         }
