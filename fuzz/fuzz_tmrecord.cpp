@@ -42,7 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int i = 0; i < count; ++i)
         check(!lines[i].trimmed().isEmpty());
     run::resetRunState();
-    run::fillStepStart(lines);
+    // Counts are 0 to 99: starts that fit never go back (none wrapped).
+    if (run::fillStepStart(lines))
+        for (int i = 1; i <= std::min(count, run::MaxQuestions - 1); ++i)
+            check(run::StepStart[size_t(i + 1)] >= run::StepStart[size_t(i)]);
     check(run::StepStart[1] == 1);
 
     // The header of the question window.

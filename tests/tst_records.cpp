@@ -215,6 +215,9 @@ private slots:
     void compose();
     void composeFailureChangesNothing_data();
     void composeFailureChangesNothing();
+    void stepStarts_data();
+    void stepStarts();
+    void setPastLine32767IsNotComposed();
 };
 
 // ---- Formats ---------------------------------------------------------------------
@@ -990,6 +993,82 @@ void TstRecords::composeFailureChangesNothing()
         QCOMPARE(run::TaoNo, qint16(1));
         QCOMPARE(f.bytes(f.dataFile("288869")), QByteArray("old questions\r\n"));
     }
+}
+
+// ---- Step starts ------------------------------------------------------------------
+
+// Question lines "0001" & count & "Q": the starts are 16-bit line numbers.
+void TstRecords::stepStarts_data()
+{
+    QTest::addColumn<QStringList>("counts"); // one question line each
+    QTest::addColumn<bool>("fit");
+    QTest::addColumn<int>("lastStart"); // StepStart(lines + 1) when they fit
+    QTest::addColumn<int>("secondStart"); // StepStart(2) when they fit
+    const QStringList to32767 = QStringList(330, QStringLiteral("99")) << QStringLiteral("96");
+    QTest::newRow("up to line 32767") << to32767 << true << 32767 << 100;
+    QTest::newRow("one step more") << (QStringList(to32767) << QStringLiteral("01")) << false << 0 << 0;
+    QTest::newRow("499 questions of 99 steps") << QStringList(499, QStringLiteral("99")) << false << 0 << 0;
+    QTest::newRow("a blank line ends the scan before the limit")
+        << (QStringList(300, QStringLiteral("99")) << QString() << QStringList(200, QStringLiteral("99"))) << true
+        << 1 + 300 * 99 << 100;
+    // A count starting with anything but a digit reads as 0.
+    QTest::newRow("a sign is no count") << QStringList{"-9", "-9", "05"} << true << 1 + 0 + 0 + 5 << 1;
+}
+
+void TstRecords::stepStarts()
+{
+    QFETCH(QStringList, counts);
+    QFETCH(bool, fit);
+    QFETCH(int, lastStart);
+    QFETCH(int, secondStart);
+    Folder f;
+    QStringList lines;
+    for (const QString &c : counts)
+        lines << (c.isEmpty() ? QString() : QStringLiteral("0001") + c + u'Q');
+    run::StepStart.fill(77); // what an earlier set left
+    QCOMPARE(run::stepStartsFit(lines), fit);
+    QCOMPARE(run::fillStepStart(lines), fit);
+    QCOMPARE(run::StepStart[1], qint16(1));
+    if (fit) {
+        const int n = int(std::min<qsizetype>(lines.indexOf(QString()) < 0 ? lines.size() : lines.indexOf(QString()), 499));
+        QCOMPARE(int(run::StepStart[size_t(n + 1)]), lastStart);
+        QCOMPARE(int(run::StepStart[2]), secondStart);
+        QVERIFY(f.reports().isEmpty());
+    } else {
+        // Nothing past entry 1 is filled: no start is a wrapped number.
+        for (size_t i = 2; i <= size_t(run::MaxQuestions); ++i)
+            QCOMPARE(run::StepStart[i], qint16(77));
+        const QStringList reports = f.reports();
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports[0].startsWith(QStringLiteral("startlianxi")) && reports[0].contains(QStringLiteral("Overflow")),
+                 qPrintable(reports[0]));
+    }
+}
+
+// A set whose steps would run past line 32767 is not composed: the working
+// files and the set's variables stay, and the overflow is logged.
+void TstRecords::setPastLine32767IsNotComposed()
+{
+    Folder f;
+    QStringList steps;
+    for (int s = 1; s <= 99; ++s)
+        steps << QStringLiteral("S%1").arg(s);
+    QVERIFY(fnd::writeLines(f.dataFile("288870"), {QStringLiteral("010199Q")}));
+    QVERIFY(fnd::writeLines(f.dataFile("288820"), steps));
+    // 330 questions of 99 steps end on line 32670: composed.
+    QVERIFY(run::composeWorkFiles(QStringLiteral("0001").repeated(330), 19));
+    QCOMPARE(run::TmSum, qint16(330));
+    QVERIFY(f.reports().isEmpty());
+    // 331 would put the set's last start past line 32767 (1 + 331 x 99).
+    const QByteArray tm = f.bytes(f.dataFile("288869")), stepFile = f.bytes(f.dataFile("288819"));
+    QVERIFY(!run::composeWorkFiles(QStringLiteral("0001").repeated(331), 19));
+    QCOMPARE(run::TmSum, qint16(330));
+    QCOMPARE(f.bytes(f.dataFile("288869")), tm);
+    QCOMPARE(f.bytes(f.dataFile("288819")), stepFile);
+    const QStringList reports = f.reports();
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports[0].startsWith(QStringLiteral("initshiti")) && reports[0].contains(QStringLiteral("Overflow")),
+             qPrintable(reports[0]));
 }
 
 QTEST_GUILESS_MAIN(TstRecords)

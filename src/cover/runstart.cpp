@@ -16,7 +16,7 @@
 
 namespace cover {
 
-bool prepareRun()
+Prepared prepareRunFiles()
 {
     run::nameRunFiles();
     run::TmNo = 1;
@@ -24,8 +24,9 @@ bool prepareRun()
     run::LeftMinutes = 50;
     // No set has more questions than the tables: lines past them are not read.
     const auto lines = fnd::readHeadLines(run::TmFile, run::MaxQuestions, -1);
-    run::fillStepStart(lines ? lines->lines : QStringList());
-    return lines.has_value();
+    if (!run::fillStepStart(lines ? lines->lines : QStringList()))
+        return Prepared::Overflow;
+    return lines ? Prepared::Ready : Prepared::Unreadable;
 }
 
 bool startUnitPractice(int unit)
@@ -64,9 +65,18 @@ bool InitShiTi(const QString &btShuJu, int nBTTS)
 
 void startLianXi()
 {
-    // 1-4. Files, first question and step, clock, step starts.
-    if (!prepareRun())
+    // 1-4. Files, first question and step, clock, step starts. A set whose
+    // steps lie past the line numbers the starts can hold is not started
+    // (logged): the cover stays.
+    switch (prepareRunFiles()) {
+    case Prepared::Ready:
+        break;
+    case Prepared::Unreadable:
         fnd::trapError(QStringLiteral("startlianxi"), 53, QStringLiteral("File not found: ") + run::TmFile);
+        break;
+    case Prepared::Overflow:
+        return;
+    }
     // 5. Marked bits over all 500 entries, by whole entries of the list.
     run::presetMarkedBits();
     // 6. The cover goes (deleted once its click handler has returned).

@@ -14,9 +14,12 @@ inline qint16 FhPage = 0;
 // Names the run's files (bank::workFiles of PaperType + TaoNo and the
 // answer-text file, in the data folder), sets TmNo, the step and
 // LeftMinutes, and fills StepStart from the step counts of the question
-// file's lines; a blank line ends the scan. The question file must be readable;
-// otherwise StepStart keeps only entry 1 and false is returned.
-bool prepareRun();
+// file's lines; a blank line ends the scan. The question file must be
+// readable and its starts must fit 16-bit line numbers (run::fillStepStart,
+// which logs an overflow); otherwise StepStart keeps only entry 1.
+enum class Prepared { Ready, Unreadable, Overflow };
+Prepared prepareRunFiles();
+inline bool prepareRun() { return prepareRunFiles() == Prepared::Ready; }
 
 // Composes the practice of all questions of unit u (0 for the first): set 20
 // on the unit's own files (bank::unitFiles), the questions the unit progress

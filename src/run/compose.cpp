@@ -9,6 +9,7 @@
 #include "run/runstate.h"
 
 #include <array>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -20,6 +21,7 @@ const QString LogTag = QStringLiteral("initshiti");
 constexpr long FileNotFound = 53;
 constexpr long FileAccessError = 75;
 constexpr long OutOfRange = 9;
+constexpr long Overflow = 6;
 constexpr int UnitLimit = 20; // units 0 to 19: unit 20's question file would be the answer-text file
 
 // A file's bytes with the places of its lines (CR LF, LF or CR end a line),
@@ -141,6 +143,11 @@ std::optional<QStringList> composeAndWrite(QStringView list, int fileNo)
     auto c = compose(list);
     if (!c)
         return std::nullopt;
+    // A set the run could not find its steps in is not written.
+    if (!stepStartsFit(c->tmLines)) {
+        logFailure(Overflow, QStringLiteral("Overflow: the set's steps run past line 32767 of its step file"));
+        return std::nullopt;
+    }
     const bank::WorkFiles files = bank::workFilesNumbered(fileNo);
     for (const auto &[name, bytes] : {std::pair{files.step, &c->stepBytes}, std::pair{files.tm, &c->tmBytes}}) {
         if (!fnd::writeBytes(fnd::dataFile(name), *bytes)) {
@@ -166,15 +173,39 @@ int questionCountOf(const QStringList &tmLines)
     return count;
 }
 
-void fillStepStart(const QStringList &tmLines)
+namespace {
+// The starts of the lines, entries 1 to the last filled; nullopt when one
+// does not fit a 16-bit line number.
+std::optional<std::vector<qint16>> stepStarts(const QStringList &tmLines)
 {
-    StepStart[1] = 1;
+    std::vector<qint16> starts{0, 1};
     for (int c = 1; c <= tmLines.size() && c < MaxQuestions; ++c) {
         const QString &line = tmLines[c - 1];
         if (line.trimmed().isEmpty())
             break;
-        StepStart[c + 1] = qint16(StepStart[c] + stepCountOf(line));
+        const int next = starts[size_t(c)] + stepCountOf(line);
+        if (next < std::numeric_limits<qint16>::min() || next > std::numeric_limits<qint16>::max())
+            return std::nullopt;
+        starts.push_back(qint16(next));
     }
+    return starts;
+}
+} // namespace
+
+bool stepStartsFit(const QStringList &tmLines) { return stepStarts(tmLines).has_value(); }
+
+bool fillStepStart(const QStringList &tmLines)
+{
+    StepStart[1] = 1;
+    const auto starts = stepStarts(tmLines);
+    if (!starts) {
+        fnd::trapError(QStringLiteral("startlianxi"), Overflow,
+                       QStringLiteral("Overflow: the steps run past line 32767 of the step file"));
+        return false;
+    }
+    for (size_t c = 2; c < starts->size(); ++c)
+        StepStart[c] = (*starts)[c];
+    return true;
 }
 
 void nameRunFiles()
@@ -205,7 +236,7 @@ bool composeExamReviewSet()
     nameRunFiles();
     TmNo = 1;
     LeftMinutes = 50;
-    fillStepStart(*tmLines);
+    fillStepStart(*tmLines); // the composition checked that the starts fit
     for (int i = 1; i <= TmSum; ++i) {
         TmDone[i] = QStringLiteral("F");
         TmState[i] = 0;

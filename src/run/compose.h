@@ -23,8 +23,14 @@ void nameRunFiles();
 int questionCountOf(const QStringList &tmLines);
 
 // StepStart(1) = 1 and StepStart(n + 1) = StepStart(n) + the step count of
-// question line n, up to the first line that is blank after trimming.
-void fillStepStart(const QStringList &tmLines);
+// question line n, up to the first line that is blank after trimming. The
+// starts are 16-bit line numbers: 500 questions of up to 99 steps (a damaged
+// question file) can run past line 32767, and a start that does not fit is an
+// overflow. Then the overflow is logged (error 6), StepStart keeps only entry
+// 1 and false is returned: no start is ever a wrapped number.
+bool fillStepStart(const QStringList &tmLines);
+// True when every start of the lines fits (nothing logged).
+bool stepStartsFit(const QStringList &tmLines);
 
 // Writes the working files numbered fileNo (0 to 19: "2888" & NN and NN + 50)
 // from the unit files: for each id u * 100 + p, line p of unit u's question
