@@ -207,6 +207,8 @@ private slots:
     void slotOutOfRangeWritesNoSlotFile();
     void failedWriteKeepsOldFileAndIsReported();
 
+    void randomPapersAtTheEnds_data();
+    void randomPapersAtTheEnds();
     void randomPapersFailWhole_data();
     void randomPapersFailWhole();
 
@@ -789,6 +791,69 @@ void TstRecords::failedWriteKeepsOldFileAndIsReported()
 }
 
 // ---- Random papers -------------------------------------------------------------------------
+
+// The slots at the ends of the random range, with all ten papers stored:
+// a new paper drops the oldest (its list copied to slot 30, which nothing
+// reads), a deletion moves the slots after it back and the last keeps its
+// own. Paper k (from 1) is line k, slot 19 + k, its list two ids of k, its
+// history "T<k>", "<k>", "E"; slot 19 is a fixed paper's.
+void TstRecords::randomPapersAtTheEnds_data()
+{
+    QTest::addColumn<int>("deleted");      // the slot deleted, 0 for a new paper
+    QTest::addColumn<QList<int>>("papers"); // the papers of lines 1 to 10 after (0 the new one, -1 none)
+    QTest::addColumn<QList<int>>("holders"); // the papers whose list and history stand in slots 20 to 30 after
+    QTest::newRow("new paper over ten") << 0 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}
+                                        << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    QTest::newRow("slot 20 of ten deleted") << 20 << QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, -1}
+                                            << QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 10, -1};
+    QTest::newRow("slot 29 of ten deleted") << 29 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, -1}
+                                            << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, -1};
+}
+
+void TstRecords::randomPapersAtTheEnds()
+{
+    QFETCH(int, deleted);
+    QFETCH(QList<int>, papers);
+    QFETCH(QList<int>, holders);
+    Folder f;
+    auto paperOf = [](int k) { return QString(40, QChar(u'0' + k % 10)) + run::idText(k); };
+    auto listOf = [](int k) { return run::idText(k) + run::idText(k); };
+    QStringList random, history;
+    for (int k = 1; k <= 10; ++k)
+        random << paperOf(k);
+    f.putRecord(QStringLiteral("288891"), random << QString());
+    for (int slot = 0; slot < 30; ++slot) {
+        const int k = slot - 19;
+        history << (k >= 1 ? QStringLiteral("T%1").arg(k) : QStringLiteral("F%1").arg(slot))
+                << QString::number(slot) << QStringLiteral("E");
+    }
+    f.putRecord(QStringLiteral("288892"), history << QString());
+    for (int k = 1; k <= 10; ++k)
+        f.putRecord(QStringLiteral("1824%1").arg(19 + k), {listOf(k)});
+    const QDateTime now(QDate(2026, 12, 11), QTime(8, 30, 5));
+    const run::RecordWrites w = deleted ? run::deleteRandomPaper(deleted, 10)
+                                        : run::recordNewRandomPaper(paperOf(0), 10, now);
+    QVERIFY(w.ok());
+
+    QStringList expected;
+    for (int k : papers)
+        expected << (k < 0 ? QString() : paperOf(k));
+    QCOMPARE(fnd::readLines(f.record(QStringLiteral("288891"))).value(), expected);
+    const QStringList after = fnd::readLines(f.record(QStringLiteral("288892"))).value();
+    QCOMPARE(after.size(), 91);
+    QCOMPARE(after.mid(0, 60), history.mid(0, 60)); // the fixed papers' slots
+    QCOMPARE(after.last(), QString());
+    for (int slot = 20; slot <= 30; ++slot) {
+        const int k = holders[slot - 20];
+        const QString list = fnd::readLines(f.record(QStringLiteral("1824%1").arg(slot))).value_or(QStringList{QStringLiteral("<none>")}).value(0);
+        QCOMPARE(list, k < 0 ? QStringLiteral("<none>") : k == 0 ? QString() : listOf(k));
+        if (slot == 30)
+            continue;
+        const QStringList lines = k == 0 ? QStringList{now.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")), "0", "E"}
+                                         : QStringList{QStringLiteral("T%1").arg(k), QString::number(19 + k), "E"};
+        QCOMPARE(after.mid(3 * slot, 3), lines);
+    }
+}
 
 // A new random paper or a deletion replaces its files together: a record it
 // cannot read, or one it cannot write (a folder in its place), leaves every
