@@ -217,7 +217,7 @@ void TstProbeApp::noticeFromThePracticeQuestionWindow()
 }
 
 // The cover's pages through the whole program: the units page with a unit
-// chosen, the help page's view, home again, and the exit question.
+// chosen, home, the help page's view, home again, and the exit question.
 void TstProbeApp::coverNavigation()
 {
     ts::ProgramCopy copy;
@@ -239,6 +239,9 @@ void TstProbeApp::coverNavigation()
     QVERIFY(findNamed(list, QStringLiteral("LblUnitDQCAP_1"))["text"].toString().startsWith(
         QStringLiteral("第%1单元 ").arg(chosen - 49)));
 
+    // The help button is the home page's: the units page covers it.
+    QVERIFY(probe.send(QStringLiteral("click FrmFengmian/ClickBotn_11"))["error"].toString().contains(u"covered"));
+    QVERIFY(!probe.send(QStringLiteral("click FrmFengmian/ClickBotn_15")).contains(u"error"));
     QVERIFY(!probe.send(QStringLiteral("click FrmFengmian/ClickBotn_11")).contains(u"error"));
     const QJsonObject view = findNamed(widgets(), QStringLiteral("WebHelpCON"));
     QCOMPARE(view["file"].toString(), QStringLiteral("l38180.mxy"));

@@ -250,7 +250,10 @@ int playCommand(const QStringList &args)
     cover::showPracticeWindows();
     FrmTm &tm = FrmTm::get();
     FrmMain &w = FrmMain::get();
-    play::runEventsUntil([&] { return !tm.TimerREDO->isActive() && !w.Timer2->isActive(); }, 5000);
+    // The practice's own buttons show on the question window's model timer
+    // (the exam's lie over them until then).
+    play::runEventsUntil(
+        [&] { return !tm.TimerREDO->isActive() && !w.Timer2->isActive() && !tm.TimKsModel->isActive(); }, 5000);
     run::TmNo = qint16(question);
     tm.DqExam();
     play::runEventsUntil([&] { return !w.Timer2->isActive(); }, 5000);

@@ -104,6 +104,19 @@ bool reachable(const Gesture &g, QString *error)
                      .arg(g.control->height());
         return false;
     }
+    // What lies over the point in its window takes the press on the screen:
+    // another control there (a page over the home page's buttons) hides it.
+    QWidget *top = g.control->window();
+    if (g.control != top) {
+        QWidget *hit = top->childAt(top->mapFromGlobal(g.control->mapToGlobal(g.at)));
+        if (hit != g.control && !g.control->isAncestorOf(hit)) {
+            *error = QStringLiteral("%1 is covered by %2 at (%3, %4)")
+                         .arg(g.control->objectName(), hit ? hit->objectName() : top->objectName())
+                         .arg(g.at.x())
+                         .arg(g.at.y());
+            return false;
+        }
+    }
     return true;
 }
 

@@ -39,6 +39,9 @@ FrmIME::FrmIME() : PictureWindow(QStringLiteral("FrmIME"), Qt::Tool)
     }
     for (int i = 0; i < 2; ++i)
         LblClick[size_t(i)] = makeCloseButton(QStringLiteral("LblClick_%1").arg(i));
+    // The notice reaches down over the box's top: as in the design, a label
+    // lies under the box and the whole box takes the clicks.
+    Check1->raise();
     // A programmatic tick stores as a user's click does.
     connect(Check1, &QCheckBox::toggled, this, &FrmIME::Check1_Click);
     Check1->setFocus();
