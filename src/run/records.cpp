@@ -492,14 +492,6 @@ RecordWrites RecordBatch::write()
     return out;
 }
 
-bool copyRecord(const QString &from, const QString &to)
-{
-    const auto bytes = fnd::readBytes(recordPath(from));
-    if (!bytes)
-        return writeRecordLines(to, {QString()});
-    return replaceRecord(to, [&](const QString &path) { return fnd::writeBytes(path, *bytes); });
-}
-
 FlaggedList readFlaggedList(const ListFiles &files)
 {
     return FlaggedList::fromLines(readRecordLine(files.ids), readRecordLine(files.flags));

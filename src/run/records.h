@@ -124,11 +124,6 @@ bool writeRecordLine(const QString &name, const QString &line);
 std::optional<QStringList> readRecordLines(const QString &name);
 // Rewrites a record file whole, each line followed by CR LF, in the same way.
 bool writeRecordLines(const QString &name, const QStringList &lines);
-// Replaces record file `to` with the bytes of record file `from` (a new file
-// renamed over the old one); a source that is missing, or not a readable
-// file, gives `to` one empty line instead.
-bool copyRecord(const QString &from, const QString &to);
-
 FlaggedList readFlaggedList(const ListFiles &files);
 // The same, but nullopt (logged) when either file is there and cannot be
 // read: whoever rewrites the list must not replace what it could not read.
