@@ -494,7 +494,7 @@ void TstBadFiles::walk_data()
     const QStringList known{QStringLiteral("wydata/288890.mxy 50mb"), QStringLiteral("wydata/288895.mxy 50mb"),
                             QStringLiteral("wydata/288899.mxy 50mb"), QStringLiteral("wydata/288892.mxy 50mb"),
                             QStringLiteral("ver.txt fifo"),           QStringLiteral("wydata/288870.mxy fifo"),
-                            QStringLiteral("ico00.CUR fifo")};
+                            QStringLiteral("ico00.CUR fifo"),         QStringLiteral("wydata/288870.mxy millionlines")};
     int row = 0, n = 0;
     for (const Target &t : targets()) {
         int k = 0;

@@ -155,8 +155,9 @@ class LineStream
 public:
     LineStream(QFile &f, qsizetype maxBytes) : f_(f), max_(maxBytes) {}
 
-    // The next line; false at the end of the file.
-    bool next(QByteArray &line)
+    // The next line; false at the end of the file. Without keepBytes the
+    // line is only passed over: line stays empty.
+    bool next(QByteArray &line, bool keepBytes = true)
     {
         line.clear();
         bool any = false;
@@ -174,7 +175,8 @@ public:
             while (stop < end && *stop != '\r' && *stop != '\n')
                 ++stop;
             any = true;
-            keep(line, start, stop - start);
+            if (keepBytes)
+                keep(line, start, stop - start);
             pos_ = stop - buf_;
             if (stop < end) {
                 skipLf_ = *stop == '\r';
@@ -198,12 +200,13 @@ private:
             n = std::min(n, max_ - line.size());
         if (n <= 0)
             return;
-        // A line longer than a block is given room for the rest of the file
-        // (within its bound, and at most 256 MB at a time) at once: a line
-        // of 50 MB is not moved again at every doubling.
+        // A line longer than a whole block is given room for the rest of the
+        // file (within its bound, and at most 256 MB at a time) at once: a
+        // line of 50 MB is not moved again at every doubling. A short line
+        // that only crosses from one block to the next grows as usual.
         if (line.size() + n > line.capacity()) {
             qsizetype room = line.size() + n;
-            if (!line.isEmpty()) {
+            if (line.size() >= qsizetype(sizeof buf_)) {
                 constexpr qsizetype Step = qsizetype(256) << 20;
                 qsizetype rest = line.size() + n + std::max<qint64>(f_.size() - f_.pos(), 0);
                 if (max_ >= 0)
@@ -233,7 +236,8 @@ std::optional<QString> readOneLine(const QString &path, int n, bool clamp, qsize
     auto stream = std::make_unique<LineStream>(f, maxBytes);
     QByteArray line, last;
     bool haveLast = false;
-    for (int no = 1; stream->next(line); ++no) {
+    // Lines before n are passed over; with clamp each may be the last.
+    for (int no = 1; stream->next(line, clamp || no == n); ++no) {
         if (no == n)
             return decodeGbk(line);
         last.swap(line);
@@ -266,7 +270,7 @@ std::optional<HeadLines> readHeadLines(const QString &path, int maxLines, qsizet
     auto stream = std::make_unique<LineStream>(f, maxBytes);
     HeadLines out;
     QByteArray line;
-    while (stream->next(line)) {
+    while (stream->next(line, out.lines.size() < maxLines)) {
         if (out.lines.size() < maxLines)
             out.lines.append(decodeGbk(line));
         else
