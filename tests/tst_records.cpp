@@ -1076,6 +1076,8 @@ void TstRecords::stepStarts_data()
     QTest::newRow("a blank line ends the scan before the limit")
         << (QStringList(300, QStringLiteral("99")) << QString() << QStringList(200, QStringLiteral("99"))) << true
         << 1 + 300 * 99 << 100;
+    QTest::newRow("a line of white space ends the scan")
+        << QStringList{"99", "99", "\t \u3000", "99"} << true << 1 + 2 * 99 << 100;
     // A count starting with anything but a digit reads as 0.
     QTest::newRow("a sign is no count") << QStringList{"-9", "-9", "05"} << true << 1 + 0 + 0 + 5 << 1;
 }
@@ -1089,13 +1091,15 @@ void TstRecords::stepStarts()
     Folder f;
     QStringList lines;
     for (const QString &c : counts)
-        lines << (c.isEmpty() ? QString() : QStringLiteral("0001") + c + u'Q');
+        lines << (c.isEmpty() || c.at(0).isSpace() ? c : QStringLiteral("0001") + c + u'Q');
     run::StepStart.fill(77); // what an earlier set left
     QCOMPARE(run::stepStartsFit(lines), fit);
     QCOMPARE(run::fillStepStart(lines), fit);
     QCOMPARE(run::StepStart[1], qint16(1));
     if (fit) {
-        const int n = int(std::min<qsizetype>(lines.indexOf(QString()) < 0 ? lines.size() : lines.indexOf(QString()), 499));
+        qsizetype n = 0;
+        while (n < lines.size() && n < 499 && !lines[n].trimmed().isEmpty())
+            ++n;
         QCOMPARE(int(run::StepStart[size_t(n + 1)]), lastStart);
         QCOMPARE(int(run::StepStart[2]), secondStart);
         QVERIFY(f.reports().isEmpty());

@@ -8,6 +8,7 @@
 #include "run/records.h"
 #include "run/runstate.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <optional>
@@ -67,6 +68,13 @@ struct Composed
 };
 
 void logFailure(long number, const QString &text) { fnd::trapError(LogTag, number, text); }
+
+// Empty once trimmed (QString::trimmed's white space), found without the
+// copy trimmed() makes of a question line that may be 50 MB long.
+bool blankLine(QStringView line)
+{
+    return std::all_of(line.begin(), line.end(), [](QChar c) { return c.isSpace(); });
+}
 
 // The id of group i (from 0): the value of its characters by the
 // leading-number rule (blanks do not count); the last group may be short.
@@ -168,7 +176,7 @@ int stepCountOf(QStringView tmLine) { return fnd::leadingInt(bank::chars(tmLine,
 int questionCountOf(const QStringList &tmLines)
 {
     int count = 0;
-    while (count < tmLines.size() && count < MaxQuestions && !tmLines[count].trimmed().isEmpty())
+    while (count < tmLines.size() && count < MaxQuestions && !blankLine(tmLines[count]))
         ++count;
     return count;
 }
@@ -181,7 +189,7 @@ std::optional<std::vector<qint16>> stepStarts(const QStringList &tmLines)
     std::vector<qint16> starts{0, 1};
     for (int c = 1; c <= tmLines.size() && c < MaxQuestions; ++c) {
         const QString &line = tmLines[c - 1];
-        if (line.trimmed().isEmpty())
+        if (blankLine(line))
             break;
         const int next = starts[size_t(c)] + stepCountOf(line);
         if (next < std::numeric_limits<qint16>::min() || next > std::numeric_limits<qint16>::max())
