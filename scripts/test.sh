@@ -28,8 +28,14 @@ sanitize_build() {
   local flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
   local link="-fsanitize=address,undefined"
   command -v ld.lld >/dev/null 2>&1 && link="$link -fuse-ld=lld"
+  local cxx; cxx=$(command -v "${SANITIZE_CXX:-clang++}")
+  # A folder configured with another compiler (GCC, before) starts afresh:
+  # CMake would drop its cache itself, and the flags below with it.
+  if [ -f "$build/CMakeCache.txt" ] && ! grep -qx "CMAKE_CXX_COMPILER:[A-Z]*=$cxx" "$build/CMakeCache.txt"; then
+    rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
+  fi
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER="$(command -v "${SANITIZE_CXX:-clang++}")" \
+    -DCMAKE_CXX_COMPILER="$cxx" \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG" \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$link" \
     -DCMAKE_SHARED_LINKER_FLAGS="$link" >/dev/null
