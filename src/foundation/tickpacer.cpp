@@ -80,7 +80,10 @@ void P_Cls_Tick::setOStop(bool value)
 
 bool P_Cls_Tick::PumpWait(qint32 ms)
 {
-    const quint32 start = tickCount();
+    // Whole milliseconds of its own clock: two tick counts, each cut to the
+    // millisecond, can differ by ms after only ms - 1 have passed.
+    QElapsedTimer clock;
+    clock.start();
     // At least 1 ms a step, so a wait of 0 does not spin.
     const int step = ms < 10 ? std::max(ms, 1) : 10;
     QEventLoop loop;
@@ -91,7 +94,7 @@ bool P_Cls_Tick::PumpWait(qint32 ms)
     do {
         timer.start(step);
         loop.exec();
-    } while (qint64(tickCount() - start) < qint64(ms));
+    } while (clock.elapsed() < qint64(ms));
     return true;
 }
 
