@@ -73,10 +73,6 @@ fi
 # Each step's time since the start and the CPU time of all the commands
 # ended so far, so the log shows where CI's minutes go.
 step() {
-  # `times` in this shell: inside $(...) it would count a subshell's children.
-  local t; t=$(mktemp); times > "$t"
-  echo "== $1: $SECONDS s since the start; CPU user and system so far: $(tail -1 "$t") =="; rm -f "$t"
-}
   awk -v what="$1" -v t=$SECONDS -v hz="$(getconf CLK_TCK)" '{
     printf "== %s: %d s since the start; CPU so far %d s user, %d s system ==\n", what, t, $16 / hz, $17 / hz }' /proc/$$/stat
 }
