@@ -269,12 +269,16 @@ void TstStart::otherModuleEndsProgramSilently()
 void TstStart::secondInstanceRefused()
 {
     markInstalled(*copy);
+    QVERIFY(!QFile::exists(copy->file("ksdata/288893.mxy")));
     QProcess first;
     startProgram(first, copy->path(), true);
     QVERIFY(first.waitForStarted());
     // The lock file is created empty and its owner written after: the
     // snapshot waits for the owner.
     QTRY_VERIFY(QFileInfo(fnd::singleInstanceLockPath()).size() > 0);
+    // Its cover writes the unit progress as it loads (a folder without
+    // one): the snapshot waits for that too, however slow the start.
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copy->file("ksdata/288893.mxy")), 30000);
     const auto files = snapshot(copy->path());
 
     const auto err = runToEnd(copy->path());
