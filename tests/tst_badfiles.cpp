@@ -31,6 +31,8 @@
 
 namespace {
 
+using solver::windowNames;
+
 // What a file holds decides which damage means something for it.
 enum class Kind { Text, Picture };
 
@@ -203,14 +205,6 @@ QMap<QString, qint64> sizes(const QString &folder)
 }
 
 // ---- The walk -------------------------------------------------------------------
-
-QStringList windowNames(const QJsonObject &answer)
-{
-    QStringList names;
-    for (const QJsonValue &v : answer[QStringLiteral("windows")].toArray())
-        names << v.toObject()[QStringLiteral("name")].toString();
-    return names;
-}
 
 struct Walk
 {

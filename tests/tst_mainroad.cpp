@@ -30,6 +30,8 @@
 
 namespace {
 
+using solver::findNamed;
+
 QString s(const char *utf8) { return QString::fromUtf8(utf8); }
 
 const QString Cover = QStringLiteral("FrmFengmian");
@@ -87,19 +89,10 @@ QStringList idsOf(const QString &list)
     return ids;
 }
 
-QJsonObject findNamed(const QJsonArray &list, const QString &name)
+// The windows an answer lists, by name, sorted.
+QStringList sortedWindowNames(const QJsonObject &answer)
 {
-    for (const QJsonValue &v : list)
-        if (v.toObject()["name"].toString() == name)
-            return v.toObject();
-    return {};
-}
-
-QStringList windowNames(const QJsonObject &answer)
-{
-    QStringList names;
-    for (const QJsonValue &v : answer["windows"].toArray())
-        names << v.toObject()["name"].toString();
+    QStringList names = solver::windowNames(answer);
     names.sort();
     return names;
 }
@@ -124,7 +117,7 @@ private:
     // The run's set as "PaperType=0 TmSum=40": the state's values of the
     // names given ("PaperType TmSum").
     QString runSet(const char *names);
-    QStringList windows() { return windowNames(send(QStringLiteral("windows"))); }
+    QStringList windows() { return sortedWindowNames(send(QStringLiteral("windows"))); }
     QJsonObject widget(const QString &window, const QString &name);
     QString text(const QString &name) { return widget(Cover, name)["text"].toString(); }
     bool shown(const QString &window, const QString &name) { return widget(window, name).contains(u"w"); }
@@ -255,7 +248,7 @@ void TstMainRoad::aCandidatesDay()
     // The start-up window gives way to the cover on its home page.
     const QJsonObject ready = probe_->next();
     QVERIFY2(ready["ready"].toBool(), failed().constData());
-    QCOMPARE(windowNames(ready), CoverOnly);
+    QCOMPARE(sortedWindowNames(ready), CoverOnly);
     QVERIFY(shown(QStringLiteral("ClickBotn_4")) && shown(QStringLiteral("ClickBotn_5")));
     QVERIFY(!shown(QStringLiteral("PicTiKu")));
 

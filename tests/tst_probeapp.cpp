@@ -18,6 +18,9 @@
 
 namespace {
 
+using solver::findNamed;
+using solver::windowNames;
+
 QString probePath() { return ts::toolPath(QStringLiteral("examsim-probe")); }
 
 // Every file under a folder with a digest of its bytes.
@@ -32,14 +35,6 @@ QMap<QString, QByteArray> snapshot(const QString &folder)
             files[QDir(folder).relativeFilePath(path)] = QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1);
     }
     return files;
-}
-
-QJsonObject findNamed(const QJsonArray &list, const QString &name)
-{
-    for (const QJsonValue &v : list)
-        if (v.toObject()["name"].toString() == name)
-            return v.toObject();
-    return {};
 }
 
 } // namespace
@@ -265,14 +260,6 @@ void TstProbeApp::coverNavigation()
 }
 
 namespace {
-QStringList windowNames(const QJsonObject &answer)
-{
-    QStringList names;
-    for (const QJsonValue &v : answer["windows"].toArray())
-        names << v.toObject()["name"].toString();
-    return names;
-}
-
 // Paper 0 through its logon, until the exam's windows show.
 bool logIn(solver::ProbeSession &probe)
 {

@@ -9,21 +9,8 @@
 
 namespace {
 
-QJsonObject findNamed(const QJsonArray &list, const QString &name)
-{
-    for (const QJsonValue &v : list)
-        if (v.toObject()["name"].toString() == name)
-            return v.toObject();
-    return {};
-}
-
-QStringList windowNames(const QJsonObject &answer)
-{
-    QStringList names;
-    for (const QJsonValue &v : answer["windows"].toArray())
-        names << v.toObject()["name"].toString();
-    return names;
-}
+using solver::findNamed;
+using solver::windowNames;
 
 } // namespace
 

@@ -14,15 +14,9 @@
 
 namespace {
 
-QString s(const char *utf8) { return QString::fromUtf8(utf8); }
+using solver::findNamed;
 
-QJsonObject findNamed(const QJsonArray &list, const QString &name)
-{
-    for (const QJsonValue &v : list)
-        if (v.toObject()["name"].toString() == name)
-            return v.toObject();
-    return {};
-}
+QString s(const char *utf8) { return QString::fromUtf8(utf8); }
 
 QByteArray bytesOf(const QString &path)
 {

@@ -488,4 +488,20 @@ QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSte
     return report(QStringLiteral("no final scene after %1 steps").arg(maxSteps));
 }
 
+QJsonObject findNamed(const QJsonArray &list, const QString &name)
+{
+    for (const QJsonValue &v : list)
+        if (v.toObject()[QStringLiteral("name")].toString() == name)
+            return v.toObject();
+    return {};
+}
+
+QStringList windowNames(const QJsonObject &answer)
+{
+    QStringList names;
+    for (const QJsonValue &v : answer[QStringLiteral("windows")].toArray())
+        names << v.toObject()[QStringLiteral("name")].toString();
+    return names;
+}
+
 } // namespace solver

@@ -11,6 +11,7 @@
 // first target field: the bar cell, the drop-down's item, the sub-menu's
 // sub-item.
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
 #include <QString>
@@ -60,5 +61,10 @@ private:
 // the commands sent). visited, when given, receives every scene's step,
 // the final one included.
 QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSteps = 60, QList<int> *visited = nullptr);
+
+// The probe's answers: the object of `list` whose "name" is `name` (empty
+// when none), and the names of an answer's "windows" in its order.
+QJsonObject findNamed(const QJsonArray &list, const QString &name);
+QStringList windowNames(const QJsonObject &answer);
 
 } // namespace solver
