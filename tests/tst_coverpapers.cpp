@@ -32,6 +32,8 @@
 
 namespace {
 
+using ts::idsOf;
+
 QString s(const char *utf8) { return QString::fromUtf8(utf8); }
 
 // The sample bank's units hold 14 questions or more each (its paper list's
@@ -50,14 +52,6 @@ QString paperLine(int offset)
     QString out;
     for (int k = 0; k < 40; ++k)
         out += QStringLiteral("%1").arg((k + offset) % 3 * 100 + (k + offset) % 14 + 1, 4, 10, QChar(u'0'));
-    return out;
-}
-
-QStringList idsOf(const QString &list)
-{
-    QStringList out;
-    for (int k = 0; k + 4 <= list.size(); k += 4)
-        out << list.mid(k, 4);
     return out;
 }
 

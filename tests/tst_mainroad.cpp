@@ -30,6 +30,8 @@
 
 namespace {
 
+using ts::idsOf;
+
 using solver::findNamed;
 
 QString s(const char *utf8) { return QString::fromUtf8(utf8); }
@@ -78,15 +80,6 @@ QList<int> unitSizes(const ts::ProgramCopy &copy)
     for (int u = 0; QFileInfo::exists(copy.file(QStringLiteral("wydata/2888%1.mxy").arg(70 + u))); ++u)
         sizes << int(bytesOf(copy.file(QStringLiteral("wydata/2888%1.mxy").arg(70 + u))).count("\r\n"));
     return sizes;
-}
-
-// The four-character ids of an id list.
-QStringList idsOf(const QString &list)
-{
-    QStringList ids;
-    for (int i = 0; i + 4 <= list.size(); i += 4)
-        ids << list.mid(i, 4);
-    return ids;
 }
 
 // The windows an answer lists, by name, sorted.

@@ -63,4 +63,12 @@ QString ProgramCopy::path() const { return dir_->path(); }
 bool ProgramCopy::isValid() const { return dir_->isValid(); }
 QString ProgramCopy::file(const QString &relative) const { return dir_->path() + u'/' + relative; }
 
+QStringList idsOf(const QString &list)
+{
+    QStringList ids;
+    for (int i = 0; i + 4 <= list.size(); i += 4)
+        ids << list.mid(i, 4);
+    return ids;
+}
+
 } // namespace ts

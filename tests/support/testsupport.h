@@ -3,6 +3,7 @@
 // copies of it for tests that write files.
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
@@ -38,5 +39,8 @@ private:
 
 // Copies a folder tree (files only, executables skipped when skipExecutables).
 bool copyTree(const QString &from, const QString &to, bool skipExecutables, const CopyFilter &keep = {});
+
+// The four-character ids of an id list, as its writer lays them end to end.
+QStringList idsOf(const QString &list);
 
 } // namespace ts
