@@ -289,7 +289,7 @@ std::optional<QString> readLineExact(const QString &path, int n, qsizetype maxBy
     return readOneLine(path, n, false, maxBytes);
 }
 
-static QByteArray joinCrlf(const QStringList &lines)
+QByteArray joinCrlf(const QStringList &lines)
 {
     QByteArray out;
     for (const QString &l : lines) {

@@ -66,6 +66,9 @@ struct HeadLines
 };
 std::optional<HeadLines> readHeadLines(const QString &path, int maxLines, qsizetype maxBytes);
 
+// The lines in GBK, each ended by CR LF, as writeLines stores them.
+QByteArray joinCrlf(const QStringList &lines);
+
 // Rewrites the file whole, each line followed by CR LF, through an atomic
 // replace. Returns false (and leaves the old file) on failure.
 bool writeLines(const QString &path, const QStringList &lines);

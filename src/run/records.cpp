@@ -431,13 +431,7 @@ bool reportUnwritten(const QString &tag, const RecordWrites &writes)
     return false;
 }
 
-void RecordBatch::setLines(const QString &name, const QStringList &lines)
-{
-    QByteArray bytes;
-    for (const QString &l : lines)
-        bytes += fnd::encodeGbk(l) + "\r\n";
-    setBytes(name, bytes);
-}
+void RecordBatch::setLines(const QString &name, const QStringList &lines) { setBytes(name, fnd::joinCrlf(lines)); }
 
 void RecordBatch::setBytes(const QString &name, const QByteArray &bytes) { files_.append({name, bytes}); }
 
