@@ -189,6 +189,12 @@ void TstBankCheck::plantedFault_data()
         rewriteLine(p + QStringLiteral("/sMenu.sys"), 4, [](QString &l) { l = QStringLiteral("剪切|复制"); });
         return withCode(p, "3123");
     }) << FaultKind::MenuBlock << false;
+    QTest::newRow("right-click step without a spot") << Plant([](const QString &p) {
+        const Place at = withCode(p, "3123");
+        rewriteLine(dataFile(p, QStringLiteral("2888%1").arg(19 + at.unit)), at.line,
+                    [](QString &l) { l.replace(65, 20, QString(20, u'0')); });
+        return at;
+    }) << FaultKind::Spot << false;
     QTest::newRow("menu override block") << Plant([](const QString &p) {
         rewriteLine(p + QStringLiteral("/sMenu.sys"), 409, [](QString &l) { l = QStringLiteral("0"); });
         return findStep(p, [](const QString &r, int, int) { return scene::menuCodeOverride(r).has_value(); });

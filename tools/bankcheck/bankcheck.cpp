@@ -34,6 +34,7 @@ QString kindName(FaultKind kind)
     case FaultKind::MenuBlock: return QStringLiteral("menu block");
     case FaultKind::Jump: return QStringLiteral("jump");
     case FaultKind::Chrome: return QStringLiteral("chrome");
+    case FaultKind::Spot: return QStringLiteral("spot");
     }
     return QString();
 }
@@ -321,8 +322,15 @@ private:
         // Right-click menus: the pop-up a right click on the target opens
         // ("8888" lies in the menu range but advances by itself).
         const int type = stepType(line);
-        if (chk::overridePopupMenu(line, 2) || (chk::stepTypePopupMenu(type, 2) && type != 8888))
+        if (chk::overridePopupMenu(line, 2) || (chk::stepTypePopupMenu(type, 2) && type != 8888)) {
             checkMenu(place, q, s, chk::menuCode(line));
+            // The bars open the pop-up too, but the demonstration right-clicks
+            // the main target's centre, and the hint frames it.
+            const BoxSpec spot = label1Box(line);
+            if (spot.absent || spot.width <= 0 || spot.height <= 0)
+                add(FaultKind::Spot, place, q, s,
+                    QStringLiteral("a right-click step without a main target (Label1) to right-click"));
+        }
     }
 
     bool examDataUsable(const QString &name)

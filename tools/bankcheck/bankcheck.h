@@ -21,6 +21,7 @@ enum class FaultKind {
     MenuBlock,    // the right-click menu a step expects has no such item
     Jump,         // a jump leads outside its question
     Chrome,       // a menu target no click can answer, or a chrome picture it opens is missing
+    Spot,         // a right-click step has no main target to right-click (the demonstration aims at it)
 };
 
 struct Fault {

@@ -236,7 +236,9 @@ Unit unitFrames(SampleBank &b)
             draw::text(p, {0, 2400, 6000, 450}, QStringLiteral("“绘图”工具栏显示在窗口底部"), 11, QColor(200, 0, 0), Qt::AlignCenter);
         });
         Question q{QStringLiteral("请按图示显示“绘图”工具栏：在工具栏上单击右键，从快捷菜单中选择。"), illus, {}};
-        q << b.hinted("3312", QStringLiteral("在工具栏上单击右键，指向“工具栏”，选择“绘图”")).bars("A3").background(frames);
+        // The drawing toolbar's dock under the page is the spot to right-click.
+        q << b.hinted("3312", QStringLiteral("在工具栏上单击右键，指向“工具栏”，选择“绘图”"))
+                 .bars("A3").background(frames).label1({150, 8340, 6000, 360});
         q << StepRecord("9999").bars("A7");
         u.questions.push_back(q);
     }
