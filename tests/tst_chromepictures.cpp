@@ -1,14 +1,20 @@
 // The generated bank's chrome pictures: every name the bars derive exists and
-// reads as a picture by content, the drop-downs enclose their items, and
-// every panel and drop-down fits the 800 x 600 window where it opens.
+// reads as a picture by content, the drop-downs enclose their items, every
+// panel and drop-down fits the 800 x 600 window where it opens, and every item
+// shows a command name of its own.
+#include "menuitems.h"
 #include "testsupport.h"
 
+#include "foundation/gbkfile.h"
+#include "foundation/numparse.h"
 #include "simwin/chrome/hotspotlayout.h"
 #include "simwin/chrome/menutables.h"
+#include "simwin/scene/steprecord.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <algorithm>
@@ -62,6 +68,30 @@ QList<Step> bankSteps()
 
 int px(double twips) { return int(std::lround(twips / 15)); }
 
+// The sample bank's questions: where each is, and its step records.
+struct Question {
+    QString where;
+    QStringList steps;
+};
+QList<Question> bankQuestions()
+{
+    QList<Question> out;
+    const QString data = ts::sampleProgramDir() + QStringLiteral("/wydata/");
+    for (int u = 0; u < 20; ++u) {
+        const auto tm = fnd::readLines(data + QStringLiteral("2888%1.mxy").arg(70 + u));
+        const auto st = fnd::readLines(data + QStringLiteral("2888%1.mxy").arg(20 + u));
+        if (!tm || !st)
+            break;
+        qsizetype line = 0;
+        for (qsizetype q = 0; q < tm->size(); ++q) {
+            const int k = fnd::leadingInt(QStringView(tm->at(q)).mid(4, 2));
+            out.push_back({QStringLiteral("unit %1 question %2").arg(u + 1).arg(q + 1), st->mid(line, k)});
+            line += k;
+        }
+    }
+    return out;
+}
+
 // A menu target field read plainly: kind, cell, item, sub-item, jump.
 struct Target {
     QChar kind;
@@ -105,6 +135,8 @@ private slots:
     void dropDownsEncloseTheirItems();
     void panelsFitTheWindow();
     void dropDownsFitTheWindow();
+    void everyItemShowsACommandName();
+    void menuTargetsShowTheNamesTheirHintsQuote();
 };
 
 // The sample bank walks every path of the bars at least once.
@@ -343,6 +375,70 @@ void TstChromePictures::dropDownsFitTheWindow()
     QCOMPARE(pictureSize(QStringLiteral("320077")), QSize(159, 260));
     QVERIFY(window.contains(QRect(QPoint(621, 107 + p32.height()), pictureSize(QStringLiteral("320077")))));
     QVERIFY(window.contains(QRect(QPoint(416, 28 + p37.height()), pictureSize(QStringLiteral("370077")))));
+}
+
+// Every item that shows a caption shows a name, not a numbered stand-in, and
+// no two items of one list share it.
+void TstChromePictures::everyItemShowsACommandName()
+{
+    const QRegularExpression standIn(QStringLiteral("^(命令|子项)\\d+$"));
+    // The first item of a list without a name of its own, or nothing.
+    auto unnamed = [&](const QString &where, int cell, int item, int rows, const std::function<bool(int)> &laidOut) {
+        QSet<QString> seen;
+        for (int i = 1; i <= rows; ++i) {
+            const int it = item ? item : i, sub = item ? i : 0;
+            if (!laidOut(i) || bankgen::itemFace(cell, it, sub) != bankgen::ItemFace::Caption)
+                continue;
+            const QString name = bankgen::itemCaption(cell, it, sub);
+            if (name.trimmed().isEmpty() || standIn.match(name).hasMatch() || seen.contains(name))
+                return QStringLiteral("%1 item %2: \"%3\"").arg(where).arg(i).arg(name);
+            seen.insert(name);
+        }
+        return QString();
+    };
+    for (int c : chrome::dropDownCells()) {
+        const chrome::ItemLayout l = chrome::dropDownItems(c, 1, 1);
+        const QString fault = unnamed(QStringLiteral("drop-down %1").arg(c), c, 0, l.count, [&l](int i) { return l[i].width() > 0; });
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+    for (int key : chrome::subMenuList()) {
+        const chrome::ItemLayout l = chrome::subMenuItems(key, 1, 1);
+        // The two sub-menus without a layout are drawn with four rows.
+        const QString fault = unnamed(QStringLiteral("sub-menu %1").arg(key), key / 100, key % 100, l.count ? l.count : 4,
+                                      [&l](int i) { return !l.count || l[i].width() > 0; });
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+}
+
+// The items a step's menu targets name show the words its hint quotes.
+void TstChromePictures::menuTargetsShowTheNamesTheirHintsQuote()
+{
+    const auto answers = fnd::readLines(ts::sampleProgramDir() + QStringLiteral("/wydata/288890.mxy"));
+    QVERIFY(answers);
+    int named = 0;
+    for (const Question &q : bankQuestions()) {
+        for (const QString &line : q.steps) {
+            const int n = fnd::leadingInt(scene::hintField(line));
+            const QString hint = n >= 1 && n <= answers->size() ? answers->at(n - 1).mid(3) : QString();
+            Step s;
+            s.t1 = line.mid(124, 10), s.t2 = line.mid(85, 10), s.t3 = line.mid(95, 10);
+            for (const Target &t : targetsOf(s)) {
+                if (!t.item)
+                    continue;
+                QList<std::pair<int, int>> shown{{t.item, 0}};
+                if (t.sub)
+                    shown.push_back({t.item, t.sub});
+                for (const auto &[item, sub] : shown) {
+                    if (bankgen::itemFace(t.cell, item, sub) != bankgen::ItemFace::Caption)
+                        continue;
+                    const QString quoted = u'“' + bankgen::itemCaption(t.cell, item, sub) + u'”';
+                    QVERIFY2(hint.contains(quoted), qPrintable(q.where + QStringLiteral(": ") + hint + QStringLiteral(" lacks ") + quoted));
+                    ++named;
+                }
+            }
+        }
+    }
+    QVERIFY(named >= 30);
 }
 
 QTEST_GUILESS_MAIN(TstChromePictures)

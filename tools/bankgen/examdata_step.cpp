@@ -5,6 +5,7 @@
 // item tables the window lays its item cells out from, so each row lies
 // exactly under its cell.
 #include "bankgen.h"
+#include "menuitems.h"
 
 #include "bank/bankfiles.h"
 #include "foundation/gbkfile.h"
@@ -54,34 +55,6 @@ QRect px(const QRectF &tw)
 
 // ---- What the items show ----------------------------------------------------------------
 
-// Captions of the items the sample bank's questions name, in the words the
-// question texts use; every other item gets a neutral caption.
-QString caption(int cell, int item, int sub = 0)
-{
-    struct Row {
-        int cell, item, sub;
-        const char *text;
-    };
-    static const Row rows[] = {
-        {1, 1, 0, "新建"},       {1, 3, 0, "关闭"},      {1, 13, 0, "在浏览器中预览"}, {4, 12, 0, "图片"},
-        {4, 12, 1, "来自文件"},  {4, 13, 0, "表单"},     {4, 13, 2, "文本框"},         {4, 16, 0, "书签"},
-        {4, 17, 0, "超链接"},    {5, 1, 0, "字体"},      {5, 9, 0, "背景"},            {6, 15, 0, "选项"},
-        {7, 3, 0, "绘制表格"},   {7, 4, 0, "插入"},      {7, 4, 1, "表格"},            {7, 9, 0, "合并单元格"},
-        {9, 3, 0, "拆分框架"},   {37, 2, 0, "目录"},     {32, 3, 0, "剪贴板"},         {36, 5, 0, "复选框"},
-        {13, 1, 0, "线条"},      {13, 2, 0, "连接符"},   {13, 3, 0, "基本形状"},       {13, 4, 0, "箭头总汇"},
-        {13, 5, 0, "流程图"},    {13, 6, 0, "星与旗帜"}, {13, 7, 0, "标注"},           {13, 8, 0, "其他自选图形"},
-        {10, 1, 0, "新建窗口"},  {2, 21, 0, "定位"},     {3, 2, 0, "文件夹列表"},      {8, 1, 0, "导入数据"},
-        {11, 2, 0, "关于本程序"}, {1, 21, 0, "最近使用的网站"}, {3, 8, 0, "工具栏"},   {3, 8, 4, "格式"},
-        {6, 12, 0, "自动更正"},  {6, 12, 1, "更正选项"}, {25, 41, 0, "无线条颜色"},    {24, 41, 0, "无填充颜色"},
-        {33, 41, 0, "无填充颜色"}, {42, 2, 0, "网页"},   {44, 1, 0, "打开网站"},       {49, 2, 0, "显示文件夹列表"},
-        {52, 3, 0, "预览方式三"}, {69, 2, 0, "繁转简"},  {70, 4, 0, "标题 2"},         {71, 3, 0, "黑体"},
-        {72, 5, 0, "四号"},      {87, 17, 0, "无"}};
-    for (const Row &r : rows)
-        if (r.cell == cell && r.item == item && r.sub == sub)
-            return QString::fromUtf8(r.text);
-    return sub ? QStringLiteral("子项%1").arg(sub) : QStringLiteral("命令%1").arg(item);
-}
-
 // The 40 colours of the palettes, row by row: row 2 begins with red and has
 // blue fourth, as the questions say.
 QColor paletteColour(int item)
@@ -97,7 +70,7 @@ QColor paletteColour(int item)
 
 enum class Look { Plain, Hover, Pressed };
 
-// One item's face: a swatch, a line sample or a caption row.
+// One item's face: a swatch, a line sample, a small picture or a caption row.
 void drawItem(QPainter &p, int cell, int item, const QRect &r, Look look, bool opensSub, int sub = 0)
 {
     if (look != Look::Plain) {
@@ -105,58 +78,59 @@ void drawItem(QPainter &p, int cell, int item, const QRect &r, Look look, bool o
         p.setPen(HoverLine);
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
-    const bool palette = ((chrome::isPaletteGrid(cell) && item <= 40) || (cell == 87 && item <= 16)) && !sub;
-    if (palette) {
+    const int n = sub ? sub : item; // the row this picture draws
+    p.setPen(Qt::black);
+    const int cy = r.center().y();
+    switch (bankgen::itemFace(cell, item, sub)) {
+    case bankgen::ItemFace::Swatch: {
         const QRect sw = r.adjusted(3, 3, -4, -4);
-        p.fillRect(sw, paletteColour(item));
+        p.fillRect(sw, paletteColour(n));
         p.setPen(QColor(0x80, 0x80, 0x80));
         p.drawRect(sw);
         return;
     }
-    p.setPen(Qt::black);
-    const int cy = r.center().y();
-    if (!sub && (cell == 27 || cell == 28) && (cell == 28 || item <= 13)) {
-        // Line widths and dash styles.
-        QPen pen(Qt::black, cell == 27 ? std::min(item, 9) : 2);
-        if (cell == 28)
-            pen.setStyle(Qt::PenStyle(1 + (item - 1) % 5));
+    case bankgen::ItemFace::LineWidth:
+    case bankgen::ItemFace::DashStyle: {
+        const bool dashes = cell == 28;
+        QPen pen(Qt::black, dashes ? 2 : std::min(n, 9));
+        if (dashes)
+            pen.setStyle(Qt::PenStyle(1 + (n - 1) % 5));
         p.setPen(pen);
         p.drawLine(r.left() + 6, cy, r.right() - 6, cy);
         return;
     }
-    if (!sub && cell == 29 && item <= 11) {
+    case bankgen::ItemFace::Arrow:
         p.drawLine(r.left() + 6, cy, r.right() - 10, cy);
-        if (item % 2)
+        if (n % 2)
             p.drawLine(r.right() - 10, cy, r.right() - 16, cy - 3), p.drawLine(r.right() - 10, cy, r.right() - 16, cy + 3);
         return;
-    }
-    if (!sub && (cell == 30 || cell == 31) && item <= 20) {
+    case bankgen::ItemFace::Shadow: {
         const QRect sq = r.adjusted(6, 6, -8, -8);
-        const int d = 1 + (item - 1) % 4;
+        const int d = 1 + (n - 1) % 4;
         p.fillRect(sq.translated(d, d), QColor(0x80, 0x80, 0x80));
         p.fillRect(sq, cell == 31 ? QColor(0x99, 0xcc, 0xff) : Qt::white);
         p.drawRect(sq);
         return;
     }
-    if (!sub && cell == 86) {
+    case bankgen::ItemFace::Border:
         p.drawRect(r.adjusted(5, 5, -6, -6));
         return;
-    }
-    // A grid cell of a shapes sub-menu: a small shape.
-    if (sub && chrome::subMenuGridColumns(cell * 100 + item)) {
+    case bankgen::ItemFace::Shape: {
         const QRect sh = r.adjusted(5, 4, -6, -5);
-        if (sub % 3 == 0)
+        if (n % 3 == 0)
             p.drawEllipse(sh);
-        else if (sub % 3 == 1)
+        else if (n % 3 == 1)
             p.drawRect(sh);
         else
             p.drawLine(sh.bottomLeft(), sh.topRight());
         return;
     }
+    case bankgen::ItemFace::Caption:
+        break;
+    }
     p.setFont(font(std::min(12, std::max(8, r.height() - 6))));
     const int gutter = r.width() > 60 ? 24 : 4;
-    p.drawText(r.adjusted(gutter, 0, -14, 0), Qt::AlignVCenter | Qt::AlignLeft,
-               sub ? caption(cell, item, sub) : caption(cell, item));
+    p.drawText(r.adjusted(gutter, 0, -14, 0), Qt::AlignVCenter | Qt::AlignLeft, bankgen::itemCaption(cell, item, sub));
     if (opensSub) {
         p.setFont(font(10));
         p.drawText(r.adjusted(0, 0, -4, 0), Qt::AlignVCenter | Qt::AlignRight, QStringLiteral("▸"));
