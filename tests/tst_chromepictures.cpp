@@ -1,7 +1,8 @@
 // The generated bank's chrome pictures: every name the bars derive exists and
 // reads as a picture by content, the drop-downs enclose their items, every
-// panel and drop-down fits the 800 x 600 window where it opens, and every item
-// shows a command name of its own.
+// panel and drop-down fits the 800 x 600 window where it opens, every item
+// shows a command name of its own, and every scene draws the bars as the
+// window does.
 #include "menuitems.h"
 #include "testsupport.h"
 
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QPixmap>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -92,6 +94,14 @@ QList<Question> bankQuestions()
     return out;
 }
 
+// A picture of the data folder, read by content.
+QImage dataPicture(const QString &name)
+{
+    QImageReader r(ts::sampleProgramDir() + QStringLiteral("/wydata/") + name + QStringLiteral(".mxy"));
+    r.setDecideFormatFromContent(true);
+    return r.read().convertToFormat(QImage::Format_RGB32);
+}
+
 // A menu target field read plainly: kind, cell, item, sub-item, jump.
 struct Target {
     QChar kind;
@@ -137,6 +147,7 @@ private slots:
     void dropDownsFitTheWindow();
     void everyItemShowsACommandName();
     void menuTargetsShowTheNamesTheirHintsQuote();
+    void scenesDrawTheBarsAndKeepTheirTitle();
 };
 
 // The sample bank walks every path of the bars at least once.
@@ -441,5 +452,50 @@ void TstChromePictures::menuTargetsShowTheNamesTheirHintsQuote()
     QVERIFY(named >= 30);
 }
 
-QTEST_GUILESS_MAIN(TstChromePictures)
+// Every scene's screenshot draws the menu bar and the docked toolbars as the
+// window's own bars, so a step that lays the window's bars over it and one
+// that does not look alike. Within a question the drawing toolbar, once
+// shown, stays shown, and the title bar stays the first scene's until the
+// final scene shows the operation's result.
+void TstChromePictures::scenesDrawTheBarsAndKeepTheirTitle()
+{
+    const QImage menuBar = chrome::menuBarPicture().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage toolBars = chrome::toolBarPicture().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint menuAt(0, px(chrome::MenuBarTop)), toolAt(0, px(chrome::ToolBarTop));
+    const QRect titleBar(0, 0, 800, 25);
+    QHash<QString, QImage> shots;
+    auto shot = [&shots](const QString &name) {
+        if (!shots.contains(name))
+            shots.insert(name, dataPicture(name));
+        return shots.value(name);
+    };
+    const QList<Question> questions = bankQuestions();
+    QVERIFY(questions.size() >= 40);
+    for (const Question &q : questions) {
+        QString shown;
+        QImage firstTitle;
+        bool drawingBar = false;
+        for (qsizetype s = 0; s < q.steps.size(); ++s) {
+            const QString &line = q.steps[s];
+            const QString where = q.where + QStringLiteral(" step %1").arg(s + 1);
+            if (scene::background(line) != scene::KeepPicture)
+                shown = scene::background(line).toString();
+            const QImage img = shot(shown);
+            QVERIFY2(img.size() == QSize(800, 600), qPrintable(where + u' ' + shown));
+            QVERIFY2(img.copy(QRect(menuAt, menuBar.size())) == menuBar, qPrintable(where + QStringLiteral(": menu bar")));
+            QVERIFY2(img.copy(QRect(toolAt, toolBars.size())) == toolBars, qPrintable(where + QStringLiteral(": toolbars")));
+            const QString bars = line.mid(5, 2);
+            const bool drawing = bars.size() == 2 && bars[0] >= u'A' && bars[0] <= u'C' && bars[1].digitValue() > 0
+                                 && (bars[1].digitValue() & 4);
+            QVERIFY2(drawing || !drawingBar, qPrintable(where + QStringLiteral(": the drawing toolbar goes")));
+            drawingBar = drawing;
+            if (s == 0)
+                firstTitle = img.copy(titleBar);
+            else if (s + 1 < q.steps.size())
+                QVERIFY2(img.copy(titleBar) == firstTitle, qPrintable(where + QStringLiteral(": another title bar")));
+        }
+    }
+}
+
+QTEST_MAIN(TstChromePictures)
 #include "tst_chromepictures.moc"

@@ -2,6 +2,8 @@
 
 #include "bankgen.h"
 
+#include "simwin/chrome/hotspotlayout.h"
+
 #include <QPainterPath>
 
 namespace bankgen {
@@ -207,16 +209,9 @@ void photo(QPainter &p, const Tw &r, const QString &caption, const QColor &tone)
         text(p, r, caption, 12, Qt::white, Qt::AlignCenter, true);
 }
 
-static void grip(QPainter &p, int x, int y, int h)
-{
-    p.setPen(kShadow);
-    for (int yy = y + 3; yy < y + h - 3; yy += 3)
-        p.drawPoint(x, yy);
-}
-
 void editorWindow(QPainter &p, const QString &fileName, const QString &status)
 {
-    // Window face and title bar (0-375).
+    // Window face and title bar (0-375): the document shown, if any.
     p.fillRect(px(Tw{0, 0, 12000, 9000}), QColor(195, 217, 249));
     QLinearGradient g(0, 0, 800, 0);
     g.setColorAt(0, QColor(40, 76, 140));
@@ -225,32 +220,23 @@ void editorWindow(QPainter &p, const QString &fileName, const QString &status)
     p.fillRect(QRect(5, 5, 15, 15), QColor(250, 200, 60));
     p.setFont(font(9, true));
     p.setPen(Qt::white);
+    const QString title = QStringLiteral("网页编辑器");
     p.drawText(QRect(26, 0, 600, 25), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("网页编辑器 - [%1]").arg(fileName));
+               fileName.isEmpty() ? title : QStringLiteral("%1 - [%2]").arg(title, fileName));
     for (int i = 0; i < 3; ++i) {
         const QRect b(800 - 22 * (3 - i) - 2, 4, 19, 17);
         p.fillRect(b, i == 2 ? QColor(200, 80, 70) : QColor(120, 150, 200));
         p.setPen(Qt::white);
         p.drawRect(b.adjusted(0, 0, -1, -1));
     }
-    // Menu bar (390-675) and the two toolbar rows (735-1500), as plain strips:
-    // the window lays its own bars over them when a step shows them.
+    // The menu bar (390-675) and the two docked toolbars (735-1500) as the
+    // window draws them, so that a scene looks the same whether or not its
+    // step lays the window's own bars over them.
     p.fillRect(px(Tw{0, 375, 12000, 1125}), kBar);
-    static const char *const menus[] = {"文件(F)", "编辑(E)", "视图(V)", "插入(I)", "格式(O)", "工具(T)",
-                                        "表格(A)", "数据(D)", "框架(R)", "窗口(W)", "帮助(H)"};
-    for (int i = 0; i < 11; ++i)
-        text(p, {150 + 870 * i, 390, 870, 285}, QString::fromUtf8(menus[i]), 9, Qt::black, Qt::AlignCenter);
-    for (int row = 0; row < 2; ++row) {
-        const int top = 750 + 390 * row;
-        grip(p, 3, px(top), 22);
-        for (int i = 0; i < 24; ++i) {
-            const Tw b{150 + 360 * i + (i / 6) * 90, top + 15, 330, 330};
-            const QRect q = px(b).adjusted(3, 3, -3, -3);
-            p.fillRect(q, QColor::fromHsv((i * 37 + row * 90) % 360, 60, 220));
-            p.setPen(QColor(120, 130, 150));
-            p.drawRect(q.adjusted(0, 0, -1, -1));
-        }
-    }
+    const QPointF menuBar = chrome::barOrigin(chrome::Bar::Menu, 1, 1) / 15;
+    const QPointF toolBars = chrome::barOrigin(chrome::Bar::Tool, 1, 1) / 15;
+    p.drawPixmap(menuBar.toPoint(), chrome::menuBarPicture());
+    p.drawPixmap(toolBars.toPoint(), chrome::toolBarPicture());
     // Folder pane (0-2250) and page (2250-11760) from 1500 to 8325.
     raised(p, {0, 1500, 2250, 6825}, QColor(248, 248, 246));
     p.fillRect(px(Tw{0, 1500, 2250, 300}), kBar);
@@ -267,14 +253,9 @@ void editorWindow(QPainter &p, const QString &fileName, const QString &status)
     p.drawRect(px(Tw{2250, 1500, 9750, 6825}).adjusted(0, 0, -1, -1));
     raised(p, {11760, 1500, 240, 6825}, kFace);
     raised(p, {11775, 1515, 210, 1200}, QColor(210, 214, 222));
-    // Drawing toolbar (8325-8715) and status line (8715-9000).
+    // The drawing toolbar's dock (8325-8715), empty: a step that shows the
+    // drawing toolbar lays the window's own over it. Then the status line.
     p.fillRect(px(Tw{0, 8325, 12000, 390}), kBar);
-    grip(p, 3, px(8325), 26);
-    for (int i = 0; i < 20; ++i) {
-        const QRect q = px(Tw{1500 + 345 * i, 8355, 330, 330}).adjusted(3, 3, -3, -3);
-        p.setPen(QColor(90, 100, 120));
-        p.drawRect(q.adjusted(0, 0, -1, -1));
-    }
     p.fillRect(px(Tw{0, 8715, 12000, 285}), kFace);
     text(p, {150, 8715, 9000, 285}, status, 9);
 }

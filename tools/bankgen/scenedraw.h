@@ -47,8 +47,9 @@ void dialog(QPainter &p, const Tw &size, const QString &title);
 // Picture placeholder (an illustration inside a page).
 void photo(QPainter &p, const Tw &r, const QString &caption, const QColor &tone);
 
-// The editor window: title, menu bar, toolbars, folder pane, page, drawing
-// toolbar and status line; the page's content is drawn by the caller.
+// The editor window: title (naming fileName; no document when it is
+// empty), menu bar, toolbars, folder pane, page, the drawing toolbar's empty
+// dock and status line; the page's content is drawn by the caller.
 void editorWindow(QPainter &p, const QString &fileName, const QString &status);
 
 extern const QColor kFace;

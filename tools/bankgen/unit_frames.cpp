@@ -15,9 +15,10 @@ QString framesScene(SampleBank &b, const QString &key, const Frames &f, const QS
     return b.editor(QStringLiteral("frames:") + key, kFile, status, [f](QPainter &p) { page::frames(p, f); });
 }
 
-QString linkScene(SampleBank &b, const QString &key, const Home &h, const QString &status = QStringLiteral("就绪"))
+QString linkScene(SampleBank &b, const QString &key, const Home &h, const QString &status = QStringLiteral("就绪"),
+                  const QString &file = QStringLiteral("index.htm"))
 {
-    return b.editor(QStringLiteral("home:") + key, QStringLiteral("index.htm"), status, [h](QPainter &p) { page::home(p, h); });
+    return b.editor(QStringLiteral("home:") + key, file, status, [h](QPainter &p) { page::home(p, h); });
 }
 
 QString cornerHandle(SampleBank &b)
@@ -25,17 +26,24 @@ QString cornerHandle(SampleBank &b)
     return b.piece("cornerHandle", {0, 0, 120, 120}, [](QPainter &p) { p.fillRect(0, 0, 8, 8, Qt::black); });
 }
 
-// A plain preview window of our own, standing for the browser.
+// A plain preview window of our own, standing for the browser, opened over
+// the editor's page (window twips); its refresh button beside the address.
+const Tw kPreview{1200, 1800, 9900, 6300};
+const Tw kRefresh{kPreview.l + kPreview.w - 1290, kPreview.t + 420, 1050, 360};
+
 void preview(QPainter &p)
 {
-    p.fillRect(QRect(0, 0, 800, 600), QColor(225, 228, 235));
-    p.fillRect(QRect(0, 0, 800, 25), QColor(70, 90, 120));
-    draw::text(p, {150, 0, 9000, 375}, QStringLiteral("预览 - frames.htm"), 9, Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true);
-    draw::sunken(p, {150, 450, 10500, 360});
-    draw::text(p, {240, 450, 11000, 360}, QStringLiteral("file:///C:/我的网站/frames.htm"));
+    page::frames(p, {});
     p.save();
-    p.translate(0, -draw::px(600));
-    p.setClipRect(QRect(0, draw::px(1500), 800, draw::px(7800)));
+    p.translate(draw::px(kPreview.l), draw::px(kPreview.t));
+    draw::dialog(p, {0, 0, kPreview.w, kPreview.h}, QStringLiteral("预览 - frames.htm"));
+    draw::sunken(p, {120, 420, kPreview.w - 1530, 360});
+    draw::text(p, {210, 420, kPreview.w - 1620, 360}, QStringLiteral("file:///C:/我的网站/frames.htm"));
+    const Tw content{60, 900, kPreview.w - 120, kPreview.h - 960};
+    p.fillRect(draw::px(content), Qt::white);
+    p.setClipRect(draw::px(content));
+    // The page's own area (from 2250, 1500) at the content's corner.
+    p.translate(draw::px(content.l - 2250), draw::px(content.t - 1500));
     page::frames(p, {});
     p.restore();
 }
@@ -196,7 +204,8 @@ Unit unitFrames(SampleBank &b)
         Question q{QStringLiteral("关闭当前网页，不保存所做的修改。"), {}, {}};
         const Tw msgAt{3300, 3300, 0, 0};
         const Tw yes{900, 1380, 1110, 330}, no{2145, 1380, 1110, 330}, cancel{3390, 1380, 1110, 330};
-        const QString asking = b.editor("home:askSave", QStringLiteral("index.htm *"), QStringLiteral("就绪"), [=](QPainter &p) {
+        const QString edited = QStringLiteral("index.htm *");
+        const QString asking = b.editor("home:askSave", edited, QStringLiteral("就绪"), [=](QPainter &p) {
             page::home(p, {});
             p.translate(draw::px(msgAt.l), draw::px(msgAt.t));
             draw::dialog(p, {0, 0, 5400, 2100}, QStringLiteral("网页编辑器"));
@@ -210,7 +219,7 @@ Unit unitFrames(SampleBank &b)
         });
         const Tw saveAt{2400, 1800, 0, 0};
         q << b.hinted("7000", QStringLiteral("单击“文件”菜单，选择“关闭”命令"))
-                 .bars("A3").background(linkScene(b, "edited", {}, QStringLiteral("已修改"))).target(1, "H0103");
+                 .bars("A3").background(linkScene(b, "edited", {}, QStringLiteral("已修改"), edited)).target(1, "H0103");
         // A click whose jump the demonstration follows too.
         q << b.hinted("0001", QStringLiteral("单击“否”按钮"))
                  .background(asking).label1(no.moved(msgAt.l, msgAt.t), u'4')
@@ -218,7 +227,7 @@ Unit unitFrames(SampleBank &b)
                  .backSpec(1, msgAt.l + cancel.l, msgAt.t + cancel.t);
         q << b.hinted("9001", QStringLiteral("本题不保存修改：单击“取消”返回"))
                  .area(1, saveAt.l, saveAt.t, saveas::picture(b)).label1(saveas::kCancel.moved(saveAt.l, saveAt.t), u'2');
-        q << StepRecord("9999").background(b.editor("closed", QStringLiteral("无文档"), kDone, [](QPainter &p) {
+        q << StepRecord("9999").background(b.editor("closed", QString(), kDone, [](QPainter &p) {
             p.fillRect(draw::px(Tw{2250, 1500, 9510, 6825}), QColor(160, 170, 185));
         }));
         u.questions.push_back(q);
@@ -340,11 +349,11 @@ Unit unitFrames(SampleBank &b)
     }
     { // 13. A menu item with a function-key shortcut, then a key press with a function-key alternative.
         Question q{QStringLiteral("使用“文件”菜单中的“在浏览器中预览”命令（或按 F12 键）预览网页，然后按 F5 键（或 Ctrl+R）刷新预览，也可单击“刷新”按钮。"), {}, {}};
-        const QString shown = b.pics.add("preview", u'e', {0, 0, 12000, 9000}, preview);
+        const QString shown = b.editor("preview", kFile, QStringLiteral("就绪"), preview);
         q << b.hinted("7000", QStringLiteral("单击“文件”菜单，选择“在浏览器中预览”（也可按 F12 键）"))
                  .bars("A3").background(frames).target(1, "H0113");
         // The refresh button is a picture box of its own: clicking it also refreshes.
-        const Tw refresh{10800, 450, 1050, 360};
+        const Tw refresh = kRefresh;
         const QString refreshButton = b.boxPiece("refresh", {0, 0, refresh.w, refresh.h}, [refresh](QPainter &p) {
             draw::button(p, {0, 0, refresh.w, refresh.h}, QStringLiteral("刷新"));
         });
@@ -378,6 +387,8 @@ Unit unitFrames(SampleBank &b)
     auto menuStep = [&b, &frames](const QString &hint, const QString &target, const char *bars = "A7") {
         return b.hinted("7000", hint).bars(QString::fromLatin1(bars)).background(frames).target(1, target);
     };
+    // Their final scene keeps the drawing toolbar their steps show.
+    auto barsDone = [&b, &plain] { return StepRecord("9999").bars("A7").background(framesScene(b, "done", plain, kDone)); };
     { // 15. A menu title as the target, then an item of menus 10, 2, 3, 8, 11 and 1.
         Question q{QStringLiteral("单击“窗口”菜单，选择“新建窗口”；再依次使用“编辑”菜单的“定位”、“视图”菜单的“文件夹列表”、"
                                   "“数据”菜单的“导入数据”、“帮助”菜单的“关于本程序”和“文件”菜单的“最近使用的网站”命令。"),
@@ -389,7 +400,7 @@ Unit unitFrames(SampleBank &b)
         q << menuStep(QStringLiteral("单击“数据”菜单，选择“导入数据”"), QStringLiteral("H0801"));
         q << menuStep(QStringLiteral("单击“帮助”菜单，选择“关于本程序”"), QStringLiteral("H1102"));
         q << menuStep(QStringLiteral("单击“文件”菜单，选择“最近使用的网站”"), QStringLiteral("H0121"));
-        q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
+        q << barsDone();
         u.questions.push_back(q);
     }
     { // 16. Sub-menus: a list with separators, one that opens on the left, two shape grids.
@@ -401,7 +412,7 @@ Unit unitFrames(SampleBank &b)
         q << menuStep(QStringLiteral("“工具”→“自动更正”→“更正选项”"), QStringLiteral("H061201"));
         q << menuStep(QStringLiteral("“自选图形”→“线条”，第二行第二个图形"), QStringLiteral("H130105"));
         q << menuStep(QStringLiteral("“自选图形”→“基本形状”，第三行第四个图形"), QStringLiteral("H130312"));
-        q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
+        q << barsDone();
         u.questions.push_back(q);
     }
     { // 17. The drawing toolbar: a plain button, the shapes list, the colour palettes, the line and 3-D styles.
@@ -414,7 +425,7 @@ Unit unitFrames(SampleBank &b)
         q << menuStep(QStringLiteral("“线条颜色”→“无线条颜色”"), QStringLiteral("H2541"));
         q << menuStep(QStringLiteral("“虚线线型”→第三种"), QStringLiteral("H2803"));
         q << menuStep(QStringLiteral("“三维效果样式”→第二行第一种"), QStringLiteral("H3105"));
-        q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
+        q << barsDone();
         u.questions.push_back(q);
     }
     { // 18. The two docked toolbars: plain buttons, every drop-down, and the jump digits.
@@ -436,7 +447,7 @@ Unit unitFrames(SampleBank &b)
         q << menuStep(QStringLiteral("“框线”→第二行第二种"), QStringLiteral("H8608"));
         q << menuStep(QStringLiteral("“突出显示”→第五种颜色"), QStringLiteral("H8705"));
         q << menuStep(QStringLiteral("“突出显示”→“无”"), QStringLiteral("H8717"));
-        q << StepRecord("9999").background(framesScene(b, "done", plain, kDone));
+        q << barsDone();
         u.questions.push_back(q);
     }
     { // 19. A plain extra panel (35) as a target, then the preset colour grid's wide entry.
