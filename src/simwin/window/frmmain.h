@@ -18,8 +18,8 @@
 // handlers), frmmain_typing.cpp (typing handlers), frmmain_bars.cpp (bars).
 // The decisions the handlers act on are plain functions in simwin/checks/
 // and simwin/scene/. Event handlers are named Control_Event as the window's
-// own; the bars' drop-down handlers and layouts (Tool1JCSH, Tool2JCSH) are
-// not built yet and have empty bodies.
+// own; the bars' drop-downs and sub-menus are laid out from the tables of
+// simwin/chrome/ (Tool1JCSH, Tool2JCSH).
 
 #include "foundation/ui/form.h"
 #include "simwin/window/controls.h"
