@@ -6,6 +6,7 @@
 // button, and prints the probe's peak and current resident memory.
 #include "banksolver.h"
 #include "testsupport.h"
+#include "toolargs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,13 +17,23 @@
 
 int main(int argc, char *argv[])
 {
+    static const QString usage = QStringLiteral(
+        "usage: examsim-practicebench [--screenshots WxH] [<program-folder>]\n"
+        "Answers every question of unit 1 of the large bank (written into a temporary folder,\n"
+        "its screenshots of that size when asked) through the probe and prints its memory.\n");
+    if (const auto end = toolargs::screen(argc, argv, usage, {"--screenshots"}))
+        return *end;
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
     QStringList args = app.arguments().mid(1), genArgs{QStringLiteral("--large")};
-    if (args.size() >= 2 && args[0] == QLatin1String("--screenshots")) {
-        genArgs << args[0] << args[1];
+    if (args.value(0) == QLatin1String("--screenshots")) {
+        genArgs << args[0] << args.value(1);
         args = args.mid(2);
     }
+    if (args.size() > 1 || genArgs.contains(QString())) {
+        std::fputs(usage.toLocal8Bit().constData(), stderr);
+        return 2;
+    }
+    QTemporaryDir dir;
     const QString folder = args.value(0, dir.path());
     if (args.isEmpty()) {
         QProcess gen;

@@ -30,6 +30,7 @@
 #include "run/randompapers.h"
 #include "run/records.h"
 #include "run/runstate.h"
+#include "toolargs.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -228,10 +229,15 @@ int perform(const Action &a, bool loop)
 
 int main(int argc, char **argv)
 {
+    static const QString usage = QStringLiteral(
+        "usage: examsim-recordwriter <program-folder> quit|exam|create|delete|update once|loop\n"
+        "One writing action of the learner records on a program folder, once or until killed.\n");
+    if (const auto end = toolargs::screen(argc, argv, usage))
+        return *end;
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() != 3 || (args[2] != u"once" && args[2] != u"loop")) {
-        std::fputs("usage: examsim-recordwriter <program-folder> quit|exam|create|delete|update once|loop\n", stderr);
+        std::fputs(usage.toLocal8Bit().constData(), stderr);
         return 2;
     }
     folder = QDir(args[0]).absolutePath();

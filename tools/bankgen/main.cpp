@@ -6,6 +6,7 @@
 // examsim-bankgen --learner <record-folder>: writes only a sample learner's
 // records for the sample bank into that folder (learner.cpp).
 #include "bankgen.h"
+#include "toolargs.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -34,31 +35,43 @@ Registrar::Registrar(int order, const char *name, StepFn fn) { steps().push_back
 
 int main(int argc, char *argv[])
 {
+    static const QString usage = QStringLiteral(
+        "usage: examsim-bankgen [--large] [--screenshots WxH] <program-folder>\n"
+        "       examsim-bankgen --learner <record-folder>\n"
+        "Writes the sample program folder: product information, data folder, bank and pictures.\n"
+        "  --large            the largest bank the format allows, made of the sample's questions\n"
+        "  --screenshots WxH  the editor's screenshots taken on a screen of that size (800x600 to 8192x8192)\n"
+        "  --learner          only a sample learner's records, into that folder\n");
+    if (const auto end = toolargs::screen(argc, argv, usage, {"--large", "--screenshots", "--learner"}))
+        return *end;
     // Pictures are drawn with QPainter and fonts: a GUI application, offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc == 3 && qstrcmp(argv[1], "--learner") == 0)
-        return bankgen::writeLearner(QDir::cleanPath(QDir(QString::fromLocal8Bit(argv[2])).absolutePath()));
+    const QStringList args = app.arguments().mid(1);
+    auto folderOf = [](const QString &arg) { return QDir::cleanPath(QDir(arg).absolutePath()); };
+    if (args.size() == 2 && args[0] == QLatin1String("--learner"))
+        return bankgen::writeLearner(folderOf(args[1]));
     bankgen::Context ctx;
-    bool usage = argc < 2;
-    for (int i = 1; i < argc - 1 && !usage; ++i) {
-        if (qstrcmp(argv[i], "--large") == 0) {
+    // The folder comes last; every argument before it is an option.
+    bool usageError = args.isEmpty() || args.last().startsWith(u'-');
+    for (qsizetype i = 0; i < args.size() - 1 && !usageError; ++i) {
+        if (args[i] == QLatin1String("--large")) {
             ctx.large = true;
-        } else if (qstrcmp(argv[i], "--screenshots") == 0 && i + 1 < argc - 1) {
-            const QStringList wh = QString::fromLatin1(argv[++i]).split(u'x');
+        } else if (args[i] == QLatin1String("--screenshots") && i + 1 < args.size() - 1) {
+            const QStringList wh = args[++i].split(u'x');
             ctx.screenshotSize = QSize(wh.value(0).toInt(), wh.value(1).toInt());
-            usage = wh.size() != 2 || ctx.screenshotSize.width() < 800 || ctx.screenshotSize.height() < 600 ||
-                    ctx.screenshotSize.width() > 8192 || ctx.screenshotSize.height() > 8192;
+            usageError = wh.size() != 2 || ctx.screenshotSize.width() < 800 || ctx.screenshotSize.height() < 600 ||
+                         ctx.screenshotSize.width() > 8192 || ctx.screenshotSize.height() > 8192;
         } else {
-            usage = true;
+            usageError = true;
         }
     }
-    if (usage) {
-        std::fprintf(stderr, "usage: examsim-bankgen [--large] [--screenshots WxH] <program-folder> | --learner <record-folder>\n");
+    if (usageError) {
+        std::fputs(usage.toLocal8Bit().constData(), stderr);
         return 2;
     }
-    ctx.programDir = QDir::cleanPath(QDir(QString::fromLocal8Bit(argv[argc - 1])).absolutePath());
+    ctx.programDir = folderOf(args.last());
     ctx.dataDir = ctx.programDir + u'/' + bankgen::kDataFolder;
     for (const char *sub : {"", "/ksdata", "/examdata"})
         QDir().mkpath(ctx.programDir + QString::fromLatin1(sub));

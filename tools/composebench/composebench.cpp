@@ -10,6 +10,7 @@
 //                questions marked and the others not, against a marked list
 //                of 50 MB (12.5 million ids, the run's ids among them)
 #include "bank/bankfiles.h"
+#include "benchargs.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/programfolder.h"
@@ -127,6 +128,13 @@ BENCHMARK(QuitLongMarkedList)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
+    static const QString usage = QStringLiteral(
+        "usage: examsim-composebench [<large-bank-folder>] [--benchmark_...]\n"
+        "Composes the working files of a 40-question paper on the largest bank; the folder\n"
+        "(default: largebank beside the program folder) gets one from examsim-bankgen --large\n"
+        "when it has none.\n") + toolargs::BenchmarkOptions;
+    if (const auto end = toolargs::screen(argc, argv, usage, {"--benchmark_*"}))
+        return *end;
     QCoreApplication app(argc, argv);
     QString folder = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../largebank"));
     if (argc > 1 && argv[1][0] != '-') {
@@ -134,6 +142,8 @@ int main(int argc, char **argv)
         --argc;
         ++argv;
     }
+    if (!toolargs::takeBenchmarkOptions(argc, argv, usage))
+        return 2;
     if (!ensureLargeBank(folder)) {
         std::fprintf(stderr, "cannot make the large bank in %s\n", qPrintable(folder));
         return 2;
@@ -146,7 +156,6 @@ int main(int argc, char **argv)
         unitPaths << fnd::dataFile(bank::unitFiles(u).tm) << fnd::dataFile(bank::unitFiles(u).step);
     ::sync(); // written pages must be clean before they can be dropped
     std::printf("paper 0 of %s: %lld ids\n", qPrintable(folder), (long long)(paperIds.size() / 4));
-    benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -15,6 +15,7 @@
 //                 shows (draw, composition, the records moved one slot on)
 #include "app/startup.h"
 #include "bank/bankfiles.h"
+#include "benchargs.h"
 #include "cover/frmfengmian.h"
 #include "cover/runstart.h"
 #include "examflow/frmlogon.h"
@@ -166,12 +167,20 @@ BENCHMARK(NewRandomPaper)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 int main(int argc, char **argv)
 {
+    static const QString usage = QStringLiteral(
+        "usage: examsim-coverbench [--benchmark_...]\n"
+        "The cover's start, load and run starts on a temporary large bank with a full record folder.\n") +
+        toolargs::BenchmarkOptions;
+    if (const auto end = toolargs::screen(argc, argv, usage, {"--benchmark_*"}))
+        return *end;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir dir;
     // The install values go to a file of the benchmark's own.
     qputenv("EXAMSIM_REGISTRY", QFile::encodeName(dir.filePath(QStringLiteral("registry.ini"))));
     QApplication app(argc, argv);
+    if (!toolargs::takeBenchmarkOptions(argc, argv, usage))
+        return 2;
     QProcess gen;
     gen.start(ts::toolPath(QStringLiteral("examsim-bankgen")), {QStringLiteral("--large"), dir.path()});
     if (!gen.waitForFinished(600000) || gen.exitCode() != 0) {
@@ -185,7 +194,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the records could not be written\n");
         return 2;
     }
-    benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -1,5 +1,6 @@
 // examsim-probe <command> ...: drives the program's parts from the command line.
 #include "probe.h"
+#include "toolargs.h"
 
 #include <QApplication>
 #include <QJsonDocument>
@@ -26,8 +27,23 @@ void outJson(const QJsonObject &object) { out(QString::fromUtf8(QJsonDocument(ob
 
 } // namespace probe
 
+namespace {
+
+// The usage: the subcommands, each with its own arguments.
+QString usage()
+{
+    QString text = QStringLiteral("usage: examsim-probe <command> ...\n");
+    for (const auto &[name, c] : probe::Commands<probe::CommandFn>::all())
+        text += QStringLiteral("  %1 %2\n").arg(QString::fromStdString(name), QString::fromUtf8(c.usage));
+    return text;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (const auto end = toolargs::screen(argc, argv, usage()))
+        return *end;
     // Without a platform named, the probe runs offscreen on a 1024 x 768
     // screen at 96 dpi, the screen the window's size rule is written for
     // (the offscreen default is 800 x 800). The platform reads the file while
@@ -47,9 +63,7 @@ int main(int argc, char *argv[])
     using Subcommands = probe::Commands<probe::CommandFn>;
     const Subcommands::Command *command = args.isEmpty() ? nullptr : Subcommands::find(args.first());
     if (!command) {
-        probe::err(QStringLiteral("usage: examsim-probe <command> ..."));
-        for (const auto &[name, c] : Subcommands::all())
-            probe::err(QStringLiteral("  %1 %2").arg(QString::fromStdString(name), QString::fromUtf8(c.usage)));
+        std::fputs(usage().toUtf8().constData(), stderr);
         return 2;
     }
     return command->fn(args.mid(1));

@@ -51,6 +51,7 @@
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/steprecord.h"
 #include "simwin/window/frmmain.h"
+#include "benchargs.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -394,6 +395,12 @@ BENCHMARK(StepLine)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
+    static const QString usage = QStringLiteral(
+        "usage: examsim-scenebench [<program-folder>] [--benchmark_...]\n"
+        "Scene building on a copy of the program folder's bank (default: the folder of this tool).\n") +
+        toolargs::BenchmarkOptions;
+    if (const auto end = toolargs::screen(argc, argv, usage, {"--benchmark_*"}))
+        return *end;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -403,6 +410,8 @@ int main(int argc, char **argv)
         --argc;
         ++argv;
     }
+    if (!toolargs::takeBenchmarkOptions(argc, argv, usage))
+        return 2;
     QTemporaryDir dir;
     workDir = &dir;
     if (!ts::copyTree(folder, dir.path(), true)) {
@@ -416,7 +425,6 @@ int main(int argc, char **argv)
                 (long long)scenePictures.size());
     std::printf("step switch: unit %d question %d step %d, %lld pictures\n", switchUnit, switchQuestion, switchStep,
                 (long long)switchPictures.size());
-    benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     std::printf("calls: buildColdScene %d, decodeRaw %d\n", coldCalls, rawCalls);
