@@ -62,6 +62,7 @@ private slots:
     void hintAndAnswerMode();
     void hintOfMegabytesIsBounded();
     void targetAreas();
+    void numberFieldsSkipLeadingBlanks();
     void badInput();
     void hotSpotsTakeTheMouse();
     void unitPracticeStart();
@@ -526,6 +527,19 @@ void TstFrmMain::targetAreas()
     QVERIFY(!w.Label1->isVisible());
     QVERIFY(!w.Shape1->isVisible());
     QCOMPARE(w.Label1BoxHeight, 0);
+}
+
+// A box written with leading blanks in its numbers stands where its digits
+// say: left " 3000" at 200 px, top " 600" at 40 px, " 1200" by "  300".
+void TstFrmMain::numberFieldsSkipLeadingBlanks()
+{
+    ts::SceneFixture fx;
+    fx.writeUnit(0, {{record({{8, s("9001")}, {66, s(" 30000 600 1200  300")}})}});
+    QVERIFY(cover::startUnitPractice(0));
+    FrmMain &w = shownWindow();
+    build(1, 1);
+    QVERIFY(w.Label1->isVisible());
+    QCOMPARE(geo(w.Label1), QRect(200, 40, 80, 20));
 }
 
 void TstFrmMain::badInput()

@@ -245,7 +245,11 @@ void TstTextFiles::leadingInt_data()
     QTest::newRow("digits") << "00125" << 125;
     QTest::newRow("stops at letter") << "12A45" << 12;
     QTest::newRow("letter first") << "H3300" << 0;
-    QTest::newRow("blank first") << " 12" << 0;
+    QTest::newRow("leading blanks skipped") << "  12" << 12;
+    QTest::newRow("a box field written with a leading blank") << " 3000" << 3000;
+    QTest::newRow("blanks, then a letter") << "  H3" << 0;
+    QTest::newRow("a blank after the digits ends them") << "3 000" << 3;
+    QTest::newRow("only blanks") << "   " << 0;
     QTest::newRow("empty") << "" << 0;
     QTest::newRow("twenty digits saturate") << "99999999999999999999" << INT_MAX;
 }

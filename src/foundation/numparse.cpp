@@ -7,8 +7,11 @@ namespace fnd {
 
 int leadingInt(QStringView field)
 {
+    qsizetype from = 0;
+    while (from < field.size() && field[from] == u' ')
+        ++from;
     long long v = 0;
-    for (QChar c : field) {
+    for (QChar c : field.mid(from)) {
         if (c < u'0' || c > u'9')
             break;
         v = v * 10 + (c.unicode() - u'0');

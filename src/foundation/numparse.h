@@ -5,8 +5,9 @@
 
 namespace fnd {
 
-// Leading decimal digits of a record field: digits up to the first non-digit;
-// a field that starts with anything else reads as 0. Saturates at INT_MAX.
+// The leading number of a record field: leading blanks skipped, then digits
+// up to the first other character; a field whose first character after its
+// blanks is no digit (a letter) reads as 0. Saturates at INT_MAX.
 int leadingInt(QStringView field);
 
 // The leading decimal value of a text: optional blanks, optional sign, digits
