@@ -398,6 +398,18 @@ void TstRecords::quit_data()
     QTest::newRow("an entry holding a blank leaves with its flag, so no entry shifts")
         << 5 << 14 << 0 << 3 << "0001" << "0" << false
         << Files{"288862=0001 0020003", "288872=TFT"} << Files{"288862=0003", "288872=T"};
+    QTest::newRow("set 9: an entry holding a blank leaves with its own flag in both merges")
+        << 9 << 10 << 0 << 3 << "00030001" << "26" << false
+        << Files{"288862=0003 0020001", "288872=FTF"} << Files{"288862=00030001", "288872=FT"};
+    QTest::newRow("set 10: an entry holding a blank leaves with its own flag in both merges")
+        << 10 << 9 << 0 << 3 << "00030001" << "26" << false
+        << Files{"288862=0003 0020001", "288872=FTF"} << Files{"288862=00030001", "288872=FT"};
+    QTest::newRow("set 12: the wrong list loses an entry holding a blank with its own flag")
+        << 12 << 7 << 0 << 3 << "00030001" << "04" << false
+        << Files{"288863=0003 0020001", "288873=FTF"} << Files{"288863=00030001", "288873=FT"};
+    QTest::newRow("set 13: the wrong list loses an entry holding a blank with its own flag")
+        << 13 << 6 << 0 << 3 << "00030001" << "04" << false
+        << Files{"288863=0003 0020001", "288873=FTF"} << Files{"288863=00030001", "288873=FT"};
     QTest::newRow("a blank flag reads F, so no flag shifts")
         << 5 << 14 << 0 << 3 << "0001" << "0" << false
         << Files{"288862=000100020003", "288872=T T"} << Files{"288862=00020003", "288872=FT"};

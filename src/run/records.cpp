@@ -216,15 +216,21 @@ void mergeUnitProgress(RecordWrites &out)
 }
 
 // Review flags of sets 9 and 12 (question n is entry n) and 10 and 13
-// (question k is the entry of the k-th flag that is not "T").
+// (question k is the entry of the k-th flag that is not "T"), over the list
+// as the cover composed the set from it: without the entries holding a
+// blank. Such an entry leaves the list here with its own flag, both lines
+// written, so that no later reader pairs the flags written with other ids.
 void mergeReviewFlags(const ListFiles &files, bool wholeList, RecordWrites &out)
 {
-    const auto list = tryReadFlaggedList(files);
-    if (!list) {
+    auto idLine = tryReadRecordLine(files.ids);
+    const auto flagLine = tryReadRecordLine(files.flags);
+    if (!idLine || !flagLine) {
         out.failed << files.flags;
         return;
     }
-    QString flags = list->flags;
+    const int entries = idCount(*idLine);
+    FlaggedList list = FlaggedList::fromLines(std::move(*idLine), *flagLine);
+    QString &flags = list.flags;
     const int sum = questionSum();
     if (wholeList) {
         for (int n = 1; n <= sum && n <= flags.size(); ++n)
@@ -242,7 +248,10 @@ void mergeReviewFlags(const ListFiles &files, bool wholeList, RecordWrites &out)
                 c = u'T';
         }
     }
-    note(writeRecordLines(files.flags, {flags}), files.flags, out);
+    if (list.count() != entries)
+        writeFlaggedList(files, list, out);
+    else
+        note(writeRecordLines(files.flags, {flags}), files.flags, out);
 }
 
 void mergeMarks(bool addNew, RecordWrites &out)
