@@ -82,6 +82,7 @@ private slots:
     void randomDraw();
     void smallBank_data();
     void smallBank();
+    void reviewLink_data();
     void reviewLink();
     void reviewLinkOfAnEmptyList();
     void deleteRow_data();
@@ -682,11 +683,23 @@ void TstCoverPapers::smallBank()
     QCOMPARE(lines(QStringLiteral("wydata/288869.mxy")).size(), size);
 }
 
-// Review of paper 3's unfinished questions: 12 characters give a practice of
-// three, not done, on the composed pair, with the header's "(未完成)".
+// Review of paper 3's unfinished questions: a practice of the list's whole
+// ids (its length \ 4), not done, on the composed pair, with the header's
+// "(未完成)".
+void TstCoverPapers::reviewLink_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QList<int>>("questions");
+    QTest::newRow("12 characters: three questions") << ids({2, 101, 203}) << QList<int>{2, 101, 203};
+    QTest::newRow("11 characters: the three after the last whole id are no question")
+        << QStringLiteral("00030005010") << QList<int>{3, 5};
+}
+
 void TstCoverPapers::reviewLink()
 {
-    writeLines(QStringLiteral("ksdata/182403.mxy"), {ids({2, 101, 203})});
+    QFETCH(QString, list);
+    QFETCH(QList<int>, questions);
+    writeLines(QStringLiteral("ksdata/182403.mxy"), {list});
     FrmFengmian &w = shown();
     click(5);
     click(29);
@@ -696,15 +709,14 @@ void TstCoverPapers::reviewLink()
     QCOMPARE(int(run::TaoNo), 17);
     QCOMPARE(int(run::RecNo), 3);
     QCOMPARE(int(run::AnswerMode), 2);
-    QCOMPARE(int(run::TmSum), 3);
-    QCOMPARE(int(run::TmId[1]), 2);
-    QCOMPARE(int(run::TmId[3]), 203);
-    for (int i = 1; i <= 3; ++i) {
+    QCOMPARE(int(run::TmSum), questions.size());
+    for (int i = 1; i <= questions.size(); ++i) {
+        QCOMPARE(int(run::TmId[size_t(i)]), questions[i - 1]);
         QCOMPARE(run::TmDone[size_t(i)], QStringLiteral("F"));
         QCOMPARE(run::TmState[size_t(i)] & 4, 0);
     }
     QVERIFY(FrmTm::loaded());
-    QTRY_VERIFY(FrmTm::get().LblBiao->text().endsWith(s("(未完成)")));
+    QTRY_VERIFY(FrmTm::get().LblBiao->text().endsWith(s("/%1(0%2)(未完成)").arg(questions.size()).arg(questions[0] + 100)));
     QVERIFY(FrmMain::loaded() && FrmMain::loaded()->isVisible());
 }
 

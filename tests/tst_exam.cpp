@@ -3,6 +3,7 @@
 // exam clock (shortened through its interval), the hand-in confirmations
 // (message, cancel, confirm, the score window) and the guards against nested
 // confirmations.
+#include "reportlog.h"
 #include "testsupport.h"
 #include "windowdrive.h"
 
@@ -110,6 +111,7 @@ private slots:
     void scoreWindow();
     void reviewThisExam();
     void reviewWrongQuestions();
+    void reviewOfAVanishedWrongList();
     void showAnswerPrompt();
 
 private:
@@ -517,6 +519,29 @@ void TstExam::reviewWrongQuestions()
     // Question 5 of the exam, marked, is the review's third question.
     QCOMPARE(int(run::TmState[3]) & 2, 2);
     QVERIFY(!tm.TimeKS->isActive());
+}
+
+// The wrong list gone between the score window's showing and the click: an
+// empty set, refused as the disabled button is. The score window stays and
+// the working files stay as they were.
+void TstExam::reviewOfAVanishedWrongList()
+{
+    FrmChengji &w = handedIn();
+    QVERIFY(w.Command3->isEnabled());
+    QVERIFY(QFile::remove(run::recordPath(bank::ShiJuanCuoTiFile(0))));
+    const QString step = fnd::dataFile(QStringLiteral("288819")), tm = fnd::dataFile(QStringLiteral("288869"));
+    const QByteArray stepBytes = ts::fileBytes(step), tmBytes = ts::fileBytes(tm);
+    click(w.Command3);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The same window, not a new one.
+    QVERIFY(FrmChengji::loaded() == &w);
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.Command3->isEnabled());
+    QVERIFY(!FrmTm::loaded());
+    QVERIFY(!FrmMain::loaded());
+    QCOMPARE(ts::fileBytes(step), stepBytes);
+    QCOMPARE(ts::fileBytes(tm), tmBytes);
+    QCOMPARE(int(run::PaperType), 0);
 }
 
 // Button 10's prompt: a click on its note closes it; "see the answer now"

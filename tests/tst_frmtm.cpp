@@ -734,7 +734,7 @@ void TstFrmTm::quitAReviewOfWrongQuestions()
     run::resetRunState();
     scene::resetSceneState();
     run::RecNo = 3;
-    QVERIFY(run::composeExamReviewSet());
+    QCOMPARE(run::composeExamReviewSet(), run::ReviewSet::Composed);
     ts::startPractice();
     run::TmState[2] |= 4;
     run::TmState[4] |= 4;

@@ -943,7 +943,7 @@ void TstRecords::composeSampleReviewSet()
     run::RecNo = 5;
     run::TmState[1] = 7;
     run::TmDone[2] = QStringLiteral("T");
-    QVERIFY(run::composeExamReviewSet());
+    QCOMPARE(run::composeExamReviewSet(), run::ReviewSet::Composed);
     QCOMPARE(f.bytes(f.dataFile("288869")), unitLine(f, 2, 7) + unitLine(f, 2, 3));
     QCOMPARE(f.bytes(f.dataFile("288819")), unitSteps(f, 2, 7) + unitSteps(f, 2, 3));
     const int c1 = unitSteps(f, 2, 7).count("\r\n"), c2 = unitSteps(f, 2, 3).count("\r\n");
@@ -1065,7 +1065,7 @@ void TstRecords::composeFailureChangesNothing()
     run::PaperType = 0;
     run::TaoNo = 1;
     if (fileNo == 19) {
-        QVERIFY(!run::composeExamReviewSet());
+        QCOMPARE(run::composeExamReviewSet(), run::ReviewSet::Failed);
         QCOMPARE(run::PaperType, qint16(0));
         QCOMPARE(run::TaoNo, qint16(1));
         QCOMPARE(f.bytes(f.dataFile("288869")), QByteArray("old questions\r\n"));

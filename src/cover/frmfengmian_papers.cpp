@@ -340,19 +340,23 @@ void FrmFengmian::LblShiJuanCCC_Click(int index)
 {
     if (index < 0 || index >= PaperRows)
         return;
-    if (run::idCount(run::readRecordLine(bank::ShiJuanCuoTiFile(index))) == 0) {
+    const QString list = run::readRecordLine(bank::ShiJuanCuoTiFile(index));
+    if (run::idCount(list) == 0) {
         FrmKVMSGBOX::ask(QStringLiteral("没有生成错题"), QStringLiteral("l20071"),
                          QStringLiteral("\r\n\r\n\r\n你可能是还没有做本套试题，或者上次得分为0。\r\n请点“开始考试”做本套试题。"));
         return;
     }
     const qint16 before = run::RecNo;
     run::RecNo = qint16(index);
-    if (!run::composeExamReviewSet()) {
+    if (run::composeExamReviewSet() != run::ReviewSet::Composed) {
         run::RecNo = before;
         fnd::trapError(QStringLiteral("lblshijuancc"), 53,
                        QStringLiteral("the unfinished questions of paper row %1 could not be composed").arg(index));
         return;
     }
+    // The practice holds the list's whole ids: one to three characters after
+    // the last make no question.
+    run::TmSum = qint16(std::min(run::idCount(list), run::MaxQuestions));
     cover::startLianXi();
 }
 

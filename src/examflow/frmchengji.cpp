@@ -190,7 +190,15 @@ void FrmChengji::Command3_Click()
 void FrmChengji::InitShiTi()
 {
     // 1-7: the review set; nothing starts when it cannot be composed.
-    if (!run::composeExamReviewSet()) {
+    switch (run::composeExamReviewSet()) {
+    case run::ReviewSet::Composed:
+        break;
+    case run::ReviewSet::Empty:
+        // The list went after the window showed: nothing to review, refused
+        // as the button is when the exam wrote no list. The window stays.
+        Command3->setEnabled(false);
+        return;
+    case run::ReviewSet::Failed:
         // The score window stays, its buttons working.
         fnd::trapError(QStringLiteral("initshiti"), 53, QStringLiteral("the review set could not be composed"));
         FrmKVMSGBOX::ask(fnd::AppTitle, QStringLiteral("l20071"), QStringLiteral("题库文件不全，无法开始错题复习。"));

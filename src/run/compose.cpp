@@ -108,9 +108,16 @@ std::optional<Unit> readUnit(int u)
     return unit;
 }
 
+// The questions a list composes: its length / 4, halves to the even
+// neighbour, at most MaxQuestions.
+int setSize(QStringView list)
+{
+    return int(std::clamp<long long>(fnd::roundHalfEven(double(list.size()) / IdWidth), 0, MaxQuestions));
+}
+
 std::optional<Composed> compose(QStringView list)
 {
-    const int sum = int(std::clamp<long long>(fnd::roundHalfEven(double(list.size()) / IdWidth), 0, MaxQuestions));
+    const int sum = setSize(list);
     Composed c;
     std::array<std::optional<Unit>, UnitLimit> units;
     for (int i = 0; i < sum; ++i) {
@@ -226,18 +233,22 @@ void nameRunFiles()
 
 bool composeWorkFiles(QStringView idList, int fileNo) { return composeAndWrite(idList, fileNo).has_value(); }
 
-bool composeExamReviewSet()
+ReviewSet composeExamReviewSet()
 {
     if (RecNo < 0 || RecNo >= PaperSlots) {
         logFailure(OutOfRange, QStringLiteral("paper slot %1 has no wrong list").arg(RecNo));
-        return false;
+        return ReviewSet::Failed;
     }
     const auto list = tryReadRecordLine(bank::ShiJuanCuoTiFile(RecNo));
     if (!list)
-        return false;
+        return ReviewSet::Failed;
+    // A set without questions is never started: the working files of the
+    // set before stay as they are.
+    if (setSize(*list) == 0)
+        return ReviewSet::Empty;
     const auto tmLines = composeAndWrite(*list, bank::ComposedSet);
     if (!tmLines)
-        return false;
+        return ReviewSet::Failed;
     PaperType = 2;
     TaoNo = 17;
     AnswerMode = 2;
@@ -249,7 +260,7 @@ bool composeExamReviewSet()
         TmDone[i] = QStringLiteral("F");
         TmState[i] = 0;
     }
-    return true;
+    return ReviewSet::Composed;
 }
 
 } // namespace run

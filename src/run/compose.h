@@ -45,7 +45,11 @@ bool composeWorkFiles(QStringView idList, int fileNo);
 // completed (its list "1824" & RecNo): composed on the working pair 19, then
 // set 2 / 17 in practice mode, question 1, 50 minutes, StepStart from the new
 // question file, every question not done and in state 0. RecNo is kept. The
-// scene engine's step (StepNo) is the caller's to reset.
-bool composeExamReviewSet();
+// scene engine's step (StepNo) is the caller's to reset. A list that makes
+// no question (missing, empty, one or two characters) is Empty: nothing is
+// written, no variable changes and nothing is logged; on a failure (logged)
+// nothing is written and no variable changes either.
+enum class ReviewSet { Composed, Empty, Failed };
+ReviewSet composeExamReviewSet();
 
 } // namespace run
