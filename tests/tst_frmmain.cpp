@@ -625,7 +625,10 @@ void TstFrmMain::unitPracticeStart()
     ts::SceneFixture fx;
     QStringList three(3, record({})), two(2, record({})), four(4, record({}));
     fx.writeUnit(1, {three, two, four});
+    run::TmLine = QStringLiteral("a line of an earlier run");
     QVERIFY(cover::startUnitPractice(1));
+    // The scan of the question file keeps the last line it read.
+    QCOMPARE(run::TmLine, s("010304第3题"));
     QCOMPARE(run::PaperType, qint16(20));
     QCOMPARE(run::TaoNo, qint16(1));
     QCOMPARE(run::TmSum, qint16(3));
@@ -642,6 +645,7 @@ void TstFrmMain::unitPracticeStart()
     QVERIFY(cover::prepareRun());
     QCOMPARE(run::StepStart[2], qint16(4));
     QCOMPARE(run::StepStart[3], qint16(0));
+    QCOMPARE(run::TmLine, QStringLiteral(" "));
     QVERIFY(!cover::startUnitPractice(5));
 }
 

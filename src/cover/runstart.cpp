@@ -24,6 +24,9 @@ Prepared prepareRunFiles()
     run::LeftMinutes = 50;
     // No set has more questions than the tables: lines past them are not read.
     const auto lines = fnd::readHeadLines(run::TmFile, run::MaxQuestions, -1);
+    // The question window shows this line while it finds no line of its own.
+    if (const auto last = run::lastScannedLine(lines ? lines->lines : QStringList()))
+        run::TmLine = *last;
     if (!run::fillStepStart(lines ? lines->lines : QStringList()))
         return Prepared::Overflow;
     return lines ? Prepared::Ready : Prepared::Unreadable;

@@ -14,9 +14,10 @@ inline qint16 FhPage = 0;
 // Names the run's files (bank::workFiles of PaperType + TaoNo and the
 // answer-text file, in the data folder), sets TmNo, the step and
 // LeftMinutes, and fills StepStart from the step counts of the question
-// file's lines; a blank line ends the scan. The question file must be
-// readable and its starts must fit 16-bit line numbers (run::fillStepStart,
-// which logs an overflow); otherwise StepStart keeps only entry 1.
+// file's lines; a blank line ends the scan, and TmLine keeps the last line
+// it read. The question file must be readable and its starts must fit
+// 16-bit line numbers (run::fillStepStart, which logs an overflow);
+// otherwise StepStart keeps only entry 1.
 enum class Prepared { Ready, Unreadable, Overflow };
 Prepared prepareRunFiles();
 inline bool prepareRun() { return prepareRunFiles() == Prepared::Ready; }

@@ -188,6 +188,13 @@ int questionCountOf(const QStringList &tmLines)
     return count;
 }
 
+std::optional<QString> lastScannedLine(const QStringList &tmLines)
+{
+    if (tmLines.isEmpty())
+        return std::nullopt;
+    return tmLines[std::min<qsizetype>(questionCountOf(tmLines), tmLines.size() - 1)];
+}
+
 namespace {
 // The starts of the lines, entries 1 to the last filled; nullopt when one
 // does not fit a 16-bit line number.

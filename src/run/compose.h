@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <optional>
 
 namespace run {
 
@@ -21,6 +22,9 @@ void nameRunFiles();
 // The questions of a question file (a unit's or a set's): its lines up to
 // the first that is blank after trimming, at most MaxQuestions.
 int questionCountOf(const QStringList &tmLines);
+// The line a scan of those lines for the step starts reads last: the first
+// blank one, else the last; nullopt when there is none.
+std::optional<QString> lastScannedLine(const QStringList &tmLines);
 
 // StepStart(1) = 1 and StepStart(n + 1) = StepStart(n) + the step count of
 // question line n, up to the first line that is blank after trimming. The
