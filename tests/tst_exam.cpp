@@ -113,6 +113,7 @@ private slots:
     void reviewWrongQuestions();
     void reviewOfAVanishedWrongList();
     void showAnswerPrompt();
+    void missingPicturesLoggedOnce();
 
 private:
     // An exam of paper 0 handed in with questions 1 and 2 completed and 5
@@ -586,6 +587,25 @@ void TstExam::showAnswerPrompt()
         QVERIFY(!tm.CmdGN[size_t(i)]->isVisible());
     QTRY_VERIFY(FrmYanShi::loaded() && FrmYanShi::loaded()->isVisible());
     QVERIFY(run::YanShiRun);
+}
+
+// The logon's, the hand-in boxes' and the score window's pictures missing:
+// two exams load every window twice, and each missing file is logged once.
+void TstExam::missingPicturesLoggedOnce()
+{
+    for (const char *name : {"9l0056", "l01041", "9l0058"})
+        QVERIFY(QFile::remove(copy_->file(QStringLiteral("wydata/%1.mxy").arg(QLatin1String(name)))));
+    QTemporaryDir logDir;
+    fnd::ErrLogFile = logDir.filePath(QStringLiteral("run.txt"));
+    for (int exam = 1; exam <= 2; ++exam) {
+        QVERIFY(handedIn().isVisible());
+        FrmChengji::unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QStringList logged = ts::loggedReports(fnd::ErrLogFile);
+    logged.sort();
+    QCOMPARE(logged, (QStringList{s("frmchengjiFile not found: 9l0058"), s("frmend1File not found: l01041"),
+                                  s("frmlogonFile not found: 9l0056")}));
 }
 
 QTEST_MAIN(TstExam)

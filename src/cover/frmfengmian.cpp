@@ -138,9 +138,9 @@ void FrmFengmian::formLoad()
     if (auto icon = fnd::loadPicture(fnd::dataFile(QStringLiteral("l62011"))))
         setWindowIcon(QIcon(*icon));
     else
-        reportMissing(QStringLiteral("l62011"), tag);
+        fnd::reportMissingFile(tag, QStringLiteral("l62011"));
     if (!fnd::loadPictureInto(background_, fnd::dataFile(QStringLiteral("l20060"))))
-        reportMissing(QStringLiteral("l20060"), tag);
+        fnd::reportMissingFile(tag, QStringLiteral("l20060"));
     // A picture label at (left, top) in design twips, sized to its picture.
     auto place = [this, &tag](QLabel *l, const char *picture, double left, double top) {
         setLabelPicture(l, QString::fromLatin1(picture), tag);
@@ -289,7 +289,7 @@ void FrmFengmian::buttonsPartOne()
 {
     const auto cursor = scene::loadCursorFile(fnd::dataFile(QStringLiteral("9l0015")));
     if (!cursor)
-        reportMissing(QStringLiteral("9l0015"), QStringLiteral("fengmaincsh"));
+        fnd::reportMissingFile(QStringLiteral("fengmaincsh"), QStringLiteral("9l0015"));
     for (kvelButton *b : ClickBotn) {
         if (cursor)
             b->setMouseIcon(*cursor);
@@ -372,7 +372,7 @@ bool FrmFengmian::setButtonPicture(int index, const QString &name, const QString
 {
     if (ClickBotn[size_t(index)]->loadPicture(fnd::dataFile(name)))
         return true;
-    reportMissing(name, tag);
+    fnd::reportMissingFile(tag, name);
     return false;
 }
 
@@ -382,14 +382,6 @@ bool FrmFengmian::setLabelPicture(QLabel *label, const QString &name, const QStr
         label->setPixmap(*picture);
         return true;
     }
-    reportMissing(name, tag);
+    fnd::reportMissingFile(tag, name);
     return false;
-}
-
-void FrmFengmian::reportMissing(const QString &name, const QString &tag)
-{
-    if (missingReported_.contains(name))
-        return;
-    missingReported_.insert(name);
-    fnd::trapError(tag, 53, QStringLiteral("File not found: ") + name);
 }

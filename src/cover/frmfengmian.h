@@ -12,7 +12,6 @@
 #include "foundation/ui/form.h"
 
 #include <QPixmap>
-#include <QSet>
 #include <QWidget>
 #include <array>
 
@@ -172,8 +171,6 @@ private:
     // while the cover lives.
     bool setButtonPicture(int index, const QString &name, const QString &tag);
     bool setLabelPicture(QLabel *label, const QString &name, const QString &tag);
-    void reportMissing(const QString &name, const QString &tag);
-    QSet<QString> missingReported_;
     // The bars' heights in run-time twips, kept when a selection has no
     // questions.
     double doneBarTw_ = 0, notDoneBarTw_ = 0;

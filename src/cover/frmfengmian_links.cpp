@@ -4,6 +4,7 @@
 
 #include "auxiliary/about/frmabout.h"
 #include "bank/bankfiles.h"
+#include "foundation/errreport.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/showntext.h"
@@ -46,7 +47,7 @@ void FrmFengmian::loadAdvert()
     if (const auto cursor = scene::loadCursorFile(fnd::dataFile(QStringLiteral("9l0015"))))
         LblAD->setCursor(*cursor);
     else
-        reportMissing(QStringLiteral("9l0015"), QStringLiteral("form_load"));
+        fnd::reportMissingFile(QStringLiteral("form_load"), QStringLiteral("9l0015"));
     QFont f(QStringLiteral("宋体"));
     f.setPointSizeF(10 * fnd::XBiLi);
     LblAD->setFont(f);

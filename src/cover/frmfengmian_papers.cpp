@@ -180,7 +180,7 @@ void FrmFengmian::paperRows()
     const QString tag = QStringLiteral("fengmaincsh");
     const auto cursor = scene::loadCursorFile(fnd::dataFile(QStringLiteral("9l0015")));
     if (!cursor)
-        reportMissing(QStringLiteral("9l0015"), tag);
+        fnd::reportMissingFile(tag, QStringLiteral("9l0015"));
     const QFont title = songTi(10, true), text = songTi(9);
     // A label at (left, top) in run-time pixels, its design size in twips.
     auto place = [](QLabel *l, int left, int top, double width, double height, const QFont &f) {

@@ -120,7 +120,7 @@ void FrmChengji::formLoad()
     setWindowTitle(fnd::appTitleOf(fnd::InfoTable, fnd::ExamTitle));
     Command3->show();
     if (!Picture1->loadPicture(fnd::dataFile(QStringLiteral("9l0058"))))
-        fnd::trapError(QStringLiteral("frmchengji"), 53, QStringLiteral("File not found: 9l0058"));
+        fnd::reportMissingFile(QStringLiteral("frmchengji"), QStringLiteral("9l0058"));
     setTwipsRect(Command3, 3480 * XBiLi, 4080 * YBiLi, 1920 * XBiLi, 450 * YBiLi);
     setTwipsRect(Command1, twipsLeft(Command3) + twipsWidth(Command3) + 120 * XBiLi, 4080 * YBiLi, 1920 * XBiLi, 450 * YBiLi);
     setTwipsRect(Command2, twipsLeft(Command1) + twipsWidth(Command1) + 120 * XBiLi, 4080 * YBiLi, 870 * XBiLi, 450 * YBiLi);

@@ -132,7 +132,7 @@ void HandInBox::loadDesign()
         setWindowIcon(QIcon(*icon));
     for (auto [b, name] : {std::pair{Command1, "l01041"}, std::pair{Command2, "l01042"}})
         if (!b->loadPicture(fnd::dataFile(QString::fromLatin1(name))))
-            fnd::trapError(objectName().toLower(), 53, QStringLiteral("File not found: ") + QString::fromLatin1(name));
+            fnd::reportMissingFile(objectName().toLower(), QString::fromLatin1(name));
     // Places stay at their design; only the sizes are scaled.
     setTwipsRect(Command1, 600, 2160, 1320 * fnd::XBiLi, 420 * fnd::YBiLi);
     setTwipsRect(Command2, 2400, 2160, 1320 * fnd::XBiLi, 420 * fnd::YBiLi);

@@ -137,7 +137,7 @@ void FrmLogon::formLoad()
     setTwipsRect(LJD, 0, 0, 255, 375);
     for (auto [box, name] : {std::pair{Picture1, "9l0056"}, std::pair{Picture2, "9l0057"}})
         if (!box->loadPicture(fnd::dataFile(QString::fromLatin1(name))))
-            fnd::trapError(QStringLiteral("frmlogon"), 53, QStringLiteral("File not found: ") + QString::fromLatin1(name));
+            fnd::reportMissingFile(QStringLiteral("frmlogon"), QString::fromLatin1(name));
     // 2-4. The run's files.
     run::nameRunFiles();
     setWindowState(Qt::WindowMaximized);

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QUrl>
 
 namespace fnd {
@@ -91,6 +92,20 @@ void trapError(const QString &tag, long number, const QString &description)
     ErrNo = number;
     ErrDescript = description;
     ErrReport();
+}
+
+void reportMissingFile(const QString &tag, const QString &name)
+{
+    static QString log; // the run's log the names were reported to
+    static QSet<QString> reported;
+    if (log != ErrLogFile) {
+        log = ErrLogFile;
+        reported.clear();
+    }
+    if (reported.contains(name))
+        return;
+    reported.insert(name);
+    trapError(tag, 53, QStringLiteral("File not found: ") + name);
 }
 
 void WriteLog(const QString &path, const QString &text)

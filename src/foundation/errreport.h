@@ -31,6 +31,12 @@ void ErrReport(const QString &tag, long number, const QString &description, cons
 // before it goes on with its next statement.
 void trapError(const QString &tag, long number, const QString &description);
 
+// A window's file that is missing (a picture): error 53 "File not found: "
+// and its name, under tag, once per name for each run's log (ErrLogFile), so
+// that a window loaded again and again, or many controls showing the same
+// picture, log it once.
+void reportMissingFile(const QString &tag, const QString &name);
+
 // Appends one log entry: an empty line, the time "YYYY-MM-DD HH:MM:SS", the
 // text without leading and trailing blanks and a line end, in GBK with CR LF.
 // A missing log folder (one level, e.g. "ksdata") is created; any failure is
