@@ -17,7 +17,6 @@
 #include "auxiliary/ime/frmime.h"
 #include "bank/bankfiles.h"
 #include "cover/frmfengmian.h"
-#include "cover/runstart.h"
 #include "examflow/frmtm.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
@@ -586,7 +585,7 @@ FrmMain &startPractice(ts::SceneFixture &fx)
 {
     fx.writeUnit(0, {{record({{8, s("9001")}})}, {record({{8, s("9001")}})}});
     fnd::ExamTitle = s("网页制作");
-    if (!cover::startUnitPractice(0))
+    if (!ts::composeUnit(0))
         qFatal("the fixture unit cannot be started");
     return ts::startPractice();
 }

@@ -4,9 +4,9 @@
 // showing the steps the answer visited, jumps included.
 #include "banksolver.h"
 #include "testsupport.h"
+#include "windowdrive.h"
 
 #include "bank/bankfiles.h"
-#include "cover/runstart.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
@@ -44,7 +44,7 @@ void TstBankSolved::everyQuestion_data()
     int questions = 0;
     for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u) {
         run::resetRunState();
-        QVERIFY(cover::startUnitPractice(u));
+        QVERIFY(ts::composeUnit(u));
         for (int q = 1; q <= run::TmSum; ++q, ++questions)
             QTest::addRow("unit %d question %d", u + 1, q) << u << q;
     }

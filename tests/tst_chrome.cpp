@@ -6,7 +6,6 @@
 #include "testsupport.h"
 #include "windowdrive.h"
 
-#include "cover/runstart.h"
 #include "foundation/globals.h"
 #include "simwin/chrome/hotspotlayout.h"
 #include "simwin/scene/scenestate.h"
@@ -40,7 +39,7 @@ FrmMain &openStep(ts::SceneFixture &fx, const QString &pane = QStringLiteral("EE
 {
     QString t2 = panel ? QStringLiteral("H%1000000").arg(panel) : QString();
     fx.writeUnit(0, {{record({{4, pane}, {6, bars}, {8, s("9001")}, {86, t2}, {96, s("08400")}, {102, s("1650")}})}});
-    [] { QVERIFY(cover::startUnitPractice(0)); }();
+    [] { QVERIFY(ts::composeUnit(0)); }();
     FrmMain &w = ts::shownWindow();
     ts::buildStep(1, 1);
     return w;
@@ -273,7 +272,7 @@ void TstChrome::closingRows()
     writeExamData(fx, QStringLiteral("050088"), QSize(20, 12));
     fx.writeUnit(0, {{record({{6, s("A3")}, {8, s("9001")}}), record({{6, s("A3")}, {8, s("9001")}}),
                       record({{6, s("A3")}, {8, s("9999")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = ts::shownWindow();
     ts::buildStep(1, 1);
     auto open = [&w](int cur) {
@@ -309,12 +308,15 @@ void TstChrome::closingRows()
     QVERIFY(!w.Pic2J->isVisible());
 }
 
-// The probe on the sample bank: the hover shows the generated picture at the
-// title's place in window pixels; `hit` names the cell that takes the mouse.
+// The probe on a copy of the sample bank (its start writes records): the
+// hover shows the generated picture at the title's place in window pixels;
+// `hit` names the cell that takes the mouse.
 void TstChrome::probeHoverAndHit()
 {
+    const ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
     const QList<QJsonObject> lines =
-        ts::playProbe(ts::sampleProgramDir(), 0, 1, "move LblZHU_2\nscene\nhit 44 59\nhit 5 30\nhit 20 60\n");
+        ts::playProbe(copy.path(), 0, 1, "move LblZHU_2\nscene\nhit 44 59\nhit 5 30\nhit 20 60\n");
     QCOMPARE(lines.size(), 5);
     const QJsonObject &scene = lines[1];
     QCOMPARE(scene["CurZHU"].toInt(), 0);

@@ -6,7 +6,6 @@
 #include "testsupport.h"
 #include "windowdrive.h"
 
-#include "cover/runstart.h"
 #include "foundation/globals.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/frmmain.h"
@@ -40,7 +39,7 @@ FrmMain &openSteps(ts::SceneFixture &fx, const QList<Fields> &steps, bool pictur
         records << r;
     }
     fx.writeUnit(0, {records});
-    [] { QVERIFY(cover::startUnitPractice(0)); }();
+    [] { QVERIFY(ts::composeUnit(0)); }();
     FrmMain &w = ts::shownWindow();
     ts::buildStep(1, 1);
     return w;
@@ -308,10 +307,13 @@ void TstChromeClicks::missingPictures()
     QVERIFY(w.ImgHui->picture().isNull());
 }
 
+// On copies of the sample bank: the probe's start writes records.
 void TstChromeClicks::probeOpensMenu1()
 {
+    const ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
     const QList<QJsonObject> lines =
-        ts::playProbe(ts::sampleProgramDir(), 0, 1, "click LblZHU_1\nscene\nmove LblZHU_2\nscene\n");
+        ts::playProbe(copy.path(), 0, 1, "click LblZHU_1\nscene\nmove LblZHU_2\nscene\n");
     QCOMPARE(lines.size(), 4);
     QHash<QString, QJsonObject> open;
     for (const QJsonValue &v : lines[1]["controls"].toArray())
@@ -579,8 +581,10 @@ void TstChromeClicks::tickReadsTheCurrentStep()
 // Title, item and sub-item through the probe on the sample bank.
 void TstChromeClicks::probeSolvesThroughASubMenu()
 {
-    const QList<QJsonObject> lines = ts::playProbe(
-        ts::sampleProgramDir(), 0, 9, "scene\nclick LblZHU_4\nclick Lbl1J_12\nscene\nclick Lbl2J_1\nscene\n");
+    const ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    const QList<QJsonObject> lines =
+        ts::playProbe(copy.path(), 0, 9, "scene\nclick LblZHU_4\nclick Lbl1J_12\nscene\nclick Lbl2J_1\nscene\n");
     QCOMPARE(lines.size(), 6);
     QCOMPARE(lines[0]["StepLine"].toString().mid(124, 7), QStringLiteral("H041201"));
     bool open = false;

@@ -336,7 +336,7 @@ void TstExam::timeUp()
 // A practice has no clock: its first tick stops it and leaves the row.
 void TstExam::practiceClockStops()
 {
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     ts::startPractice();
     FrmTm &tm = FrmTm::get();
     const QString caption = tm.LblTime->text();

@@ -181,7 +181,7 @@ void TstFrmMain::scale()
     fx.writeUnit(0, {{record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 300)},
                               {151, area(handle.x(), '0', handle.y(), "100005")},
                               {177, box(3000, '0', 4500, 600, 450)}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = FrmMain::get();
     // Twips scale with the screen's twips per pixel, so pixels stay as
     // designed: the window is 800 x 600 pixels at every scale.
@@ -237,7 +237,7 @@ void TstFrmMain::picturesAcrossSteps()
                 {50, area(900, '0', 900, "888888")}}),
         record({{8, s("9001")}, {12, s("888888")}, {18, area(2400, '0', 1500, "888888")}, {34, area(4500, '0', 900, "888888")}}),
     }});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = FrmMain::get();
 
     build(1, 1);
@@ -291,7 +291,7 @@ void TstFrmMain::reopenedQuestionRestoresPictures()
     const QString keep = record({{8, s("9001")}, {12, s("888888")}, {18, area(1500, '0', 1500, "888888")}});
     fx.writeUnit(0, {{record({{8, s("9001")}, {12, s("100001")}, {18, area(1200, '0', 900, "100011")}}), keep, keep, keep},
                      {record({{8, s("9001")}, {12, s("200001")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     QCOMPARE(run::StepStart[2], qint16(5));
     FrmMain &w = ts::startPractice();
     QVERIFY(w.isVisible());
@@ -322,7 +322,7 @@ void TstFrmMain::nextStepsDecodedAhead()
                       record({{8, s("9001")}, {12, s("100002")}, {18, area(1200, '0', 900, "100011")}}),
                       record({{8, s("9001")}, {12, s("100003")}}), record({{8, s("9999")}, {12, s("100004")}})},
                      {record({{8, s("9001")}, {12, s("200001")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = FrmMain::get();
     auto ahead = [&fx](const char *name) { return fnd::isPictureDecodedAhead(fx.dataFile(QString::fromLatin1(name))); };
 
@@ -360,7 +360,7 @@ void TstFrmMain::backColourOnlyBesideTheScreenshot()
     fx.writePicture(QStringLiteral("100001"), QSize(300, 200), Qt::red);
     fx.writePicture(QStringLiteral("100002"), QSize(800, 600), Qt::green);
     fx.writeUnit(0, {{record({{8, s("9001")}, {12, s("100001")}}), record({{8, s("9001")}, {12, s("100002")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = FrmMain::get();
     build(1, 1);
     w.show();
@@ -393,7 +393,7 @@ void TstFrmMain::textBoxFontAndInitialText()
         record({{8, s("0020")}, {86, textBox}, {106, s("000")}, {109, s("001")}, {125, s("0000m08500")}}),
         record({{8, s("0020")}, {86, textBox}, {106, s("001")}, {125, s("00000XAB31")}}),
     }});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = shownWindow();
 
     build(1, 1);
@@ -438,7 +438,7 @@ void TstFrmMain::hintOfMegabytesIsBounded()
     const QString huge = s("单击") + QString(5 * 1024 * 1024, u'x');
     fx.writeAnswers({huge});
     fx.writeUnit(0, {{record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 300)}, {112, s("0030000450001")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = shownWindow();
     run::AnswerMode = 1;
     build(1, 1);
@@ -457,7 +457,7 @@ void TstFrmMain::hintAndAnswerMode()
         record({{8, s("9001")}, {66, label}, {112, s("0000000000002")}}),
         record({{8, s("9001")}, {66, label}, {112, s("0045000600000")}}),
     }});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = shownWindow();
 
     build(1, 1); // practice: no hint and no boxes
@@ -497,7 +497,7 @@ void TstFrmMain::targetAreas()
         record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 0)}}),
         record({{8, s("9001")}}),
     }});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     run::AnswerMode = 1;
     FrmMain &w = shownWindow();
 
@@ -535,7 +535,7 @@ void TstFrmMain::numberFieldsSkipLeadingBlanks()
 {
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9001")}, {66, s(" 30000 600 1200  300")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = shownWindow();
     build(1, 1);
     QVERIFY(w.Label1->isVisible());
@@ -552,7 +552,7 @@ void TstFrmMain::badInput()
                 {106, s("q1w")}, {112, s("a1b2c3d4e5f6g")}, {125, s("ZZZZZZZZZZ")}, {177, s("!@#$%^&*()0000000000")}},
                120),
     }});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = FrmMain::get();
     build(1, 1);
     const QString first = scene::StepLine;
@@ -588,7 +588,7 @@ void TstFrmMain::hotSpotsTakeTheMouse()
 {
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 300)}, {112, s("0300004500000")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     run::AnswerMode = 1;
     FrmMain &w = shownWindow();
     build(1, 1);
@@ -626,7 +626,7 @@ void TstFrmMain::unitPracticeStart()
     QStringList three(3, record({})), two(2, record({})), four(4, record({}));
     fx.writeUnit(1, {three, two, four});
     run::TmLine = QStringLiteral("a line of an earlier run");
-    QVERIFY(cover::startUnitPractice(1));
+    QVERIFY(ts::composeUnit(1));
     // The scan of the question file keeps the last line it read.
     QCOMPARE(run::TmLine, s("010304第3题"));
     QCOMPARE(run::PaperType, qint16(20));
@@ -646,7 +646,7 @@ void TstFrmMain::unitPracticeStart()
     QCOMPARE(run::StepStart[2], qint16(4));
     QCOMPARE(run::StepStart[3], qint16(0));
     QCOMPARE(run::TmLine, QStringLiteral(" "));
-    QVERIFY(!cover::startUnitPractice(5));
+    QVERIFY(!ts::composeUnit(5));
 }
 
 void TstFrmMain::probePlay()

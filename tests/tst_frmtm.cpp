@@ -71,7 +71,7 @@ FrmMain &startFixtureUnit(ts::SceneFixture &fx, int count, const QStringList &tm
     if (!tmLines.isEmpty())
         fnd::writeLines(fx.dataFile(bank::unitFiles(0).tm), tmLines);
     fnd::ExamTitle = s("网页制作");
-    if (!cover::startUnitPractice(0))
+    if (!ts::composeUnit(0))
         qFatal("the fixture unit cannot be started");
     return ts::startPractice();
 }
@@ -191,7 +191,7 @@ void TstFrmTm::modes()
     QList<QStringList> questions{{record({{8, s("9001")}})}};
     fx.writeUnit(0, questions);
     copyWindowPictures(fx);
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     run::AnswerMode = qint16(answerMode);
     ts::startPractice();
     FrmTm &tm = FrmTm::get();
@@ -262,7 +262,7 @@ void TstFrmTm::headerOnTheWindow()
     QVERIFY(bank.isValid());
     run::resetRunState();
     scene::resetSceneState();
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     ts::startPractice();
     FrmTm &tm = FrmTm::get();
     QCOMPARE(tm.LblBiao->text(), s("网页 1单元1/14题(未完成)"));
@@ -398,7 +398,7 @@ void TstFrmTm::chooserPages()
     for (int i = 0; i < sum; ++i)
         questions.append({record({{8, s("9001")}})});
     fx.writeUnit(0, questions);
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     QCOMPARE(int(run::TmSum), sum);
     ts::startPractice();
     FrmTm &tm = FrmTm::get();
@@ -469,7 +469,7 @@ void TstFrmTm::chooserStatePictures()
     ts::BankSteps bank;
     QVERIFY(bank.isValid());
     run::resetRunState();
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     ts::startPractice();
     run::TmState[2] = qint16(state);
     FrmTm::get().dqYeMian();
@@ -640,7 +640,7 @@ void TstFrmTm::navigationHintAndPanels()
     fx.writeUnit(0, {{record({{8, s("9001")}}), record({{8, s("9001")}})},
                      {record({{8, s("9001")}}), record({{8, s("9001")}})}});
     copyWindowPictures(fx);
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = ts::startPractice();
     FrmTm &tm = FrmTm::get();
     scene::TmStep[2] = 2;
@@ -696,7 +696,7 @@ void TstFrmTm::quitAUnitPractice()
     QVERIFY(fnd::writeLines(run::recordPath(bank::UnitProgressFile), {s("FFFT") + QString(10, u'F')}));
     run::resetRunState();
     scene::resetSceneState();
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     QCOMPARE(int(run::TmState[4]), 4);
     ts::startPractice();
     FrmTm &tm = FrmTm::get();
@@ -794,7 +794,7 @@ void TstFrmTm::demonstration()
     const QStringList steps{record({{8, s("9001")}}), record({{8, s("9001")}}), record({{8, s("9999")}})};
     fx.writeUnit(0, {steps, steps});
     fnd::writeLines(fx.dataFile(bank::unitFiles(0).tm), {s("000103picturep00002一"), line});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = ts::startPractice();
     FrmTm &tm = FrmTm::get();
     FrmPicture &pic = FrmPicture::get();

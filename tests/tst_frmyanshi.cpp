@@ -10,7 +10,6 @@
 #include "windowdrive.h"
 
 #include "bank/bankfiles.h"
-#include "cover/runstart.h"
 #include "demo/window/frmyanshi.h"
 #include "examflow/frmtm.h"
 #include "foundation/gbkfile.h"
@@ -123,7 +122,7 @@ void TstFrmYanShi::loadAndControls()
 {
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9001")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     run::AnswerMode = 2;
     FrmMain &main = ts::shownWindow();
     FrmYanShi &w = FrmYanShi::get();
@@ -211,7 +210,7 @@ void TstFrmYanShi::twinScenes()
     QVERIFY(bank.isValid());
     run::resetRunState();
     scene::resetSceneState();
-    QVERIFY(cover::startUnitPractice(unit));
+    QVERIFY(ts::composeUnit(unit));
     FrmMain &m = ts::shownWindow();
     FrmYanShi &d = FrmYanShi::get();
     const auto lines = fnd::readLines(run::TmFile);
@@ -372,7 +371,7 @@ void TstFrmYanShi::targetsAndText()
                                   {197, ts::areaField(200, 200, QStringLiteral("0000AB"))}});
     const QString second = record({{8, s("9001")}, {66, boxField(2400, 1500, 600, 0)}});
     fx.writeUnit(0, {{first}, {second}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     run::YanShiRun = true;
     FrmYanShi &w = FrmYanShi::get();
     w.show();
@@ -693,7 +692,7 @@ void TstFrmYanShi::windowOrder()
 {
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9001")}}), record({{8, s("9001")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     ts::startPractice();
     FrmTm &tm = FrmTm::get();
     tm.hide();
@@ -744,7 +743,7 @@ void TstFrmYanShi::endOnTheFinalScene()
     for (const QString &name : bank::QuestionWindowPictures)
         QFile::copy(ts::sampleProgramDir() + QStringLiteral("/wydata/") + name + QStringLiteral(".mxy"), fx.dataFile(name));
     fx.writeUnit(0, {steps, steps});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &main = ts::startPractice();
     scene::TmStep[2] = 2;
     ts::loadQuestion(2);
@@ -908,7 +907,7 @@ void TstFrmYanShi::loadPlaces()
     QFETCH(double, noteHeight);
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9001")}}), record({{8, s("9001")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &main = ts::shownWindow();
     FrmTm::get().RtbTM->setPlainText(note);
     main.move(40, 30);
@@ -940,7 +939,7 @@ void TstFrmYanShi::noteKeepsItsLastLine()
 {
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9001")}}), record({{8, s("9001")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     ts::shownWindow();
     FrmTm::get().RtbTM->setPlainText(QString(28, QChar(u'一')) + s("国"));
     run::YanShiRun = true;
@@ -983,7 +982,11 @@ void TstFrmYanShi::wholeDemonstrationThroughTheProbe()
         }
         return files;
     };
+    // The practice's start from the cover writes the unit progress as the
+    // cover's load does: once done, the records stand as the run found them.
+    ts::playProbe(copy.path(), 2, 13, {});
     const auto before = ksdata();
+    QVERIFY(before.contains(copy.file(QStringLiteral("ksdata/288893.mxy"))));
     // Unit 3, question 13 ("7000", "6282", "9999"), left at step 2 by its key.
     const QList<QJsonObject> o = ts::playProbe(copy.path(), 2, 13,
                                                "key F12\nstate\nclick FrmTm/CmdGN_7\nwait 500\nwindows\nstate\n"

@@ -9,7 +9,6 @@
 #include "scenefixture.h"
 #include "windowdrive.h"
 
-#include "cover/runstart.h"
 #include "foundation/globals.h"
 #include "foundation/ui/display.h"
 #include "run/runstate.h"
@@ -118,7 +117,7 @@ void TstHighDpi::hotSpotPictureTakesTheClick()
                 {66, box(targetTwips.x(), '0', targetTwips.y(), targetTwips.width(), targetTwips.height())}});
     const QString plain = record({{8, QStringLiteral("9001")}, {12, QStringLiteral("b00001")}});
     fx.writeUnit(0, {{step1, plain, plain}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = ts::shownWindow();
     ts::buildStep(1, 1);
     QCOMPARE(scene::StepNo, qint16(1));

@@ -5,7 +5,6 @@
 #include "testsupport.h"
 #include "windowdrive.h"
 
-#include "cover/runstart.h"
 #include "examflow/frmtm.h"
 #include "foundation/globals.h"
 #include "run/runstate.h"
@@ -62,7 +61,7 @@ void TstKeyRouting::autoAdvance()
     fx.writeUnit(0, {{record({{8, s("8888")}}), record({{8, s("8888")}}),
                       record({{8, s("9001")}, {66, box(1500, 1200, 1200, 300)}}), record({{8, s("9999")}})},
                      {record({{8, s("8888")}, {86, s("P6113")}}), record({{8, s("9999")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = ts::startPractice();
     QElapsedTimer shown;
     shown.start();
@@ -130,7 +129,7 @@ void TstKeyRouting::keysOnTheWindow()
     QFETCH(int, step);
     ts::SceneFixture fx;
     fx.writeUnit(0, {{first, second, record({{8, s("9999")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = shownWindow();
     build(1, 1);
     press(key);
@@ -151,7 +150,7 @@ void TstKeyRouting::routing()
         record({{6, s("A1")}, {8, s("6213")}}),
         record({{8, s("9999")}}),
     }});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = shownWindow();
 
     build(1, 1);
@@ -191,7 +190,7 @@ void TstKeyRouting::tabStripOnTheTargetTab()
         record({{8, s("9001")}, {50, dialog}, {66, target}, {112, s("0270007830001")}, {130, s("XA333")}}),
         record({{8, s("9001")}, {50, dialog}, {66, target}, {130, s("XAD10")}}),
     }});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = shownWindow();
     run::AnswerMode = 1;
     build(1, 1);
@@ -220,7 +219,7 @@ void TstKeyRouting::captionsOfALoadedQuestionWindow()
 {
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9999")}})}, {record({{8, s("9001")}})}, {record({{8, s("9001")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmTm &tm = FrmTm::get();
     QLabel *unit = tm.LblUnit;
     QLabel *header = tm.LblBiao;
@@ -238,7 +237,7 @@ void TstKeyRouting::bareWindowMove()
 {
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9001")}, {66, box(1500, 1200, 1200, 300)}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = shownWindow();
     build(1, 1);
     const QPoint bare(20, 300);
@@ -277,7 +276,7 @@ void TstKeyRouting::dragStrip()
 {
     ts::SceneFixture fx;
     fx.writeUnit(0, {{record({{8, s("9999")}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = shownWindow();
     build(1, 1);
     FrmTm *tm = &FrmTm::get();

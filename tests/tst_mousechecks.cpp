@@ -7,7 +7,6 @@
 #include "testsupport.h"
 #include "windowdrive.h"
 
-#include "cover/runstart.h"
 #include "examflow/examstate.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
@@ -33,7 +32,7 @@ FrmMain &openQuestion(int unit, int q, int step = 1)
     run::resetRunState();
     scene::resetSceneState();
     exam::resetExamState();
-    if (!cover::startUnitPractice(unit))
+    if (!ts::composeUnit(unit))
         qFatal("unit %d of the sample bank is missing", unit);
     FrmMain &w = ts::startPractice();
     if (q != 1)

@@ -7,7 +7,6 @@
 #include "testsupport.h"
 #include "windowdrive.h"
 
-#include "cover/runstart.h"
 #include "foundation/globals.h"
 #include "run/runstate.h"
 #include "simwin/scene/scenestate.h"
@@ -29,7 +28,7 @@ QString s(const char *t) { return QString::fromUtf8(t); }
 FrmMain &start(ts::SceneFixture &fx, const QStringList &steps)
 {
     fx.writeUnit(0, {steps});
-    if (!cover::startUnitPractice(0))
+    if (!ts::composeUnit(0))
         qFatal("the test's unit cannot be read");
     FrmMain &w = ts::shownWindow();
     ts::buildStep(1, 1);

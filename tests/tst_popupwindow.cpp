@@ -4,8 +4,8 @@
 // seam, except in the one test of the real modal menu.
 #include "bankstep.h"
 #include "scenefixture.h"
+#include "windowdrive.h"
 
-#include "cover/runstart.h"
 #include "foundation/gbkfile.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/frmmain.h"
@@ -270,7 +270,7 @@ void TstPopupWindow::sameCaptionInAGroupAndACascade()
     ts::SceneFixture fx;
     writeMenuFile(fx.programDir() + QStringLiteral("/sMenu.sys"), {{1, 1, groupAndCascade(s("表格|图片"), s("表格|图片"))}});
     fx.writeUnit(0, {{ts::record({{8, code}}), ts::record({{8, "9999"}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = FrmMain::get();
     w.setData();
     Answer answer{array, 1};
@@ -313,7 +313,7 @@ void TstPopupWindow::overridesAndLongLines()
                   {{1, 1, groupAndCascade(QStringLiteral("a|-|c"), QStringLiteral("x"))},
                    {4, 1, groupAndCascade(QStringLiteral("0|1|2|3|4|5|6|7|8|9|10|11"), QStringLiteral("x"))}});
     fx.writeUnit(0, {{ts::record({{8, code}, {86, override}}), ts::record({{8, "9999"}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = FrmMain::get();
     w.setData();
     Answer answer{QStringLiteral("sKvelInde1"), slot};
@@ -327,7 +327,7 @@ void TstPopupWindow::missingMenuFileGivesAnEmptyPopup()
 {
     ts::SceneFixture fx; // no sMenu.sys
     fx.writeUnit(0, {{ts::record({{8, "3123"}}), ts::record({{8, "9999"}})}});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = FrmMain::get();
     w.setData();
     Answer answer{QStringLiteral("sKvelInde1"), 3};

@@ -3,9 +3,11 @@
 // end (a data folder of another module), a box the start opens (a second
 // instance) answered through the probe, and the modal about window and
 // input-method notice reached, read and closed through the probe; a unit's
-// practice started from the cover, played and quit; the wrong-question
-// page's refusal of an empty collection.
+// practice started from the cover, played and quit, and the same practice
+// through `play` leaving the same records; the wrong-question page's refusal
+// of an empty collection.
 #include "banksolver.h"
+#include "reportlog.h"
 #include "testsupport.h"
 
 #include "foundation/gbkfile.h"
@@ -53,6 +55,8 @@ private slots:
     void mockExam();
     void examTimeUp();
     void unitPracticeRoad();
+    void playWritesWhatTheCoverRoadWrites();
+    void playQuitKeepsEarlierMarks();
     void emptyWrongCollection();
 };
 
@@ -364,6 +368,95 @@ void TstProbeApp::unitPracticeRoad()
     const auto progress = fnd::readLines(copy.file(QStringLiteral("ksdata/288893.mxy")));
     QVERIFY(progress && !progress->isEmpty());
     QVERIFY2(progress->first().startsWith(u'T'), qPrintable(progress->first()));
+}
+
+namespace {
+
+// A marked list of earlier runs: two of unit 0's questions (0007, 0003)
+// among entries of other units.
+void putEarlierMarks(const ts::ProgramCopy &copy)
+{
+    QVERIFY(fnd::writeLines(copy.file(QStringLiteral("ksdata/288862.mxy")), {QStringLiteral("1000512300070003")}));
+    QVERIFY(fnd::writeLines(copy.file(QStringLiteral("ksdata/288872.mxy")), {QStringLiteral("TFFT")}));
+}
+
+// The record files of a program folder, by name (error logs aside).
+QMap<QString, QByteArray> recordFiles(const ts::ProgramCopy &copy)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(copy.file(QStringLiteral("ksdata")), QDir::Files);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (path.endsWith(u".txt"))
+            continue;
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly))
+            files[it.fileName()] = f.readAll();
+    }
+    return files;
+}
+
+// On the practice's first question, once its own buttons show: the question
+// played to its end, marked, and the practice quit back to the cover.
+void answerMarkAndQuit(solver::ProbeSession &probe, const ts::ProgramCopy &copy)
+{
+    for (int i = 0; i < 100 && findNamed(probe.send(QStringLiteral("widgets FrmTm"))["widgets"].toArray(),
+                                         QStringLiteral("CmdGN_8"))
+                                   .contains(u"w");
+         ++i)
+        probe.send(QStringLiteral("wait 50"));
+    const QString problem = solver::solveQuestion(probe, copy.file(QStringLiteral("wydata/288890.mxy")));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY(!probe.send(QStringLiteral("click FrmTm/CmdGN_3")).contains(u"error"));
+    QVERIFY(!probe.send(QStringLiteral("click FrmTm/CmdGN_5")).contains(u"error"));
+    for (int i = 0; i < 100 && windowNames(probe.send(QStringLiteral("windows"))) != QStringList{QStringLiteral("FrmFengmian")}; ++i)
+        probe.send(QStringLiteral("wait 50"));
+    QCOMPARE(windowNames(probe.send(QStringLiteral("windows"))), QStringList{QStringLiteral("FrmFengmian")});
+    QCOMPARE(probe.finish(), 0);
+}
+
+} // namespace
+
+// Unit 1's practice, its first question answered and marked and the
+// practice quit, once from the cover's units page and once through `play`:
+// the same record files, byte for byte.
+void TstProbeApp::playWritesWhatTheCoverRoadWrites()
+{
+    ts::ProgramCopy byCover, byPlay;
+    QVERIFY(byCover.isValid() && byPlay.isValid());
+    putEarlierMarks(byCover);
+    putEarlierMarks(byPlay);
+
+    solver::ProbeSession app(probePath(), {QStringLiteral("app"), byCover.path()});
+    QVERIFY2(app.next()["ready"].toBool(), qPrintable(app.errors()));
+    QVERIFY(!app.send(QStringLiteral("click FrmFengmian/ClickBotn_4")).contains(u"error"));
+    QVERIFY(!app.send(QStringLiteral("click FrmFengmian/ClickBotn_20")).contains(u"error"));
+    answerMarkAndQuit(app, byCover);
+
+    solver::ProbeSession play(probePath(), byPlay.path(), 0, 1);
+    answerMarkAndQuit(play, byPlay);
+
+    const QMap<QString, QByteArray> cover = recordFiles(byCover);
+    QVERIFY(cover.contains(QStringLiteral("288893.mxy")));
+    QCOMPARE(cover.value(QStringLiteral("288862.mxy")), QByteArray("10005123000700030001\r\n"));
+    QCOMPARE(recordFiles(byPlay), cover);
+}
+
+// A practice through `play` starts as every run does, the questions of the
+// marked list marked: its quit keeps them in the list with their flags and
+// adds the one marked now.
+void TstProbeApp::playQuitKeepsEarlierMarks()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    putEarlierMarks(copy);
+    solver::ProbeSession probe(probePath(), copy.path(), 0, 5);
+    QCOMPARE(probe.send(QStringLiteral("state"))["TmNo"].toInt(), 5);
+    QVERIFY(!probe.send(QStringLiteral("click FrmTm/CmdGN_3")).contains(u"error"));
+    QVERIFY(!probe.send(QStringLiteral("click FrmTm/CmdGN_5")).contains(u"error"));
+    QCOMPARE(probe.finish(), 0);
+    QCOMPARE(ts::fileBytes(copy.file(QStringLiteral("ksdata/288862.mxy"))), QByteArray("10005123000700030005\r\n"));
+    QCOMPARE(ts::fileBytes(copy.file(QStringLiteral("ksdata/288872.mxy"))), QByteArray("TFFTF\r\n"));
 }
 
 // The wrong-question page's practice with an empty collection: its refusal

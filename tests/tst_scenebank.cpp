@@ -65,7 +65,7 @@ void TstSceneBank::everyStepBuilds()
         run::resetRunState();
         scene::resetSceneState();
         exam::resetExamState();
-        QVERIFY(cover::startUnitPractice(u));
+        QVERIFY(ts::composeUnit(u));
         const QStringList lines = *fnd::readLines(run::StepFile);
         FrmMain &w = FrmMain::get();
         for (int q = 1; q <= run::TmSum; ++q) {
@@ -116,7 +116,7 @@ void TstSceneBank::firstSceneThroughTheTimer()
     run::resetRunState();
     scene::resetSceneState();
     exam::resetExamState();
-    QVERIFY(cover::startUnitPractice(1));
+    QVERIFY(ts::composeUnit(1));
     cover::showPracticeWindows();
     FrmMain &w = FrmMain::get();
     QVERIFY(w.Timer2->isActive());

@@ -6,7 +6,6 @@
 #include "testsupport.h"
 #include "windowdrive.h"
 
-#include "cover/runstart.h"
 #include "examflow/examstate.h"
 #include "examflow/frmtm.h"
 #include "foundation/globals.h"
@@ -34,7 +33,7 @@ void startUnit(int unit)
     run::resetRunState();
     scene::resetSceneState();
     exam::resetExamState();
-    QVERIFY(cover::startUnitPractice(unit));
+    QVERIFY(ts::composeUnit(unit));
 }
 
 void build(int q, int step) { ts::buildStep(q, step); }

@@ -5,8 +5,8 @@
 // of a typing box activates the chosen keyboard layout.
 #include "bankstep.h"
 #include "scenefixture.h"
+#include "windowdrive.h"
 
-#include "cover/runstart.h"
 #include "examflow/examstate.h"
 #include "platform/keyboardlayout.h"
 #include "run/runstate.h"
@@ -228,7 +228,7 @@ void TstTypingChecks::sceneFillingIsJudgedOnceWhenComplete()
                                         {112, "0270007830004"}});
     fx.writeUnit(0, {{typing1, typing2, ts::record({{8, "9999"}})}});
     fx.writeAnswers({s("我的主页"), s("新建网页1"), s("第一步"), s("第二步")});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = FrmMain::get();
     run::TmNo = 1;
     scene::StepNo = 1;
@@ -281,7 +281,7 @@ void TstTypingChecks::sceneFillingWithTheSameTextIsJudged()
     const QString second = ts::record({{8, code}, {86, box}, {106, initial}, {109, answer}});
     fx.writeUnit(0, {{first, second, ts::record({{8, "9999"}})}});
     fx.writeAnswers({QStringLiteral("Logo"), QStringLiteral("never")});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = FrmMain::get();
     run::TmNo = 1;
     scene::StepNo = 1;
@@ -362,7 +362,7 @@ void TstTypingChecks::listStartingAtTheAnswer()
     const QString next = ts::record({{8, "9001"}, {66, "03000003000300000330"}});
     fx.writeUnit(0, {{list, next, ts::record({{8, "9999"}})}});
     fx.writeAnswers({s("甲|乙|丙|丁"), s("选择")});
-    QVERIFY(cover::startUnitPractice(0));
+    QVERIFY(ts::composeUnit(0));
     FrmMain &w = FrmMain::get();
     run::TmNo = 1;
     scene::StepNo = 1;

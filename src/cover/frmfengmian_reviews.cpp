@@ -149,18 +149,9 @@ void FrmFengmian::unitPractice()
     const int u = SelUnit;
     const QString &progress = fnd::UnitTable[size_t(u)][4];
     if (UnitFilter == 0) {
-        const int sum = std::clamp(int(fnd::leadingValue(fnd::UnitTable[size_t(u)][2])), 0, run::MaxQuestions);
         // A unit without questions has nothing to practise.
-        if (sum == 0)
+        if (!cover::composeUnitPractice(u))
             return;
-        run::PaperType = 20;
-        run::TaoNo = qint16(u);
-        run::TmSum = qint16(sum);
-        for (int i = 1; i <= sum; ++i) {
-            run::TmDone[size_t(i)] = progress.mid(i - 1, 1);
-            run::TmState[size_t(i)] = run::TmDone[size_t(i)] == u"T" ? 4 : 0;
-            run::TmId[size_t(i)] = qint16(u * 100 + i);
-        }
     } else {
         const QChar wanted = UnitFilter == 1 ? u'T' : u'F';
         QString list;

@@ -8,11 +8,13 @@
 #include "run/records.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
+#include "foundation/numparse.h"
 #include "run/compose.h"
-#include "run/coverdata.h"
 #include "run/runstate.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/frmmain.h"
+
+#include <algorithm>
 
 namespace cover {
 
@@ -32,30 +34,23 @@ Prepared prepareRunFiles()
     return lines ? Prepared::Ready : Prepared::Unreadable;
 }
 
-bool startUnitPractice(int unit)
+bool composeUnitPractice(int unit)
 {
-    const auto head = fnd::readHeadLines(fnd::dataFile(bank::unitFiles(unit).tm), run::MaxQuestions, -1);
-    if (!head)
+    if (unit < 0 || unit >= int(fnd::UnitTable.size()))
         return false;
-    const int count = run::questionCountOf(head->lines);
-    if (count == 0)
+    const auto &row = fnd::UnitTable[size_t(unit)];
+    const int sum = std::clamp(int(fnd::leadingValue(row[2])), 0, run::MaxQuestions);
+    if (sum == 0)
         return false;
     run::PaperType = bank::UnitSet;
     run::TaoNo = qint16(unit);
-    run::RecNo = qint16(unit);
-    run::TmSum = qint16(count);
-    // Questions the unit progress has done start completed, so that the
-    // quit's rewrite of the progress keeps them.
-    const QString progress = run::readUnitProgress().value(unit);
-    for (int i = 1; i <= count; ++i) {
-        const bool done = i <= progress.size() && progress.at(i - 1) == u'T';
-        run::TmId[i] = qint16(unit * 100 + i);
-        run::TmDone[i] = done ? QStringLiteral("T") : QStringLiteral("F");
-        run::TmState[i] = done ? 4 : 0;
+    run::TmSum = qint16(sum);
+    for (int i = 1; i <= sum; ++i) {
+        run::TmDone[size_t(i)] = row[4].mid(i - 1, 1);
+        run::TmState[size_t(i)] = run::TmDone[size_t(i)] == u"T" ? 4 : 0;
+        run::TmId[size_t(i)] = qint16(unit * 100 + i);
     }
-    run::UnitCount = run::paperCounts(fnd::readLines(fnd::dataFile(bank::PaperListFile)).value_or(QStringList())).units;
-    run::AnswerMode = 2;
-    return prepareRun();
+    return true;
 }
 
 bool InitShiTi(const QString &btShuJu, int nBTTS)
@@ -66,11 +61,11 @@ bool InitShiTi(const QString &btShuJu, int nBTTS)
     return ok;
 }
 
-void startLianXi()
+bool prepareLianXi()
 {
     // 1-4. Files, first question and step, clock, step starts. A set whose
     // steps lie past the line numbers the starts can hold is not started
-    // (logged): the cover stays.
+    // (logged).
     switch (prepareRunFiles()) {
     case Prepared::Ready:
         break;
@@ -78,10 +73,18 @@ void startLianXi()
         fnd::trapError(QStringLiteral("startlianxi"), 53, QStringLiteral("File not found: ") + run::TmFile);
         break;
     case Prepared::Overflow:
-        return;
+        return false;
     }
     // 5. Marked bits over all 500 entries, by whole entries of the list.
     run::presetMarkedBits();
+    return true;
+}
+
+void startLianXi()
+{
+    // 1-5; a set that cannot start leaves the cover as it is.
+    if (!prepareLianXi())
+        return;
     // 6. The cover goes (deleted once its click handler has returned).
     FrmFengmian::unload();
     // 7, 8. The exam's logon, or the practice windows.

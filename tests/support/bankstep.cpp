@@ -2,7 +2,6 @@
 
 #include "windowdrive.h"
 
-#include "cover/runstart.h"
 #include "examflow/examstate.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
@@ -36,7 +35,7 @@ FrmMain *BankSteps::open(int unit, int question, int step)
     run::resetRunState();
     scene::resetSceneState();
     exam::resetExamState();
-    if (!cover::startUnitPractice(unit - 1))
+    if (!ts::composeUnit(unit - 1))
         return nullptr;
     FrmMain &w = shownWindow();
     buildStep(question, step);

@@ -26,7 +26,8 @@ SceneFixture::SceneFixture()
     // The sample bank's product information, so that the program finds this
     // data folder.
     QFile::copy(sampleProgramDir() + QStringLiteral("/ver.txt"), programDir() + QStringLiteral("/ver.txt"));
-    QFile::copy(sampleProgramDir() + QStringLiteral("/wydata/288901.mxy"), dataFile(QStringLiteral("288901")));
+    for (const QString &name : {bank::ProductInfoFile, bank::ModuleNoFile})
+        QFile::copy(sampleProgramDir() + QStringLiteral("/wydata/") + name + QStringLiteral(".mxy"), dataFile(name));
     fnd::overrideProgramFolder(programDir());
     fnd::resetGlobals();
     fnd::DataPath = dataDir() + u'/';
@@ -57,6 +58,12 @@ void SceneFixture::writeUnit(int unit, const QList<QStringList> &questions)
     }
     fnd::writeLines(dataFile(bank::unitFiles(unit).step), steps);
     fnd::writeLines(dataFile(bank::unitFiles(unit).tm), lines);
+    questions_[unit] = int(questions.size());
+    const int units = questions_.lastKey() + 1;
+    QString counts;
+    for (int u = 0; u < units; ++u)
+        counts += QStringLiteral("%1").arg(questions_.value(u), 2, 10, QChar(u'0'));
+    fnd::writeLines(dataFile(bank::PaperListFile), {QStringLiteral("00%1").arg(units, 2, 10, QChar(u'0')), counts});
 }
 
 void SceneFixture::writeAnswers(const QStringList &texts)

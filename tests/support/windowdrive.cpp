@@ -2,17 +2,24 @@
 
 #include "scenefixture.h"
 
+#include "bank/bankfiles.h"
 #include "cover/frmfengmian.h"
 #include "cover/runstart.h"
 #include "demo/window/frmyanshi.h"
 #include "examflow/frmtm.h"
+#include "foundation/gbkfile.h"
+#include "foundation/globals.h"
 #include "foundation/ui/kvelbutton.h"
+#include "run/compose.h"
+#include "run/coverdata.h"
+#include "run/records.h"
 #include "run/runstate.h"
 #include "simwin/scene/keycodes.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/frmmain.h"
 
 #include <QtTest>
+#include <algorithm>
 
 namespace ts {
 
@@ -38,6 +45,20 @@ FrmMain &shownWindow()
     if (!QTest::qWaitForWindowExposed(&w))
         qWarning("FrmMain was not exposed");
     return w;
+}
+
+bool composeUnit(int unit)
+{
+    const auto head = fnd::readHeadLines(fnd::dataFile(bank::unitFiles(unit).tm), run::MaxQuestions, -1);
+    const int count = head ? run::questionCountOf(head->lines) : 0;
+    const run::UnitColumns row = run::unitColumns(run::fitFlags(run::readUnitProgress().value(unit), count));
+    auto &table = fnd::UnitTable[size_t(std::clamp(unit, 0, int(fnd::UnitTable.size()) - 1))];
+    table[2] = row.count;
+    table[3] = row.notDone;
+    table[4] = row.flags;
+    run::UnitCount = run::paperCounts(fnd::readLines(fnd::dataFile(bank::PaperListFile)).value_or(QStringList())).units;
+    run::AnswerMode = 2;
+    return cover::composeUnitPractice(unit) && cover::prepareLianXi();
 }
 
 FrmMain &startPractice()
@@ -81,7 +102,7 @@ void buildStep(int q, int step)
 FrmYanShi &demoOn(SceneFixture &fx, const QStringList &records, int step)
 {
     fx.writeUnit(0, {records});
-    if (!cover::startUnitPractice(0))
+    if (!ts::composeUnit(0))
         qFatal("the fixture unit cannot be started");
     run::YanShiRun = true;
     FrmYanShi &w = FrmYanShi::get();

@@ -23,6 +23,15 @@ void clickCover(int index);
 // FrmMain, shown and exposed (focus and visibility need a shown window).
 FrmMain &shownWindow();
 
+// Unit u's practice composed as the cover composes it and prepared as the
+// run start prepares it (cover::composeUnitPractice, cover::prepareLianXi),
+// no window shown: the unit's row of the unit table as the cover's load
+// fills it when the paper list counts the unit's question lines (the
+// question file's lines up to the first blank one, the progress line cut or
+// padded with "F"), UnitCount from the paper list, practice mode. False
+// when the unit has no question or the set cannot start.
+bool composeUnit(int unit);
+
 // The composed set's practice started as the cover starts it (both windows
 // shown, the question window's reload and FrmMain's first scene done).
 FrmMain &startPractice();

@@ -1,10 +1,11 @@
 // examsim-probe play <program-folder> <unit> <question>: the practice of a
-// whole unit on the simulated window, offscreen, driven by commands on
-// standard input.
+// whole unit, started from the cover's units page as a candidate starts it,
+// on the simulated window, offscreen, driven by commands on standard input.
 #include "play.h"
 #include "probe.h"
 #include "session.h"
 
+#include "cover/frmfengmian.h"
 #include "cover/runstart.h"
 #include "demo/window/demoinfo.h"
 #include "demo/window/frmyanshi.h"
@@ -172,11 +173,18 @@ void unloadRun()
     run::TmCanUnload = true;
     FrmYanShi::unload();
     FrmLogon::unload();
+    FrmFengmian::unload();
     FrmTm::unload();
     FrmMain::unload();
     FrmPicture::unload();
     play::settle();
 }
+
+// The cover's buttons of a unit's practice: the units page, the first
+// unit's button, the practice button.
+constexpr int UnitsPage = 4;
+constexpr int FirstUnit = 50;
+constexpr int UnitPractice = 20;
 
 // play <folder> paper <p>: fixed paper p composed as the cover composes it
 // (its ids from line p + 3 of the paper list, working files number p) and
@@ -236,7 +244,18 @@ int playCommand(const QStringList &args)
     }
     if (!setUp(args.at(0)))
         return 2;
-    if (!cover::startUnitPractice(unit)) {
+    // The practice starts as a candidate starts it: the cover loaded (its
+    // load reads the bank and the records, and ends the program on a data
+    // folder of another module), its units page, the unit, the unit's
+    // practice button; the cover composes the set and starts the run. A box
+    // the cover opens meanwhile is served at once.
+    play::beginSession();
+    play::startServing(true);
+    FrmFengmian &cover = FrmFengmian::get();
+    for (const int button : {UnitsPage, FirstUnit + unit, UnitPractice})
+        cover.ClickBotn_Click(button);
+    play::settle();
+    if (!FrmTm::loaded()) {
         probe::err(QStringLiteral("unit %1 has no questions in %2").arg(unit).arg(fnd::DataPath));
         return 1;
     }
@@ -244,10 +263,8 @@ int playCommand(const QStringList &args)
         probe::err(QStringLiteral("unit %1 has %2 questions").arg(unit).arg(run::TmSum));
         return 1;
     }
-    // The practice starts as the cover starts it; then question n is loaded
-    // as a click in the chooser loads it. Its scene is built by Timer2.
-    play::beginSession();
-    cover::showPracticeWindows();
+    // Question n is then loaded as a click in the chooser loads it. Its
+    // scene is built by Timer2.
     FrmTm &tm = FrmTm::get();
     FrmMain &w = FrmMain::get();
     // The practice's own buttons show on the question window's model timer

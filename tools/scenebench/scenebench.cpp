@@ -53,6 +53,7 @@
 #include "simwin/window/frmmain.h"
 #include "benchargs.h"
 #include "testsupport.h"
+#include "windowdrive.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -99,7 +100,7 @@ void chooseScene()
 {
     qint64 best = -1, bestSwitch = -1;
     for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u) {
-        cover::startUnitPractice(u);
+        ts::composeUnit(u);
         const auto lines = fnd::readLines(run::StepFile);
         for (int q = 1; q <= run::TmSum && lines; ++q) {
             const int end = q < run::TmSum ? run::StepStart[q + 1] : int(lines->size()) + 1;
@@ -130,7 +131,7 @@ void chooseScene()
 
 void openScene()
 {
-    cover::startUnitPractice(sceneUnit);
+    ts::composeUnit(sceneUnit);
     run::TmNo = qint16(sceneQuestion);
     scene::StepNo = qint16(sceneStep);
 }
@@ -171,7 +172,7 @@ void QuestionFirstScene(benchmark::State &state)
 void StepSwitch(benchmark::State &state)
 {
     // A practice's windows, its first question loaded, as a candidate has them.
-    cover::startUnitPractice(switchUnit);
+    ts::composeUnit(switchUnit);
     cover::showPracticeWindows();
     FrmMain &w = FrmMain::get();
     FrmTm &tm = FrmTm::get();
@@ -304,7 +305,7 @@ void EveryScene(benchmark::State &state)
     int scenes = 0;
     for (auto _ : state) {
         for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u) {
-            cover::startUnitPractice(u);
+            ts::composeUnit(u);
             const int lines = int(fnd::readLines(run::StepFile).value_or(QStringList()).size());
             for (int q = 1; q <= run::TmSum; ++q) {
                 const int end = q < run::TmSum ? run::StepStart[q + 1] : lines + 1;
@@ -324,7 +325,7 @@ void EveryScene(benchmark::State &state)
 
 FrmMain &openFirstQuestion()
 {
-    cover::startUnitPractice(0);
+    ts::composeUnit(0);
     run::TmNo = 1;
     scene::StepNo = 1;
     FrmMain &w = FrmMain::get();
