@@ -3,7 +3,7 @@
 # any is missing. Sourced by run.sh and test.sh.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-      fonts-wqy-microhei xvfb xauth clang libclang-rt-14-dev lld libbenchmark-dev)
+      fonts-wqy-microhei xvfb xauth libxcb1-dev clang libclang-rt-14-dev lld libbenchmark-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -97,6 +97,7 @@ private slots:
     void chooserStatePictures_data();
     void chooserStatePictures();
     void probeShowsThePractice();
+    void probePressesOnlyWhatShows();
     void collapseAndRestore();
     void unloadGuard();
     void pictureWindow_data();
@@ -507,6 +508,38 @@ void TstFrmTm::probeShowsThePractice()
     QCOMPARE(answers[3]["TmState"].toArray().at(0).toInt(), 1);
     QCOMPARE(answers[3]["TmSum"].toInt(), 14);
     QVERIFY(answers[4]["ok"].toBool());
+}
+
+// A press through the probe lands only where the candidate sees the pressed
+// window: the docked question window (332 x 242 at the simulated window's
+// bottom-right corner) takes the points under it, and once collapsed its bar
+// (54 x 58 at the bottom-left corner) does.
+void TstFrmTm::probePressesOnlyWhatShows()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    struct Press
+    {
+        const char *command;
+        bool covered;
+    };
+    const Press presses[] = {
+        {"click FrmMain 790 590", true},  {"click FrmMain 467 590", false}, {"click FrmMain 790 359", true},
+        {"click FrmMain 790 357", false}, {"click FrmTm/LblZXH", false},    {"click FrmMain 790 590", false},
+        {"click FrmMain 50 590", true},   {"click FrmMain 55 590", false},  {"click FrmTm/Command2", false},
+        {"click FrmMain 790 590", true},
+    };
+    QByteArray input;
+    for (const Press &p : presses)
+        input += QByteArray(p.command) + '\n';
+    const QList<QJsonObject> answers = ts::playProbe(copy.path(), 0, 1, input);
+    QCOMPARE(answers.size(), std::size(presses));
+    for (size_t i = 0; i < std::size(presses); ++i) {
+        const QString error = answers[qsizetype(i)]["error"].toString();
+        QVERIFY2(error.isEmpty() != presses[i].covered, qPrintable(presses[i].command + (u' ' + error)));
+        if (presses[i].covered)
+            QVERIFY2(error.contains(u"covered by FrmTm"), qPrintable(error));
+    }
 }
 
 // The bar at FrmMain's bottom-left corner; back to full size docked at its

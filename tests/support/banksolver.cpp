@@ -449,6 +449,29 @@ QJsonObject ProbeSession::next()
 
 QString ProbeSession::errors() { return QString::fromLocal8Bit(process_.readAllStandardError()); }
 
+QString performPlan(ProbeSession &probe, const StepPlan &plan, QStringList *sent)
+{
+    auto perform = [&](const QString &c) {
+        sent->append(c);
+        return probe.send(c)[QStringLiteral("error")].toString();
+    };
+    bool collapsed = false;
+    for (const QString &c : plan.commands) {
+        QString error = perform(c);
+        if (!collapsed && error.contains(QStringLiteral(" is covered by FrmTm "))) {
+            if (const QString e = perform(QStringLiteral("click FrmTm/LblZXH")); !e.isEmpty())
+                return QStringLiteral("the question window's collapse: ") + e;
+            collapsed = true;
+            error = perform(c);
+        }
+        if (!error.isEmpty())
+            return QStringLiteral("%1 -> %2").arg(c, error);
+    }
+    if (const QString e = collapsed ? perform(QStringLiteral("click FrmTm/Command2")) : QString(); !e.isEmpty())
+        return QStringLiteral("the question window's restore: ") + e;
+    return {};
+}
+
 QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSteps, QList<int> *visited)
 {
     QStringList sent;
@@ -469,12 +492,8 @@ QString solveQuestion(ProbeSession &probe, const QString &answerFile, int maxSte
         const StepPlan plan = planStep(scene, answerFile);
         if (!plan.problem.isEmpty())
             return report(QStringLiteral("step %1 (%2): %3").arg(stepNo).arg(scene::stepTypeText(line)).arg(plan.problem));
-        for (const QString &c : plan.commands) {
-            sent << c;
-            const QJsonObject r = probe.send(c);
-            if (r.contains(u"error"))
-                return report(QStringLiteral("step %1: %2 -> %3").arg(stepNo).arg(c, r["error"].toString()));
-        }
+        if (const QString problem = performPlan(probe, plan, &sent); !problem.isEmpty())
+            return report(QStringLiteral("step %1: %2").arg(stepNo).arg(problem));
         const QJsonObject after = probe.send(QStringLiteral("scene"));
         if (after["StepNo"].toInt() == stepNo && after["StepLine"].toString() == line)
             return report(QStringLiteral("step %1 (%2) did not advance").arg(stepNo).arg(scene::stepTypeText(line)));

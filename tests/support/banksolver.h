@@ -56,6 +56,12 @@ private:
     QProcess process_;
 };
 
+// Sends a step's commands as a candidate performs them: where the docked
+// question window covers the place to press, it is collapsed to its bar
+// first and restored once the step is done. Returns what went wrong (empty:
+// nothing); sent receives every command sent.
+QString performPlan(ProbeSession &probe, const StepPlan &plan, QStringList *sent);
+
 // Plays one question from its first scene to its final one. Returns an
 // empty text when the question was completed, else what went wrong (with
 // the commands sent). visited, when given, receives every scene's step,

@@ -6,6 +6,7 @@
 // `move Label1`, `release Label1` drops Label4 onto Label1.
 #include "play.h"
 
+#include "platform/ui/windoworder.h"
 #include "run/runstate.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/frmmain.h"
@@ -104,18 +105,24 @@ bool reachable(const Gesture &g, QString *error)
                      .arg(g.control->height());
         return false;
     }
-    // What lies over the point in its window takes the press on the screen:
-    // another control there (a page over the home page's buttons) hides it.
+    // What lies over the point takes the press on the screen: another of the
+    // program's windows (the question window over the simulated window), or
+    // another control of the window (a page over the home page's buttons).
+    auto covered = [&](const QWidget *by) {
+        *error = QStringLiteral("%1 is covered by %2 at (%3, %4)")
+                     .arg(g.control->objectName(), by->objectName())
+                     .arg(g.at.x())
+                     .arg(g.at.y());
+        return false;
+    };
     QWidget *top = g.control->window();
+    const QPoint global = g.control->mapToGlobal(g.at);
+    if (const QWidget *over = plat::windowAt(global); over && over != top)
+        return covered(over);
     if (g.control != top) {
-        QWidget *hit = top->childAt(top->mapFromGlobal(g.control->mapToGlobal(g.at)));
-        if (hit != g.control && !g.control->isAncestorOf(hit)) {
-            *error = QStringLiteral("%1 is covered by %2 at (%3, %4)")
-                         .arg(g.control->objectName(), hit ? hit->objectName() : top->objectName())
-                         .arg(g.at.x())
-                         .arg(g.at.y());
-            return false;
-        }
+        QWidget *hit = top->childAt(top->mapFromGlobal(global));
+        if (hit != g.control && !g.control->isAncestorOf(hit))
+            return covered(hit ? hit : top);
     }
     return true;
 }

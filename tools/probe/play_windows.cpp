@@ -1,6 +1,7 @@
 // play commands that look at the program's windows and its run state:
 //
-//   windows           the visible top-level windows: name, title, geometry
+//   windows           the visible top-level windows: name, title, geometry,
+//                     the window system's id
 //   widgets <window>  its visible controls: name, class, geometry relative to
 //                     the window, text, picture file, enabled, checked; a
 //                     help view's file name and page title
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QWindow>
 
 namespace {
 
@@ -39,6 +41,8 @@ QJsonArray play::visibleWindows()
         o["name"] = w->objectName();
         o["title"] = w->windowTitle();
         o["frameless"] = bool(w->windowFlags() & Qt::FramelessWindowHint);
+        // The window system's id, for a test that asks the window system.
+        o["id"] = qint64(w->windowHandle() ? w->windowHandle()->winId() : 0);
         list.append(o);
     }
     return list;
@@ -143,7 +147,7 @@ QJsonObject stateCommand(const QStringList &)
 
 } // namespace
 
-PLAY_COMMAND("windows", "the visible top-level windows: name, title, geometry", windowsCommand);
+PLAY_COMMAND("windows", "the visible top-level windows: name, title, geometry, the window system's id", windowsCommand);
 PLAY_COMMAND("widgets", "<window>  its visible controls: name, class, geometry, text, picture, enabled, checked",
              widgetsCommand);
 PLAY_COMMAND("state", "the question set's variables (TmState and TmStep for questions 1 to TmSum, TmPics of TmNo)",

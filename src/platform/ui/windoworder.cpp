@@ -1,9 +1,12 @@
 #include "platform/ui/windoworder.h"
 
 #include <QApplication>
+#include <QPointer>
+#include <QScopedValueRollback>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
+#include <vector>
 
 namespace plat {
 
@@ -20,6 +23,91 @@ void recordBand(QWidget *w, bool topmost)
     if (const QVariant band = w->property(BandProperty); !band.isValid() || band.toBool() != topmost)
         w->setProperty(BandProperty, topmost);
 }
+
+// Menus and tooltips open above everything and close by themselves.
+bool isPopup(const QWidget *w) { return w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip; }
+
+// The windows in the order this layer put them, bottom to top, hidden ones
+// included (a window shown again is raised anew). It follows every show and
+// raise of a window, the program's own or not, through an event filter on
+// the application.
+class Stack : public QObject
+{
+public:
+    static Stack &get()
+    {
+        static Stack s;
+        return s;
+    }
+
+    const std::vector<QPointer<QWidget>> &order() const { return order_; }
+
+    // w on top, here and on the screen.
+    void raise(QWidget *w)
+    {
+        onTop(w);
+        if (hasWindowOrder() && w->testAttribute(Qt::WA_WState_Created)) {
+            QScopedValueRollback busy(busy_, true); // its own raise is no news
+            w->raise();
+        }
+    }
+
+    // The band's shown windows above the others, in their order (when
+    // bandToo), then the open pop-ups.
+    void raiseBand(bool bandToo)
+    {
+        QList<QWidget *> band, popups;
+        for (const QPointer<QWidget> &w : order_) {
+            if (!w || !w->isVisible())
+                continue;
+            if (isPopup(w))
+                popups << w;
+            else if (bandToo && inTopmostBand(w))
+                band << w;
+        }
+        for (QWidget *w : band + popups)
+            raise(w);
+    }
+
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        const QEvent::Type t = e->type();
+        if ((t != QEvent::Show && t != QEvent::ZOrderChange && t != QEvent::WindowActivate) || busy_ ||
+            !o->isWidgetType())
+            return false;
+        auto *w = static_cast<QWidget *>(o);
+        if (!w->isWindow())
+            return false;
+        // A window shown comes to the front, as a window manager would put
+        // it; one raised is there already.
+        if (t == QEvent::Show)
+            raise(w);
+        else if (t == QEvent::ZOrderChange)
+            onTop(w);
+        raiseBand(!inTopmostBand(w) && !isPopup(w));
+        return false;
+    }
+
+private:
+    Stack()
+    {
+        if (QCoreApplication *app = QCoreApplication::instance())
+            app->installEventFilter(this);
+    }
+
+    void onTop(QWidget *w)
+    {
+        std::erase_if(order_, [w](const QPointer<QWidget> &p) { return !p || p == w; });
+        order_.emplace_back(w);
+    }
+
+    std::vector<QPointer<QWidget>> order_;
+    bool busy_ = false;
+};
+
+// The filter is in place before the first window shows.
+void watchWindowOrder() { Stack::get(); }
+Q_COREAPP_STARTUP_FUNCTION(watchWindowOrder)
 } // namespace
 
 bool inTopmostBand(const QWidget *w)
@@ -38,11 +126,14 @@ void leaveTopmostBand(QWidget *w)
     if (!w || !inTopmostBand(w))
         return;
     recordBand(w, false);
-    if (!(w->windowFlags() & Qt::WindowStaysOnTopHint))
-        return;
-    w->winId();
-    if (QWindow *native = w->windowHandle())
-        native->setFlag(Qt::WindowStaysOnTopHint, false);
+    if (w->windowFlags() & Qt::WindowStaysOnTopHint) {
+        w->winId();
+        if (QWindow *native = w->windowHandle())
+            native->setFlag(Qt::WindowStaysOnTopHint, false);
+    }
+    // Below the band, above the rest.
+    if (w->isVisible())
+        Stack::get().raiseBand(true);
 }
 
 void makeTopmost(QWidget *w)
@@ -56,14 +147,40 @@ void makeTopmost(QWidget *w)
     } else if (QWindow *native = w->windowHandle(); native && !(native->flags() & Qt::WindowStaysOnTopHint)) {
         native->setFlag(Qt::WindowStaysOnTopHint, true); // left the band while shown
     }
-    if (w->isVisible() && hasWindowOrder())
-        w->raise();
+    if (w->isVisible()) {
+        Stack::get().raise(w);
+        Stack::get().raiseBand(false);
+    }
 }
 
 void bringToTop(QWidget *w)
 {
-    if (w && w->isVisible() && hasWindowOrder())
-        w->raise();
+    if (!w || !w->isVisible())
+        return;
+    Stack::get().raise(w);
+    Stack::get().raiseBand(!inTopmostBand(w));
+}
+
+QList<QWidget *> stackingOrder()
+{
+    const auto &order = Stack::get().order();
+    QList<QWidget *> shown;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && std::find(order.begin(), order.end(), w) == order.end())
+            shown << w;
+    for (const QPointer<QWidget> &w : order)
+        if (w && w->isVisible() && w->isWindow())
+            shown << w;
+    return shown;
+}
+
+QWidget *windowAt(const QPoint &global)
+{
+    const QList<QWidget *> order = stackingOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        if ((*it)->windowType() != Qt::ToolTip && (*it)->frameGeometry().contains(global))
+            return *it;
+    return nullptr;
 }
 
 void dockAtBottomRight(QWidget *w, const QWidget *anchor)
