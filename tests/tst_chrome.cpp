@@ -2,12 +2,12 @@
 // cell takes the mouse, the tooltips, and the hover pictures with the
 // open-popup state they reset, on the real window.
 #include "bankstep.h"
+#include "barcells.h"
 #include "scenefixture.h"
 #include "testsupport.h"
 #include "windowdrive.h"
 
 #include "foundation/globals.h"
-#include "simwin/chrome/hotspotlayout.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/frmmain.h"
 #include "simwin/window/twips.h"
@@ -100,14 +100,13 @@ void TstChrome::cellsAtEveryScale()
     fnd::YBiLi = y;
     FrmMain &w = openStep(fx);
     // Twips: lefts and widths follow XBiLi, tops and heights YBiLi.
-    const QList<int> cells = {1, 11, 13, 41, 42, 53, 69, 70, 87, 88, 24, 31};
-    for (int i : cells) {
-        const QRectF d = chrome::designCell(i);
-        const QRectF t = simwin::twipsRect(w.LblZHU[i]);
+    for (const ts::BarCell &b : ts::barCells()) {
+        const QRectF d = b.at;
+        const QRectF t = simwin::twipsRect(w.LblZHU[b.cell]);
         QVERIFY2(qAbs(t.left() - d.left() * x) < 1e-6 && qAbs(t.width() - d.width() * x) < 1e-6,
-                 qPrintable(QString::number(i)));
+                 qPrintable(QString::number(b.cell)));
         QVERIFY2(qAbs(t.top() - d.top() * y) < 1e-6 && qAbs(t.height() - d.height() * y) < 1e-6,
-                 qPrintable(QString::number(i)));
+                 qPrintable(QString::number(b.cell)));
     }
     // Pixels stay those of scale 1: cell 1 covers 10-67 of the menu bar,
     // cell 11 590-647, cell 41 10-32 and cell 70 10-105 of their rows.

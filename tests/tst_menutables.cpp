@@ -1,10 +1,13 @@
 // The drop-down tables of the bars: item and sub-item places at scale 1 and
 // at other factors, the sub-menu list, picture names and picture sizes.
+#include "barcells.h"
+
 #include "simwin/chrome/clickplaces.h"
 #include "simwin/chrome/hotspotlayout.h"
 #include "simwin/chrome/menutables.h"
 
 #include <QTest>
+#include <algorithm>
 
 using chrome::ItemLayout;
 
@@ -280,18 +283,27 @@ void TstMenuTables::pictureSizes()
 
 void TstMenuTables::cellChainAtScale()
 {
-    // Every left edge and width follows the horizontal factor, every top and
-    // height the vertical one.
-    for (const auto &[x, y] : {std::pair{0.8, 0.8}, std::pair{1.0, 1.25}, std::pair{1.25, 0.8}}) {
+    // Every cell at its design place; every left edge and width follows the
+    // horizontal factor, every top and height the vertical one.
+    const QList<ts::BarCell> cells = ts::barCells();
+    QList<int> numbers, all;
+    for (const ts::BarCell &b : cells)
+        numbers << b.cell;
+    for (int i = 1; i <= 88; ++i)
+        if (i < 32 || i > 40)
+            all << i;
+    std::sort(numbers.begin(), numbers.end());
+    QCOMPARE(numbers, all);
+    for (const ts::BarCell &b : cells)
+        QVERIFY2(chrome::designCell(b.cell) == b.at, qPrintable(QString::number(b.cell)));
+    for (const auto &[x, y] : {std::pair{1.0, 1.0}, std::pair{0.8, 0.8}, std::pair{1.0, 1.25}, std::pair{1.25, 0.8}}) {
         const chrome::CellLayout c = chrome::cellLayout(x, y);
-        for (int i = 1; i <= 88; ++i) {
-            if (i >= 32 && i <= 40)
-                continue;
-            const QRectF d = chrome::designCell(i);
-            QVERIFY(qAbs(c[size_t(i)].left() - d.left() * x) < 1e-6);
-            QVERIFY(qAbs(c[size_t(i)].width() - d.width() * x) < 1e-6);
-            QCOMPARE(c[size_t(i)].top(), d.top() * y);
-            QCOMPARE(c[size_t(i)].height(), d.height() * y);
+        for (const ts::BarCell &b : cells) {
+            const QRectF &got = c[size_t(b.cell)];
+            QVERIFY2(qAbs(got.left() - b.at.left() * x) < 1e-6 && qAbs(got.width() - b.at.width() * x) < 1e-6,
+                     qPrintable(QString::number(b.cell)));
+            QVERIFY2(qAbs(got.top() - b.at.top() * y) < 1e-6 && qAbs(got.height() - b.at.height() * y) < 1e-6,
+                     qPrintable(QString::number(b.cell)));
         }
     }
     const chrome::CellLayout one = chrome::cellLayout(1, 1);
