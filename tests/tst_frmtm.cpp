@@ -20,6 +20,7 @@
 #include "examflow/examstate.h"
 #include "platform/keyboardlayout.h"
 #include "platform/registry.h"
+#include "platform/ui/windoworder.h"
 #include "simwin/window/popupchoice.h"
 #include "run/runstate.h"
 #include "run/tmrecord.h"
@@ -99,6 +100,8 @@ private slots:
     void probeShowsThePractice();
     void probePressesOnlyWhatShows();
     void collapseAndRestore();
+    void focusReturn_data();
+    void focusReturn();
     void unloadGuard();
     void pictureWindow_data();
     void pictureWindow();
@@ -581,6 +584,47 @@ void TstFrmTm::collapseAndRestore()
     click(tm.LblClose);
     QCOMPARE(tm.pos(), at);
     QVERIFY(tm.isVisible() && tm.FrmSelect->isVisible());
+}
+
+void TstFrmTm::focusReturn_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("right press on the drag strip") << "right press";
+    QTest::newRow("click in the question text") << "text click";
+    QTest::newRow("key released in the window") << "key up";
+}
+
+// The keyboard goes back to the simulated window: brought to the front,
+// restored from minimised and active, the question window unmoved.
+void TstFrmTm::focusReturn()
+{
+    QFETCH(QString, how);
+    ts::SceneFixture fx;
+    FrmMain &main = startFixtureUnit(fx, 2);
+    FrmTm &tm = FrmTm::get();
+    // Another window over it, then minimised; the question window active.
+    QWidget other;
+    other.show();
+    plat::bringToTop(&other);
+    main.showMinimized();
+    tm.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &tm);
+    const QPoint at = tm.pos();
+    if (how == u"right press") {
+        QTest::mousePress(tm.lblMove, Qt::RightButton, {}, QPoint(100, 10));
+        QTest::mouseRelease(tm.lblMove, Qt::RightButton, {}, QPoint(100, 10));
+    } else if (how == u"text click") {
+        QTest::mouseClick(tm.RtbTM->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    } else {
+        QTest::keyClick(tm.windowHandle(), Qt::Key_A);
+    }
+    QVERIFY(!(main.windowState() & Qt::WindowMinimized));
+    QTRY_COMPARE(QApplication::activeWindow(), &main);
+    const QList<QWidget *> order = plat::stackingOrder();
+    QVERIFY(order.indexOf(&main) > order.indexOf(&other));
+    QVERIFY(order.indexOf(&tm) > order.indexOf(&main));
+    QCOMPARE(tm.pos(), at);
+    QVERIFY(tm.isVisible());
 }
 
 // Refused while TmCanUnload is false; a close from outside always.

@@ -61,7 +61,7 @@ public:
     // state and shown.
     void focusReturn();
     // FrmMain in the normal state and shown (a window the size rule keeps
-    // maximised stays so).
+    // maximised stays so), at the front and active.
     static void showNormalState(FrmMain &main);
     // The window shrinks to its bar at FrmMain's bottom-left corner; and
     // back to full size docked at FrmMain's bottom-right corner.

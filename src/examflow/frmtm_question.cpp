@@ -133,6 +133,8 @@ void FrmTm::showNormalState(FrmMain &w)
         w.showMaximized();
     else
         w.showNormal();
+    // Active, it takes the keyboard; the window order brings it to the front.
+    w.activateWindow();
 }
 
 void FrmTm::TimKsModel_Timer()

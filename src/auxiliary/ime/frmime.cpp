@@ -102,10 +102,8 @@ void FrmIME::formUnload()
     // notice while it unloads the question windows, and loading one here
     // would start it without a run.
     FrmMain *main = FrmMain::loaded();
-    if (main) {
+    if (main)
         FrmTm::showNormalState(*main);
-        main->activateWindow();
-    }
     if (FrmTm *tm = FrmTm::loaded())
         tm->fullSize(main);
 }
