@@ -27,8 +27,11 @@
 #include "simwin/scene/scenestate.h"
 #include "simwin/window/controls.h"
 #include "simwin/window/frmmain.h"
+#include "simwin/window/twips.h"
 
 #include <QJsonArray>
+#include <QLabel>
+#include <QLineF>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QLineEdit>
@@ -85,6 +88,8 @@ private slots:
     void cleanup();
     void loadGeometry_data();
     void loadGeometry();
+    void candidatePanel_data();
+    void candidatePanel();
     void modes_data();
     void modes();
     void header_data();
@@ -124,6 +129,7 @@ void TstFrmTm::cleanup()
     FrmFengmian::unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     fnd::resetGlobals();
+    exam::resetExamState();
 }
 
 void TstFrmTm::loadGeometry_data()
@@ -170,6 +176,45 @@ void TstFrmTm::loadGeometry()
     QCOMPARE(tm.frameGeometry().bottomRight(), main.frameGeometry().bottomRight());
     QVERIFY(tm.isVisible() && main.isVisible());
     QCOMPARE(tm.pictureName(), s("l01046"));
+}
+
+void TstFrmTm::candidatePanel_data() { loadGeometry_data(); }
+
+// The load writes the candidate's values over the labels' sample texts: the
+// field names down the panel 315 twips apart, each value beside its name;
+// the clock row's name too.
+void TstFrmTm::candidatePanel()
+{
+    QFETCH(double, scale);
+    ts::SceneFixture fx;
+    fnd::XBiLi = fnd::YBiLi = scale;
+    fnd::CandName = s("李明");
+    exam::CandSeat = s("07");
+    exam::CandSession = s("18");
+    exam::CandArchive = s("888888");
+    exam::CandIdCard = s("110101199001011234");
+    startFixtureUnit(fx, 1);
+    FrmTm &tm = FrmTm::get();
+    const struct
+    {
+        const char *label, *name, *value;
+    } rows[] = {{"Label1_0", "姓    名：", "李明"},   {"Label1_1", "座 位 号：", "07"},
+                {"Label1_2", "场    次：", "18"},     {"Label1_3", "档 案 号：", "888888"},
+                {"Label1_4", "报考科目：", "网页制作"}, {"Label1_5", "身份证号：", "110101199001011234"}};
+    const char *values[] = {"KsName1", "KsZWH1", "KsCC1", "KsDAH1", "KsKM1", "KsSFZ1"};
+    for (int i = 0; i < 6; ++i) {
+        const auto *name = tm.FrmKSXX->findChild<QLabel *>(QString::fromLatin1(rows[i].label));
+        const auto *value = tm.FrmKSXX->findChild<QLabel *>(QString::fromLatin1(values[i]));
+        QVERIFY2(name && value, values[i]);
+        QCOMPARE(name->text(), s(rows[i].name));
+        QCOMPARE(value->text(), s(rows[i].value));
+        const QPointF at(1680 * scale, (120 + 315 * i) * scale);
+        QVERIFY2(QLineF(simwin::twipsRect(name).topLeft(), at).length() < 1e-6, values[i]);
+        QVERIFY2(QLineF(simwin::twipsRect(value).topLeft(), QPointF(2640 * scale, at.y())).length() < 1e-6, values[i]);
+        QCOMPARE(name->font().pointSizeF(), 9 * scale);
+        QCOMPARE(value->font().pointSizeF(), 9 * scale);
+    }
+    QCOMPARE(tm.LblName->text(), s("李明"));
 }
 
 void TstFrmTm::modes_data()
