@@ -39,17 +39,18 @@ QString s(const char *utf8) { return QString::fromUtf8(utf8); }
 
 void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
 
-// Acts on the modal window `name` as soon as it is up, from inside its loop.
-// It polls instead of waiting: a wait of its own would hold up any modal loop
-// opened while it waits, and with it the window it waits for.
-void whenModal(const QString &name, std::function<void(QWidget *)> act)
+// Acts on the modal window `name` (that `is` accepts, when given) as soon as
+// it is up, from inside its loop. It polls instead of waiting: a wait of its
+// own would hold up any modal loop opened while it waits, and with it the
+// window it waits for.
+void whenModal(const QString &name, std::function<void(QWidget *)> act, std::function<bool(QWidget *)> is = {})
 {
     auto *poll = new QTimer;
     poll->setInterval(5);
     const QDeadlineTimer deadline(5000);
-    QObject::connect(poll, &QTimer::timeout, [poll, name, act, deadline] {
+    QObject::connect(poll, &QTimer::timeout, [poll, name, act, is, deadline] {
         QWidget *m = QApplication::activeModalWidget();
-        const bool up = m && m->objectName() == name && m->isVisible();
+        const bool up = m && m->objectName() == name && m->isVisible() && (!is || is(m));
         if (!up && !deadline.hasExpired())
             return;
         poll->stop();
@@ -80,6 +81,21 @@ void answerBox(QMessageBox::StandardButton button, QString *text = nullptr, int 
     });
 }
 
+// The time-up message, once it is up (another platform box may be up
+// before it): its text is kept, OK pressed, then `then`.
+void answerTimeUp(QString *text, std::function<void()> then)
+{
+    whenModal(
+        QStringLiteral("MsgBox"),
+        [text, then](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            *text = box->text();
+            QTest::mouseClick(static_cast<QWidget *>(box->button(QMessageBox::Ok)), Qt::LeftButton);
+            then();
+        },
+        [](QWidget *w) { return qobject_cast<QMessageBox *>(w)->button(QMessageBox::Ok); });
+}
+
 void clickLater(const QString &window, const char *button)
 {
     whenModal(window, [button](QWidget *w) { click(w->findChild<kvelButton *>(QString::fromLatin1(button))); });
@@ -108,12 +124,19 @@ private slots:
     void cancelAndConfirm();
     void timeUpDuringAConfirmation_data();
     void timeUpDuringAConfirmation();
+    void confirmationsCloseOnlyByTheirButtons_data();
+    void confirmationsCloseOnlyByTheirButtons();
     void scoreWindow();
     void reviewThisExam();
     void reviewWrongQuestions();
     void reviewOfAVanishedWrongList();
+    void backToThePapersPage();
     void showAnswerPrompt();
     void missingPicturesLoggedOnce();
+    void answerPromptClosings_data();
+    void answerPromptClosings();
+    void timeUpWhileTheAnswerPromptIsOpen_data();
+    void timeUpWhileTheAnswerPromptIsOpen();
 
 private:
     // An exam of paper 0 handed in with questions 1 and 2 completed and 5
@@ -446,6 +469,37 @@ void TstExam::timeUpDuringAConfirmation()
     QVERIFY(tm.isVisible());
 }
 
+void TstExam::confirmationsCloseOnlyByTheirButtons_data() { timeUpDuringAConfirmation_data(); }
+
+// Neither a key nor the window system's close request closes a hand-in
+// confirmation or runs its buttons' actions: the question window stays
+// hidden until the cancel button.
+void TstExam::confirmationsCloseOnlyByTheirButtons()
+{
+    QFETCH(QString, open);
+    startExam();
+    FrmTm &tm = logIn();
+    if (open == u"FrmEnd2")
+        clickLater(QStringLiteral("FrmEnd1"), "Command1");
+    const QList<int> keys{Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
+    QList<int> stayed; // the keys after which it was still open, 0 for the close request
+    whenModal(open, [&](QWidget *box) {
+        for (int key : keys) {
+            QTest::keyClick(box->windowHandle(), Qt::Key(key));
+            if (box->isVisible() && QApplication::activeModalWidget() == box && !tm.isVisible())
+                stayed << key;
+        }
+        if (!box->close() && box->isVisible() && !tm.isVisible())
+            stayed << 0;
+        click(box->findChild<kvelButton *>(QStringLiteral("Command2")));
+    });
+    click(tm.CmdGN[8]);
+    QCOMPARE(stayed, keys + QList<int>{0});
+    QVERIFY(!FrmEnd1::loaded() && !FrmEnd2::loaded());
+    QVERIFY(tm.isVisible() && FrmMain::loaded());
+    QVERIFY(!FrmChengji::loaded());
+}
+
 FrmChengji &TstExam::handedIn()
 {
     startExam();
@@ -550,6 +604,23 @@ void TstExam::reviewOfAVanishedWrongList()
     QCOMPARE(int(run::PaperType), 0);
 }
 
+// Back to the cover: the score window and the simulated window go, and the
+// cover opens on the papers page, which lists the exam just recorded.
+void TstExam::backToThePapersPage()
+{
+    FrmChengji &w = handedIn();
+    click(w.Command2);
+    QCOMPARE(int(cover::FhPage), 17);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!FrmChengji::loaded() && !FrmMain::loaded() && !FrmTm::loaded());
+    QVERIFY(FrmFengmian::loaded() && FrmFengmian::loaded()->isVisible());
+    FrmFengmian &cover = *FrmFengmian::loaded();
+    QTRY_VERIFY(cover.PicKaCH->isVisible());
+    QVERIFY(!cover.TimFH->isActive());
+    QVERIFY(cover.PicTop->isVisible() && !cover.PicTiKu->isVisible());
+    QVERIFY(!cover.ClickBotn[17]->isEnabled());
+}
+
 // Button 10's prompt: a click on its note closes it; "see the answer now"
 // asks, No keeps the prompt, Yes turns the exam into practice and starts
 // the demonstration.
@@ -611,6 +682,121 @@ void TstExam::missingPicturesLoggedOnce()
     logged.sort();
     QCOMPARE(logged, (QStringList{s("frmchengjiFile not found: 9l0058"), s("frmend1File not found: l01041"),
                                   s("frmlogonFile not found: 9l0056")}));
+}
+
+void TstExam::answerPromptClosings_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("declinedFirst"); // No in its question first
+    QTest::newRow("Return") << "Return" << false;
+    QTest::newRow("Enter") << "Enter" << false;
+    QTest::newRow("the background") << "background" << false;
+    QTest::newRow("the note") << "Label2" << false;
+    QTest::newRow("the heading") << "Label3" << false;
+    QTest::newRow("the return button") << "Command1" << false;
+    QTest::newRow("No, then Return") << "Return" << true;
+}
+
+// Return, a click on the background or a text, or the return button close
+// the prompt and the exam goes on unchanged: no demonstration, the exam's
+// buttons, the start time and the clock kept.
+void TstExam::answerPromptClosings()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, declinedFirst);
+    startExam();
+    FrmTm &tm = logIn();
+    QTRY_VERIFY(!tm.TimKsModel->isActive());
+    const QString start = run::ExamStart;
+    bool stayed = !declinedFirst, closed = false;
+    auto close = [how, &closed](QWidget *w) {
+        if (how == u"Return")
+            QTest::keyClick(w->windowHandle(), Qt::Key_Return);
+        else if (how == u"Enter")
+            QTest::keyClick(w->windowHandle(), Qt::Key_Enter);
+        else if (how == u"background")
+            QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+        else
+            click(w->findChild<QWidget *>(how));
+        closed = !FrmCZTS::loaded();
+        FrmCZTS::unload(); // a prompt left open would hold the test up
+    };
+    whenModal(QStringLiteral("FrmCZTS"), [&](QWidget *w) {
+        if (!declinedFirst) {
+            close(w);
+            return;
+        }
+        answerBox(QMessageBox::No, nullptr, nullptr, [&, w] {
+            QTimer::singleShot(50, [&, w] {
+                stayed = w->isVisible();
+                close(w);
+            });
+        });
+        click(w->findChild<kvelButton *>(QStringLiteral("Command2")));
+    });
+    click(tm.CmdGN[10]);
+    QVERIFY(closed);
+    QVERIFY(stayed);
+    QCOMPARE(int(run::AnswerMode), 3);
+    QCOMPARE(run::ExamStart, start);
+    QVERIFY(!run::YanShiRun && !tm.TimStartYS->isActive());
+    QVERIFY(!run::TmCanUnload);
+    for (int i : {8, 9, 10})
+        QVERIFY(tm.CmdGN[size_t(i)]->isVisible());
+    QVERIFY(tm.TimeKS->isActive());
+    QVERIFY(tm.isVisible());
+}
+
+void TstExam::timeUpWhileTheAnswerPromptIsOpen_data()
+{
+    QTest::addColumn<bool>("asking"); // its question "see the answer now?" open too
+    QTest::newRow("the prompt") << false;
+    QTest::newRow("its question") << true;
+}
+
+// The clock runs out while the show-answer prompt is open: the prompt goes
+// as declined (its question as No), the time-up message shows, the clock
+// stops and the hand-in confirmation opens over the still visible question
+// window; the exam stays an exam.
+void TstExam::timeUpWhileTheAnswerPromptIsOpen()
+{
+    QFETCH(bool, asking);
+    startExam();
+    FrmTm &tm = logIn();
+    QTRY_VERIFY(!tm.TimKsModel->isActive());
+    const QString start = run::ExamStart;
+    run::LeftMinutes = 1;
+    QString text;
+    bool promptGone = false, tmShown = false;
+    auto timeUp = [&] {
+        answerTimeUp(&text, [&] {
+            whenModal(QStringLiteral("FrmEnd1"), [&](QWidget *end1) {
+                promptGone = !FrmCZTS::loaded();
+                tmShown = tm.isVisible();
+                click(end1->findChild<kvelButton *>(QStringLiteral("Command2")));
+                exam::closeAnswerPrompt(); // a prompt left open would hold the test up
+            });
+        });
+        tm.TimeKS->setInterval(20);
+    };
+    whenModal(QStringLiteral("FrmCZTS"), [&](QWidget *w) {
+        if (!asking) {
+            timeUp();
+            return;
+        }
+        whenModal(QStringLiteral("MsgBox"), [&](QWidget *) { timeUp(); });
+        click(w->findChild<kvelButton *>(QStringLiteral("Command2")));
+    });
+    click(tm.CmdGN[10]);
+    QTRY_VERIFY(!FrmCZTS::loaded() && !FrmEnd1::loaded());
+    QCOMPARE(text, s("时间已到，自动交卷！"));
+    QVERIFY(promptGone);
+    QVERIFY(tmShown);
+    QVERIFY(!tm.TimeKS->isActive());
+    QCOMPARE(int(run::LeftMinutes), 0);
+    QCOMPARE(int(run::AnswerMode), 3);
+    QCOMPARE(run::ExamStart, start);
+    QVERIFY(!run::YanShiRun && !tm.TimStartYS->isActive());
 }
 
 QTEST_MAIN(TstExam)

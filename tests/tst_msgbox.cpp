@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QTimer>
 #include <QtTest>
 
@@ -23,6 +24,7 @@ private slots:
     void pressDraggedOffConfirms();
     void earlierConfirmationNotReadAgain();
     void windowCloseLeavesResultZero();
+    void keysAnswerNothing();
     void layout();
     void secondShowingStartsFresh();
     void opensWithoutPictures();
@@ -99,6 +101,24 @@ void TstMsgBox::windowCloseLeavesResultZero()
     QTimer::singleShot(0, [] { FrmKVMSGBOX::loaded()->close(); });
     QCOMPARE(int(FrmKVMSGBOX::ask("提示", "l20072", "已完成。")), 0);
     QVERIFY(!FrmKVMSGBOX::loaded());
+}
+
+// The box has no keys of its own: Return, Enter, Space and Escape neither
+// confirm nor close it; its buttons still do.
+void TstMsgBox::keysAnswerNothing()
+{
+    bool open = false;
+    ts::whenShown<FrmKVMSGBOX>([&open](FrmKVMSGBOX &box) {
+        const QPointer<FrmKVMSGBOX> up(&box);
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape})
+            if (up && up->isVisible())
+                QTest::keyClick(up->windowHandle(), key);
+        open = up && up->isVisible() && fnd::MsgResult == 0;
+        if (open)
+            QTest::mouseClick(box.LblClick[0], Qt::LeftButton, {}, box.LblClick[0]->rect().center());
+    });
+    QCOMPARE(int(FrmKVMSGBOX::ask("提示", "l20071", "继续吗？")), 0);
+    QVERIFY(open);
 }
 
 void TstMsgBox::layout()
