@@ -34,6 +34,19 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(ts::Route)
+Q_DECLARE_METATYPE(plat::DownloadLimits)
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define EXAMSIM_ASAN
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(EXAMSIM_ASAN)
+// The address sanitizer holds back freed memory (256 MiB by default) instead
+// of reusing it, which the peak memory of a long download would count as the
+// download's own; here it holds back 16 MiB.
+extern "C" const char *__asan_default_options() { return "quarantine_size_mb=16"; }
+#endif
 
 namespace {
 
@@ -118,6 +131,24 @@ bool updateFixture(const QString &relative)
     return true;
 }
 
+// The process's peak resident memory in MiB since the last resetPeakMemory().
+void resetPeakMemory()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QVERIFY(f.write("5") == 1);
+}
+double peakMemoryMiB()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    return -1;
+}
+
 // Waits for a real timer of `ms`, events running meanwhile.
 void waitFor(int ms)
 {
@@ -146,6 +177,8 @@ private slots:
     void leftDuringTheCheck_data();
     void leftDuringTheCheck();
     void failedDownloadsKeepOldFiles();
+    void hostileFile_data();
+    void hostileFile();
     void badTargets_data();
     void badTargets();
     void missingDataFolder();
@@ -171,12 +204,15 @@ private:
 
     std::unique_ptr<ts::ProgramCopy> copy_;
     std::unique_ptr<ts::RouteServer> server_;
+    // The program's own limits for the listed files, before the tests shorten them.
+    plat::DownloadLimits realFileLimits_;
 };
 
 void TstUpdate::initTestCase()
 {
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     qunsetenv("EXAMSIM_UPDATE_SERVER");
+    realFileLimits_ = updwin::FileLimits;
     app::wire();
 }
 
@@ -192,9 +228,11 @@ void TstUpdate::init()
     upd::setUpdateServer(server_->base());
     fnd::setErrorEndpoint(server_->base());
     fnd::ErrLogFile = file(QStringLiteral("ksdata/log.txt"));
-    updwin::AdLimits = {1000, 3000, 1 << 20};
-    updwin::ManifestLimits = {1000, 3000, upd::MaxManifestBytes};
-    updwin::FileLimits = {1000, 3000, -1};
+    // Stalls and trickles fail after a second.
+    const plat::TransferPace pace{1000, 1024};
+    updwin::AdLimits = {3000, 1 << 20, std::nullopt};
+    updwin::ManifestLimits = {3000, upd::MaxManifestBytes, pace};
+    updwin::FileLimits = {3000, 1 << 20, pace};
     updwin::ShowUpdate = 0;
     writeFile(file(QStringLiteral("wydata/288895.mxy")), Installed);
     FrmFengmian::get().show();
@@ -475,6 +513,60 @@ void TstUpdate::failedDownloadsKeepOldFiles()
     QTRY_COMPARE(again.seen, QStringList{Question + "?"});
 }
 
+void TstUpdate::hostileFile_data()
+{
+    QTest::addColumn<ts::Route>("answer");
+    QTest::addColumn<plat::DownloadLimits>("limits");
+    QTest::addColumn<int>("withinMs");
+    // Stalls and trickles fail after a second; the deadline comes much later.
+    const plat::DownloadLimits shortened{60000, 1 << 20, plat::TransferPace{1000, 1024}};
+    // 100 bytes at 5 a second would come whole after 20 s.
+    QTest::newRow("trickled") << ts::Route{200, served("170200", 100), ts::Route::Trickle, 0, 200} << shortened
+                              << 10000;
+    QTest::newRow("stalled") << ts::Route{200, served("170200"), ts::Route::Stall} << shortened << 10000;
+    QTest::newRow("larger than the limit, with its length") << ts::Route{200, served("170200", (1 << 20) + 1)}
+                                                            << shortened << 10000;
+    // Refused at 256 MiB.
+    QTest::newRow("endless without a length, on the program's own limits")
+        << ts::Route{200, {}, ts::Route::Endless} << realFileLimits_ << 120000;
+}
+
+// A file that trickles below the pace, stalls, or grows past the size limit:
+// refused, counted due and not done, the old file and the version file as
+// they were, no temporary file left, and memory that did not grow with what
+// came.
+void TstUpdate::hostileFile()
+{
+    QFETCH(ts::Route, answer);
+    QFETCH(plat::DownloadLimits, limits);
+    QFETCH(int, withinMs);
+    updwin::FileLimits = limits;
+    server_->route(quilt("ksdata/170200.rar"), answer);
+    writeFile(file(QStringLiteral("ksdata/170200.mxy")), "old 170200", Old);
+    const QStringList ksdata = entriesOf(file(QStringLiteral("ksdata")));
+    Boxes boxes({QMessageBox::Yes, QMessageBox::Ok});
+    fnd::EndCatcher end;
+    server_->route(manifestPath(), 200, "202501151030\r\nK202501151020170200\r\n");
+    resetPeakMemory();
+    const double before = peakMemoryMiB();
+    QVERIFY(before > 0);
+    pressUpdate();
+    QTRY_COMPARE_WITH_TIMEOUT(end.ends(), 1, withinMs);
+    const double peak = peakMemoryMiB();
+    QVERIFY2(peak - before < 50, qPrintable(QStringLiteral("%1 MiB, then %2 MiB").arg(before).arg(peak)));
+    if (answer.shape == ts::Route::Endless) {
+        // Refused at the limit: the server sent more than it, and beyond it
+        // no more than the connection's buffers hold (the system's socket
+        // buffers at each end, and what Qt took from them at once).
+        const qint64 sent = server_->streamedBytes();
+        QVERIFY2(sent > limits.maxBytes && sent < limits.maxBytes + (128 << 20), qPrintable(QString::number(sent)));
+    }
+    QCOMPARE(boxes.seen, (QStringList{Question + "?", counted(0, 1)}));
+    QCOMPARE(ts::fileBytes(file(QStringLiteral("ksdata/170200.mxy"))), QByteArray("old 170200"));
+    QCOMPARE(ts::fileBytes(file(QStringLiteral("wydata/288895.mxy"))), Installed);
+    QCOMPARE(entriesOf(file(QStringLiteral("ksdata"))), (QStringList(ksdata) << "288895.mxy"));
+}
+
 void TstUpdate::badTargets_data()
 {
     QTest::addColumn<QString>("bad");
@@ -687,6 +779,9 @@ void TstUpdate::advert_data()
                                << QByteArray("old advert");
     QTest::newRow("stalled") << ts::Route{200, "new advert, stalled", ts::Route::Stall} << false
                              << QByteArray("old advert");
+    // It would come whole after 20 s.
+    QTest::newRow("trickled") << ts::Route{200, QByteArray(100, 'a'), ts::Route::Trickle, 0, 200} << false
+                              << QByteArray("old advert");
 }
 
 // The advert is fetched during the load, which then ends as usual; the
@@ -696,14 +791,19 @@ void TstUpdate::advert()
     QFETCH(ts::Route, answer);
     QFETCH(bool, noRecordFolder);
     QFETCH(QByteArray, stored);
-    updwin::AdLimits = {500, 3000, 1 << 20};
+    // The advert's limit, shortened 10 times.
+    updwin::AdLimits = {1000, 1 << 20, std::nullopt};
     server_->route(adPath(), answer);
     const QString ad = file(QStringLiteral("ksdata/170100.mxy"));
     if (noRecordFolder)
         QVERIFY(QDir(file(QStringLiteral("ksdata"))).removeRecursively());
     else
         writeFile(ad, "old advert");
+    QElapsedTimer clock;
+    clock.start();
     pressUpdate();
+    // The load and a second for the advert.
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     FrmUpdata *w = FrmUpdata::loaded();
     QVERIFY(w && w->isVisible());
     QCOMPARE(server_->requestedPaths(), QStringList{adPath()});

@@ -13,10 +13,13 @@ namespace ts {
 namespace {
 const QString ErrorPath = QStringLiteral("/up/error/submit.asp");
 
+// With a negative length, no Content-Length: the body ends with the connection.
 QByteArray head(int status, qint64 length)
 {
-    return "HTTP/1.1 " + QByteArray::number(status) + " Status\r\nContent-Type: application/octet-stream\r\n"
-           "Content-Length: " + QByteArray::number(length) + "\r\nConnection: close\r\n\r\n";
+    QByteArray h = "HTTP/1.1 " + QByteArray::number(status) + " Status\r\nContent-Type: application/octet-stream\r\n";
+    if (length >= 0)
+        h += "Content-Length: " + QByteArray::number(length) + "\r\n";
+    return h + "Connection: close\r\n\r\n";
 }
 } // namespace
 
@@ -121,7 +124,7 @@ void RouteServer::answer(QTcpSocket *s, const QString &target)
         if (auto it = routes_.find(path); it != routes_.end() && !it->isEmpty())
             r = it->size() > 1 ? it->takeFirst() : it->first();
     }
-    const auto send = [s, r] {
+    const auto send = [this, s, r] {
         const QByteArray half = r.body.left(r.body.size() / 2);
         switch (r.shape) {
         case Route::Whole:
@@ -141,12 +144,48 @@ void RouteServer::answer(QTcpSocket *s, const QString &target)
             break;
         case Route::Silent:
             break;
+        case Route::Endless:
+            s->write(head(r.status, -1));
+            endless(s);
+            break;
+        case Route::Trickle:
+            s->write(head(r.status, r.body.size()));
+            trickle(s, r.body, r.pauseMs);
+            break;
         }
     };
     if (r.delayMs > 0)
         QTimer::singleShot(r.delayMs, s, send);
     else
         send();
+}
+
+void RouteServer::endless(QTcpSocket *s)
+{
+    // About 1 MiB on the way at a time.
+    const QByteArray piece(64 * 1024, 'e');
+    auto feed = [this, s, piece] {
+        while (s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() < 1024 * 1024
+               && streamed_.loadRelaxed() < EndlessBytes)
+            streamed_.fetchAndAddRelaxed(s->write(piece));
+    };
+    QObject::connect(s, &QTcpSocket::bytesWritten, s, feed);
+    feed();
+}
+
+void RouteServer::trickle(QTcpSocket *s, const QByteArray &body, int pauseMs)
+{
+    auto *t = new QTimer(s);
+    auto next = std::make_shared<qsizetype>(0);
+    QObject::connect(t, &QTimer::timeout, s, [this, s, t, body, next] {
+        if (*next >= body.size()) {
+            t->stop();
+            s->disconnectFromHost();
+            return;
+        }
+        streamed_.fetchAndAddRelaxed(s->write(body.mid((*next)++, 1)));
+    });
+    t->start(pauseMs);
 }
 
 } // namespace ts

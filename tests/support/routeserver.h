@@ -3,10 +3,12 @@
 // own, so that a client which blocks its thread while it waits (a download)
 // is still answered. Each path has its own answer: a status and body, a
 // delay, a body cut short under a larger Content-Length, an early close, a
-// stall after half the body, or silence. Unrouted paths get 404. It logs the
+// stall after half the body, silence, a body without a length that never
+// ends, or a body trickled a byte at a time. Unrouted paths get 404. It logs the
 // request lines, and its error route (/up/error/submit.asp) collects the
 // error reports the program sends.
 
+#include <QAtomicInteger>
 #include <QByteArray>
 #include <QHash>
 #include <QMutex>
@@ -27,12 +29,22 @@ struct Route
         EarlyClose, // half the status line, close
         Stall,      // the Content-Length of the body, half the body, then nothing
         Silent,     // nothing at all
+        Endless,    // headers without a length, then a body without end, as
+                    // fast as the connection takes it (EndlessBytes at most)
+        Trickle,    // the Content-Length of the body, then one byte of it
+                    // every pauseMs, then close
     };
     int status = 200;
     QByteArray body;
     Shape shape = Whole;
-    int delayMs = 0; // before the answer starts
+    int delayMs = 0;    // before the answer starts
+    int pauseMs = 1000; // Trickle: between two bytes
 };
+
+// An endless body stops growing here (the connection stays open), so that a
+// client which keeps what it reads fails its test rather than filling the
+// machine's memory.
+constexpr qint64 EndlessBytes = qint64(768) << 20;
 
 // One report the error route received: its decoded query values.
 struct ErrorReport
@@ -65,10 +77,14 @@ public:
     // left out.
     QStringList requestedPaths() const;
     QList<ErrorReport> reports() const;
+    // Bytes of endless and trickled bodies sent so far.
+    qint64 streamedBytes() const { return streamed_.loadRelaxed(); }
 
 private:
     void onConnection();
     void answer(QTcpSocket *s, const QString &target);
+    void endless(QTcpSocket *s);
+    void trickle(QTcpSocket *s, const QByteArray &body, int pauseMs);
 
     QThread thread_;
     QTcpServer *server_ = nullptr; // lives in thread_
@@ -77,6 +93,7 @@ private:
     QHash<QString, QList<Route>> routes_;
     QStringList lines_;
     QList<ErrorReport> reports_;
+    QAtomicInteger<qint64> streamed_ = 0;
 };
 
 } // namespace ts

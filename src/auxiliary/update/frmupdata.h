@@ -25,11 +25,12 @@ namespace updwin {
 // window's tick shows the window when it is not 0 and hides it when it is.
 inline qint16 ShowUpdate = 0;
 
-// How long a download may stall and last, and how large it may be: the
-// advert, the manifest and the listed files. Tests shorten them.
-inline plat::DownloadLimits AdLimits{10000, 60000, 1 << 20};
-inline plat::DownloadLimits ManifestLimits{30000, 120000, upd::MaxManifestBytes};
-inline plat::DownloadLimits FileLimits{30000, 30 * 60000, -1};
+// How long a download may last, how large it may be and the slowest pace it
+// may keep: the advert (10 s for the whole load), the manifest and the
+// listed files. Tests shorten them.
+inline plat::DownloadLimits AdLimits{10000, 1 << 20, std::nullopt};
+inline plat::DownloadLimits ManifestLimits{120000, upd::MaxManifestBytes, plat::TransferPace{}};
+inline plat::DownloadLimits FileLimits{30 * 60000, plat::MaxDownloadBytes, plat::TransferPace{}};
 
 // The manifest as downloaded ("ksdata/288895.mxy"), the hand-off file that
 // names a downloaded program file, and the outside program that replaces it.

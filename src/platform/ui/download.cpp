@@ -1,5 +1,6 @@
 #include "platform/ui/download.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
@@ -9,10 +10,15 @@
 #include <QThread>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 namespace plat {
 
 namespace {
+
+// What waits unread at a time, in the reply and in our hands: the server is
+// held back to the pace the file takes the bytes.
+constexpr qint64 ReadBuffer = 256 * 1024;
 
 // One transfer on a thread of its own, with its own event loop and network
 // access; the caller only starts it and waits for its end.
@@ -49,53 +55,72 @@ protected:
         }
         QNetworkAccessManager network;
         QNetworkRequest request{QUrl(address_)};
-        request.setTransferTimeout(limits_.idleMs);
         // The body as sent, so that its length is the Content-Length.
         request.setRawHeader("Accept-Encoding", "identity");
         QNetworkReply *reply = network.get(request);
+        reply->setReadBufferSize(ReadBuffer);
 
+        QEventLoop loop;
+        QElapsedTimer clock;
+        clock.start();
         qint64 received = 0;
         bool refused = false;
-        auto take = [&] {
-            const QByteArray chunk = reply->readAll();
-            received += chunk.size();
-            if (limits_.maxBytes >= 0 && received > limits_.maxBytes) {
-                refused = true;
-                why = QStringLiteral("The answer is larger than %1 bytes").arg(limits_.maxBytes);
-            } else if (file && file->write(chunk) != chunk.size()) {
-                refused = true;
-                why = file->errorString();
-            } else if (!file) {
-                bytes += chunk;
-            }
+        auto refuse = [&](const QString &reason) {
             if (refused)
-                reply->abort();
+                return;
+            refused = true;
+            why = reason;
+            reply->abort();
         };
-        QEventLoop loop;
+        const auto tooLarge = [&] { return QStringLiteral("The answer is larger than %1 bytes").arg(limits_.maxBytes); };
+        QByteArray chunk(ReadBuffer, Qt::Uninitialized);
+        auto take = [&] {
+            while (!refused) {
+                const qint64 n = reply->read(chunk.data(), chunk.size());
+                if (n <= 0)
+                    return;
+                received += n;
+                if (received > limits_.maxBytes)
+                    refuse(tooLarge());
+                else if (file && file->write(chunk.constData(), n) != n)
+                    refuse(file->errorString());
+                else if (!file)
+                    bytes.append(chunk.constData(), n);
+            }
+        };
+        QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [&] {
+            const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+            if (length.isValid() && length.toLongLong() > limits_.maxBytes)
+                refuse(tooLarge());
+        });
+        QObject::connect(reply, &QNetworkReply::readyRead, reply, take);
+        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
         QTimer deadline;
         deadline.setSingleShot(true);
-        bool late = false;
-        QObject::connect(reply, &QNetworkReply::readyRead, reply, [&] {
-            if (!refused)
-                take();
-        });
-        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
         QObject::connect(&deadline, &QTimer::timeout, reply, [&] {
-            late = true;
-            reply->abort();
+            refuse(QStringLiteral("The transfer took longer than %1 ms").arg(limits_.totalMs));
         });
         deadline.start(limits_.totalMs);
+        std::optional<PaceWatch> pace;
+        QTimer paceTicks;
+        if (limits_.pace) {
+            pace.emplace(*limits_.pace);
+            QObject::connect(&paceTicks, &QTimer::timeout, reply, [&] {
+                if (!pace->keepsPace(clock.elapsed(), received))
+                    refuse(QStringLiteral("Fewer than %1 bytes a second over %2 ms")
+                               .arg(limits_.pace->bytesPerSecond)
+                               .arg(limits_.pace->windowMs));
+            });
+            paceTicks.start(pace->noteEveryMs());
+        }
         if (!reply->isFinished())
             loop.exec();
-        if (!refused && reply->bytesAvailable() > 0)
-            take();
+        take();
 
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
         if (refused) {
             // why is set
-        } else if (late) {
-            why = QStringLiteral("The transfer took longer than %1 ms").arg(limits_.totalMs);
         } else if (reply->error() != QNetworkReply::NoError) {
             why = reply->errorString();
         } else if (status < 200 || status > 299) {

@@ -10,10 +10,14 @@
 // A download succeeds only for a 2xx answer (after redirects) whose body came
 // whole: as long as its Content-Length when one is given, and not cut by a
 // closed connection or a broken chunk. The body goes to a temporary file in
-// the target's folder, which replaces the target only then; on any failure
-// (a 404, a short body, a time-out, a full disk, a missing folder, a folder
-// or a read-only file at the target) the old file stays byte for byte and no
-// temporary file is left.
+// the target's folder as it arrives, so memory does not grow with its size;
+// the temporary file replaces the target only when the body is complete.
+// On any failure (a 404, a short body, a body over the limit, a transfer
+// that keeps too slow a pace or outlasts its deadline, a full disk, a
+// missing folder, a folder or a read-only file at the target) the old file
+// stays byte for byte and no temporary file is left.
+
+#include "platform/transferpace.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,11 +25,14 @@
 
 namespace plat {
 
+// The largest body a download takes.
+inline constexpr qint64 MaxDownloadBytes = qint64(256) << 20;
+
 struct DownloadLimits
 {
-    int idleMs = 30000;     // no byte for this long: failed
-    int totalMs = 600000;   // the whole transfer's deadline
-    qint64 maxBytes = -1;   // a longer body fails; -1 no bound
+    int totalMs = 600000;                 // the whole transfer's deadline, from the request
+    qint64 maxBytes = MaxDownloadBytes;   // a longer body fails
+    std::optional<TransferPace> pace = TransferPace{}; // a slower transfer fails; none: only the deadline
 };
 
 // Downloads the address to the file at path. False on failure, with the
