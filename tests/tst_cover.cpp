@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPixmap>
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -50,6 +51,8 @@ private slots:
     void countsAndRecords();
     void progressKeptWithoutCounts_data();
     void progressKeptWithoutCounts();
+    void progressNeverCut_data();
+    void progressNeverCut();
     void anotherModuleEndsSilently();
     void composedPaperEqualsTheGenerators();
     void markedBits_data();
@@ -196,19 +199,24 @@ void TstCover::countsAndRecords()
     QCOMPARE(w.ShiJuanHis[94], QStringLiteral("您还未考试！"));
     QCOMPARE(w.ShiJuanHis[95], QStringLiteral("0"));
     QCOMPARE(w.ShiJuanHis[96], QStringLiteral("E"));
-    // The sample bank's counts; each unit's flags repaired to its count.
+    // The sample bank's counts; each unit's flags padded to its count, the
+    // 60 flags of unit 1 kept whole in the file and cut to its count on the
+    // cover.
     const QString counts = fnd::readLines(data(bank::PaperListFile)).value_or(QStringList()).value(1);
     QVERIFY(run::UnitCount >= 3);
+    auto count = [&](int u) { return u < counts.size() / 2 ? counts.mid(2 * u, 2).toInt() : 0; };
+    QVERIFY(count(1) < 60);
     const QStringList progress = fnd::readLines(record(bank::UnitProgressFile)).value_or(QStringList());
     QCOMPARE(progress.size(), 26);
     QCOMPARE(progress[25], QString());
     for (int u = 0; u < 25; ++u)
-        QCOMPARE(progress[u].size(), u < counts.size() / 2 ? counts.mid(2 * u, 2).toInt() : 0);
+        QCOMPARE(progress[u].size(), u == 1 ? 60 : count(u));
     QVERIFY(progress[0].startsWith(QStringLiteral("TTFF")));
     QVERIFY(bytesOf(record(bank::UnitProgressFile)).endsWith("\r\n\r\n"));
     QCOMPARE(fnd::UnitTable[0][2], QString::number(progress[0].size()));
     QCOMPARE(fnd::UnitTable[0][3], QString::number(progress[0].count(u'F')));
-    QCOMPARE(fnd::UnitTable[1][4], progress[1]);
+    QCOMPARE(fnd::UnitTable[1][2], QString::number(count(1)));
+    QCOMPARE(fnd::UnitTable[1][4], QString(count(1), u'T'));
 }
 
 // Without the units' question counts the stored progress is not cut.
@@ -232,6 +240,60 @@ void TstCover::progressKeptWithoutCounts()
     QCOMPARE(bytesOf(record(bank::UnitProgressFile)), stored);
     for (int u = 0; u < run::UnitCount; ++u)
         QCOMPARE(fnd::UnitTable[size_t(u)][4], u == 0 ? QStringLiteral("TTF") : u == 1 ? QStringLiteral("FT") : QString());
+}
+
+// The stored progress is only ever lengthened: a paper list that cannot be
+// read properly costs no done flag, and a unit that really shrank shows its
+// flags cut on the cover while the file keeps them all. The file holds each
+// unit's flags at the sample bank's counts, as the cover writes them.
+void TstCover::progressNeverCut_data()
+{
+    QTest::addColumn<QByteArray>("paperList");
+    QTest::addColumn<QStringList>("shown"); // the cover's flags of units 0 to 2
+
+    const QByteArray sample = bytesOf(ts::sampleProgramDir() + QStringLiteral("/wydata/288891.mxy"));
+    QVERIFY(sample.startsWith("0403\r\n141420\r\n"));
+    const QString unit0 = QStringLiteral("TTFTTFTTFTTFTT"), unit1 = QStringLiteral("FTFTFTFTFTFTFT");
+    const QString unit2 = QStringLiteral("TTTTTTTTTTFFFFFFFFFF");
+    // Bytes without a digit: every count reads 0.
+    QByteArray garbage;
+    QRandomGenerator gen(29);
+    while (garbage.size() < 512)
+        if (const char c = char(gen.bounded(256)); c < '0' || c > '9')
+            garbage += c;
+    // Every line begins with a byte GBK never uses and ends in a lone lead
+    // byte: unit 0's count reads 0.
+    QByteArray notGbk;
+    for (const QByteArray &line : fnd::splitLines(sample))
+        notGbk += "\xFF" + line.mid(1) + "\x81\r\n";
+    QTest::newRow("random bytes") << garbage << QStringList{};
+    QTest::newRow("not GBK") << notGbk << QStringList{QString(), unit1, unit2};
+    // Unit 0 now has 5 questions, unit 2 has 25.
+    QByteArray shrunk = sample;
+    shrunk.replace("\r\n141420\r\n", "\r\n051425\r\n");
+    QTest::newRow("unit 0 shrank, unit 2 grew")
+        << shrunk << QStringList{unit0.left(5), unit1, unit2 + QStringLiteral("FFFFF")};
+}
+
+void TstCover::progressNeverCut()
+{
+    QFETCH(QByteArray, paperList);
+    QFETCH(QStringList, shown);
+    QStringList stored{QStringLiteral("TTFTTFTTFTTFTT"), QStringLiteral("FTFTFTFTFTFTFT"),
+                       QStringLiteral("TTTTTTTTTTFFFFFFFFFF")};
+    while (stored.size() < 26)
+        stored << QString(); // 25 units and the closing empty line
+    QVERIFY(fnd::writeLines(record(bank::UnitProgressFile), stored));
+    writeBytes(data(bank::PaperListFile), paperList);
+    FrmFengmian::get();
+    for (int u = 0; u < shown.size(); ++u)
+        QCOMPARE(fnd::UnitTable[size_t(u)][4], shown[u]);
+    // Lengthened where a unit grew, cut nowhere.
+    QStringList kept = stored;
+    for (int u = 0; u < shown.size(); ++u)
+        if (shown[u].size() > kept[u].size())
+            kept[u] = shown[u];
+    QCOMPARE(bytesOf(record(bank::UnitProgressFile)), fnd::joinCrlf(kept));
 }
 
 void TstCover::anotherModuleEndsSilently()

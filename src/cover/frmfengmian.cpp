@@ -229,14 +229,16 @@ void FrmFengmian::FengMainCsh()
     // 11. Buttons, part 2.
     buttonsPartTwo();
 
-    // 13-15. Unit progress, repaired to the question counts and written
-    // back; without the counts (no paper list, or no line 2) the stored
-    // progress stays as it is, byte for byte.
+    // 13-15. Unit progress, repaired to the question counts for the
+    // cover and written back lengthened only: a count read from a damaged
+    // paper list cuts no stored flag. Without the counts (no paper list, or
+    // no line 2) the stored progress stays as it is, byte for byte.
     const run::QuestionCounts questions = run::questionCounts(paperList);
     QStringList progress = run::readUnitProgress();
     if (run::countsKnown(questions)) {
-        progress = run::repairedProgress(progress, questions, run::UnitCount);
-        if (!run::writeUnitProgress(progress, run::UnitProgressUnits))
+        const QStringList stored = progress;
+        progress = run::repairedProgress(stored, questions, run::UnitCount);
+        if (!run::writeUnitProgress(run::lengthenedProgress(stored, progress), run::UnitProgressUnits))
             fnd::trapError(tag, 75, QStringLiteral("Path/File access error"));
     }
     for (int u = 0; u < run::UnitCount; ++u) {

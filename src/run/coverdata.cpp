@@ -63,6 +63,14 @@ QStringList repairedProgress(const QStringList &stored, const QuestionCounts &co
     return out;
 }
 
+QStringList lengthenedProgress(const QStringList &stored, const QStringList &repaired)
+{
+    QStringList out;
+    for (qsizetype u = 0; u < repaired.size(); ++u)
+        out << (repaired[u].size() > stored.value(u).size() ? repaired[u] : stored.value(u));
+    return out;
+}
+
 UnitColumns unitColumns(const QString &flags)
 {
     const QString f = flags.trimmed();

@@ -42,6 +42,12 @@ int countRandomPapers(const QStringList &randomPapers);
 // without a count has no questions and an empty line.
 QStringList repairedProgress(const QStringList &stored, const QuestionCounts &counts, int unitCount);
 
+// The unit progress as the cover stores it back: each unit's stored line,
+// or its repaired line where that is longer. A line is lengthened, never
+// cut, so that a paper list that cannot be read properly costs no done flag
+// (the cover shows the repaired lines).
+QStringList lengthenedProgress(const QStringList &stored, const QStringList &repaired);
+
 // UnitTable columns 2 to 4 from a unit's flag line: question count,
 // questions not done ("F"), the flags (outer blanks removed).
 struct UnitColumns {
