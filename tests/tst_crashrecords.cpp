@@ -7,9 +7,13 @@
 // quit, a scored exam, a new random paper, a deleted random paper, an
 // update's downloads replacing files.
 //
+// Records survive a full disk: the same actions, and the cover's load, in a
+// child whose writes fail (a file-size limit) leave every file as it was.
+//
 // EXAMSIM_KILL_TRIALS sets the kills in all (default 200, shared by the
 // actions); EXAMSIM_KILL_SEED repeats a run's random moments.
 #include "banksolver.h"
+#include "childfaults.h"
 #include "testsupport.h"
 
 #include "foundation/gbkfile.h"
@@ -73,6 +77,14 @@ QByteArray history()
         lines << QStringLiteral("2026-11-%1 10:00:00").arg(s % 28 + 1, 2, 10, QChar(u'0')) << QString::number(s * 2.5)
               << QStringLiteral("E");
     return crlf(lines << QString());
+}
+
+// The unit progress and the marked list a practice's quit rewrites.
+Files practiceRecords()
+{
+    return {{ks("288893"), crlf({"TTFFF", "FFFFFTFFFF", "FF"})},
+            {ks("288862"), crlf({"01010005"})},
+            {ks("288872"), crlf({"TF"})}};
 }
 
 Files randomPapers()
@@ -140,6 +152,30 @@ QStringList filesUnder(const QString &folder)
     return out;
 }
 
+// The folder's files (those under `under` alone, when given) and their
+// bytes, the run's error logs ("<time>.txt") aside.
+QHash<QString, QByteArray> snapshot(const QString &folder, const QString &under = {})
+{
+    QHash<QString, QByteArray> out;
+    for (const QString &f : filesUnder(folder))
+        if (!f.endsWith(QStringLiteral(".txt")) && f.startsWith(under))
+            out.insert(f, bytesOf(folder + u'/' + f).value_or(QByteArray("<unreadable>")));
+    return out;
+}
+
+// The files that differ between two snapshots, for a failure message.
+QString changed(const QHash<QString, QByteArray> &before, const QHash<QString, QByteArray> &after)
+{
+    QStringList out;
+    for (auto it = before.begin(); it != before.end(); ++it)
+        if (after.value(it.key(), QByteArray("<gone>")) != it.value())
+            out << QStringLiteral("%1 (%2 bytes, now %3)").arg(it.key()).arg(it.value().size()).arg(after.value(it.key()).size());
+    for (auto it = after.begin(); it != after.end(); ++it)
+        if (!before.contains(it.key()))
+            out << QStringLiteral("%1 (new)").arg(it.key());
+    return out.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 class TstCrashRecords : public QObject
@@ -150,6 +186,8 @@ private slots:
     void initTestCase();
     void killedWriter_data();
     void killedWriter();
+    void failedWrites_data();
+    void failedWrites();
     void cleanupTestCase();
 
 private:
@@ -179,9 +217,7 @@ void TstCrashRecords::killedWriter_data()
     QTest::addColumn<bool>("papersPage");
 
     QTest::newRow("practice quit") << "quit"
-        << Files{{ks("288893"), crlf({"TTFFF", "FFFFFTFFFF", "FF"})},
-                 {ks("288862"), crlf({"01010005"})},
-                 {ks("288872"), crlf({"TF"})}}
+        << practiceRecords()
         << QStringList() << false;
     QTest::newRow("scored exam") << "exam"
         << Files{{ks("288862"), crlf({"0101"})},
@@ -340,6 +376,47 @@ void TstCrashRecords::killedWriter()
     // Kills landed both before and after writes.
     QVERIFY(sawOld > 0);
     QVERIFY(sawNew > 0);
+}
+
+// The same actions, and the cover's load as the program starts, in a child
+// whose every write fails as on a full disk: each file keeps its bytes and
+// no temporary copy is left beside it.
+void TstCrashRecords::failedWrites_data()
+{
+    killedWriter_data();
+    QTest::newRow("cover's load") << "cover"
+        << practiceRecords()
+        << QStringList() << false;
+}
+
+void TstCrashRecords::failedWrites()
+{
+    QFETCH(QString, action);
+    QFETCH(Files, before);
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    for (const auto &[path, bytes] : before)
+        QVERIFY(put(copy.file(path), bytes));
+    const QHash<QString, QByteArray> start = snapshot(copy.path());
+
+    if (action == u"cover") {
+        // Started and left; a box the start opens is confirmed.
+        solver::ProbeSession probe(probePath(), {QStringLiteral("app"), copy.path()}, ts::fileSizeLimit(0));
+        QJsonObject line = probe.next();
+        for (int boxes = 0; line.contains(u"modal") && boxes < 3; ++boxes)
+            line = probe.send(QStringLiteral("answer 1"));
+        QVERIFY2(line["ready"].toBool() || line["ok"].toBool(), qPrintable(QJsonDocument(line).toJson() + probe.errors()));
+        QCOMPARE(probe.finish(), 0);
+    } else {
+        QProcess child;
+        child.setChildProcessModifier(ts::fileSizeLimit(0));
+        child.start(writerPath(), {copy.path(), action, QStringLiteral("once")});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(child.readAllStandardOutput().trimmed().endsWith("done"), qPrintable(child.readAllStandardError()));
+    }
+    const QHash<QString, QByteArray> after = snapshot(copy.path());
+    QVERIFY2(after == start, qPrintable(changed(start, after)));
 }
 
 void TstCrashRecords::cleanupTestCase()

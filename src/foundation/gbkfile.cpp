@@ -1,5 +1,7 @@
 #include "foundation/gbkfile.h"
 
+#include "platform/wholefile.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -314,7 +316,7 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
         f.cancelWriting();
         return false;
     }
-    return f.commit();
+    return plat::commitWhole(f, bytes.size());
 }
 
 bool appendLines(const QString &path, const QStringList &lines)

@@ -73,8 +73,9 @@ QByteArray joinCrlf(const QStringList &lines);
 // replace. Returns false (and leaves the old file) on failure.
 bool writeLines(const QString &path, const QStringList &lines);
 
-// Replaces the file whole with the bytes, atomically. Returns false (and
-// leaves the old file) on failure.
+// Replaces the file whole with the bytes, atomically, and only once every
+// byte has reached the disk (a full disk fails it). Returns false (and
+// leaves the old file byte for byte) on failure.
 bool writeBytes(const QString &path, const QByteArray &bytes);
 
 // Appends lines, each followed by CR LF. Creates the file when missing; never

@@ -6,6 +6,7 @@
 #include "foundation/gbkfile.h"
 #include "foundation/numparse.h"
 #include "foundation/programfolder.h"
+#include "platform/wholefile.h"
 #include "run/runstate.h"
 
 #include <QDir>
@@ -479,7 +480,7 @@ RecordWrites RecordBatch::write()
     std::vector<std::unique_ptr<QSaveFile>> staged;
     for (const auto &[name, bytes] : files_) {
         auto f = std::make_unique<QSaveFile>(recordPath(name));
-        if (!f->open(QIODevice::WriteOnly) || f->write(bytes) != bytes.size())
+        if (!f->open(QIODevice::WriteOnly) || f->write(bytes) != bytes.size() || !plat::flushWhole(*f, bytes.size()))
             return none(QFileInfo(f->fileName()).fileName() + QStringLiteral(" could not be written"));
         staged.push_back(std::move(f));
     }

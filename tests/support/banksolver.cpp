@@ -401,8 +401,10 @@ ProbeSession::~ProbeSession()
     }
 }
 
-ProbeSession::ProbeSession(const QString &probe, const QStringList &args)
+ProbeSession::ProbeSession(const QString &probe, const QStringList &args, const std::function<void()> &inChild)
 {
+    if (inChild)
+        process_.setChildProcessModifier(inChild);
     process_.start(probe, args);
     process_.waitForStarted();
 }

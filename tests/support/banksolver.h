@@ -17,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <functional>
 
 namespace solver {
 
@@ -40,8 +41,10 @@ class ProbeSession
 {
 public:
     ProbeSession(const QString &probe, const QString &programDir, int unit, int question);
-    // Any subcommand: `app <folder>`, `play <folder> paper <p>`.
-    ProbeSession(const QString &probe, const QStringList &args);
+    // Any subcommand: `app <folder>`, `play <folder> paper <p>`; inChild,
+    // when given, runs in the child before the probe starts (a fault of its
+    // own, tests/support/childfaults.h).
+    ProbeSession(const QString &probe, const QStringList &args, const std::function<void()> &inChild = {});
     ~ProbeSession();
     bool isRunning() const;
     // The answer to one command; {"error": ...} when the probe gave none.

@@ -1,5 +1,7 @@
 #include "platform/ui/download.h"
 
+#include "platform/wholefile.h"
+
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -127,8 +129,8 @@ protected:
             why = QStringLiteral("HTTP status %1").arg(status);
         } else if (length.isValid() && length.toLongLong() != received) {
             why = QStringLiteral("The body ended after %1 of %2 bytes").arg(received).arg(length.toLongLong());
-        } else if (file && !file->commit()) {
-            why = file->errorString();
+        } else if (file && !commitWhole(*file, received, &why)) {
+            // why is set; the old file stays
         } else {
             ok = true;
         }
