@@ -7,8 +7,10 @@
 // quit, a scored exam, a new random paper, a deleted random paper, an
 // update's downloads replacing files.
 //
-// Records survive a full disk: the same actions, and the cover's load, in a
-// child whose writes fail (a file-size limit) leave every file as it was.
+// Records survive a full disk and an unwritable folder: the same actions,
+// and the cover's load, in a child whose writes fail (a file-size limit, or
+// a read-only record folder), leave every file as it was; the learner is
+// told once that the records could not be saved.
 //
 // EXAMSIM_KILL_TRIALS sets the kills in all (default 200, shared by the
 // actions); EXAMSIM_KILL_SEED repeats a run's random moments.
@@ -188,6 +190,7 @@ private slots:
     void killedWriter();
     void failedWrites_data();
     void failedWrites();
+    void unwritableFolder();
     void cleanupTestCase();
 
 private:
@@ -416,6 +419,76 @@ void TstCrashRecords::failedWrites()
         QVERIFY2(child.readAllStandardOutput().trimmed().endsWith("done"), qPrintable(child.readAllStandardError()));
     }
     const QHash<QString, QByteArray> after = snapshot(copy.path());
+    QVERIFY2(after == start, qPrintable(changed(start, after)));
+}
+
+// A record folder the program cannot write to: a practice with a question
+// answered and marked, the quit and the cover back, and the end. The
+// learner is told once, naming the folder, and every record keeps its
+// bytes.
+void TstCrashRecords::unwritableFolder()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    const Files before = practiceRecords();
+    for (const auto &[path, bytes] : before)
+        QVERIFY(put(copy.file(path), bytes));
+    const QHash<QString, QByteArray> start = snapshot(copy.path(), QStringLiteral("ksdata/"));
+    const QString folder = copy.file(QStringLiteral("ksdata"));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup));
+    struct Writable
+    {
+        QString folder;
+        ~Writable() { QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
+    } restore{folder};
+
+    solver::ProbeSession probe(probePath(), {QStringLiteral("app"), copy.path()}, ts::permissionsHold());
+    QList<QJsonObject> boxes;
+    // A command's answer; a box that opened on the way is kept and confirmed.
+    auto send = [&](const QString &command) {
+        QJsonObject answer = probe.send(command);
+        while (answer.contains(u"modal") && boxes.size() < 5) {
+            boxes << answer;
+            answer = probe.send(QStringLiteral("answer 1"));
+        }
+        return answer;
+    };
+    auto windows = [&] {
+        QStringList names = solver::windowNames(send(QStringLiteral("windows")));
+        names.sort();
+        return names;
+    };
+    auto until = [&](const QStringList &names) {
+        for (int i = 0; i < 100 && windows() != names; ++i)
+            send(QStringLiteral("wait 50"));
+        return windows() == names;
+    };
+    const QJsonObject first = probe.next();
+    if (first.contains(u"modal")) {
+        boxes << first;
+        QVERIFY(send(QStringLiteral("answer 1"))["ok"].toBool());
+    } else {
+        QVERIFY2(first["ready"].toBool(), qPrintable(QJsonDocument(first).toJson() + probe.errors()));
+    }
+    QVERIFY(until({QStringLiteral("FrmFengmian")}));
+    send(QStringLiteral("click FrmFengmian/ClickBotn_4"));
+    send(QStringLiteral("click FrmFengmian/ClickBotn_20"));
+    QVERIFY2(until({QStringLiteral("FrmMain"), QStringLiteral("FrmTm")}), qPrintable(probe.errors()));
+    send(QStringLiteral("wait 600")); // the practice's own buttons come up
+    const QString problem = solver::solveQuestion(probe, copy.file(QStringLiteral("wydata/288890.mxy")));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY(!send(QStringLiteral("click FrmTm/CmdGN_3")).contains(u"error"));
+    QVERIFY(!send(QStringLiteral("click FrmTm/CmdGN_5")).contains(u"error"));
+    QVERIFY(until({QStringLiteral("FrmFengmian")}));
+    send(QStringLiteral("wait 200"));
+    QCOMPARE(probe.finish(), 0);
+
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0]["modal"].toString(), QStringLiteral("FrmKVMSGBOX"));
+    const QString prompt = boxes[0]["prompt"].toString();
+    QVERIFY2(prompt.contains(QStringLiteral("学习记录")) && prompt.contains(QDir::toNativeSeparators(folder)),
+             qPrintable(prompt));
+    const QHash<QString, QByteArray> after = snapshot(copy.path(), QStringLiteral("ksdata/"));
     QVERIFY2(after == start, qPrintable(changed(start, after)));
 }
 

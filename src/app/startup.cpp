@@ -4,14 +4,36 @@
 #include "foundation/errreport.h"
 #include "foundation/globals.h"
 #include "foundation/ui/display.h"
+#include "foundation/ui/frmkvmsgbox.h"
 #include "foundation/ui/frmstart.h"
 #include "foundation/ui/httptext.h"
 #include "platform/ui/opener.h"
+#include "run/records.h"
 #include "run/runstate.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <memory>
+#include <utility>
 
 namespace app {
+
+namespace {
+
+// Shown once the action that failed has ended (a box it opens itself comes
+// first), over whatever window is up then.
+void tellRecordsUnsaved(const QString &folder)
+{
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(100, qApp, [folder] { tellRecordsUnsaved(folder); });
+        return;
+    }
+    FrmKVMSGBOX::ask(fnd::AppTitle, QStringLiteral("l20072"),
+                     QStringLiteral("学习记录无法保存，请检查文件夹\r\n%1\r\n是否可写。").arg(QDir::toNativeSeparators(folder)));
+}
+
+} // namespace
 
 void wire()
 {
@@ -21,6 +43,13 @@ void wire()
     // A link that is not http or https is not opened; the run's log says so.
     plat::setRefusedLinkObserver([](const QString &target) {
         fnd::WriteLog(fnd::ErrLogFile, QStringLiteral("未打开的链接（只打开 http 和 https 链接）：") + target);
+    });
+    // A record that could not be saved is said once a run; the others are
+    // logged only.
+    run::setUnsavedRecordObserver([told = std::make_shared<bool>(false)](const QString &folder) {
+        if (std::exchange(*told, true))
+            return;
+        QTimer::singleShot(0, qApp, [folder] { tellRecordsUnsaved(folder); });
     });
     FrmStart::Wiring start;
     start.atLoad = [] {

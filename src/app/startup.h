@@ -11,7 +11,8 @@ namespace app {
 
 // Hands the lower layers what they take from above: the error report's
 // sender (the HTTP text request) and its bank version (the run state's); the
-// log line of a refused link (the run's log); the start-up window's run values (TaoNo 0, no demonstration) and what follows
+// log line of a refused link (the run's log); the box that says, once a run,
+// that a learner record could not be saved; the start-up window's run values (TaoNo 0, no demonstration) and what follows
 // its splash (the cover). run() does it first; tests that need the whole
 // chain call it themselves.
 void wire();

@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -28,6 +29,20 @@ constexpr long FileAccessError = 75; // the number a failed file access is logge
 constexpr long OutOfRange = 9;       // an index outside its table
 
 void logFailure(long number, const QString &text) { fnd::trapError(LogTag, number, text); }
+
+std::function<void(const QString &)> &unsavedObserver()
+{
+    static std::function<void(const QString &)> observer;
+    return observer;
+}
+
+// A record file not written: logged, and the windows told.
+void logUnwritten(const QString &text)
+{
+    logFailure(FileAccessError, text);
+    if (unsavedObserver())
+        unsavedObserver()(fnd::inProgramFolder(bank::RecordFolder));
+}
 
 // The set's questions that exist: 1 to TmSum, within the per-question tables.
 int questionSum() { return std::clamp<int>(TmSum, 0, MaxQuestions); }
@@ -51,7 +66,7 @@ bool replaceRecord(const QString &name, Write write)
     const QString path = recordPath(name);
     if (write(path))
         return true;
-    logFailure(FileAccessError, QStringLiteral("%1 could not be written").arg(QFileInfo(path).fileName()));
+    logUnwritten(QStringLiteral("%1 could not be written").arg(QFileInfo(path).fileName()));
     return false;
 }
 
@@ -433,6 +448,8 @@ std::optional<QString> tryReadRecordLine(const QString &name)
 
 bool writeRecordLine(const QString &name, const QString &line) { return writeRecordLines(name, {line}); }
 
+void setUnsavedRecordObserver(std::function<void(const QString &)> observer) { unsavedObserver() = std::move(observer); }
+
 bool reportUnwritten(const QString &tag, const RecordWrites &writes)
 {
     if (writes.ok())
@@ -467,13 +484,14 @@ RecordWrites RecordBatch::write()
     QStringList names;
     for (const auto &f : files_)
         names << f.first;
-    auto none = [&](const QString &cause) {
-        logFailure(FileAccessError, cause + QStringLiteral("; none of %1 was changed").arg(names.join(u' ')));
+    auto none = [&](const QString &cause, bool unwritten) {
+        const QString text = cause + QStringLiteral("; none of %1 was changed").arg(names.join(u' '));
+        unwritten ? logUnwritten(text) : logFailure(FileAccessError, text);
         out.failed = names;
         return out;
     };
     if (!refused_.isEmpty())
-        return none(refused_.join(u' ') + QStringLiteral(" could not be read"));
+        return none(refused_.join(u' ') + QStringLiteral(" could not be read"), false);
     makeRecordFolder();
     // Every content written beside its file (an uncommitted file removes
     // its copy when it goes) before any file is replaced.
@@ -481,15 +499,14 @@ RecordWrites RecordBatch::write()
     for (const auto &[name, bytes] : files_) {
         auto f = std::make_unique<QSaveFile>(recordPath(name));
         if (!f->open(QIODevice::WriteOnly) || f->write(bytes) != bytes.size() || !plat::flushWhole(*f, bytes.size()))
-            return none(QFileInfo(f->fileName()).fileName() + QStringLiteral(" could not be written"));
+            return none(QFileInfo(f->fileName()).fileName() + QStringLiteral(" could not be written"), true);
         staged.push_back(std::move(f));
     }
     // A replacement failing now leaves its own file as it was; the others
     // are replaced still, their contents being ready.
     for (size_t i = 0; i < staged.size(); ++i) {
         if (!staged[i]->commit()) {
-            logFailure(FileAccessError,
-                       QStringLiteral("%1 could not be written").arg(QFileInfo(staged[i]->fileName()).fileName()));
+            logUnwritten(QStringLiteral("%1 could not be written").arg(QFileInfo(staged[i]->fileName()).fileName()));
             out.failed << files_[qsizetype(i)].first;
         }
     }

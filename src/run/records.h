@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -110,6 +111,11 @@ private:
     QList<std::pair<QString, QByteArray>> files_;
     QStringList refused_;
 };
+
+// Called after each record file that could not be written (its failure
+// logged, its old content kept), with the record folder: the windows tell
+// the learner. None by default.
+void setUnsavedRecordObserver(std::function<void(const QString &folder)> observer);
 
 // A one-line record file: its first line without outer blanks; "" when the
 // file is missing, empty or unreadable.

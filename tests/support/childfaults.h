@@ -13,4 +13,8 @@ namespace ts {
 // instead of ending the program.
 std::function<void()> fileSizeLimit(qint64 bytes);
 
+// A folder's permissions hold for the child even when the tests run as
+// root: the child starts without the capabilities that pass over them.
+std::function<void()> permissionsHold();
+
 } // namespace ts
