@@ -8,9 +8,10 @@
 // update's downloads replacing files.
 //
 // Records survive a full disk and an unwritable folder: the same actions,
-// and the cover's load, in a child whose writes fail (a file-size limit, or
-// a read-only record folder), leave every file as it was; the learner is
-// told once that the records could not be saved.
+// the cover's load and the first run's install values, in a child whose
+// writes fail (a file-size limit, or a read-only record folder), leave every
+// file as it was; the learner is told once that the records could not be
+// saved.
 //
 // EXAMSIM_KILL_TRIALS sets the kills in all (default 200, shared by the
 // actions); EXAMSIM_KILL_SEED repeats a run's random moments.
@@ -154,6 +155,16 @@ QStringList filesUnder(const QString &folder)
     return out;
 }
 
+// The program, started by `examsim-probe app`, comes up (a box its start
+// opens is confirmed) and ends normally when left.
+bool startedAndLeft(solver::ProbeSession &probe)
+{
+    QJsonObject line = probe.next();
+    for (int boxes = 0; line.contains(u"modal") && boxes < 3; ++boxes)
+        line = probe.send(QStringLiteral("answer 1"));
+    return (line["ready"].toBool() || line["ok"].toBool()) && probe.finish() == 0;
+}
+
 // The folder's files (those under `under` alone, when given) and their
 // bytes, the run's error logs ("<time>.txt") aside.
 QHash<QString, QByteArray> snapshot(const QString &folder, const QString &under = {})
@@ -191,6 +202,7 @@ private slots:
     void failedWrites_data();
     void failedWrites();
     void unwritableFolder();
+    void installValuesOnAFullDisk();
     void cleanupTestCase();
 
 private:
@@ -403,13 +415,8 @@ void TstCrashRecords::failedWrites()
     const QHash<QString, QByteArray> start = snapshot(copy.path());
 
     if (action == u"cover") {
-        // Started and left; a box the start opens is confirmed.
         solver::ProbeSession probe(probePath(), {QStringLiteral("app"), copy.path()}, ts::fileSizeLimit(0));
-        QJsonObject line = probe.next();
-        for (int boxes = 0; line.contains(u"modal") && boxes < 3; ++boxes)
-            line = probe.send(QStringLiteral("answer 1"));
-        QVERIFY2(line["ready"].toBool() || line["ok"].toBool(), qPrintable(QJsonDocument(line).toJson() + probe.errors()));
-        QCOMPARE(probe.finish(), 0);
+        QVERIFY2(startedAndLeft(probe), qPrintable(probe.errors()));
     } else {
         QProcess child;
         child.setChildProcessModifier(ts::fileSizeLimit(0));
@@ -490,6 +497,30 @@ void TstCrashRecords::unwritableFolder()
              qPrintable(prompt));
     const QHash<QString, QByteArray> after = snapshot(copy.path(), QStringLiteral("ksdata/"));
     QVERIFY2(after == start, qPrintable(changed(start, after)));
+}
+
+// The first run's install values on a disk that takes the small lock file
+// beside the values' file but not the values' file itself: it keeps its
+// bytes, and no copy of it is left beside it.
+void TstCrashRecords::installValuesOnAFullDisk()
+{
+    ts::ProgramCopy copy;
+    QVERIFY(copy.isValid());
+    QVERIFY(put(copy.file(QStringLiteral("wydata/288892.mxy")), QByteArray("0\r\n"))); // not yet recorded
+    const QString values = copy.file(QStringLiteral("registry.ini"));
+    QByteArray ini = "[HKEY_CURRENT_USER]\n";
+    for (int i = 0; i < 40; ++i)
+        ini += QStringLiteral("Software\\Other\\Value%1=%2\n").arg(i).arg(QString(60, u'x')).toUtf8();
+    QVERIFY(put(values, ini));
+
+    const QByteArray registry = qgetenv("EXAMSIM_REGISTRY");
+    qputenv("EXAMSIM_REGISTRY", QFile::encodeName(values));
+    solver::ProbeSession probe(probePath(), {QStringLiteral("app"), copy.path()}, ts::fileSizeLimit(1024));
+    qputenv("EXAMSIM_REGISTRY", registry);
+    QVERIFY2(startedAndLeft(probe), qPrintable(probe.errors()));
+
+    QCOMPARE(bytesOf(values).value_or(QByteArray()), ini);
+    QCOMPARE(QDir(copy.path()).entryList({QStringLiteral("registry.ini?*")}, QDir::Files), QStringList());
 }
 
 void TstCrashRecords::cleanupTestCase()
