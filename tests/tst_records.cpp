@@ -368,6 +368,9 @@ void TstRecords::quit_data()
     QTest::newRow("set 20: the unit's whole line")
         << 20 << 0 << 0 << 3 << "00010002000300040005000600070008000900100011001200130014" << "44000000000000" << false
         << Files{} << Files{"288893=TTFFFFFFFFFFFF\r\n\r\n\r\n\r\n"};
+    QTest::newRow("set 20 of fewer questions than stored: the flags past them stay")
+        << 20 << 1 << 1 << 3 << "01010102" << "40" << false
+        << Files{"288893=TT\r\nFTTT\r\nF"} << Files{"288893=TT\r\nTFTT\r\nF\r\n\r\n"};
     QTest::newRow("set 20, nothing completed: progress untouched, a mark still added")
         << 20 << 0 << 0 << 3 << "000100020003" << "120" << false
         << Files{} << Files{"288893!", "288862=0002", "288872=F"};

@@ -211,9 +211,13 @@ void mergeUnitProgress(RecordWrites &out)
 
     QString &line = lines[unit];
     if (PaperType == 20) {
-        line.clear();
+        // The run's questions replace the line's first flags; flags past
+        // them stay, so a unit counted short (a damaged paper list) does not
+        // cost the done flags stored beyond its count.
+        QString flags;
         for (int n = 1; n <= sum; ++n)
-            line += questionCompleted(n) ? u'T' : u'F';
+            flags += questionCompleted(n) ? u'T' : u'F';
+        line = flags + line.mid(sum);
     } else {
         for (int n = 1; n <= sum; ++n) {
             const int p = TmId[n] % 100;
