@@ -1055,6 +1055,10 @@ void TstFrmYanShi::probeShowsTheChrome()
     // The pointer at its start: the ring red, no drag picture or band.
     const QJsonObject pointer = scene["pointer"].toObject();
     QCOMPARE(pointer["Shape5"]["color"].toString(), QStringLiteral("#ff0000"));
+    // The ring at its design size around the hot spot, not a default-sized box.
+    const QJsonArray ringTwips = pointer["Shape5"]["twips"].toArray(), ringPx = pointer["Shape5"]["px"].toArray();
+    QCOMPARE(QSizeF(ringTwips.at(2).toDouble(), ringTwips.at(3).toDouble()), QSizeF(375, 375));
+    QCOMPARE(QSize(ringPx.at(2).toInt(), ringPx.at(3).toInt()), QSize(25, 25));
     QVERIFY(!pointer["ImgICO"]["visible"].toBool());
     QVERIFY(!pointer["Shape6"]["visible"].toBool());
     QCOMPARE(scene["player"]["MbX"].toInt(), 150 + 435); // the title's centre

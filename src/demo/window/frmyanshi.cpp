@@ -217,6 +217,8 @@ void FrmYanShi::buildOwnControls()
     // and the pointer (its white fill under its black outline).
     Shape1->raise();
     Shape5 = new FrameShape(this, QStringLiteral("Shape5"), QColor(255, 0, 0), 2);
+    // The ring keeps the window's design size at any scale; only moved after.
+    simwin::resizeTwips(Shape5, 375, 375);
     Shape5->hide();
     ImgICO = new PictureBox(this, QStringLiteral("ImgICO"));
     ImgICO->hide();
