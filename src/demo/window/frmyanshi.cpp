@@ -66,6 +66,8 @@ QLabel *menuLabel(QWidget *parent, const QString &name, bool opaque)
 {
     auto *l = new QLabel(parent);
     l->setObjectName(name);
+    // Entries show the context-menu file's text as written, and are measured so.
+    l->setTextFormat(Qt::PlainText);
     if (opaque) {
         l->setAutoFillBackground(true);
         QPalette p = l->palette();

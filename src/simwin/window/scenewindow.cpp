@@ -88,6 +88,7 @@ void SceneWindow::buildSceneControls(const OwnControls &own)
 
     LHelp = new QLabel(this);
     LHelp->setObjectName(QStringLiteral("LHelp"));
+    LHelp->setTextFormat(Qt::PlainText); // the answer-text file's hint, as written
     LHelp->setAutoFillBackground(true);
     {
         QPalette p = LHelp->palette();
