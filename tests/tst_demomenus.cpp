@@ -106,6 +106,8 @@ private slots:
     void arrivals();
     void notRunning();
     void looks();
+    void captionsShownLiterally_data();
+    void captionsShownLiterally();
 };
 
 void TstDemoMenus::cleanup()
@@ -415,6 +417,37 @@ void TstDemoMenus::looks()
     QCOMPARE(w.LRFGX[0]->color(), QColor(192, 192, 192));
     QCOMPARE(w.LRM2[0]->font(), w.font());
     QVERIFY(!w.LRM2[0]->autoFillBackground());
+}
+
+void TstDemoMenus::captionsShownLiterally_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("panel"); // the panel whose width the label sets; empty: none
+    QTest::newRow("cascade entry") << "LRMJL_1" << "";
+    QTest::newRow("plain item") << "LRM2_0" << "LRightMMenu";
+    QTest::newRow("cascade item") << "LRS_0" << "LRightSub";
+}
+
+// A caption that looks like markup is drawn as the file gives it, tags and
+// all, and measured so: the label as wide as its literal text, the panel
+// that text's width + 690.
+void TstDemoMenus::captionsShownLiterally()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, panel);
+    const QString caption = s("<b>查看</b>");
+    ts::SceneFixture fx;
+    writeMenus(fx, block({{2, "<b>查看</b>"}, {3, "<b>查看</b>|x"}, {4, "<b>查看</b>|x"}}));
+    FrmYanShi &w = menuAt(fx, rightClick(label == u"LRS_0" ? "3110" : "3120"));
+    if (label == u"LRS_0")
+        glide(w, w.TimerRM, &FrmYanShi::TimerRM_Timer); // the cascade opens
+    const auto *l = w.findChild<QLabel *>(label);
+    QVERIFY(l && l->isVisibleTo(&w));
+    QCOMPARE(l->text(), caption);
+    const int literal = QFontMetrics(l->font()).horizontalAdvance(caption);
+    QVERIFY2(std::abs(l->width() - literal) <= 1, qPrintable(QStringLiteral("%1 px, the text %2").arg(l->width()).arg(literal)));
+    if (!panel.isEmpty())
+        QCOMPARE(twips(w.findChild<QWidget *>(panel)).width(), std::nearbyint(twips(l).width()) + 690);
 }
 
 QTEST_MAIN(TstDemoMenus)

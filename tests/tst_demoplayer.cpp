@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QtTest>
 #include <cmath>
+#include <tuple>
 
 using ts::areaField;
 using ts::boxField;
@@ -90,6 +91,8 @@ private slots:
     void ringColours_data();
     void ringColours();
     void ringPlaceAndBlink();
+    void ringSize_data();
+    void ringSize();
     void clickJumps();
     void typing_data();
     void typing();
@@ -344,6 +347,42 @@ void TstDemoPlayer::ringPlaceAndBlink()
     v.Timer2_Timer();
     QCOMPARE(int(v.DemoStep), 2);
     QVERIFY(!v.Timer[5]->isActive());
+}
+
+void TstDemoPlayer::ringSize_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("scale 1") << 1.0;
+    QTest::newRow("scale 0.8") << 0.8;
+}
+
+// The ring keeps its design size, 375 x 375 twips (25 x 25 pixels at scale
+// 1), at any scale, with a border two pixels wide and nothing inside.
+void TstDemoPlayer::ringSize()
+{
+    QFETCH(double, scale);
+    ts::SceneFixture fx;
+    fnd::XBiLi = fnd::YBiLi = scale;
+    fx.writeAnswers({s("abc")});
+    FrmYanShi &w = demoOn(fx, question({record({{8, s("0020")}, {66, Label1Box}, {86, Text1Box}, {109, s("001")}})}));
+    w.Timer[2]->stop();
+    onTarget(w);
+    w.Timer2_Timer(); // the arrival places the ring and starts its blink
+    QVERIFY(w.Timer[5]->isActive());
+    w.Timer[5]->stop();
+    w.Timer5_Timer(); // its first tick shows it
+    QVERIFY(w.Shape5->isVisibleTo(&w));
+    QCOMPARE(twips(w.Shape5), QRectF(w.PointX - 180, w.PointY - 180, 375, 375));
+    if (scale == 1)
+        QCOMPARE(w.Shape5->size(), QSize(25, 25));
+    const QImage ring = w.Shape5->grab().toImage();
+    const QColor red(255, 0, 0);
+    const int last = ring.width() - 1, mid = ring.height() / 2;
+    for (const auto &[x, y, border] : {std::tuple{0, mid, true}, std::tuple{1, mid, true}, std::tuple{2, mid, false},
+                                       std::tuple{last, mid, true}, std::tuple{last - 1, mid, true},
+                                       std::tuple{last - 2, mid, false}, std::tuple{mid, 0, true},
+                                       std::tuple{mid, 1, true}, std::tuple{mid, 2, false}, std::tuple{mid, mid, false}})
+        QVERIFY2((ring.pixelColor(x, y) == red) == border, qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
 }
 
 // A click with Label1's jump digit goes to that step; "0" to the next.

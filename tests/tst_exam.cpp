@@ -127,6 +127,7 @@ private slots:
     void confirmationsCloseOnlyByTheirButtons_data();
     void confirmationsCloseOnlyByTheirButtons();
     void scoreWindow();
+    void questionTextShownLiterally();
     void reviewThisExam();
     void reviewWrongQuestions();
     void reviewOfAVanishedWrongList();
@@ -140,8 +141,8 @@ private slots:
 
 private:
     // An exam of paper 0 handed in with questions 1 and 2 completed and 5
-    // marked: the score window up.
-    FrmChengji &handedIn();
+    // marked: the score window up. `afterLogIn` runs once the exam started.
+    FrmChengji &handedIn(const std::function<void()> &afterLogIn = {});
     std::unique_ptr<ts::ProgramCopy> copy_;
     QString ids_;
     // Fixed paper 0 composed and started: the logon's first page shows.
@@ -500,10 +501,12 @@ void TstExam::confirmationsCloseOnlyByTheirButtons()
     QVERIFY(!FrmChengji::loaded());
 }
 
-FrmChengji &TstExam::handedIn()
+FrmChengji &TstExam::handedIn(const std::function<void()> &afterLogIn)
 {
     startExam();
     FrmTm &tm = logIn();
+    if (afterLogIn)
+        afterLogIn();
     run::TmState[1] = 5;
     run::TmState[2] = 5;
     run::TmState[5] = 3;
@@ -536,6 +539,33 @@ void TstExam::scoreWindow()
     QCOMPARE(wrong, ids_.mid(8));
     QVERIFY(run::readRecordLine(bank::BiaoZhiIdFile).contains(ids_.mid(16, 4)));
     QCOMPARE(run::ExamStart, s("-1"));
+}
+
+// A question text that looks like markup is shown as the file gives it,
+// tags and all, and measured so.
+void TstExam::questionTextShownLiterally()
+{
+    const QString text = s("<b>查看</b>");
+    FrmChengji &w = handedIn([&] {
+        QStringList lines = fnd::readLines(run::TmFile).value_or(QStringList());
+        QVERIFY(lines.size() >= 2);
+        lines[1] = lines[1].left(6) + text; // the id and the step count kept
+        QVERIFY(fnd::writeLines(run::TmFile, lines));
+    });
+    click(w.CmTNO[2]);
+    const QString shown = s("第2题： ") + text;
+    QCOMPARE(w.LblTiMuYQ->text(), shown);
+    // The text drawn on one line, as wide as the literal text: the columns
+    // up to the last one with a pixel other than the label's bare corner.
+    const QImage drawn = w.LblTiMuYQ->grab().toImage();
+    const QRgb bare = drawn.pixel(drawn.width() - 1, drawn.height() - 1);
+    int ink = 0;
+    for (int x = 0; x < drawn.width(); ++x)
+        for (int y = 0; y < drawn.height(); ++y)
+            if (drawn.pixel(x, y) != bare)
+                ink = x + 1;
+    const int literal = QFontMetrics(w.LblTiMuYQ->font()).horizontalAdvance(shown);
+    QVERIFY2(std::abs(ink - literal) <= 3, qPrintable(QStringLiteral("%1 px drawn, the text %2").arg(ink).arg(literal)));
 }
 
 // The same 40 questions again, as practice, with the exam's states kept.

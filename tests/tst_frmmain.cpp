@@ -61,6 +61,10 @@ private slots:
     void textBoxFontAndInitialText();
     void hintAndAnswerMode();
     void hintOfMegabytesIsBounded();
+    void fileTextShownLiterally_data();
+    void fileTextShownLiterally();
+    void selfPassingLastRecordWaits_data();
+    void selfPassingLastRecordWaits();
     void targetAreas();
     void numberFieldsSkipLeadingBlanks();
     void badInput();
@@ -428,6 +432,69 @@ void TstFrmMain::textBoxFontAndInitialText()
     QVERIFY(!w.Text1->font().bold());
     QCOMPARE(w.Text1->font().family(), s("宋体"));
     QCOMPARE(w.Text1->palette().color(QPalette::Base), QColor(0, 0, 255));
+}
+
+void TstFrmMain::fileTextShownLiterally_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("hint") << 1 << "LHelp";
+    QTest::newRow("list item") << 2 << "LblXXK_0";
+}
+
+// An answer text that looks like markup is shown as the file gives it, tags
+// and all, and measured so.
+void TstFrmMain::fileTextShownLiterally()
+{
+    QFETCH(int, step);
+    QFETCH(QString, label);
+    const QString text = s("<b>查看</b>");
+    ts::SceneFixture fx;
+    fx.writeAnswers({text, text + s("|x")});
+    fx.writeUnit(0, {{
+        record({{8, s("9001")}, {66, box(1500, '0', 1200, 1200, 300)}, {112, s("0030000450001")}}),
+        // Item 0 selected at the start, item 1 the answer.
+        record({{8, s("L002")}, {86, box(1200, '0', 900, 3000, 900)}, {106, s("000")}, {109, s("001")}}),
+    }});
+    QVERIFY(ts::composeUnit(0));
+    FrmMain &w = shownWindow();
+    run::AnswerMode = 1; // the hint shows
+    build(1, step);
+    const auto *l = w.findChild<QLabel *>(label);
+    QVERIFY(l && l->isVisible());
+    QCOMPARE(l->text(), text);
+    const int literal = QFontMetrics(l->font()).horizontalAdvance(text);
+    QVERIFY2(std::abs(l->sizeHint().width() - literal) <= 1,
+             qPrintable(QStringLiteral("%1 px, the text %2").arg(l->sizeHint().width()).arg(literal)));
+}
+
+void TstFrmMain::selfPassingLastRecordWaits_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("shown"); // the control of the scene that waits
+    // The list starts on its expected item; the box starts with its answer.
+    QTest::newRow("list") << record({{8, s("L001")}, {86, box(1200, '0', 900, 3000, 900)}, {106, s("000")}, {109, s("000")}})
+                          << "LstLA";
+    QTest::newRow("text box") << record({{8, s("0020")}, {86, box(1200, '0', 900, 3000, 300)}, {106, s("001")}, {109, s("001")}})
+                              << "Text1";
+}
+
+// A damaged step file whose last record passes its own check as it is built
+// and has no final scene after it: past the file's end the same record is
+// read again and would advance again, endlessly. The chain stops and that
+// scene waits for the candidate.
+void TstFrmMain::selfPassingLastRecordWaits()
+{
+    QFETCH(QString, step);
+    QFETCH(QString, shown);
+    ts::SceneFixture fx;
+    fx.writeAnswers({s("001网页")});
+    fx.writeUnit(0, {{step}});
+    QVERIFY(ts::composeUnit(0));
+    FrmMain &w = shownWindow();
+    build(1, 1);
+    QVERIFY(scene::StepNo > 1);
+    QVERIFY(w.findChild<QWidget *>(shown)->isVisible());
 }
 
 // A damaged answer-text file whose hint line is 5 MB long: the label shows

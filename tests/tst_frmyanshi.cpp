@@ -84,6 +84,8 @@ private slots:
     void tabStrips_data();
     void tabStrips();
     void targetsAndText();
+    void initialText_data();
+    void initialText();
     void operationCodes_data();
     void operationCodes();
     void lists_data();
@@ -403,6 +405,37 @@ void TstFrmYanShi::targetsAndText()
         QVERIFY(!w.Shape1->isVisible());
     }
     QCOMPARE(int(scene::StepNo), 1);
+}
+
+void TstFrmYanShi::initialText_data()
+{
+    QTest::addColumn<QString>("line"); // the whole answer-text line
+    QTest::addColumn<QString>("box");
+    QTest::newRow("a|bcdef: the box empty") << "a|bcdef" << "";
+    QTest::newRow("ab|cdef|g: the box empty") << "ab|cdef|g" << "";
+    QTest::newRow("|abcdef: the box empty") << "|abcdef" << "";
+    QTest::newRow("abc|def: the box empty") << "abc|def" << "";
+    QTest::newRow("abcd|ef: the fourth character") << "abcd|ef" << "d";
+    QTest::newRow("abcdef|x") << "abcdef|x" << "def";
+    QTest::newRow("no bar") << "abcdef" << "def";
+    QTest::newRow("three characters") << "abc" << "";
+    QTest::newRow("GBK text") << s("001网页|站点") << s("网页");
+}
+
+// The initial text: the answer line's text before its first "|", from its
+// fourth character on, in both windows; the demonstration keeps the whole
+// line to type.
+void TstFrmYanShi::initialText()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, box);
+    ts::SceneFixture fx;
+    QVERIFY(fnd::writeLines(fx.dataFile(bank::CommonDataFile), {line}));
+    FrmYanShi &d = demoOn(fx, {record({{8, s("9001")}, {86, boxField(1200, 900, 3000, 300)}, {106, s("001")}})});
+    QCOMPARE(d.Text1->text(), box);
+    QCOMPARE(d.TypeText, line);
+    ts::buildStep(1, 1);
+    QCOMPARE(FrmMain::get().Text1->text(), box);
 }
 
 void TstFrmYanShi::operationCodes_data()
@@ -1055,6 +1088,10 @@ void TstFrmYanShi::probeShowsTheChrome()
     // The pointer at its start: the ring red, no drag picture or band.
     const QJsonObject pointer = scene["pointer"].toObject();
     QCOMPARE(pointer["Shape5"]["color"].toString(), QStringLiteral("#ff0000"));
+    // The ring at its design size around the hot spot, not a default-sized box.
+    const QJsonArray ringTwips = pointer["Shape5"]["twips"].toArray(), ringPx = pointer["Shape5"]["px"].toArray();
+    QCOMPARE(QSizeF(ringTwips.at(2).toDouble(), ringTwips.at(3).toDouble()), QSizeF(375, 375));
+    QCOMPARE(QSize(ringPx.at(2).toInt(), ringPx.at(3).toInt()), QSize(25, 25));
     QVERIFY(!pointer["ImgICO"]["visible"].toBool());
     QVERIFY(!pointer["Shape6"]["visible"].toBool());
     QCOMPARE(scene["player"]["MbX"].toInt(), 150 + 435); // the title's centre

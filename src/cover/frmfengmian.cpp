@@ -45,9 +45,11 @@ QString firstLine(const QString &name)
 FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("FrmFengmian"));
-    auto label = [this](QWidget *parent, const char *name) {
+    // Texts read from the bank and record files show as written.
+    auto label = [](QWidget *parent, const char *name) {
         auto *l = new QLabel(parent);
         l->setObjectName(QString::fromLatin1(name));
+        l->setTextFormat(Qt::PlainText);
         return l;
     };
     picShouYe = label(this, "picShouYe");
@@ -71,8 +73,7 @@ FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
     makePapersPage();
     makeHelpPage();
     for (int i : {0, 1, 2, 3, 17, 18, 19, 20, 21}) {
-        LblInfo[size_t(i)] = new QLabel(this);
-        LblInfo[size_t(i)]->setObjectName(QStringLiteral("LblInfo_%1").arg(i));
+        LblInfo[size_t(i)] = label(this, qPrintable(QStringLiteral("LblInfo_%1").arg(i)));
     }
     LblInfo_0 = LblInfo[0];
     for (QLabel *l : LblInfo)

@@ -21,6 +21,7 @@ void FrmFengmian::makeHelpPage()
     WebHelpCON->setObjectName(QStringLiteral("WebHelpCON"));
     LlbHelpCAP = new QLabel(PicHelp);
     LlbHelpCAP->setObjectName(QStringLiteral("LlbHelpCAP"));
+    LlbHelpCAP->setTextFormat(Qt::PlainText); // a title, not a page: the page alone is HTML
     LlbHelpCAP->setFont(QFont(QStringLiteral("宋体"), 9));
 }
 

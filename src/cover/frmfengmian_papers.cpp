@@ -119,6 +119,7 @@ void FrmFengmian::makePapersPage()
         for (int i = 0; i < PaperRows; ++i) {
             row[size_t(i)] = caption ? new BlankCaption(PicKaCH) : new QLabel(PicKaCH);
             row[size_t(i)]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
+            row[size_t(i)]->setTextFormat(Qt::PlainText); // the history's times and scores, as written
         }
     };
     ImgSuiJi = new QLabel(PicKaCH);

@@ -85,6 +85,7 @@ void FrmFengmian::makeReviewPages()
         auto label = [this, &page](QLabel *&member, const char *pattern) {
             member = new QLabel(this->*page.frame);
             member->setObjectName(QString::fromLatin1(pattern).arg(QString::fromLatin1(page.stem)));
+            member->setTextFormat(Qt::PlainText);
         };
         label(this->*page.back, "Img%1Back");
         label(this->*page.notReviewed, "Lbl%1Wei");

@@ -38,6 +38,7 @@ void FrmFengmian::makeUnitsPage()
     auto label = [this](const char *name) {
         auto *l = new QLabel(PicTiKu);
         l->setObjectName(QString::fromLatin1(name));
+        l->setTextFormat(Qt::PlainText); // unit names, as the bank writes them
         return l;
     };
     PicUnitLeft = label("PicUnitLeft");

@@ -77,8 +77,10 @@ FrmChengji::FrmChengji() : QWidget(nullptr, Qt::FramelessWindowHint)
     Command3 = button("Command3");
     Command1 = button("Command1");
     Command2 = button("Command2");
-    Label1 = new QLabel(QStringLiteral("得分：0分"), Picture1);
+    Label1 = new QLabel(Picture1);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setText(QStringLiteral("得分：0分"));
     Label1->setFont(boldSong(12));
     Frame1 = new QWidget(Picture1);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -92,6 +94,7 @@ FrmChengji::FrmChengji() : QWidget(nullptr, Qt::FramelessWindowHint)
     }
     LblTiMuYQ = new QLabel(Picture1);
     LblTiMuYQ->setObjectName(QStringLiteral("LblTiMuYQ"));
+    LblTiMuYQ->setTextFormat(Qt::PlainText); // the question file's text, as written
     LblTiMuYQ->setWordWrap(true);
     LblTiMuYQ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Timer1 = new QTimer(this);

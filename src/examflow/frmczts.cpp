@@ -25,8 +25,10 @@ using simwin::setTwipsRect;
 namespace {
 QLabel *noteLabel(QWidget *parent, const char *name, const QString &text, const QColor &colour)
 {
-    auto *l = new QLabel(text, parent);
+    auto *l = new QLabel(parent);
     l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
     QFont f(QStringLiteral("宋体"));
     f.setPointSizeF(12);
     l->setFont(f);

@@ -105,8 +105,10 @@ HandInBox::HandInBox(const QString &name, const QString &text)
     setPalette(pal);
     Frame1 = new QWidget(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = new QLabel(text, Frame1);
+    Label1 = new QLabel(Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setText(text);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont f(QStringLiteral("宋体"));

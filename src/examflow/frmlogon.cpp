@@ -48,6 +48,7 @@ QLabel *label(QWidget *parent, const char *name)
 {
     auto *l = new QLabel(parent);
     l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText); // names and titles from the records, as written
     l->setFont(pageFont());
     return l;
 }

@@ -40,8 +40,10 @@ QTimer *makeTimer(QObject *parent, const char *name, int ms, bool singleShot, bo
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text = QString())
 {
-    auto *l = new QLabel(text, parent);
+    auto *l = new QLabel(parent);
     l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText); // headers and names read from files, as written
+    l->setText(text);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     l->adjustSize();
     return l;

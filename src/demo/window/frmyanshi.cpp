@@ -66,6 +66,8 @@ QLabel *menuLabel(QWidget *parent, const QString &name, bool opaque)
 {
     auto *l = new QLabel(parent);
     l->setObjectName(name);
+    // Entries show the context-menu file's text as written, and are measured so.
+    l->setTextFormat(Qt::PlainText);
     if (opaque) {
         l->setAutoFillBackground(true);
         QPalette p = l->palette();
@@ -217,6 +219,8 @@ void FrmYanShi::buildOwnControls()
     // and the pointer (its white fill under its black outline).
     Shape1->raise();
     Shape5 = new FrameShape(this, QStringLiteral("Shape5"), QColor(255, 0, 0), 2);
+    // The ring keeps the window's design size at any scale; only moved after.
+    simwin::resizeTwips(Shape5, 375, 375);
     Shape5->hide();
     ImgICO = new PictureBox(this, QStringLiteral("ImgICO"));
     ImgICO->hide();

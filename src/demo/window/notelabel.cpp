@@ -7,6 +7,7 @@ namespace demo {
 
 NoteLabel::NoteLabel(QWidget *parent) : QLabel(parent)
 {
+    setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }

@@ -330,6 +330,14 @@ QString beforeFirstBar(const QString &text)
     return bar < 0 ? text : text.left(bar);
 }
 
+QString initialBoxText(const QString &path, QStringView field)
+{
+    if (field == u"000")
+        return QString();
+    const auto line = cachedLineClamped(path, fnd::leadingInt(field));
+    return line ? beforeFirstBar(*line).mid(3) : QString();
+}
+
 std::pair<QString, QString> alternatives(const QString &text)
 {
     const qsizetype bar = text.indexOf(u'|');

@@ -237,6 +237,12 @@ std::optional<QString> commonDataText(const QString &path, int n);
 // file at path.
 std::optional<QString> lookup(const QString &path, QStringView field);
 
+// The text a text box starts with, by its reference field: the whole
+// line's text before its first "|", from its 4th character on, so a line
+// whose first "|" is among its first four characters gives an empty text
+// ("000", or no answer-text file: empty too).
+QString initialBoxText(const QString &path, QStringView field);
+
 // The text before the first "|" (the whole text without one).
 QString beforeFirstBar(const QString &text);
 // The two alternatives at the first "|"; both the whole text without one.

@@ -28,6 +28,8 @@ double twY(const QMouseEvent *e) { return fnd::yPxToTwips(e->position().y()); }
 MouseTarget::MouseTarget(QWidget *parent, const QString &name, int index) : QLabel(parent), index_(index)
 {
     setObjectName(index >= 0 ? QStringLiteral("%1_%2").arg(name).arg(index) : name);
+    // Captions come from the bank's files and show as written.
+    setTextFormat(Qt::PlainText);
     setMouseTracking(true);
 }
 

@@ -229,6 +229,8 @@ private:
     bool deferWhileBuilding(DeferredCheck check);
     void runDeferredChecks();
     unsigned deferredChecks_ = 0;
+    // Scenes built, one inside the other, by checks their own filling passed.
+    int selfAdvances_ = 0;
 
     bool building_ = false;
     quint64 sceneSerial_ = 0;

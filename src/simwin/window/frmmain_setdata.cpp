@@ -27,6 +27,17 @@ void FrmMain::setData()
     QScopedValueRollback<bool> guard(building_, true);
     ++sceneSerial_;
     buildScene();
+    // A scene that passes its own check builds the next one from inside this
+    // call. No question has more than 99 steps, so a longer chain is a loop
+    // (past the step file's end its last record is read again and again):
+    // that scene is not judged and waits for the candidate.
+    constexpr int MostSelfAdvances = 99;
+    if (selfAdvances_ >= MostSelfAdvances) {
+        building_ = false;
+        deferredChecks_ = 0;
+        return;
+    }
+    QScopedValueRollback<int> chain(selfAdvances_, selfAdvances_ + 1);
     runDeferredChecks();
 }
 

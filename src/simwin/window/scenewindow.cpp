@@ -88,6 +88,7 @@ void SceneWindow::buildSceneControls(const OwnControls &own)
 
     LHelp = new QLabel(this);
     LHelp->setObjectName(QStringLiteral("LHelp"));
+    LHelp->setTextFormat(Qt::PlainText); // the answer-text file's hint, as written
     LHelp->setAutoFillBackground(true);
     {
         QPalette p = LHelp->palette();
@@ -494,11 +495,8 @@ void SceneWindow::stageTextBox()
     }
     Text1->show();
     setTwipsRect(Text1, box.left * XBiLi, box.top * YBiLi, box.width * XBiLi, box.height * YBiLi);
-    // The initial text's line before its first "|" ("000", or no answer-text
-    // file: empty).
     const QStringView field = scene::initialTextField(line);
-    const auto initial = scene::lookup(run::CommonDataFile, field);
-    fillBox(Text1, scene::beforeFirstBar(initial.value_or(QString())));
+    fillBox(Text1, scene::initialBoxText(run::CommonDataFile, field));
     if (field != u"000")
         if (const auto whole = scene::cachedLineClamped(run::CommonDataFile, fnd::leadingInt(field)))
             initialTextLine(*whole);
