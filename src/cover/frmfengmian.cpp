@@ -9,6 +9,7 @@
 #include "foundation/startup.h"
 #include "foundation/ui/display.h"
 #include "foundation/ui/kvelbutton.h"
+#include "foundation/ui/paintlog.h"
 #include "foundation/ui/windowdrag.h"
 #include "run/coverdata.h"
 #include "run/randompapers.h"
@@ -125,10 +126,9 @@ FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
 
 void FrmFengmian::paintEvent(QPaintEvent *)
 {
-    if (background_.isNull())
-        return;
-    QPainter p(this);
-    p.drawPixmap(0, 0, background_);
+    if (!background_.isNull())
+        QPainter(this).drawPixmap(0, 0, background_);
+    fnd::notePaint("FrmFengmian");
 }
 
 void FrmFengmian::formLoad()

@@ -16,6 +16,7 @@
 #include "app/startup.h"
 #include "bank/bankfiles.h"
 #include "benchargs.h"
+#include "largebank.h"
 #include "cover/frmfengmian.h"
 #include "cover/runstart.h"
 #include "examflow/frmlogon.h"
@@ -128,35 +129,6 @@ void coverButtonToLogon(benchmark::State &state, int button)
 void PaperStart(benchmark::State &state) { coverButtonToLogon(state, 70); }
 void NewRandomPaper(benchmark::State &state) { coverButtonToLogon(state, 21); }
 
-// The records of a learner who used everything: ten random papers (the
-// bank's papers 1 to 10), all 30 history slots, an unfinished list of 20 ids
-// for each slot, 500 marked and 500 wrong questions with mixed flags.
-bool writeFullRecords(const QString &programDir)
-{
-    const QStringList papers = fnd::readLines(fnd::dataFile(bank::PaperListFile)).value_or(QStringList()).mid(2);
-    if (papers.size() < 10)
-        return false;
-    const QString folder = programDir + QStringLiteral("/ksdata/");
-    auto write = [&folder](const QString &name, const QStringList &lines) {
-        return fnd::writeLines(folder + name + QStringLiteral(".mxy"), lines);
-    };
-    QStringList history;
-    for (int slot = 0; slot < 31; ++slot)
-        history << QStringLiteral("2026-03-%1 10:00:00").arg(slot % 28 + 1, 2, 10, QChar(u'0'))
-                << QString::number(slot * 2.5) << QStringLiteral("E");
-    QString many, flags;
-    for (int k = 0; k < 500; ++k) {
-        many += QStringLiteral("%1").arg(k % 20 * 100 + k / 20 + 1, 4, 10, QChar(u'0'));
-        flags += k % 3 == 0 ? u'T' : u'F';
-    }
-    bool ok = write(bank::RandomPaperFile, papers.mid(0, 10)) && write(bank::ShiJuanHisFile, history)
-              && write(bank::BiaoZhiIdFile, {many}) && write(bank::BiaoZhiFlagFile, {flags})
-              && write(bank::CuoTiIdFile, {many}) && write(bank::CuoTiFlagFile, {flags});
-    for (int slot = 0; slot < 30 && ok; ++slot)
-        ok = write(bank::ShiJuanCuoTiFile(slot), {papers[slot % papers.size()].left(80)});
-    return ok;
-}
-
 } // namespace
 
 BENCHMARK(StartToCover)->Unit(benchmark::kMillisecond)->Iterations(20);
@@ -181,19 +153,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (!toolargs::takeBenchmarkOptions(argc, argv, usage))
         return 2;
-    QProcess gen;
-    gen.start(ts::toolPath(QStringLiteral("examsim-bankgen")), {QStringLiteral("--large"), dir.path()});
-    if (!gen.waitForFinished(600000) || gen.exitCode() != 0) {
-        std::fprintf(stderr, "the large bank could not be written\n");
+    if (!largebank::write(dir.path()))
         return 2;
-    }
-    fnd::overrideProgramFolder(dir.path());
     app::wire();
     fnd::readInfo();
-    if (!writeFullRecords(dir.path())) {
-        std::fprintf(stderr, "the records could not be written\n");
-        return 2;
-    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -8,6 +8,7 @@
 #include "foundation/singleinstance.h"
 #include "foundation/startup.h"
 #include "foundation/ui/display.h"
+#include "foundation/ui/paintlog.h"
 #include "platform/osversion.h"
 #include "platform/ui/messagebox.h"
 
@@ -120,4 +121,5 @@ void FrmStart::paintEvent(QPaintEvent *)
     // Drawn from the top-left corner, not stretched.
     if (!background_.isNull())
         QPainter(this).drawPixmap(0, 0, background_);
+    fnd::notePaint("FrmStart");
 }
