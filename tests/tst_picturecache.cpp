@@ -27,6 +27,7 @@ private slots:
     void decodedAheadIsWhatIsShown_data();
     void decodedAheadIsWhatIsShown();
     void decodingAheadKeepsWithinTheBudget();
+    void aWindowsPicturesTakeTheWholeBudget();
     void anotherListLetsGoWhatWasDecodedAhead();
     void changedFileIsNotTakenFromAhead();
 
@@ -198,6 +199,33 @@ void TstPictureCache::decodingAheadKeepsWithinTheBudget()
     QVERIFY(fnd::waitForDecodeAhead(5000));
     QVERIFY(!fnd::isPictureDecodedAhead(big));
     QCOMPARE(fnd::loadPicture(big)->size(), QSize(128, 128));
+}
+
+void TstPictureCache::aWindowsPicturesTakeTheWholeBudget()
+{
+    // A budget of four 16 KiB pictures, two of them shown; a window about to
+    // load names three pictures and one of those shown.
+    fnd::setPictureCacheBudget(4 * 16 * KiB);
+    const QString kept = picture(QStringLiteral("kept"), 64, 64), old = picture(QStringLiteral("old"), 64, 64);
+    QVERIFY(fnd::loadPicture(kept) && fnd::loadPicture(old));
+    QStringList window;
+    for (int i = 0; i < 3; ++i)
+        window << picture(QStringLiteral("w%1").arg(i), 64, 64, qRgb(i, 2 * i, 3 * i));
+    fnd::decodeAhead(window + QStringList{kept}, fnd::AheadShare::Whole);
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    // All three decoded ahead, past the half that the steps to come may
+    // take; the picture it names is kept, the other let go.
+    for (const QString &w : window)
+        QVERIFY2(fnd::isPictureDecodedAhead(w), qPrintable(w));
+    QVERIFY(fnd::isPictureCached(kept));
+    QVERIFY(!fnd::isPictureCached(old));
+    QVERIFY(fnd::pictureCacheBytes() <= 4 * 16 * KiB);
+    // The load takes each from the worker, within the budget.
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(fnd::loadPicture(window[i])->toImage().pixel(5, 5), qRgb(i, 2 * i, 3 * i));
+        QVERIFY(!fnd::isPictureDecodedAhead(window[i]) && fnd::isPictureCached(window[i]));
+    }
+    QVERIFY(fnd::pictureCacheBytes() <= 4 * 16 * KiB);
 }
 
 void TstPictureCache::anotherListLetsGoWhatWasDecodedAhead()

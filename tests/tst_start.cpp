@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "cover/frmfengmian.h"
 #include "foundation/gbkfile.h"
+#include "foundation/picture.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
@@ -90,6 +91,7 @@ private slots:
     void splashLayoutAt120Dpi();
     void loadsWithoutPictures();
     void handOverToCover();
+    void coverPicturesDecodedWhileTheSplashWaits();
     void coverAcceptsOwnModule_data();
     void coverAcceptsOwnModule();
     void otherModuleEndsProgramSilently_data();
@@ -212,6 +214,26 @@ void TstStart::handOverToCover()
     QVERIFY(stamp >= before.addMSecs(-before.time().msec()) && stamp <= after);
     QVERIFY(!QFile::exists(fnd::ErrLogFile));
     QCOMPARE(FrmFengmian::loaded()->LblCaption->text(), fnd::ModuleName);
+}
+
+void TstStart::coverPicturesDecodedWhileTheSplashWaits()
+{
+    markInstalled(*copy);
+    fnd::EndCatcher end;
+    FrmStart &w = FrmStart::get();
+    w.show();
+    // While the splash waits for its tick (no event is handled here), a
+    // worker decodes the cover's pictures; the splash's icon, which the
+    // cover shows too, is already in the cache.
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    QVERIFY(w.Timer1->isActive());
+    const QStringList pictures = FrmFengmian::pictureFiles();
+    for (const QString &p : pictures)
+        QVERIFY2(fnd::isPictureDecodedAhead(p) || fnd::isPictureCached(p), qPrintable(p));
+    // The cover takes them all.
+    QTRY_VERIFY(FrmFengmian::loaded() && FrmFengmian::loaded()->isVisible());
+    for (const QString &p : pictures)
+        QVERIFY2(!fnd::isPictureDecodedAhead(p) && fnd::isPictureCached(p), qPrintable(p));
 }
 
 void TstStart::coverAcceptsOwnModule_data()

@@ -52,6 +52,8 @@ void wire()
         QTimer::singleShot(0, qApp, [folder] { tellRecordsUnsaved(folder); });
     });
     FrmStart::Wiring start;
+    // The splash's 100 ms pass while a worker decodes the cover's pictures.
+    start.picturesToCome = [] { return FrmFengmian::picturesAhead(); };
     start.atLoad = [] {
         run::TaoNo = 0;
         run::YanShiRun = false;
@@ -63,7 +65,6 @@ void wire()
 int run(QApplication &application)
 {
     wire();
-    fnd::installFontSubstitutions();
     // The load refuses a second instance (and ends the program there).
     FrmStart &start = FrmStart::get();
     fnd::centreOnScreen(&start);

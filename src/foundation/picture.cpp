@@ -42,6 +42,19 @@ qint64 imageBytes(qint64 width, qint64 height, int depth) { return width * heigh
 qsizetype kib(qint64 bytes) { return qsizetype((bytes + 1023) / 1024); }
 qsizetype costOf(const QPixmap &pm) { return kib(imageBytes(pm.width(), pm.height(), pm.depth())); }
 
+// Whether every pixel of a 32-bit picture with alpha is opaque.
+bool opaque(const QImage &img)
+{
+    const int w = img.width();
+    for (int y = 0; y < img.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            if (qAlpha(row[x]) != 255)
+                return false;
+    }
+    return true;
+}
+
 // The formats the raster pixmaps use, made on the thread that decodes: a
 // pixmap then takes the pixels as they are.
 QImage forPixmap(QImage img)
@@ -51,14 +64,16 @@ QImage forPixmap(QImage img)
         return img;
     if (!img.hasAlphaChannel())
         return std::move(img).convertToFormat(QImage::Format_RGB32);
-    img = std::move(img).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < img.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(row[x]) != 255)
-                return img;
+    // An opaque picture's pixels are the same premultiplied or not: it only
+    // changes its name (most of the bank's pictures carry an alpha channel
+    // they do not use).
+    if (f == QImage::Format_ARGB32 && opaque(img)) {
+        img.reinterpretAsFormat(QImage::Format_RGB32);
+        return img;
     }
-    img.reinterpretAsFormat(QImage::Format_RGB32); // every pixel opaque
+    img = std::move(img).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (opaque(img))
+        img.reinterpretAsFormat(QImage::Format_RGB32);
     return img;
 }
 
@@ -71,6 +86,7 @@ struct Pictures {
     std::condition_variable changed; // a job queued, finished or let go
     QCache<QString, Entry> cache{kib(PictureCacheBudget)};
     qint64 budget = PictureCacheBudget;
+    AheadShare share = AheadShare::Half;
     std::list<Job> jobs;
     qint64 aheadBytes = 0; // decoded ahead or reserved for a decoding
     std::thread worker;
@@ -81,7 +97,7 @@ struct Pictures {
 
     // Room for the cache: what decoding ahead does not hold.
     void fitCache() { cache.setMaxCost(std::max<qsizetype>(0, qsizetype((budget - aheadBytes) / 1024))); }
-    qint64 aheadLimit() const { return budget / 2; }
+    qint64 aheadLimit() const { return share == AheadShare::Whole ? budget : budget / 2; }
 
     Job find(const QString &path) const
     {
@@ -260,15 +276,20 @@ std::optional<QPixmap> loadDataPicture(const QString &name, const QString &tag)
     return std::nullopt;
 }
 
-void decodeAhead(const QStringList &paths)
+void decodeAhead(const QStringList &paths, AheadShare share)
 {
     Pictures &p = pictures();
     QList<QImage> dropped; // freed outside the lock
     {
         const std::lock_guard g(p.lock);
+        p.share = share;
         for (const Job &j : std::list<Job>(p.jobs))
             if (!paths.contains(j->path))
                 dropped << p.letGo(j);
+        if (share == AheadShare::Whole)
+            for (const QString &path : p.cache.keys())
+                if (!paths.contains(path))
+                    p.cache.remove(path);
         bool queued = false;
         for (const QString &path : paths) {
             if (p.cache.contains(path) || p.find(path))
@@ -281,8 +302,10 @@ void decodeAhead(const QStringList &paths)
         if (!queued)
             return;
         // Room for the share of decoding ahead: the least recently used
-        // pictures go first.
-        p.cache.setMaxCost(std::max<qsizetype>(0, qsizetype((p.budget - p.aheadBytes - p.aheadLimit()) / 1024)));
+        // pictures go first. (With the whole budget the cache holds only
+        // pictures of the list by now.)
+        if (share == AheadShare::Half)
+            p.cache.setMaxCost(std::max<qsizetype>(0, qsizetype((p.budget - p.aheadBytes - p.aheadLimit()) / 1024)));
         p.fitCache();
         p.start();
     }

@@ -39,7 +39,6 @@ int appCommand(const QStringList &args)
     // A box the start opens (a second instance) is served at once.
     play::startServing(true);
     app::wire();
-    fnd::installFontSubstitutions();
     FrmStart &start = FrmStart::get();
     fnd::centreOnScreen(&start);
     start.show();
