@@ -156,8 +156,8 @@ int day(const QString &folder, const QString &size)
         solved += unitSolved;
         c.click(QStringLiteral("FrmTm/CmdGN_5"));
         const Memory m = memoryOf(probe);
-        std::printf("%s: unit %d, %d of %d questions solved, %.0f s; resident %.1f MiB\n", qPrintable(size), u + 1,
-                    unitSolved, sum, clock.elapsed() / 1000.0, m.residentMiB);
+        std::printf("%s: unit %d, %d of %d questions solved, %.0f s; resident %.1f MiB, peak so far %.1f MiB\n",
+                    qPrintable(size), u + 1, unitSolved, sum, clock.elapsed() / 1000.0, m.residentMiB, m.peakMiB);
         std::fflush(stdout);
     }
     const Memory m = memoryOf(probe);

@@ -17,6 +17,10 @@
 #include <memory>
 #include <utility>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace app {
 
 namespace {
@@ -34,6 +38,22 @@ void tellRecordsUnsaved(const QString &folder)
 }
 
 } // namespace
+
+void prepareProcess()
+{
+#if defined(__GLIBC__)
+    // Pictures are blocks of 0.1 to 8 MB that come and go at every scene
+    // and every return to the cover. Once such a block is freed the C
+    // library raises its threshold for giving a block a mapping of its own
+    // and serves the later ones from its heaps (the main one and the
+    // decoding thread's), which keep what they are given back: a day of
+    // practice grew unit by unit. Fixed thresholds keep every block above
+    // them a mapping of its own, returned to the system when freed, and the
+    // heap's free top handed back too.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
+#endif
+}
 
 void wire()
 {

@@ -33,6 +33,7 @@ int appCommand(const QStringList &args)
         probe::err(QStringLiteral("no program folder: %1").arg(folder));
         return 2;
     }
+    app::prepareProcess();
     fnd::overrideProgramFolder(folder);
     fnd::setEndObserver(announceEnd);
     play::beginSession();
