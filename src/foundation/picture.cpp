@@ -9,11 +9,14 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QThread>
+#include <algorithm>
 #include <condition_variable>
 #include <list>
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace fnd {
 
@@ -89,8 +92,8 @@ struct Pictures {
     AheadShare share = AheadShare::Half;
     std::list<Job> jobs;
     qint64 aheadBytes = 0; // decoded ahead or reserved for a decoding
-    std::thread worker;
-    bool busy = false; // the worker holds a job, let go or not
+    std::vector<std::thread> workers;
+    int busy = 0; // workers holding a job, let go or not
     bool stopping = false;
 
     ~Pictures() { stop(); }
@@ -118,10 +121,15 @@ struct Pictures {
 
     void start()
     {
-        if (worker.joinable())
+        if (!workers.empty())
             return;
         stopping = false;
-        worker = std::thread([this] { run(); });
+        // More workers where the processor has cores to spare (at most
+        // three): the pictures of a window about to load (the cover's 66)
+        // are decoded by all of them and by the GUI thread at once.
+        const int count = std::clamp(QThread::idealThreadCount() - 1, 1, 3);
+        for (int i = 0; i < count; ++i)
+            workers.emplace_back([this, i] { run(i > 0); });
         // Joined before the application's end, while its plugins are there.
         qAddPostRoutine([] { pictures().stop(); });
     }
@@ -132,11 +140,12 @@ struct Pictures {
             stopping = true;
         }
         changed.notify_all();
-        if (worker.joinable())
-            worker.join();
+        for (std::thread &w : workers)
+            w.join();
+        workers.clear();
     }
 
-    void run();
+    void run(bool extra); // extra: not the first worker
     static Pictures &pictures();
 };
 
@@ -147,12 +156,16 @@ Pictures &Pictures::pictures()
 }
 Pictures &pictures() { return Pictures::pictures(); }
 
-void Pictures::run()
+void Pictures::run(bool extra)
 {
     std::unique_lock g(lock);
     for (;;) {
         Job job;
         changed.wait(g, [&] {
+            // The steps to come take their room in their order: only the
+            // first worker decodes them.
+            if (extra && share != AheadShare::Whole)
+                return stopping;
             for (const Job &j : jobs)
                 if (j->state == AheadJob::Queued) {
                     job = j;
@@ -163,7 +176,7 @@ void Pictures::run()
         if (stopping)
             return;
         job->state = AheadJob::Decoding;
-        busy = true;
+        ++busy;
         g.unlock();
         const auto stamp = fileStamp(job->path);
         QImageReader reader(job->path);
@@ -179,7 +192,7 @@ void Pictures::run()
         if (!job->wanted || !fits) {
             if (job->wanted)
                 letGo(job);
-            busy = false;
+            --busy;
             changed.notify_all();
             continue;
         }
@@ -198,7 +211,7 @@ void Pictures::run()
         } else if (job->wanted) {
             letGo(job);
         }
-        busy = false;
+        --busy;
         changed.notify_all();
         if (!img.isNull()) { // freed outside the lock
             g.unlock();
