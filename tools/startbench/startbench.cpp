@@ -3,12 +3,14 @@
 // The program (examsim, beside this tool) runs as a child process on the
 // largest bank with a full record folder (written into a temporary folder,
 // or the program folder given), its windows' first paints reported through
-// EXAMSIM_PAINT_LOG; each start alternates with one of a bare Qt program
-// (examsim-barewindow) that shows one window of the start-up window's size.
+// EXAMSIM_PAINT_LOG; each start alternates with two of a bare Qt program
+// (examsim-barewindow) that shows one window of the start-up window's size,
+// blank, and with one line of text (the system's fonts read, as the
+// start-up window's text needs them).
 // Prints the medians of N starts of each after two warm-up starts (the
 // system's file cache warm, as at any start but the first after a boot):
-// the bare window, the start-up window and the cover, and the start-up
-// window's ratio to the bare window.
+// the bare window, the bare window with text, the start-up window and the
+// cover, and the ratios to the bare window.
 #include "largebank.h"
 #include "testsupport.h"
 #include "toolargs.h"
@@ -44,8 +46,8 @@ struct Paint
 // Starts `program`, waits until every window of `windows` has reported its
 // first paint, ends it; each paint (none for a window that did not paint
 // within 20 seconds).
-std::map<QString, Paint> timeStart(const QString &program, const QStringList &windows, QProcessEnvironment env,
-                                   const QString &logPath)
+std::map<QString, Paint> timeStart(const QString &program, const QStringList &args, const QStringList &windows,
+                                   QProcessEnvironment env, const QString &logPath)
 {
     QFile::remove(logPath);
     env.insert(QStringLiteral("EXAMSIM_PAINT_LOG"), logPath);
@@ -54,7 +56,7 @@ std::map<QString, Paint> timeStart(const QString &program, const QStringList &wi
     child.setStandardOutputFile(QProcess::nullDevice());
     child.setStandardErrorFile(QProcess::nullDevice());
     const qint64 exec = nowNs();
-    child.start(program, {});
+    child.start(program, args);
     std::map<QString, Paint> painted;
     for (const qint64 deadline = exec + 20'000'000'000LL; nowNs() < deadline;) {
         QFile log(logPath);
@@ -90,9 +92,10 @@ int main(int argc, char *argv[])
     static const QString usage = QStringLiteral(
         "usage: examsim-startbench [--runs N] [<program-folder>]\n"
         "Starts the program N times (20 by default) on the largest bank with a full record folder\n"
-        "(written into a temporary folder, or the program folder given), each start beside one of a\n"
-        "bare Qt window, and prints the medians from the exec to the first paint of the bare window,\n"
-        "the start-up window and the cover (offscreen unless QT_QPA_PLATFORM names a platform).\n");
+        "(written into a temporary folder, or the program folder given), each start beside two of a\n"
+        "bare Qt window (blank, and with one line of text), and prints the medians from the exec to the\n"
+        "first paint of the bare windows, the start-up window and the cover (offscreen unless\n"
+        "QT_QPA_PLATFORM names a platform).\n");
     if (const auto end = toolargs::screen(argc, argv, usage, {"--runs"}))
         return *end;
     QCoreApplication app(argc, argv);
@@ -124,14 +127,15 @@ int main(int argc, char *argv[])
     const QString program = ts::toolPath(QStringLiteral("examsim"));
     const QString bare = ts::toolPath(QStringLiteral("examsim-barewindow"));
 
-    const QString bareWindow = QStringLiteral("BareWindow"), splash = QStringLiteral("FrmStart"),
+    const QString bareWindow = QStringLiteral("BareWindow"), bareText = QStringLiteral("BareText"), splash = QStringLiteral("FrmStart"),
                   cover = QStringLiteral("FrmFengmian");
     std::map<QString, std::vector<double>> ms, cpuMs;
     constexpr int WarmUp = 2;
     for (int i = 0; i < WarmUp + runs; ++i) {
-        auto painted = timeStart(bare, {bareWindow}, env, log);
-        painted.merge(timeStart(program, {splash, cover}, env, log));
-        if (painted.size() != 3) {
+        auto painted = timeStart(bare, {}, {bareWindow}, env, log);
+        painted.merge(timeStart(bare, {QStringLiteral("--text")}, {bareText}, env, log));
+        painted.merge(timeStart(program, {}, {splash, cover}, env, log));
+        if (painted.size() != 4) {
             std::fprintf(stderr, "start %d: a window did not paint within 20 seconds\n", i + 1);
             return 1;
         }
@@ -147,6 +151,8 @@ int main(int argc, char *argv[])
                 "time by then):\n",
                 runs, qPrintable(env.value(QStringLiteral("QT_QPA_PLATFORM"))));
     std::printf("  bare Qt window  %7.1f ms  (%.1f ms)\n", bareMedian, median(cpuMs[bareWindow]));
+    std::printf("  bare, with text %7.1f ms  (%.1f ms), %.2f times the bare window\n", median(ms[bareText]),
+                median(cpuMs[bareText]), median(ms[bareText]) / bareMedian);
     std::printf("  start-up window %7.1f ms  (%.1f ms), %.2f times the bare window\n", splashMedian,
                 median(cpuMs[splash]), splashMedian / bareMedian);
     std::printf("  cover           %7.1f ms  (%.1f ms)\n", median(ms[cover]), median(cpuMs[cover]));
