@@ -5,10 +5,15 @@
 // let go when the list of pictures to come changes.
 #include "foundation/picture.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QRandomGenerator>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
+#include <memory>
+#include <thread>
 
 namespace {
 constexpr qint64 KiB = 1024;
@@ -30,6 +35,7 @@ private slots:
     void aWindowsPicturesTakeTheWholeBudget();
     void anotherListLetsGoWhatWasDecodedAhead();
     void changedFileIsNotTakenFromAhead();
+    void aDamagedPictureAskedForWhileDecodedAheadComesBack();
 
 private:
     // A 32-bit picture of w x h pixels named `name` in the folder.
@@ -268,6 +274,48 @@ void TstPictureCache::changedFileIsNotTakenFromAhead()
     QVERIFY(fnd::waitForDecodeAhead(5000));
     QVERIFY(QFile::remove(path));
     QVERIFY(!fnd::loadPicture(path));
+}
+
+void TstPictureCache::aDamagedPictureAskedForWhileDecodedAheadComesBack()
+{
+    // A picture whose header is sound and whose pixels are damaged halfway:
+    // the worker spends milliseconds decoding it before it fails.
+    QImage noise(800, 600, QImage::Format_RGB32);
+    QRandomGenerator gen(7);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, gen.generate());
+    const QString path = dir_.filePath(QStringLiteral("damaged.mxy"));
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(noise.save(&buffer, "PNG"));
+    }
+    for (qsizetype i = bytes.size() / 2; i < bytes.size() / 2 + 4096; ++i)
+        bytes[i] = char(0xA5 ^ bytes[i]);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    // Asked for as soon as it is queued, again and again: the asker meets it
+    // queued, or being decoded, and must come back with nothing each time,
+    // not wait for a worker that has let it go. It asks beside the test, so
+    // that a wait without end fails the test instead of hanging it; a
+    // damaged picture makes no pixmap.
+    for (int round = 0; round < 20; ++round) {
+        fnd::clearPictureCache();
+        fnd::decodeAhead({path}, fnd::AheadShare::Whole);
+        auto answered = std::make_shared<std::atomic<bool>>(false);
+        std::thread asker([path, answered] {
+            (void)fnd::loadPicture(path);
+            *answered = true;
+        });
+        if (!QTest::qWaitFor([&] { return answered->load(); }, 10000)) {
+            asker.detach();
+            QFAIL(qPrintable(QStringLiteral("round %1: the asker still waits").arg(round)));
+        }
+        asker.join();
+    }
 }
 
 QTEST_MAIN(TstPictureCache)

@@ -229,7 +229,9 @@ QImage takeAhead(std::unique_lock<std::mutex> &g, const QString &path, const Fil
     Job job = p.find(path);
     if (!job)
         return {};
-    p.changed.wait(g, [&] { return job->state != AheadJob::Decoding; });
+    // A worker lets go of a picture it cannot decode (or that does not fit)
+    // without finishing it.
+    p.changed.wait(g, [&] { return !job->wanted || job->state != AheadJob::Decoding; });
     if (!job->wanted)
         return {};
     QImage img = p.letGo(job);
