@@ -4,6 +4,7 @@
 
 int main(int argc, char *argv[])
 {
+    app::prepareProcess();
     QApplication application(argc, argv);
     return app::run(application);
 }

@@ -13,11 +13,13 @@
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
+#include "foundation/picture.h"
 #include "foundation/startup.h"
 #include "foundation/ui/kvelbutton.h"
 #include "run/records.h"
 #include "run/runstate.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPixmap>
@@ -59,6 +61,7 @@ private slots:
     void markedBits();
     void runStartFromACoverClick_data();
     void runStartFromACoverClick();
+    void loadShowsThePicturesDecodedAhead();
 
 private:
     std::unique_ptr<ts::ProgramCopy> copy_;
@@ -395,6 +398,25 @@ void TstCover::runStartFromACoverClick()
     FrmTm::unload();
     FrmMain::unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The pictures decoded ahead for the cover are exactly those its load shows:
+// each one is taken from the worker (none is decoded twice), none is left
+// over, and the load shows no picture of the data folder beside them.
+void TstCover::loadShowsThePicturesDecodedAhead()
+{
+    const QStringList listed = FrmFengmian::pictureFiles();
+    fnd::decodeAhead(FrmFengmian::picturesAhead(), fnd::AheadShare::Whole);
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    for (const QString &p : listed)
+        QVERIFY2(fnd::isPictureDecodedAhead(p), qPrintable(p));
+    FrmFengmian::get().show();
+    for (const QString &p : listed)
+        QVERIFY2(!fnd::isPictureDecodedAhead(p) && fnd::isPictureCached(p), qPrintable(p));
+    for (const QString &name : QDir(fnd::DataPath).entryList({QStringLiteral("*.mxy")}, QDir::Files)) {
+        const QString p = fnd::dataFile(name.chopped(4));
+        QVERIFY2(listed.contains(p) || !fnd::isPictureCached(p), qPrintable(p));
+    }
 }
 
 QTEST_MAIN(TstCover)

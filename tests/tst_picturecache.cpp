@@ -5,10 +5,15 @@
 // let go when the list of pictures to come changes.
 #include "foundation/picture.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QRandomGenerator>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
+#include <memory>
+#include <thread>
 
 namespace {
 constexpr qint64 KiB = 1024;
@@ -27,8 +32,10 @@ private slots:
     void decodedAheadIsWhatIsShown_data();
     void decodedAheadIsWhatIsShown();
     void decodingAheadKeepsWithinTheBudget();
+    void aWindowsPicturesTakeTheWholeBudget();
     void anotherListLetsGoWhatWasDecodedAhead();
     void changedFileIsNotTakenFromAhead();
+    void aDamagedPictureAskedForWhileDecodedAheadComesBack();
 
 private:
     // A 32-bit picture of w x h pixels named `name` in the folder.
@@ -200,6 +207,33 @@ void TstPictureCache::decodingAheadKeepsWithinTheBudget()
     QCOMPARE(fnd::loadPicture(big)->size(), QSize(128, 128));
 }
 
+void TstPictureCache::aWindowsPicturesTakeTheWholeBudget()
+{
+    // A budget of four 16 KiB pictures, two of them shown; a window about to
+    // load names three pictures and one of those shown.
+    fnd::setPictureCacheBudget(4 * 16 * KiB);
+    const QString kept = picture(QStringLiteral("kept"), 64, 64), old = picture(QStringLiteral("old"), 64, 64);
+    QVERIFY(fnd::loadPicture(kept) && fnd::loadPicture(old));
+    QStringList window;
+    for (int i = 0; i < 3; ++i)
+        window << picture(QStringLiteral("w%1").arg(i), 64, 64, qRgb(i, 2 * i, 3 * i));
+    fnd::decodeAhead(window + QStringList{kept}, fnd::AheadShare::Whole);
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    // All three decoded ahead, past the half that the steps to come may
+    // take; the picture it names is kept, the other let go.
+    for (const QString &w : window)
+        QVERIFY2(fnd::isPictureDecodedAhead(w), qPrintable(w));
+    QVERIFY(fnd::isPictureCached(kept));
+    QVERIFY(!fnd::isPictureCached(old));
+    QVERIFY(fnd::pictureCacheBytes() <= 4 * 16 * KiB);
+    // The load takes each from the worker, within the budget.
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(fnd::loadPicture(window[i])->toImage().pixel(5, 5), qRgb(i, 2 * i, 3 * i));
+        QVERIFY(!fnd::isPictureDecodedAhead(window[i]) && fnd::isPictureCached(window[i]));
+    }
+    QVERIFY(fnd::pictureCacheBytes() <= 4 * 16 * KiB);
+}
+
 void TstPictureCache::anotherListLetsGoWhatWasDecodedAhead()
 {
     const QString a = picture(QStringLiteral("a"), 64, 64), b = picture(QStringLiteral("b"), 64, 64);
@@ -240,6 +274,48 @@ void TstPictureCache::changedFileIsNotTakenFromAhead()
     QVERIFY(fnd::waitForDecodeAhead(5000));
     QVERIFY(QFile::remove(path));
     QVERIFY(!fnd::loadPicture(path));
+}
+
+void TstPictureCache::aDamagedPictureAskedForWhileDecodedAheadComesBack()
+{
+    // A picture whose header is sound and whose pixels are damaged halfway:
+    // the worker spends milliseconds decoding it before it fails.
+    QImage noise(800, 600, QImage::Format_RGB32);
+    QRandomGenerator gen(7);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, gen.generate());
+    const QString path = dir_.filePath(QStringLiteral("damaged.mxy"));
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(noise.save(&buffer, "PNG"));
+    }
+    for (qsizetype i = bytes.size() / 2; i < bytes.size() / 2 + 4096; ++i)
+        bytes[i] = char(0xA5 ^ bytes[i]);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    // Asked for as soon as it is queued, again and again: the asker meets it
+    // queued, or being decoded, and must come back with nothing each time,
+    // not wait for a worker that has let it go. It asks beside the test, so
+    // that a wait without end fails the test instead of hanging it; a
+    // damaged picture makes no pixmap.
+    for (int round = 0; round < 20; ++round) {
+        fnd::clearPictureCache();
+        fnd::decodeAhead({path}, fnd::AheadShare::Whole);
+        auto answered = std::make_shared<std::atomic<bool>>(false);
+        std::thread asker([path, answered] {
+            (void)fnd::loadPicture(path);
+            *answered = true;
+        });
+        if (!QTest::qWaitFor([&] { return answered->load(); }, 10000)) {
+            asker.detach();
+            QFAIL(qPrintable(QStringLiteral("round %1: the asker still waits").arg(round)));
+        }
+        asker.join();
+    }
 }
 
 QTEST_MAIN(TstPictureCache)

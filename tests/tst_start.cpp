@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "cover/frmfengmian.h"
 #include "foundation/gbkfile.h"
+#include "foundation/picture.h"
 #include "foundation/globals.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
@@ -20,6 +21,9 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
+#include <cstdlib>
+#include <cstring>
+#include <malloc.h>
 
 namespace {
 
@@ -72,6 +76,22 @@ std::optional<QString> runToEnd(const QString &programFolder)
     return QString::fromUtf8(p.readAllStandardError());
 }
 
+// This test program again, on one test function, in a process of its own
+// with these environment values; it must pass there.
+void passesAlone(const QString &function, const QList<QPair<QString, QString>> &values)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const auto &[name, value] : values)
+        env.insert(name, value);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {function});
+    QVERIFY(child.waitForFinished(60000));
+    const QByteArray out = child.readAllStandardOutput() + child.readAllStandardError();
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, out.constData());
+    QVERIFY2(out.contains("PASS   : TstStart::" + function.toUtf8() + "()"), out.constData());
+}
+
 // Not a first run: the start-up then writes nothing before the cover.
 void markInstalled(const ts::ProgramCopy &copy)
 {
@@ -90,11 +110,13 @@ private slots:
     void splashLayoutAt120Dpi();
     void loadsWithoutPictures();
     void handOverToCover();
+    void coverPicturesDecodedWhileTheSplashWaits();
     void coverAcceptsOwnModule_data();
     void coverAcceptsOwnModule();
     void otherModuleEndsProgramSilently_data();
     void otherModuleEndsProgramSilently();
     void secondInstanceRefused();
+    void freedPicturesGoBackToTheSystem();
 
 private:
     std::unique_ptr<ts::ProgramCopy> copy;
@@ -169,17 +191,9 @@ void TstStart::splashLayoutAt120Dpi()
     QVERIFY(cfg.open(QIODevice::WriteOnly));
     cfg.write(R"({"screens":[{"name":"s","x":0,"y":0,"width":1024,"height":768,"logicalDpi":120}]})");
     cfg.close();
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + cfg.fileName());
-    env.insert("QT_ENABLE_HIGHDPI_SCALING", "0");
-    env.insert("TST_EXPECT_XBILI", "0.8");
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {"splashLayout"});
-    QVERIFY(child.waitForFinished(60000));
-    const QByteArray out = child.readAllStandardOutput() + child.readAllStandardError();
-    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, out.constData());
-    QVERIFY2(out.contains("PASS   : TstStart::splashLayout()"), out.constData());
+    passesAlone("splashLayout", {{"QT_QPA_PLATFORM", "offscreen:configfile=" + cfg.fileName()},
+                                 {"QT_ENABLE_HIGHDPI_SCALING", "0"},
+                                 {"TST_EXPECT_XBILI", "0.8"}});
 }
 
 void TstStart::loadsWithoutPictures()
@@ -212,6 +226,26 @@ void TstStart::handOverToCover()
     QVERIFY(stamp >= before.addMSecs(-before.time().msec()) && stamp <= after);
     QVERIFY(!QFile::exists(fnd::ErrLogFile));
     QCOMPARE(FrmFengmian::loaded()->LblCaption->text(), fnd::ModuleName);
+}
+
+void TstStart::coverPicturesDecodedWhileTheSplashWaits()
+{
+    markInstalled(*copy);
+    fnd::EndCatcher end;
+    FrmStart &w = FrmStart::get();
+    w.show();
+    // While the splash waits for its tick (no event is handled here), a
+    // worker decodes the cover's pictures; the splash's icon, which the
+    // cover shows too, is already in the cache.
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    QVERIFY(w.Timer1->isActive());
+    const QStringList pictures = FrmFengmian::pictureFiles();
+    for (const QString &p : pictures)
+        QVERIFY2(fnd::isPictureDecodedAhead(p) || fnd::isPictureCached(p), qPrintable(p));
+    // The cover takes them all.
+    QTRY_VERIFY(FrmFengmian::loaded() && FrmFengmian::loaded()->isVisible());
+    for (const QString &p : pictures)
+        QVERIFY2(!fnd::isPictureDecodedAhead(p) && fnd::isPictureCached(p), qPrintable(p));
 }
 
 void TstStart::coverAcceptsOwnModule_data()
@@ -295,6 +329,35 @@ void TstStart::secondInstanceRefused()
     QVERIFY(first.waitForFinished());
     QVERIFY(QFile::exists(fnd::singleInstanceLockPath()));
     QVERIFY(fnd::acquireSingleInstance());
+}
+
+// The program's memory set-up: a picture-sized block allocated after a
+// larger one was freed is still a mapping of its own, so it goes back to the
+// system when freed (the C library would serve it from its heap, which
+// keeps it). Checked in a process of its own, whose heap is as the
+// program's start finds it.
+void TstStart::freedPicturesGoBackToTheSystem()
+{
+#if defined(__SANITIZE_ADDRESS__) || (defined(__has_feature) && __has_feature(address_sanitizer))
+    QSKIP("the address sanitizer's own allocator serves every block");
+#else
+    if (!qEnvironmentVariableIsSet("TST_OWN_PROCESS")) {
+        passesAlone("freedPicturesGoBackToTheSystem", {{"TST_OWN_PROCESS", "1"}});
+        return;
+    }
+    app::prepareProcess();
+    static void *volatile block; // not optimised away
+    block = std::malloc(8 << 20);
+    std::memset(block, 1, 8 << 20);
+    std::free(block);
+    const size_t mappedBefore = mallinfo2().hblkhd;
+    block = std::malloc(2 << 20);
+    QVERIFY(block);
+    const size_t mappedWith = mallinfo2().hblkhd;
+    std::free(block);
+    QVERIFY2(mappedWith >= mappedBefore + (2 << 20), qPrintable(QString::number(mappedWith - mappedBefore)));
+    QCOMPARE(mallinfo2().hblkhd, mappedBefore);
+#endif
 }
 
 QTEST_MAIN(TstStart)

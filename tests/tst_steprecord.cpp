@@ -57,6 +57,7 @@ private slots:
     void missingOrEmptyAnswerFile();
     void answerSplits();
     void changedFileIsReadAgain();
+    void olderFilesAreLetGo();
 };
 
 void TstStepRecord::chars_data()
@@ -500,6 +501,30 @@ void TstStepRecord::changedFileIsReadAgain()
     QCOMPARE(*commonDataText(path, 2), QStringLiteral("ccc"));
     QVERIFY(QFile::remove(path));
     QVERIFY(!commonDataText(path, 2).has_value());
+}
+
+// A day's practice reads every unit's step files: the files asked for
+// lately stay kept, older ones are let go and read again when asked for.
+void TstStepRecord::olderFilesAreLetGo()
+{
+    QTemporaryDir dir;
+    auto file = [&dir](int n) {
+        const QString path = dir.filePath(QStringLiteral("%1.mxy").arg(n));
+        fnd::writeLines(path, {QStringLiteral("001 file %1").arg(n)});
+        return path;
+    };
+    const QString answers = file(0), first = file(1);
+    const auto answersKept = scene::cachedLines(answers);
+    const auto firstKept = scene::cachedLines(first);
+    QVERIFY(answersKept && firstKept);
+    // Twenty units' files, the answer-text file asked for with each.
+    for (int n = 2; n < 22; ++n) {
+        QVERIFY(scene::cachedLines(file(n)));
+        QCOMPARE(scene::cachedLines(answers), answersKept);
+    }
+    const auto firstAgain = scene::cachedLines(first);
+    QVERIFY(firstAgain && firstAgain != firstKept);
+    QCOMPARE(*firstAgain, *firstKept);
 }
 
 QTEST_GUILESS_MAIN(TstStepRecord)

@@ -17,6 +17,10 @@
 #include <memory>
 #include <utility>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace app {
 
 namespace {
@@ -35,6 +39,22 @@ void tellRecordsUnsaved(const QString &folder)
 
 } // namespace
 
+void prepareProcess()
+{
+#if defined(__GLIBC__)
+    // Pictures are blocks of 0.1 to 8 MB that come and go at every scene
+    // and every return to the cover. Once such a block is freed the C
+    // library raises its threshold for giving a block a mapping of its own
+    // and serves the later ones from its heaps (the main one and the
+    // decoding thread's), which keep what they are given back: a day of
+    // practice grew unit by unit. Fixed thresholds keep every block above
+    // them a mapping of its own, returned to the system when freed, and the
+    // heap's free top handed back too.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
+#endif
+}
+
 void wire()
 {
     // A report waits at most one second for the endpoint.
@@ -52,6 +72,8 @@ void wire()
         QTimer::singleShot(0, qApp, [folder] { tellRecordsUnsaved(folder); });
     });
     FrmStart::Wiring start;
+    // The splash's 100 ms pass while a worker decodes the cover's pictures.
+    start.picturesToCome = [] { return FrmFengmian::picturesAhead(); };
     start.atLoad = [] {
         run::TaoNo = 0;
         run::YanShiRun = false;
@@ -63,7 +85,6 @@ void wire()
 int run(QApplication &application)
 {
     wire();
-    fnd::installFontSubstitutions();
     // The load refuses a second instance (and ends the program there).
     FrmStart &start = FrmStart::get();
     fnd::centreOnScreen(&start);

@@ -17,6 +17,11 @@ namespace app {
 // chain call it themselves.
 void wire();
 
+// What the process sets up first, before the application object (main()
+// and the probe's app mode call it): the C library's heap hands the memory
+// of freed pictures back to the system.
+void prepareProcess();
+
 // Runs the program: wire(), the start-up window, then the event loop.
 // Returns the process exit code.
 int run(QApplication &application);

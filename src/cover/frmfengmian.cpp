@@ -9,6 +9,7 @@
 #include "foundation/startup.h"
 #include "foundation/ui/display.h"
 #include "foundation/ui/kvelbutton.h"
+#include "foundation/ui/paintlog.h"
 #include "foundation/ui/windowdrag.h"
 #include "run/coverdata.h"
 #include "run/randompapers.h"
@@ -18,6 +19,7 @@
 #include "simwin/scene/cursorshape.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <QPainter>
 #include <QTimer>
 #include <QLabel>
@@ -125,14 +127,38 @@ FrmFengmian::FrmFengmian() : QWidget(nullptr, Qt::FramelessWindowHint)
 
 void FrmFengmian::paintEvent(QPaintEvent *)
 {
-    if (background_.isNull())
-        return;
-    QPainter p(this);
-    p.drawPixmap(0, 0, background_);
+    if (!background_.isNull())
+        QPainter(this).drawPixmap(0, 0, background_);
+    fnd::notePaint("FrmFengmian");
+}
+
+QStringList FrmFengmian::pictureFiles()
+{
+    // The frame and the pointer, buttons 0 to 48, the units page, the
+    // papers page, the marked and wrong-question pages.
+    QStringList names{QStringLiteral("l62011"), QStringLiteral("l20060"), QStringLiteral("l20051"),
+                      QStringLiteral("l20052"), QStringLiteral("l20053"), QStringLiteral("9l0015")};
+    for (int i = 0; i <= 48; ++i)
+        names << QStringLiteral("l200%1").arg(i, 2, 10, QChar(u'0'));
+    for (const char *name : {"l20054", "l20086", "l20055", "l20087", "l20064", "l20065", "l20066", "l20057", "l20090",
+                             "l20058", "l20092"})
+        names << QString::fromLatin1(name);
+    QStringList paths;
+    for (const QString &name : names)
+        paths << fnd::dataFile(name);
+    return paths;
+}
+
+QStringList FrmFengmian::picturesAhead()
+{
+    QStringList lastFirst = pictureFiles();
+    std::reverse(lastFirst.begin(), lastFirst.end());
+    return lastFirst;
 }
 
 void FrmFengmian::formLoad()
 {
+    fnd::decodeAhead(picturesAhead(), fnd::AheadShare::Whole);
     fnd::setScaleFromScreen();
     setFixedSize(fnd::xPx(12000), fnd::yPx(9000));
     const QString tag = QStringLiteral("form_load");

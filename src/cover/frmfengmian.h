@@ -32,6 +32,15 @@ public:
     // when the module number is not ours), the records, and builds the pages.
     void FengMainCsh();
 
+    // The picture files the load shows, in the order it first loads them.
+    static QStringList pictureFiles();
+    // The same from the last one: the order in which a worker thread
+    // decodes them ahead, with the whole picture budget. The start-up has
+    // them decoded while its splash waits, and the load asks again as it
+    // begins: it takes them from the first while the worker decodes from the
+    // last.
+    static QStringList picturesAhead();
+
     // The frame: home-page picture, top strip with its title, drag strip,
     // the five page frames (units, papers, marked, wrong, help) in one
     // rectangle, the advert panel.

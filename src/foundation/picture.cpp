@@ -9,11 +9,14 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QThread>
+#include <algorithm>
 #include <condition_variable>
 #include <list>
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace fnd {
 
@@ -42,6 +45,19 @@ qint64 imageBytes(qint64 width, qint64 height, int depth) { return width * heigh
 qsizetype kib(qint64 bytes) { return qsizetype((bytes + 1023) / 1024); }
 qsizetype costOf(const QPixmap &pm) { return kib(imageBytes(pm.width(), pm.height(), pm.depth())); }
 
+// Whether every pixel of a 32-bit picture with alpha is opaque.
+bool opaque(const QImage &img)
+{
+    const int w = img.width();
+    for (int y = 0; y < img.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            if (qAlpha(row[x]) != 255)
+                return false;
+    }
+    return true;
+}
+
 // The formats the raster pixmaps use, made on the thread that decodes: a
 // pixmap then takes the pixels as they are.
 QImage forPixmap(QImage img)
@@ -51,14 +67,16 @@ QImage forPixmap(QImage img)
         return img;
     if (!img.hasAlphaChannel())
         return std::move(img).convertToFormat(QImage::Format_RGB32);
-    img = std::move(img).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < img.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(row[x]) != 255)
-                return img;
+    // An opaque picture's pixels are the same premultiplied or not: it only
+    // changes its name (most of the bank's pictures carry an alpha channel
+    // they do not use).
+    if (f == QImage::Format_ARGB32 && opaque(img)) {
+        img.reinterpretAsFormat(QImage::Format_RGB32);
+        return img;
     }
-    img.reinterpretAsFormat(QImage::Format_RGB32); // every pixel opaque
+    img = std::move(img).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (opaque(img))
+        img.reinterpretAsFormat(QImage::Format_RGB32);
     return img;
 }
 
@@ -71,17 +89,18 @@ struct Pictures {
     std::condition_variable changed; // a job queued, finished or let go
     QCache<QString, Entry> cache{kib(PictureCacheBudget)};
     qint64 budget = PictureCacheBudget;
+    AheadShare share = AheadShare::Half;
     std::list<Job> jobs;
     qint64 aheadBytes = 0; // decoded ahead or reserved for a decoding
-    std::thread worker;
-    bool busy = false; // the worker holds a job, let go or not
+    std::vector<std::thread> workers;
+    int busy = 0; // workers holding a job, let go or not
     bool stopping = false;
 
     ~Pictures() { stop(); }
 
     // Room for the cache: what decoding ahead does not hold.
     void fitCache() { cache.setMaxCost(std::max<qsizetype>(0, qsizetype((budget - aheadBytes) / 1024))); }
-    qint64 aheadLimit() const { return budget / 2; }
+    qint64 aheadLimit() const { return share == AheadShare::Whole ? budget : budget / 2; }
 
     Job find(const QString &path) const
     {
@@ -102,10 +121,15 @@ struct Pictures {
 
     void start()
     {
-        if (worker.joinable())
+        if (!workers.empty())
             return;
         stopping = false;
-        worker = std::thread([this] { run(); });
+        // More workers where the processor has cores to spare (at most
+        // three): the pictures of a window about to load (the cover's 66)
+        // are decoded by all of them and by the GUI thread at once.
+        const int count = std::clamp(QThread::idealThreadCount() - 1, 1, 3);
+        for (int i = 0; i < count; ++i)
+            workers.emplace_back([this, i] { run(i > 0); });
         // Joined before the application's end, while its plugins are there.
         qAddPostRoutine([] { pictures().stop(); });
     }
@@ -116,11 +140,12 @@ struct Pictures {
             stopping = true;
         }
         changed.notify_all();
-        if (worker.joinable())
-            worker.join();
+        for (std::thread &w : workers)
+            w.join();
+        workers.clear();
     }
 
-    void run();
+    void run(bool extra); // extra: not the first worker
     static Pictures &pictures();
 };
 
@@ -131,12 +156,16 @@ Pictures &Pictures::pictures()
 }
 Pictures &pictures() { return Pictures::pictures(); }
 
-void Pictures::run()
+void Pictures::run(bool extra)
 {
     std::unique_lock g(lock);
     for (;;) {
         Job job;
         changed.wait(g, [&] {
+            // The steps to come take their room in their order: only the
+            // first worker decodes them.
+            if (extra && share != AheadShare::Whole)
+                return stopping;
             for (const Job &j : jobs)
                 if (j->state == AheadJob::Queued) {
                     job = j;
@@ -147,7 +176,7 @@ void Pictures::run()
         if (stopping)
             return;
         job->state = AheadJob::Decoding;
-        busy = true;
+        ++busy;
         g.unlock();
         const auto stamp = fileStamp(job->path);
         QImageReader reader(job->path);
@@ -163,7 +192,7 @@ void Pictures::run()
         if (!job->wanted || !fits) {
             if (job->wanted)
                 letGo(job);
-            busy = false;
+            --busy;
             changed.notify_all();
             continue;
         }
@@ -182,7 +211,7 @@ void Pictures::run()
         } else if (job->wanted) {
             letGo(job);
         }
-        busy = false;
+        --busy;
         changed.notify_all();
         if (!img.isNull()) { // freed outside the lock
             g.unlock();
@@ -200,7 +229,9 @@ QImage takeAhead(std::unique_lock<std::mutex> &g, const QString &path, const Fil
     Job job = p.find(path);
     if (!job)
         return {};
-    p.changed.wait(g, [&] { return job->state != AheadJob::Decoding; });
+    // A worker lets go of a picture it cannot decode (or that does not fit)
+    // without finishing it.
+    p.changed.wait(g, [&] { return !job->wanted || job->state != AheadJob::Decoding; });
     if (!job->wanted)
         return {};
     QImage img = p.letGo(job);
@@ -260,15 +291,20 @@ std::optional<QPixmap> loadDataPicture(const QString &name, const QString &tag)
     return std::nullopt;
 }
 
-void decodeAhead(const QStringList &paths)
+void decodeAhead(const QStringList &paths, AheadShare share)
 {
     Pictures &p = pictures();
     QList<QImage> dropped; // freed outside the lock
     {
         const std::lock_guard g(p.lock);
+        p.share = share;
         for (const Job &j : std::list<Job>(p.jobs))
             if (!paths.contains(j->path))
                 dropped << p.letGo(j);
+        if (share == AheadShare::Whole)
+            for (const QString &path : p.cache.keys())
+                if (!paths.contains(path))
+                    p.cache.remove(path);
         bool queued = false;
         for (const QString &path : paths) {
             if (p.cache.contains(path) || p.find(path))
@@ -281,8 +317,10 @@ void decodeAhead(const QStringList &paths)
         if (!queued)
             return;
         // Room for the share of decoding ahead: the least recently used
-        // pictures go first.
-        p.cache.setMaxCost(std::max<qsizetype>(0, qsizetype((p.budget - p.aheadBytes - p.aheadLimit()) / 1024)));
+        // pictures go first. (With the whole budget the cache holds only
+        // pictures of the list by now.)
+        if (share == AheadShare::Half)
+            p.cache.setMaxCost(std::max<qsizetype>(0, qsizetype((p.budget - p.aheadBytes - p.aheadLimit()) / 1024)));
         p.fitCache();
         p.start();
     }

@@ -5,7 +5,7 @@
 // of pixels and lets the least recently used pictures go first, so a long
 // practice over many screenshots keeps a bounded memory.
 //
-// The pictures of the steps to come are decoded ahead on a worker thread
+// The pictures of the steps to come are decoded ahead on worker threads
 // (into images; only the GUI thread makes pixmaps of them), so a step switch
 // finds its pictures decoded. Pictures decoded ahead count against the same
 // budget and take at most half of it.
@@ -35,12 +35,19 @@ std::optional<QPixmap> loadDataPicture(const QString &name, const QString &tag);
 // Drops cached pictures (tests that want a cold start).
 void clearPictureCache();
 
+// How much of the budget pictures decoded ahead may take: half of it for
+// pictures that may not be shown (the steps to come), all of it for those a
+// window's load is about to show (the cache then lets go of every picture
+// the list does not name, as that load would push them out).
+enum class AheadShare { Half, Whole };
+
 // Decodes the pictures of these files ahead, in this order, on the worker
-// thread; call on the GUI thread. The list replaces the one before: pictures
+// threads; call on the GUI thread. The list replaces the one before: pictures
 // it no longer names are let go, decoded or not. Pictures already cached are
-// not decoded again.
-void decodeAhead(const QStringList &paths);
-// Waits until the worker has nothing left to decode; false when msecs ran out
+// not decoded again. A picture asked for while it waits its turn is decoded
+// by the caller, and the workers pass over it.
+void decodeAhead(const QStringList &paths, AheadShare share = AheadShare::Half);
+// Waits until the workers have nothing left to decode; false when msecs ran out
 // first (tests and benchmarks).
 bool waitForDecodeAhead(int msecs);
 // Whether a file's picture is decoded ahead and waits to be shown.

@@ -6,7 +6,9 @@
 //   StartToCover  the start-up window's load until the cover is shown, its
 //                 100 ms timer included
 //   CoverLoad     the cover's load (initialisation and layout of every page)
-//                 and unload
+//                 and unload, its pictures in the picture cache
+//   CoverLoadCold the same with the picture cache emptied first, as at a
+//                 return to the cover (the files in the system's file cache)
 //   RunStart      composing a 40-question paper (InitShiTi) and starting it
 //                 (startLianXi) until the question and simulated windows are
 //                 loaded and shown
@@ -16,12 +18,14 @@
 #include "app/startup.h"
 #include "bank/bankfiles.h"
 #include "benchargs.h"
+#include "largebank.h"
 #include "cover/frmfengmian.h"
 #include "cover/runstart.h"
 #include "examflow/frmlogon.h"
 #include "examflow/frmtm.h"
 #include "foundation/gbkfile.h"
 #include "foundation/globals.h"
+#include "foundation/picture.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
 #include "foundation/singleinstance.h"
@@ -65,9 +69,15 @@ void StartToCover(benchmark::State &state)
     }
 }
 
-void CoverLoad(benchmark::State &state)
+// The cover's load, its pictures cached or (cold) not.
+void loadCover(benchmark::State &state, bool cold)
 {
     for (auto _ : state) {
+        if (cold) {
+            state.PauseTiming();
+            fnd::clearPictureCache();
+            state.ResumeTiming();
+        }
         FrmFengmian::get();
         QCoreApplication::processEvents();
         state.PauseTiming();
@@ -76,6 +86,12 @@ void CoverLoad(benchmark::State &state)
         state.ResumeTiming();
     }
 }
+
+void CoverLoad(benchmark::State &state) { loadCover(state, false); }
+// As at a return to the cover after a run: the run's pictures have pushed
+// the cover's out of the cache, while their files are still in the
+// system's file cache (the program read them at its start).
+void CoverLoadCold(benchmark::State &state) { loadCover(state, true); }
 
 void RunStart(benchmark::State &state)
 {
@@ -128,45 +144,19 @@ void coverButtonToLogon(benchmark::State &state, int button)
 void PaperStart(benchmark::State &state) { coverButtonToLogon(state, 70); }
 void NewRandomPaper(benchmark::State &state) { coverButtonToLogon(state, 21); }
 
-// The records of a learner who used everything: ten random papers (the
-// bank's papers 1 to 10), all 30 history slots, an unfinished list of 20 ids
-// for each slot, 500 marked and 500 wrong questions with mixed flags.
-bool writeFullRecords(const QString &programDir)
-{
-    const QStringList papers = fnd::readLines(fnd::dataFile(bank::PaperListFile)).value_or(QStringList()).mid(2);
-    if (papers.size() < 10)
-        return false;
-    const QString folder = programDir + QStringLiteral("/ksdata/");
-    auto write = [&folder](const QString &name, const QStringList &lines) {
-        return fnd::writeLines(folder + name + QStringLiteral(".mxy"), lines);
-    };
-    QStringList history;
-    for (int slot = 0; slot < 31; ++slot)
-        history << QStringLiteral("2026-03-%1 10:00:00").arg(slot % 28 + 1, 2, 10, QChar(u'0'))
-                << QString::number(slot * 2.5) << QStringLiteral("E");
-    QString many, flags;
-    for (int k = 0; k < 500; ++k) {
-        many += QStringLiteral("%1").arg(k % 20 * 100 + k / 20 + 1, 4, 10, QChar(u'0'));
-        flags += k % 3 == 0 ? u'T' : u'F';
-    }
-    bool ok = write(bank::RandomPaperFile, papers.mid(0, 10)) && write(bank::ShiJuanHisFile, history)
-              && write(bank::BiaoZhiIdFile, {many}) && write(bank::BiaoZhiFlagFile, {flags})
-              && write(bank::CuoTiIdFile, {many}) && write(bank::CuoTiFlagFile, {flags});
-    for (int slot = 0; slot < 30 && ok; ++slot)
-        ok = write(bank::ShiJuanCuoTiFile(slot), {papers[slot % papers.size()].left(80)});
-    return ok;
-}
-
 } // namespace
 
 BENCHMARK(StartToCover)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(CoverLoad)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(CoverLoadCold)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(RunStart)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(PaperStart)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(NewRandomPaper)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 int main(int argc, char **argv)
 {
+    // The program's own heap settings.
+    app::prepareProcess();
     static const QString usage = QStringLiteral(
         "usage: examsim-coverbench [--benchmark_...]\n"
         "The cover's start, load and run starts on a temporary large bank with a full record folder.\n") +
@@ -181,19 +171,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (!toolargs::takeBenchmarkOptions(argc, argv, usage))
         return 2;
-    QProcess gen;
-    gen.start(ts::toolPath(QStringLiteral("examsim-bankgen")), {QStringLiteral("--large"), dir.path()});
-    if (!gen.waitForFinished(600000) || gen.exitCode() != 0) {
-        std::fprintf(stderr, "the large bank could not be written\n");
+    if (!largebank::write(dir.path()))
         return 2;
-    }
-    fnd::overrideProgramFolder(dir.path());
     app::wire();
     fnd::readInfo();
-    if (!writeFullRecords(dir.path())) {
-        std::fprintf(stderr, "the records could not be written\n");
-        return 2;
-    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -33,13 +33,13 @@ int appCommand(const QStringList &args)
         probe::err(QStringLiteral("no program folder: %1").arg(folder));
         return 2;
     }
+    app::prepareProcess();
     fnd::overrideProgramFolder(folder);
     fnd::setEndObserver(announceEnd);
     play::beginSession();
     // A box the start opens (a second instance) is served at once.
     play::startServing(true);
     app::wire();
-    fnd::installFontSubstitutions();
     FrmStart &start = FrmStart::get();
     fnd::centreOnScreen(&start);
     start.show();

@@ -8,6 +8,7 @@
 #include "foundation/singleinstance.h"
 #include "foundation/startup.h"
 #include "foundation/ui/display.h"
+#include "foundation/ui/paintlog.h"
 #include "platform/osversion.h"
 #include "platform/ui/messagebox.h"
 
@@ -65,9 +66,16 @@ void FrmStart::formLoad()
         return;
     }
     fnd::readInfo();
+    // A worker decodes the splash picture while the fonts are read here,
+    // then the pictures of what follows while the splash waits.
+    const QString splash = QStringLiteral("l20059");
+    fnd::decodeAhead(QStringList{fnd::dataFile(splash)}
+                         + (wiring().picturesToCome ? wiring().picturesToCome() : QStringList()),
+                     fnd::AheadShare::Whole);
+    fnd::installFontSubstitutions();
     fnd::setScaleFromScreen();
     setFixedSize(xPx(6000), yPx(3000));
-    if (auto pm = loadPicture(QStringLiteral("l20059")))
+    if (auto pm = loadPicture(splash))
         background_ = *pm;
     Label1->move(Label1->x(), yPx(2160));
     Label1->setText(QStringLiteral("正在启动") + fnd::ModuleName + QStringLiteral("，请稍候..."));
@@ -120,4 +128,5 @@ void FrmStart::paintEvent(QPaintEvent *)
     // Drawn from the top-left corner, not stretched.
     if (!background_.isNull())
         QPainter(this).drawPixmap(0, 0, background_);
+    fnd::notePaint("FrmStart");
 }

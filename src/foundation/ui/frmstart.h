@@ -4,12 +4,15 @@
 // then hands over to what follows (UpdataExe) and the window unloads for good.
 //
 // What the window does beyond the foundation is handed in by the
-// application layer (src/app/), so that it never reaches up: the run values
-// its load resets, and what follows the splash (the cover).
+// application layer (src/app/), so that it never reaches up: the pictures
+// of what follows the splash (decoded on a worker thread while the splash
+// waits), the run values its load resets, and what follows the splash (the
+// cover).
 
 #include "foundation/ui/form.h"
 
 #include <QPixmap>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -24,6 +27,9 @@ class FrmStart : public QWidget, public Form<FrmStart>
 public:
     struct Wiring
     {
+        // The pictures of what follows the splash, in the order a worker
+        // thread is to decode them while the splash waits.
+        std::function<QStringList()> picturesToCome;
         std::function<void()> atLoad;    // during the load, after the splash text
         std::function<void()> handOver;  // shows what follows the splash
     };

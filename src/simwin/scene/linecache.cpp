@@ -36,12 +36,36 @@ struct Lines {
 struct Entry {
     fnd::FileStamp stamp;
     std::shared_ptr<Lines> lines;
+    quint64 used = 0; // when last asked for, on the cache's own count
 };
+
+// A run reads a few files (its step and question files, the answer-text
+// file, the pop-up menus); every unit's practice has step files of its own,
+// so older files are let go beyond this many.
+constexpr qsizetype KeptFiles = 8;
 
 QHash<QString, Entry> &entries()
 {
     static QHash<QString, Entry> e;
     return e;
+}
+
+quint64 nextUse()
+{
+    static quint64 count = 0;
+    return ++count;
+}
+
+// Lets the least recently asked-for files go, beyond KeptFiles.
+void keepRecent()
+{
+    while (entries().size() > KeptFiles) {
+        auto oldest = entries().begin();
+        for (auto it = entries().begin(); it != entries().end(); ++it)
+            if (it->used < oldest->used)
+                oldest = it;
+        entries().erase(oldest);
+    }
 }
 
 // The kept file, read again when it changed; nullptr when it cannot be read.
@@ -53,15 +77,18 @@ Lines *linesOf(const QString &path)
         return nullptr;
     }
     auto it = entries().find(path);
-    if (it != entries().end() && it->stamp == *stamp)
+    if (it != entries().end() && it->stamp == *stamp) {
+        it->used = nextUse();
         return it->lines.get();
+    }
     auto bytes = fnd::readBytes(path);
     if (!bytes) {
         entries().remove(path);
         return nullptr;
     }
     auto lines = std::make_shared<Lines>(std::move(*bytes));
-    entries().insert(path, Entry{*stamp, lines});
+    entries().insert(path, Entry{*stamp, lines, nextUse()});
+    keepRecent();
     return lines.get();
 }
 

@@ -2,7 +2,8 @@
 // Lines of the step files and the answer-text file, kept per file and each
 // decoded once, when first asked for: reading a step's record costs the same
 // in a long file as in a short one. A file that changed on disk (time, size
-// or identity) is read again.
+// or identity) is read again. The files asked for lately are kept, older
+// ones let go: every unit's practice has step files of its own.
 
 #include <QString>
 #include <QStringList>
