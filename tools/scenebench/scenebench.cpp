@@ -88,6 +88,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <map>
+#include <tuple>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <vector>
@@ -294,12 +296,14 @@ double percentile(std::vector<double> v, double p)
     return v[std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5))];
 }
 
-// One pass over every question of the bank: the time of each switch, in the
-// order met; the window's paints during the switches added to `paints`. Empty with `problem` set
-// when a step did not land where its answer goes.
-std::vector<double> walkBank(int &paints, QString &problem)
+// One pass over every question of the bank: the time of each switch, by
+// unit, question and its switch number; the window's paints during the switches
+// added to `paints`. Empty with `problem` set when a step did not land where
+// its answer goes.
+using SwitchTimes = std::map<std::tuple<int, int, int>, double>;
+SwitchTimes walkBank(int &paints, QString &problem)
 {
-    std::vector<double> times;
+    SwitchTimes times;
     fnd::clearPictureCache();
     scene::clearLineCache();
     for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u) {
@@ -336,7 +340,7 @@ std::vector<double> walkBank(int &paints, QString &problem)
                 QElapsedTimer t;
                 t.start();
                 const bool painted = advanceStep(w, count, plan.landsOn);
-                times.push_back(double(t.nsecsElapsed()) / 1e6);
+                times[{u, q, guard}] = double(t.nsecsElapsed()) / 1e6;
                 // Paints the switch left pending count as its own.
                 QCoreApplication::sendPostedEvents();
                 QCoreApplication::processEvents();
@@ -362,7 +366,7 @@ std::vector<double> walkBank(int &paints, QString &problem)
 
 void StepSwitchAll(benchmark::State &state)
 {
-    std::vector<std::vector<double>> passes;
+    std::vector<SwitchTimes> passes;
     int paints = 0;
     QString problem;
     for (auto _ : state) {
@@ -372,25 +376,27 @@ void StepSwitchAll(benchmark::State &state)
             return;
         }
         double total = 0;
-        for (double ms : passes.back())
+        for (const auto &[at, ms] : passes.back())
             total += ms;
         state.SetIterationTime(total / 1000);
     }
     // Each switch at its median over the passes: a switch slowed once by
     // the machine's other work does not count.
-    std::vector<double> medians;
-    for (size_t i = 0; i < passes.front().size(); ++i) {
-        std::vector<double> at;
-        for (const auto &p : passes)
-            if (i < p.size())
-                at.push_back(p[i]);
-        medians.push_back(percentile(at, 0.5));
+    std::map<std::tuple<int, int, int>, std::vector<double>> bySwitch;
+    size_t timed = 0;
+    for (const SwitchTimes &pass : passes) {
+        timed += pass.size();
+        for (const auto &[at, ms] : pass)
+            bySwitch[at].push_back(ms);
     }
+    std::vector<double> medians;
+    for (const auto &[at, times] : bySwitch)
+        medians.push_back(percentile(times, 0.5));
     state.counters["switches"] = double(medians.size());
     state.counters["p50_ms"] = percentile(medians, 0.5);
     state.counters["p95_ms"] = percentile(medians, 0.95);
     state.counters["max_ms"] = percentile(medians, 1);
-    state.counters["paints"] = double(paints) / double(std::max<size_t>(1, medians.size() * passes.size()));
+    state.counters["paints"] = double(paints) / double(std::max<size_t>(1, timed));
 }
 
 // A window that shows a screenshot and nothing else.
