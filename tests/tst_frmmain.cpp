@@ -16,12 +16,15 @@
 #include "simwin/window/frmmain.h"
 #include "simwin/window/twips.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QtTest>
 
 using ts::box;
@@ -57,7 +60,13 @@ private slots:
     void picturesAcrossSteps();
     void reopenedQuestionRestoresPictures();
     void nextStepsDecodedAhead();
+    void tabPagesAndPanelsDecodedAhead();
+    void picturesOnShowStayCached();
     void backColourOnlyBesideTheScreenshot();
+    void emptyHotSpotsTakeNoPaints();
+    void barShownAgainIsNotHidden_data();
+    void barShownAgainIsNotHidden();
+    void successLabelLooksAsItsText();
     void textBoxFontAndInitialText();
     void hintAndAnswerMode();
     void hintOfMegabytesIsBounded();
@@ -358,6 +367,64 @@ void TstFrmMain::nextStepsDecodedAhead()
         QVERIFY2(!ahead(name), name);
 }
 
+void TstFrmMain::tabPagesAndPanelsDecodedAhead()
+{
+    ts::SceneFixture fx;
+    for (const char *name : {"100001", "100002", "100003", "100013", "300228"})
+        fx.writePicture(QString::fromLatin1(name), QSize(40, 30), Qt::gray);
+    // Step 2 shows tab 2 of layout A (page 300228) on area 3 while tab 1 is
+    // the target; step 3 shows the extra panel of cell 35.
+    fx.writeUnit(0, {{record({{8, s("9001")}, {12, s("100001")}}),
+                      record({{8, s("9001")}, {12, s("100002")}, {50, area(600, '0', 600, "100013")}, {130, s("XA213")}}),
+                      record({{8, s("9001")}, {12, s("100003")}, {86, s("H35")}, {96, s("00600")}, {102, s("0600")}}),
+                      record({{8, s("9999")}, {12, s("100003")}})}});
+    QVERIFY(ts::composeUnit(0));
+    FrmMain &w = FrmMain::get();
+    const QString panel = w.ExamDataPath + QStringLiteral("350000.mxy");
+    QVERIFY(QDir().mkpath(w.ExamDataPath));
+    QImage picture(50, 40, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(panel, "PNG"));
+
+    build(1, 1);
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    QVERIFY(fnd::isPictureDecodedAhead(fx.dataFile(QStringLiteral("300228"))));
+    QVERIFY(fnd::isPictureDecodedAhead(panel));
+    // Each shows where its step puts it.
+    build(1, 2);
+    QCOMPARE(image(3)->pictureName(), QStringLiteral("300228"));
+    build(1, 3);
+    QCOMPARE(w.PicElse->pictureName(), QStringLiteral("350000"));
+    QVERIFY(w.PicElse->isVisibleTo(&w));
+}
+
+void TstFrmMain::picturesOnShowStayCached()
+{
+    ts::SceneFixture fx;
+    for (const char *name : {"100001", "100011", "100002", "100003"})
+        fx.writePicture(QString::fromLatin1(name), QSize(64, 64), Qt::gray);
+    fx.writeUnit(0, {{record({{8, s("9001")}, {12, s("100001")}, {18, area(1200, '0', 900, "100011")}}),
+                      record({{8, s("9001")}, {12, s("100002")}}), record({{8, s("9999")}, {12, s("100003")}})}});
+    QVERIFY(ts::composeUnit(0));
+    // Pictures of 16 KiB; a budget of two and a half of them, of which
+    // decoding ahead would take half.
+    const qint64 budget = 40 * 1024;
+    fnd::setPictureCacheBudget(budget);
+    const auto restore = qScopeGuard([] { fnd::setPictureCacheBudget(-1); });
+    build(1, 1);
+    QVERIFY(fnd::waitForDecodeAhead(5000));
+    // The screenshot and the picture on show are not let go for the steps to
+    // come, and the budget holds.
+    QVERIFY(fnd::isPictureCached(fx.dataFile(QStringLiteral("100001"))));
+    QVERIFY(fnd::isPictureCached(fx.dataFile(QStringLiteral("100011"))));
+    QVERIFY(fnd::pictureCacheBytes() <= budget);
+    // The next step still shows its own.
+    build(1, 2);
+    QCOMPARE(FrmMain::get().pictureName(), QStringLiteral("100002"));
+    QVERIFY(fnd::isPictureCached(fx.dataFile(QStringLiteral("100002"))));
+    QVERIFY(fnd::pictureCacheBytes() <= budget);
+}
+
 void TstFrmMain::backColourOnlyBesideTheScreenshot()
 {
     ts::SceneFixture fx;
@@ -382,6 +449,112 @@ void TstFrmMain::backColourOnlyBesideTheScreenshot()
     const QImage whole = w.grab().toImage();
     QCOMPARE(QColor(whole.pixel(500, 400)), QColor(Qt::green));
     QCOMPARE(QColor(whole.pixel(150, 200)), QColor(Qt::green));
+}
+
+namespace {
+// The paint events each kind of control received, by object name.
+class PaintLog : public QObject
+{
+public:
+    explicit PaintLog(const char *className) : className_(className) { qApp->installEventFilter(this); }
+    QStringList painted;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint && o->inherits(className_))
+            painted << o->objectName();
+        return false;
+    }
+
+private:
+    const char *className_;
+};
+} // namespace
+
+void TstFrmMain::emptyHotSpotsTakeNoPaints()
+{
+    ts::SceneFixture fx;
+    fx.writePicture(QStringLiteral("100001"), QSize(800, 600), Qt::white);
+    // All three bars with their cells, and a main target.
+    fx.writeUnit(0, {{record({{6, s("A7")}, {8, s("9001")}, {12, s("100001")}, {66, box(1500, '0', 1500, 900, 600)}})}});
+    QVERIFY(ts::composeUnit(0));
+    FrmMain &w = shownWindow();
+    build(1, 1);
+    QVERIFY(w.PicMenu->isVisible() && w.PicTool->isVisible() && w.PicHui->isVisible() && w.Label1->isVisible());
+    PaintLog log("simwin::HotSpot");
+    w.repaint();
+    QCOMPARE(log.painted, QStringList());
+    // A hot spot with a caption shows it.
+    w.LblXXK[0]->setText(s("列表项"));
+    w.LblXXK[0]->setGeometry(10, 10, 100, 20);
+    w.repaint();
+    QCOMPARE(log.painted, QStringList{QStringLiteral("LblXXK_0")});
+    w.LblXXK[0]->setText(QString());
+    w.repaint();
+    QCOMPARE(log.painted, QStringList{QStringLiteral("LblXXK_0")});
+}
+
+void TstFrmMain::barShownAgainIsNotHidden_data()
+{
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("kept shown") << false;
+    QTest::newRow("holding the focus") << true;
+}
+
+void TstFrmMain::barShownAgainIsNotHidden()
+{
+    QFETCH(bool, focused);
+    ts::SceneFixture fx;
+    fx.writePicture(QStringLiteral("100001"), QSize(800, 600), Qt::white);
+    fx.writeUnit(0, {{record({{6, s("A7")}, {8, s("9001")}, {12, s("100001")}}),
+                      record({{6, s("A7")}, {8, s("9999")}, {12, s("100001")}})}});
+    QVERIFY(ts::composeUnit(0));
+    FrmMain &w = shownWindow();
+    build(1, 1);
+    if (focused) {
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.PicTool->setFocus();
+        QTRY_VERIFY(w.PicTool->hasFocus());
+    }
+    struct HideCount : QObject {
+        int hides = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            hides += e->type() == QEvent::Hide;
+            return false;
+        }
+    } count;
+    w.PicTool->installEventFilter(&count);
+    build(1, 2);
+    QVERIFY(w.PicTool->isVisible());
+    // A bar that stays is hidden only when it holds the focus, which it has
+    // again once shown, as it always had.
+    QCOMPARE(count.hides, focused ? 1 : 0);
+    QCOMPARE(w.PicTool->hasFocus(), focused);
+}
+
+void TstFrmMain::successLabelLooksAsItsText()
+{
+    ts::SceneFixture fx;
+    fx.writePicture(QStringLiteral("100001"), QSize(800, 600), QColor(40, 90, 160));
+    fx.writeUnit(0, {{record({{8, s("9999")}, {12, s("100001")}})}});
+    QVERIFY(ts::composeUnit(0));
+    FrmMain &w = shownWindow();
+    build(1, 1);
+    QVERIFY(w.LblSuccess->isVisible());
+    const QRect at = w.LblSuccess->geometry();
+    const QImage shown = w.grab(at).toImage();
+    // The same text drawn by a plain label of the same look, in its place.
+    QLabel plain(w.LblSuccess->text(), &w);
+    plain.setAttribute(Qt::WA_TranslucentBackground);
+    plain.setPalette(w.LblSuccess->palette());
+    plain.setFont(w.LblSuccess->font());
+    plain.setGeometry(at);
+    w.LblSuccess->hide();
+    plain.show();
+    QCOMPARE(w.grab(at).toImage(), shown);
 }
 
 void TstFrmMain::textBoxFontAndInitialText()

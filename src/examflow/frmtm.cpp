@@ -209,6 +209,7 @@ void FrmTm::buildControls()
 
     // Above the panels: the drag strip, then the collapse and close buttons.
     lblMove = new HotSpot(this, QStringLiteral("lblMove"));
+    lblMove->setPaintsCaptionOnly();
     LblZXH = makeButton(this, QStringLiteral("LblZXH"));
     LblClose = makeButton(this, QStringLiteral("LblClose"));
 

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <QThread>
 #include <algorithm>
@@ -88,6 +89,9 @@ struct Pictures {
     std::mutex lock;
     std::condition_variable changed; // a job queued, finished or let go
     QCache<QString, Entry> cache{kib(PictureCacheBudget)};
+    // The pictures on show, out of the cache's reach; their cost in KiB.
+    QHash<QString, Entry *> shown;
+    qsizetype shownCost = 0;
     qint64 budget = PictureCacheBudget;
     AheadShare share = AheadShare::Half;
     std::list<Job> jobs;
@@ -96,11 +100,28 @@ struct Pictures {
     int busy = 0; // workers holding a job, let go or not
     bool stopping = false;
 
-    ~Pictures() { stop(); }
+    ~Pictures()
+    {
+        stop();
+        qDeleteAll(shown);
+    }
 
-    // Room for the cache: what decoding ahead does not hold.
-    void fitCache() { cache.setMaxCost(std::max<qsizetype>(0, qsizetype((budget - aheadBytes) / 1024))); }
+    // Room for the cache: what the pictures on show and decoding ahead do
+    // not hold.
+    void fitCache(qint64 alsoKept = 0)
+    {
+        cache.setMaxCost(std::max<qsizetype>(0, qsizetype((budget - aheadBytes - alsoKept) / 1024) - shownCost));
+    }
     qint64 aheadLimit() const { return share == AheadShare::Whole ? budget : budget / 2; }
+    // Every byte the budget counts.
+    qint64 keptBytes() const { return (qint64(cache.totalCost()) + shownCost) * 1024 + aheadBytes; }
+    bool holds(const QString &path) const { return cache.contains(path) || shown.contains(path); }
+    void forgetShown()
+    {
+        qDeleteAll(shown);
+        shown.clear();
+        shownCost = 0;
+    }
 
     Job find(const QString &path) const
     {
@@ -187,8 +208,7 @@ void Pictures::run(bool extra)
         g.lock();
         // Only the room the cache leaves, and at most the share of decoding
         // ahead; a picture that does not fit is decoded when shown.
-        const bool fits = need >= 0 && aheadBytes + need <= aheadLimit() &&
-                          qint64(cache.totalCost()) * 1024 + aheadBytes + need <= budget;
+        const bool fits = need >= 0 && aheadBytes + need <= aheadLimit() && keptBytes() + need <= budget;
         if (!job->wanted || !fits) {
             if (job->wanted)
                 letGo(job);
@@ -250,6 +270,13 @@ std::optional<QPixmap> loadPicture(const QString &path)
     QImage img;
     {
         std::unique_lock g(p.lock);
+        if (const auto it = p.shown.constFind(path); it != p.shown.constEnd()) {
+            if ((*it)->stamp == *stamp)
+                return (*it)->pixmap;
+            p.shownCost -= costOf((*it)->pixmap); // changed on disk
+            delete *it;
+            p.shown.erase(it);
+        }
         // object() makes the entry the most recently used.
         if (const Entry *e = p.cache.object(path); e && e->stamp == *stamp)
             return e->pixmap;
@@ -307,7 +334,7 @@ void decodeAhead(const QStringList &paths, AheadShare share)
                     p.cache.remove(path);
         bool queued = false;
         for (const QString &path : paths) {
-            if (p.cache.contains(path) || p.find(path))
+            if (p.holds(path) || p.find(path))
                 continue;
             auto j = std::make_shared<AheadJob>();
             j->path = path;
@@ -320,7 +347,7 @@ void decodeAhead(const QStringList &paths, AheadShare share)
         // pictures go first. (With the whole budget the cache holds only
         // pictures of the list by now.)
         if (share == AheadShare::Half)
-            p.cache.setMaxCost(std::max<qsizetype>(0, qsizetype((p.budget - p.aheadBytes - p.aheadLimit()) / 1024)));
+            p.fitCache(p.aheadLimit());
         p.fitCache();
         p.start();
     }
@@ -350,12 +377,39 @@ bool isPictureDecodedAhead(const QString &path)
     return j && j->state == AheadJob::Done;
 }
 
+void keepShownPictures(const QStringList &paths)
+{
+    Pictures &p = pictures();
+    const std::lock_guard g(p.lock);
+    QHash<QString, Entry *> shown;
+    qsizetype cost = 0;
+    for (const QString &path : paths) {
+        Entry *e = p.shown.take(path);
+        if (!e)
+            e = p.cache.take(path);
+        if (e && !shown.contains(path)) {
+            shown.insert(path, e);
+            cost += costOf(e->pixmap);
+        } else {
+            delete e;
+        }
+    }
+    // What is no longer on show goes back to the cache as its most recently
+    // used pictures.
+    const QHash<QString, Entry *> before = std::exchange(p.shown, shown);
+    p.shownCost = cost;
+    p.fitCache();
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        p.cache.insert(it.key(), it.value(), costOf(it.value()->pixmap));
+}
+
 void clearPictureCache()
 {
     Pictures &p = pictures();
     QList<QImage> dropped;
     const std::lock_guard g(p.lock);
     p.cache.clear();
+    p.forgetShown();
     for (const Job &j : std::list<Job>(p.jobs))
         dropped << p.letGo(j);
     p.fitCache();
@@ -365,14 +419,14 @@ qint64 pictureCacheBytes()
 {
     Pictures &p = pictures();
     const std::lock_guard g(p.lock);
-    return qint64(p.cache.totalCost()) * 1024 + p.aheadBytes;
+    return p.keptBytes();
 }
 
 bool isPictureCached(const QString &path)
 {
     Pictures &p = pictures();
     const std::lock_guard g(p.lock);
-    return p.cache.contains(path);
+    return p.holds(path);
 }
 
 void setPictureCacheBudget(qint64 bytes)

@@ -8,7 +8,8 @@
 // The pictures of the steps to come are decoded ahead on worker threads
 // (into images; only the GUI thread makes pixmaps of them), so a step switch
 // finds its pictures decoded. Pictures decoded ahead count against the same
-// budget and take at most half of it.
+// budget and take at most half of it; the pictures on show are never let go
+// to make room for them.
 
 #include <QPixmap>
 #include <QString>
@@ -40,6 +41,14 @@ void clearPictureCache();
 // window's load is about to show (the cache then lets go of every picture
 // the list does not name, as that load would push them out).
 enum class AheadShare { Half, Whole };
+
+// Keeps the pictures of these files, if cached, until a call names others,
+// whatever decoding ahead or the least recently used rule would let go: the
+// pictures on show, so that a scene showing one again (the next step, a step
+// gone back to) decodes nothing. Those no longer named go back to the cache
+// as its most recently used. They count against the budget; call on the GUI
+// thread.
+void keepShownPictures(const QStringList &paths);
 
 // Decodes the pictures of these files ahead, in this order, on the worker
 // threads; call on the GUI thread. The list replaces the one before: pictures

@@ -8,6 +8,21 @@
 //   StepSwitch  the next step of a question built and painted on the shown
 //               window, its pictures decoded ahead while the step before was
 //               shown: the step of the bank with the most picture pixels
+//   StepSwitchAll
+//               every switch of every question of the bank as a practice
+//               meets it: each unit's practice windows shown, each question
+//               loaded by the question window, each step answered as the
+//               solver answers it (its tab chosen first, its jump taken), the
+//               pause between two answers let by (timers, decoding ahead);
+//               timed from the step's advance (doNext, GoStep) to the window's
+//               paint done. Each pass starts with the caches emptied; a
+//               switch's time is its median over the passes. Counters p50_ms,
+//               p95_ms, max_ms over the switches, and paints of the window
+//               per switch (those its update request and what it left
+//               pending made)
+//   FullBlit    one screenshot of the scene window's size drawn to a window
+//               of that size, the same way (an update, its paint done): the
+//               floor of showing a new screenshot
 //   SceneWarm   setData again on the same scene
 //   DemoSceneWarm
 //               the demonstration window's setData again on the same scene,
@@ -32,11 +47,15 @@
 //
 // Counted in instructions, the cold scene against the raw decoding of its
 // pictures (only the measured calls, on the GUI thread; the tool prints how
-// many calls each made):
+// many calls each made). Valgrind 3.19 cannot read clang's DWARF 5 debug
+// information, so it runs a copy without it, beside the original (the
+// function names stay in the symbol table):
+//   objcopy --strip-debug examsim-scenebench examsim-scenebench-prof
 //   valgrind --tool=callgrind --collect-atstart=no \
-//     --toggle-collect='*buildColdScene*' examsim-scenebench \
+//     --toggle-collect='*buildColdScene*' ./examsim-scenebench-prof \
 //     --benchmark_filter=QuestionFirstScene
-// and the same with '*decodeRaw*' and RawDecode.
+// and the same with '*decodeRaw*' and RawDecode, or '*advanceStep*' and
+// StepSwitchAll.
 #include "bank/bankfiles.h"
 #include "cover/runstart.h"
 #include "demo/window/frmyanshi.h"
@@ -46,22 +65,34 @@
 #include "foundation/picture.h"
 #include "foundation/productinfo.h"
 #include "foundation/programfolder.h"
+#include "foundation/ui/display.h"
 #include "run/runstate.h"
 #include "simwin/scene/linecache.h"
 #include "simwin/scene/scenestate.h"
 #include "simwin/scene/steprecord.h"
+#include "simwin/scene/tabstrip.h"
 #include "simwin/window/frmmain.h"
+#include "simwin/window/sceneinfo.h"
+#include "banksolver.h"
 #include "benchargs.h"
 #include "testsupport.h"
 #include "windowdrive.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <map>
+#include <tuple>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -70,14 +101,16 @@ int sceneUnit = 0, sceneQuestion = 1, sceneStep = 1;
 QStringList scenePictures;
 int switchUnit = 0, switchQuestion = 1, switchStep = 2;
 QStringList switchPictures;
-int coldCalls = 0, rawCalls = 0;
+int coldCalls = 0, rawCalls = 0, advanceCalls = 0;
 
-// The pictures a step's record loads.
+// The pictures a step's record loads, its tab page included.
 QStringList picturesOf(const QString &line)
 {
     QStringList files;
     for (const QString &name : scene::loadedPictures(line))
         files << fnd::dataFile(name);
+    if (const QString page = scene::tabPagePicture(line); !page.isEmpty())
+        files << fnd::dataFile(page);
     return files;
 }
 
@@ -200,6 +233,215 @@ void StepSwitch(benchmark::State &state)
     state.counters["pictures"] = double(switchPictures.size());
 }
 
+// Paint events a widget received.
+class PaintCount : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// Delivers what is posted (the update request among it) until the widget has
+// painted once more than `before`; false when it did not within a second.
+bool paintDone(const PaintCount &count, int before)
+{
+    QCoreApplication::sendPostedEvents();
+    const QDeadlineTimer deadline(1000);
+    while (count.paints <= before && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    return count.paints > before;
+}
+
+// The candidate's pause between two answers: the hint frames' timer has
+// run and the worker has decoded ahead. The automatic advance's tick is
+// the walk's own.
+void pause(FrmMain &w)
+{
+    w.Timer3->stop();
+    const QDeadlineTimer deadline(5000);
+    while ((w.TimerDisFK->isActive() || w.Timer2->isActive()) && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    w.Timer3->stop();
+    QCoreApplication::processEvents();
+    fnd::waitForDecodeAhead(5000);
+}
+
+QString jumpDigit(int step) { return step <= 9 ? QString::number(step) : QString(QChar(u'A' + step - 10)); }
+
+// The measured switch, by name for the instruction count: the advance a
+// right answer makes, to the window's paint done.
+Q_NEVER_INLINE bool advanceStep(FrmMain &w, const PaintCount &count, int landsOn)
+{
+    ++advanceCalls;
+    const int before = count.paints;
+    if (landsOn == scene::StepNo + 1)
+        w.doNext();
+    else
+        w.GoStep(jumpDigit(landsOn));
+    return paintDone(count, before);
+}
+
+double percentile(std::vector<double> v, double p)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5))];
+}
+
+// One pass over every question of the bank: the time of each switch, by
+// unit, question and its switch number; the window's paints during the switches
+// added to `paints`. Empty with `problem` set when a step did not land where
+// its answer goes.
+using SwitchTimes = std::map<std::tuple<int, int, int>, double>;
+SwitchTimes walkBank(int &paints, QString &problem)
+{
+    SwitchTimes times;
+    fnd::clearPictureCache();
+    scene::clearLineCache();
+    for (int u = 0; u < 20 && QFileInfo::exists(fnd::dataFile(bank::unitFiles(u).tm)); ++u) {
+        if (!ts::composeUnit(u))
+            continue;
+        cover::showPracticeWindows();
+        FrmMain &w = FrmMain::get();
+        FrmTm &tm = FrmTm::get();
+        if (!QTest::qWaitForWindowExposed(&w))
+            qWarning("the simulated window was not exposed");
+        while (tm.TimerREDO->isActive() || w.Timer2->isActive())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        PaintCount count;
+        w.installEventFilter(&count);
+        for (int q = 1; q <= run::TmSum && problem.isEmpty(); ++q) {
+            if (q > 1)
+                ts::loadQuestion(q);
+            for (int guard = 0; guard < 60; ++guard) {
+                pause(w);
+                const QJsonObject scene = simwin::describe(w);
+                const int step = scene::StepNo;
+                if (scene::stepTypeText(scene::StepLine) == u"9999")
+                    break;
+                const solver::StepPlan plan = solver::planStep(scene, run::CommonDataFile);
+                // A dialog showing another tab: the candidate chooses the step's tab first.
+                if (!plan.commands.isEmpty() && plan.commands.first().startsWith(u"click LblXXK_")) {
+                    const int tab = plan.commands.first().mid(13).toInt();
+                    if (tab > 0 && tab < FrmMain::TabCells) {
+                        QTest::mouseClick(w.LblXXK[size_t(tab)], Qt::LeftButton, {}, QPoint(1, 1));
+                        pause(w);
+                    }
+                }
+                const int before = count.paints;
+                QElapsedTimer t;
+                t.start();
+                const bool painted = advanceStep(w, count, plan.landsOn);
+                times[{u, q, guard}] = double(t.nsecsElapsed()) / 1e6;
+                // Paints the switch left pending count as its own.
+                QCoreApplication::sendPostedEvents();
+                QCoreApplication::processEvents();
+                paints += count.paints - before;
+                if (!painted || scene::StepNo != plan.landsOn) {
+                    problem = QStringLiteral("unit %1 question %2 step %3 went to step %4, not %5%6")
+                                  .arg(u)
+                                  .arg(q)
+                                  .arg(step)
+                                  .arg(scene::StepNo)
+                                  .arg(plan.landsOn)
+                                  .arg(painted ? QString() : QStringLiteral(" (no paint)"));
+                    break;
+                }
+            }
+        }
+        ts::unloadRunWindows();
+        if (!problem.isEmpty())
+            return {};
+    }
+    return times;
+}
+
+void StepSwitchAll(benchmark::State &state)
+{
+    std::vector<SwitchTimes> passes;
+    int paints = 0;
+    QString problem;
+    for (auto _ : state) {
+        passes.push_back(walkBank(paints, problem));
+        if (!problem.isEmpty()) {
+            state.SkipWithError(qPrintable(problem));
+            return;
+        }
+        double total = 0;
+        for (const auto &[at, ms] : passes.back())
+            total += ms;
+        state.SetIterationTime(total / 1000);
+    }
+    // Each switch at its median over the passes: a switch slowed once by
+    // the machine's other work does not count.
+    std::map<std::tuple<int, int, int>, std::vector<double>> bySwitch;
+    size_t timed = 0;
+    for (const SwitchTimes &pass : passes) {
+        timed += pass.size();
+        for (const auto &[at, ms] : pass)
+            bySwitch[at].push_back(ms);
+    }
+    std::vector<double> medians;
+    for (const auto &[at, times] : bySwitch)
+        medians.push_back(percentile(times, 0.5));
+    state.counters["switches"] = double(medians.size());
+    state.counters["p50_ms"] = percentile(medians, 0.5);
+    state.counters["p95_ms"] = percentile(medians, 0.95);
+    state.counters["max_ms"] = percentile(medians, 1);
+    state.counters["paints"] = double(paints) / double(std::max<size_t>(1, timed));
+}
+
+// A window that shows a screenshot and nothing else.
+class BlitWindow : public QWidget
+{
+public:
+    QPixmap shown;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.drawPixmap(0, 0, shown);
+    }
+};
+
+void FullBlit(benchmark::State &state)
+{
+    // The scene window's size; two screenshots of the bank shown in turn.
+    const QSize size = FrmMain::get().size();
+    FrmMain::unload();
+    const QPixmap shots[] = {fnd::loadPicture(scenePictures.value(0)).value_or(QPixmap()),
+                             fnd::loadPicture(switchPictures.value(0)).value_or(QPixmap())};
+    BlitWindow w;
+    w.setAttribute(Qt::WA_OpaquePaintEvent);
+    w.resize(size);
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&w))
+        qWarning("the window was not exposed");
+    PaintCount count;
+    w.installEventFilter(&count);
+    int n = 0;
+    bool painted = true;
+    for (auto _ : state) {
+        w.shown = shots[n++ % 2];
+        const int before = count.paints;
+        w.update();
+        painted = paintDone(count, before) && painted;
+    }
+    if (!painted || shots[0].isNull())
+        state.SkipWithError("no screenshot painted");
+    state.counters["width"] = size.width();
+    state.counters["height"] = size.height();
+}
+
 void SceneWarm(benchmark::State &state)
 {
     openScene();
@@ -260,8 +502,13 @@ void DemoLoad(benchmark::State &state)
         FrmYanShi &w = FrmYanShi::get();
         benchmark::DoNotOptimize(&w);
         state.PauseTiming();
+        // What the load posted is delivered, as a running program's event
+        // loop would: left queued, it piled up over the repetitions and every
+        // object deleted searched the whole pile for its own events.
+        QCoreApplication::sendPostedEvents();
         FrmYanShi::unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::sendPostedEvents();
         state.ResumeTiming();
     }
     run::YanShiRun = false;
@@ -387,6 +634,8 @@ BENCHMARK(MenuOpenWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(HoverWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(QuestionFirstScene)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(StepSwitch)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(StepSwitchAll)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(FullBlit)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(SceneWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(DemoSceneWarm)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(DemoLoad)->Unit(benchmark::kMillisecond)->MinTime(1.0);
@@ -421,6 +670,8 @@ int main(int argc, char **argv)
     }
     fnd::overrideProgramFolder(dir.path());
     fnd::readInfo();
+    // The program's fonts, as its start installs them.
+    fnd::installFontSubstitutions();
     chooseScene();
     std::printf("scene: unit %d question %d step %d, %lld pictures\n", sceneUnit, sceneQuestion, sceneStep,
                 (long long)scenePictures.size());
@@ -428,7 +679,7 @@ int main(int argc, char **argv)
                 (long long)switchPictures.size());
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::printf("calls: buildColdScene %d, decodeRaw %d\n", coldCalls, rawCalls);
+    std::printf("calls: buildColdScene %d, decodeRaw %d, advanceStep %d\n", coldCalls, rawCalls, advanceCalls);
     FrmTm::unload();
     FrmMain::unload();
     return 0;

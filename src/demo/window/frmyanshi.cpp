@@ -180,8 +180,10 @@ void FrmYanShi::buildOwnControls()
     // Item cells lie parked, with no area, until a layout places them.
     for (int i = 0; i <= MenuItems; ++i)
         for (HotSpot *item : {Lbl1J[size_t(i)], Lbl2J[size_t(i)]})
-            if (item)
+            if (item) {
+                item->setPaintsCaptionOnly();
                 simwin::setTwipsRect(item, chrome::resetItem());
+            }
 
     // The drawn right-click menu: its panel under its entries, marks and
     // separators; the cascade sub-menu over it.

@@ -151,6 +151,7 @@ public:
 
 protected:
     int sceneRecordLine() const override;
+    const chrome::PanelProfile &panelProfile() const override;
     void sceneBegins() override;
     void initialTextLine(const QString &line) override;
     void operationCodeRead(const scene::CodeStage &c) override;

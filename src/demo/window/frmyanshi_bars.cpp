@@ -63,7 +63,9 @@ void FrmYanShi::ToolCSH()
     placeBarCells();
 }
 
-void FrmYanShi::ElseToolCSH() { placeExtraPanel(Pic1J, chrome::DemoPanels); }
+void FrmYanShi::ElseToolCSH() { placeExtraPanel(Pic1J); }
+
+const chrome::PanelProfile &FrmYanShi::panelProfile() const { return chrome::DemoPanels; }
 
 // ---- Item layouts and their glides ------------------------------------------------
 

@@ -155,4 +155,13 @@ TabStage tabStripStage(QStringView line, const TabStageInput &in)
     return out;
 }
 
+QString tabPagePicture(QStringView line)
+{
+    const TabSpec tab = tabSpec(line);
+    if (!tab.present || tab.pictureArea < 1 || tab.pictureArea > 5 || tab.targetTab == tab.shownTab)
+        return {};
+    const auto layout = tabLayout(tab.layout);
+    return layout ? tabPage(*layout, tab.shownTab) : QString();
+}
+
 } // namespace scene

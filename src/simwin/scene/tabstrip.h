@@ -115,4 +115,10 @@ struct TabStage
 
 TabStage tabStripStage(QStringView stepLine, const TabStageInput &in);
 
+// The page picture the stage loads that the record alone names: the shown
+// tab's page, when the strip shows another tab than its target on picture
+// area 1 to 5 of a known layout. Empty when there is none (a letter without
+// a layout keeps the scene's layout, which the record does not tell).
+QString tabPagePicture(QStringView stepLine);
+
 } // namespace scene

@@ -4,13 +4,23 @@
 #include "foundation/picture.h"
 #include "simwin/scene/keycodes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <utility>
 
 namespace simwin {
+
+void paintByRectangles(QPainter &p, const QRegion &region, const std::function<void(const QRect &)> &paint)
+{
+    for (const QRect &r : region) {
+        p.setClipRect(r);
+        paint(r);
+    }
+}
 
 int buttonOf(Qt::MouseButtons b)
 {
@@ -69,6 +79,79 @@ HotSpot::HotSpot(QWidget *parent, const QString &name, int index) : MouseTarget(
     setAutoFillBackground(false);
 }
 
+void HotSpot::setPaintsCaptionOnly()
+{
+    captionOnly_ = true;
+    paintOnlyWithCaption();
+}
+
+void HotSpot::setText(const QString &text)
+{
+    QLabel::setText(text);
+    paintOnlyWithCaption();
+}
+
+// A widget without updates is left out of its parent's repaints.
+void HotSpot::paintOnlyWithCaption()
+{
+    if (captionOnly_)
+        setUpdatesEnabled(!text().isEmpty());
+}
+
+// ---- KeptLabel -------------------------------------------------------------------
+
+namespace {
+// The kept drawing of the last look drawn, for the whole run of the program
+// (the simulated window is made anew for every practice); let go before the
+// application ends, with its pixmaps.
+struct KeptDrawing {
+    KeptLabel::Look look;
+    QPixmap picture;
+};
+KeptDrawing &keptDrawing()
+{
+    static KeptDrawing *kept = [] {
+        auto *k = new KeptDrawing;
+        qAddPostRoutine([] { keptDrawing() = KeptDrawing(); });
+        return k;
+    }();
+    return *kept;
+}
+} // namespace
+
+KeptLabel::Look KeptLabel::look() const
+{
+    return {text(),         font(),   palette().color(foregroundRole()).rgba(), size(), devicePixelRatioF(),
+            int(alignment()), wordWrap(), isEnabled()};
+}
+
+void KeptLabel::keepDrawing()
+{
+    KeptDrawing &kept = keptDrawing();
+    Look now = look();
+    if ((kept.look == now && !kept.picture.isNull()) || size().isEmpty())
+        return;
+    const qreal dpr = devicePixelRatioF();
+    QPixmap pm(size() * dpr);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    drawing_ = true;
+    render(&pm, QPoint(), QRegion(), RenderFlags());
+    drawing_ = false;
+    kept = {std::move(now), pm};
+}
+
+void KeptLabel::paintEvent(QPaintEvent *e)
+{
+    const KeptDrawing &kept = keptDrawing();
+    if (drawing_ || kept.picture.isNull() || !(kept.look == look())) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    p.drawPixmap(0, 0, kept.picture);
+}
+
 // ---- PictureBox -----------------------------------------------------------------
 
 PictureBox::PictureBox(QWidget *parent, const QString &name, int index) : MouseTarget(parent, name, index)
@@ -76,10 +159,11 @@ PictureBox::PictureBox(QWidget *parent, const QString &name, int index) : MouseT
     resize(0, 0);
 }
 
-void PictureBox::adopt(const QPixmap &pm, const QString &name)
+void PictureBox::adopt(const QPixmap &pm, const QString &name, const QString &path)
 {
     pixmap_ = pm;
     name_ = name;
+    path_ = path;
     if (autoSize_ && !pm.isNull()) {
         const QSize s = pm.deviceIndependentSize().toSize();
         if (s != size())
@@ -96,16 +180,17 @@ bool PictureBox::loadPicture(const QString &path)
     QString name = QFileInfo(path).fileName();
     if (name.endsWith(QLatin1String(".mxy"), Qt::CaseInsensitive))
         name.chop(4);
-    adopt(pm, name);
+    adopt(pm, name, path);
     return true;
 }
 
-void PictureBox::setBasePicture(const QPixmap &pm) { adopt(pm, QString()); }
+void PictureBox::setBasePicture(const QPixmap &pm) { adopt(pm, QString(), QString()); }
 
 void PictureBox::clearPicture()
 {
     pixmap_ = QPixmap();
     name_.clear();
+    path_.clear();
     update();
 }
 
@@ -115,17 +200,19 @@ void PictureBox::setBackColor(const QColor &c)
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent *)
+void PictureBox::paintEvent(QPaintEvent *e)
 {
     QPainter p(this);
-    if (back_.isValid())
-        p.fillRect(rect(), back_);
-    if (pixmap_.isNull())
-        return;
-    if (stretch_)
-        p.drawPixmap(rect(), pixmap_);
-    else
-        p.drawPixmap(0, 0, pixmap_);
+    paintByRectangles(p, e->region(), [&](const QRect &r) {
+        if (back_.isValid())
+            p.fillRect(r, back_);
+        if (pixmap_.isNull())
+            return;
+        if (stretch_)
+            p.drawPixmap(rect(), pixmap_);
+        else
+            p.drawPixmap(0, 0, pixmap_);
+    });
 }
 
 // A key goes to the picture box that holds the focus and no further: the

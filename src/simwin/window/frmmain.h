@@ -117,7 +117,7 @@ public:
     // ---- Controls of its own (object names as the window's own; the scene
     // controls are the scene module's) -------------------------------------------
     QLineEdit *Text3 = nullptr;
-    QLabel *LblSuccess = nullptr;
+    simwin::KeptLabel *LblSuccess = nullptr;
     simwin::PictureBox *ImgLogo = nullptr;
     simwin::HotSpot *lblMove = nullptr;
     QTimer *Timer2 = nullptr;
@@ -152,6 +152,7 @@ private:
 
     // Its own layer of the scene set-up.
     int sceneRecordLine() const override;
+    const chrome::PanelProfile &panelProfile() const override;
     void sceneBegins() override;
     void recordRead() override;
     void picturePlaced(int k, const QString &name, bool loaded, double left, double top) override;

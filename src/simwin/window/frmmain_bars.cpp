@@ -56,12 +56,16 @@ void FrmMain::buildDropDowns()
     panel("Pic1J", Pic1J);
     Img1jBK = new PictureBox(Pic1J, QStringLiteral("Img1jBK"));
     Img1J = new PictureBox(Pic1J, QStringLiteral("Img1J"));
-    for (int i = 1; i <= MenuItems; ++i)
+    for (int i = 1; i <= MenuItems; ++i) {
         Lbl1J[i] = new HotSpot(Pic1J, QStringLiteral("Lbl1J"), i);
+        Lbl1J[i]->setPaintsCaptionOnly();
+    }
     panel("Pic2J", Pic2J);
     Img2J = new PictureBox(Pic2J, QStringLiteral("Img2J"));
-    for (int i = 1; i <= MenuItems; ++i)
+    for (int i = 1; i <= MenuItems; ++i) {
         Lbl2J[i] = new HotSpot(Pic2J, QStringLiteral("Lbl2J"), i);
+        Lbl2J[i]->setPaintsCaptionOnly();
+    }
 }
 
 void FrmMain::ToolCSH()
@@ -88,9 +92,11 @@ void FrmMain::frmCsh()
 // the tick.
 void FrmMain::ElseToolCSH()
 {
-    if (placeExtraPanel(Pic1J, chrome::SimulatedPanels))
+    if (placeExtraPanel(Pic1J))
         TimTool->start();
 }
+
+const chrome::PanelProfile &FrmMain::panelProfile() const { return chrome::SimulatedPanels; }
 
 // Lays out the items of the drop-down of CurZHU over its picture, and the
 // marker of the step's marked item.

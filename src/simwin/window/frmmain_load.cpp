@@ -58,7 +58,7 @@ void FrmMain::buildControls()
         ImgLogo->setStretch(true);
     };
     own.overHint = [this] {
-        LblSuccess = new QLabel(QStringLiteral("操作成功！"), this);
+        LblSuccess = new simwin::KeptLabel(QStringLiteral("操作成功！"), this);
         LblSuccess->setObjectName(QStringLiteral("LblSuccess"));
         LblSuccess->setAttribute(Qt::WA_TranslucentBackground);
         QPalette p = LblSuccess->palette();
@@ -67,7 +67,10 @@ void FrmMain::buildControls()
         LblSuccess->setFont(QFont(QStringLiteral("宋体")));
         LblSuccess->setAttribute(Qt::WA_TransparentForMouseEvents);
     };
-    own.overTabCells = [this] { lblMove = new HotSpot(this, QStringLiteral("lblMove")); };
+    own.overTabCells = [this] {
+        lblMove = new HotSpot(this, QStringLiteral("lblMove"));
+        lblMove->setPaintsCaptionOnly();
+    };
     own.afterText2 = [this] {
         Text3 = new QLineEdit(this);
         Text3->setObjectName(QStringLiteral("Text3"));
@@ -229,7 +232,8 @@ void FrmMain::formLoad()
         LblZHU[i]->setToolTip(toolTipText(i));
     // 12. The drag strip over the screenshot's title bar.
     simwin::setTwipsRect(lblMove, 1440 * XBiLi, 0, 9495 * XBiLi, 375 * YBiLi);
-    // 13. The success label, placed and hidden.
+    // 13. The success label, placed and hidden; its drawing kept, so that a
+    // final scene only copies it.
     {
         QFont f = LblSuccess->font();
         f.setPointSizeF(72 * XBiLi);
@@ -238,6 +242,7 @@ void FrmMain::formLoad()
         simwin::syncTwipsFromPixels(LblSuccess);
         simwin::moveTwips(LblSuccess, 2640 * XBiLi, 3840 * YBiLi);
         LblSuccess->hide();
+        LblSuccess->keepDrawing();
     }
     // 14. The bar cells.
     ToolCSH();

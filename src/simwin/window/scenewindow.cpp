@@ -24,6 +24,7 @@
 #include "simwin/window/twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -107,6 +108,10 @@ void SceneWindow::buildSceneControls(const OwnControls &own)
     Label1 = new HotSpot(this, QStringLiteral("Label1"));
     for (int i = 0; i < TabCells; ++i)
         LblXXK[i] = new HotSpot(this, QStringLiteral("LblXXK"), i);
+    for (HotSpot *h : LblXXK)
+        h->setPaintsCaptionOnly();
+    for (HotSpot *h : {Label1, Label4})
+        h->setPaintsCaptionOnly();
     call(own.overTabCells);
 
     Image[6] = new PictureBox(this, QStringLiteral("Image6"));
@@ -170,6 +175,7 @@ void SceneWindow::buildSceneControls(const OwnControls &own)
             }
         }
         LblZHU[i] = new HotSpot(box, QStringLiteral("LblZHU"), i);
+        LblZHU[i]->setPaintsCaptionOnly();
     }
     // Cell 0 keeps the place the window's definition gives it.
     LblZHU[0]->setGeometry(fnd::twipsToPx(3720), fnd::twipsToPx(720), fnd::twipsToPx(495), fnd::twipsToPx(375));
@@ -282,6 +288,7 @@ bool SceneWindow::loadPicture(const QString &path)
         return false;
     picture_ = pm;
     pictureName_ = QFileInfo(path).completeBaseName();
+    picturePath_ = path;
     update();
     return true;
 }
@@ -290,13 +297,14 @@ void SceneWindow::paintEvent(QPaintEvent *e)
 {
     QPainter p(this);
     // The back colour only where no opaque screenshot covers the window.
-    QRegion back = e->region();
-    if (!picture_.hasAlphaChannel())
-        back -= QRect(QPoint(0, 0), picture_.deviceIndependentSize().toSize());
-    for (const QRect &r : back)
-        p.fillRect(r, BackColor);
-    if (!picture_.isNull())
-        p.drawPixmap(0, 0, picture_);
+    const QRect shot = picture_.hasAlphaChannel() ? QRect()
+                                                  : QRect(QPoint(0, 0), picture_.deviceIndependentSize().toSize());
+    paintByRectangles(p, e->region(), [&](const QRect &r) {
+        for (const QRect &b : QRegion(r) - shot)
+            p.fillRect(b, BackColor);
+        if (!picture_.isNull())
+            p.drawPixmap(0, 0, picture_);
+    });
 }
 
 QString SceneWindow::examDataPicture(const QString &name) const { return ExamDataPath + name + QStringLiteral(".mxy"); }
@@ -320,29 +328,46 @@ void SceneWindow::placeBarCells()
     }
 }
 
-bool SceneWindow::placeExtraPanel(PictureBox *dropDown, const chrome::PanelProfile &profile)
+chrome::PanelPlace SceneWindow::panelPlaceOf(QStringView line) const
+{
+    return chrome::panelPlace(scene::extraPanel(line), scene::extraPanelLeft(line), scene::extraPanelTop(line),
+                              panelProfile(), XBiLi, YBiLi);
+}
+
+QStringList SceneWindow::panelPictures(QStringView line, const chrome::PanelPlace &place) const
+{
+    if (!place.cell)
+        return {};
+    if (place.preset)
+        return {examDataPicture(chrome::dropDownPicture(place.cell))};
+    QStringList pictures{examDataPicture(chrome::panelPicture(place.cell))};
+    const QStringView pane = scene::paneField(line);
+    if (pane.size() == 2 && pane[0] == u'X')
+        pictures << examDataPicture(chrome::paneSetPicture(pane[1], "00"));
+    return pictures;
+}
+
+bool SceneWindow::placeExtraPanel(PictureBox *dropDown)
 {
     for (int i = 32; i <= 40; ++i)
         setTwipsRect(LblZHU[size_t(i)], 0, 0, 0, 0);
     PicElse->hide();
-    const chrome::PanelPlace place =
-        chrome::panelPlace(scene::extraPanel(scene::StepLine), scene::extraPanelLeft(scene::StepLine),
-                           scene::extraPanelTop(scene::StepLine), profile, XBiLi, YBiLi);
+    const chrome::PanelPlace place = panelPlaceOf(scene::StepLine);
+    const QStringList pictures = panelPictures(scene::StepLine, place);
     bool preset = false;
     if (place.cell) {
         moveTwips(PicElse, place.at.x(), place.at.y());
         if (place.preset) {
             // The step's preset drop-down, in place of the panel.
             moveTwips(dropDown, place.at.x(), place.at.y());
-            dropDown->loadPicture(examDataPicture(chrome::dropDownPicture(place.cell)));
+            dropDown->loadPicture(pictures.first());
             syncTwipsFromPixels(dropDown);
             dropDown->show();
             preset = true;
         } else {
-            PicElse->loadPicture(examDataPicture(chrome::panelPicture(place.cell)));
-            const QStringView pane = scene::paneField(scene::StepLine);
-            if (pane.size() == 2 && pane[0] == u'X')
-                PicElse->loadPicture(examDataPicture(chrome::paneSetPicture(pane[1], "00")));
+            // The panel, then its pane set over it.
+            for (const QString &picture : pictures)
+                PicElse->loadPicture(picture);
             syncTwipsFromPixels(PicElse);
             PicElse->show();
         }
@@ -378,6 +403,9 @@ void SceneWindow::orderWindows()
 
 void SceneWindow::buildScene()
 {
+    // The pictures of the scene before go back to the cache as its most
+    // recently used; the new scene keeps those it shows when it is complete.
+    fnd::keepShownPictures({});
     stageSetUp();
     stageRecord();
     stagePictures();
@@ -388,12 +416,25 @@ void SceneWindow::buildScene()
     stageSecondTarget();
     if (stageOperationCode())
         stageFinish();
+    hideBarsLeft();
+    keepShownPictures();
     decodeNextPictures();
 }
 
+// The pictures on show stay cached while the steps to come are decoded.
+void SceneWindow::keepShownPictures()
+{
+    QStringList shown{picturePath_};
+    for (const PictureBox *box : {Image[1], Image[2], Image[3], Image[4], Image[5], Image[6], PicElse})
+        if (!box->isHidden())
+            shown << box->picturePath();
+    shown.removeAll(QString());
+    fnd::keepShownPictures(shown);
+}
+
 // While this scene is shown, the pictures of the next two steps of the
-// question (at its final scene, of the next question's first step) are
-// decoded on the worker thread.
+// question (at its final scene, of the next question's first step), their
+// tab pages and extra panels included, are decoded on the worker thread.
 void SceneWindow::decodeNextPictures()
 {
     constexpr int StepsAhead = 2;
@@ -410,9 +451,14 @@ void SceneWindow::decodeNextPictures()
             to = std::min(to, next - 1);
     }
     QStringList paths;
-    for (int n = std::max(from, 1); n <= to && n <= lines->size(); ++n)
-        for (const QString &name : scene::loadedPictures(lines->at(n - 1)))
+    for (int n = std::max(from, 1); n <= to && n <= lines->size(); ++n) {
+        const QString &line = lines->at(n - 1);
+        for (const QString &name : scene::loadedPictures(line))
             paths << fnd::dataFile(name);
+        if (const QString page = scene::tabPagePicture(line); !page.isEmpty())
+            paths << fnd::dataFile(page);
+        paths << panelPictures(line, panelPlaceOf(line));
+    }
     fnd::decodeAhead(paths);
 }
 
@@ -425,9 +471,20 @@ void SceneWindow::stageSetUp()
     const bank::WorkFiles files = bank::workFiles(run::PaperType, run::TaoNo);
     run::StepFile = fnd::dataFile(files.step);
     run::TmFile = fnd::dataFile(files.tm);
-    for (QWidget *w : {static_cast<QWidget *>(PicMenu), static_cast<QWidget *>(PicTool),
-                       static_cast<QWidget *>(PicHui), static_cast<QWidget *>(PicElse)})
-        w->hide();
+    // The bars are hidden. The menu bar and the toolbars are hidden when the
+    // set-up ends without them: one the scene shows again is not hidden and
+    // shown, which would touch every cell in it. A bar that holds the focus
+    // is hidden at once, so the focus moves on as it did.
+    PicElse->hide();
+    barsToHide_.clear();
+    const QWidget *focus[] = {QApplication::focusWidget(), focusWidget()};
+    for (PictureBox *bar : {PicMenu, PicTool, PicHui}) {
+        if (std::any_of(std::begin(focus), std::end(focus),
+                        [bar](const QWidget *f) { return f && (f == bar || bar->isAncestorOf(f)); }))
+            bar->hide();
+        else
+            barsToHide_ << bar;
+    }
     if (rules_.emptyOverlaysFirst)
         for (PictureBox *img : {ImgMenu, ImgElse, ImgTool, ImgHui})
             img->clearPicture();
@@ -620,6 +677,12 @@ void SceneWindow::stageTabStrip()
     setTwipsRect(Shape1, s.shape1);
 }
 
+void SceneWindow::hideBarsLeft()
+{
+    for (PictureBox *bar : std::exchange(barsToHide_, {}))
+        bar->hide();
+}
+
 void SceneWindow::DoubleXXK()
 {
     const QList<double> tops = scene::tabCellTops(TabLayout, TabCount, TabRow, TabTop, YBiLi);
@@ -727,12 +790,14 @@ void SceneWindow::stageFinish()
     if (const auto cursor = scene::cursorFor(f.label1Pointer))
         Label1->setCursor(*cursor);
     // The set-up hid every bar; the extra panel's own layout decides last.
-    if (f.bars.PicMenu)
-        PicMenu->show();
-    if (f.bars.PicTool)
-        PicTool->show();
-    if (f.bars.PicHui)
-        PicHui->show();
+    const std::pair<PictureBox *, bool> bars[] = {{PicMenu, f.bars.PicMenu}, {PicTool, f.bars.PicTool}, {PicHui, f.bars.PicHui}};
+    for (const auto &[bar, shown] : bars) {
+        if (shown) {
+            barsToHide_.removeAll(bar);
+            bar->show();
+        }
+    }
+    hideBarsLeft();
     if (f.bars.PicElse)
         PicElse->show();
     setHintCaption(f.hint);

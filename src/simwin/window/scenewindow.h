@@ -36,6 +36,7 @@ namespace scene {
 struct CodeStage;
 }
 namespace chrome {
+struct PanelPlace;
 struct PanelProfile;
 }
 
@@ -140,11 +141,13 @@ protected:
     // The step's extra panel (characters 86-88) placed by the window's
     // profile, or its preset drop-down shown in dropDown; true when the
     // preset drop-down was shown.
-    bool placeExtraPanel(PictureBox *dropDown, const chrome::PanelProfile &profile);
+    bool placeExtraPanel(PictureBox *dropDown);
 
     // ---- The window's own layer ------------------------------------------------------
     // The step file's line this scene is built from.
     virtual int sceneRecordLine() const = 0;
+    // Where the window places a step's extra panel.
+    virtual const chrome::PanelProfile &panelProfile() const = 0;
     // The window's own resets before the record is read.
     virtual void sceneBegins() {}
     // Right after the record was read.
@@ -180,10 +183,19 @@ private:
     bool stageOperationCode(); // false: the set-up ends here
     void stageFinish();
     void decodeNextPictures();
+    void keepShownPictures();
+    // The extra panel of a step record, and the chrome pictures it loads
+    // (the preset drop-down's, or the panel's and its pane set's).
+    chrome::PanelPlace panelPlaceOf(QStringView line) const;
+    QStringList panelPictures(QStringView line, const chrome::PanelPlace &place) const;
+    // The bars the set-up is to hide that no stage has shown yet.
+    void hideBarsLeft();
+    QList<PictureBox *> barsToHide_;
 
     scene::SceneRules rules_;
     QPixmap picture_;
     QString pictureName_;
+    QString picturePath_;
 };
 
 } // namespace simwin
