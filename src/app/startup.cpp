@@ -78,6 +78,7 @@ void wire()
         run::TaoNo = 0;
         run::YanShiRun = false;
     };
+    start.whileWaiting = [] { FrmFengmian::build(); };
     start.handOver = [] { FrmFengmian::get().show(); };
     FrmStart::wire(start);
 }

@@ -29,11 +29,20 @@ public:
     static T &get()
     {
         if (!slot()) {
-            T *w = new T();
+            T *w = built().data() ? built().data() : new T();
+            built() = nullptr;
             slot() = w;
             w->formLoad();
         }
         return *slot();
+    }
+
+    // Builds the controls of the next instance now, while the program waits
+    // anyway; its load still runs at its first use.
+    static void build()
+    {
+        if (!slot() && !built())
+            built() = new T();
     }
 
     // The instance when it is loaded, else nullptr; never loads.
@@ -65,6 +74,11 @@ protected:
 
 private:
     static QPointer<T> &slot()
+    {
+        static QPointer<T> p;
+        return p;
+    }
+    static QPointer<T> &built()
     {
         static QPointer<T> p;
         return p;

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -129,4 +130,9 @@ void FrmStart::paintEvent(QPaintEvent *)
     if (!background_.isNull())
         QPainter(this).drawPixmap(0, 0, background_);
     fnd::notePaint("FrmStart");
+    if (!std::exchange(painted_, true) && StartPending && wiring().whileWaiting)
+        QTimer::singleShot(0, this, [this] {
+            if (StartPending)
+                wiring().whileWaiting();
+        });
 }

@@ -32,6 +32,9 @@ public:
         std::function<QStringList()> picturesToCome;
         std::function<void()> atLoad;    // during the load, after the splash text
         std::function<void()> handOver;  // shows what follows the splash
+        // Work for the splash's wait, once it is on the screen (building
+        // what follows ahead of its load).
+        std::function<void()> whileWaiting;
     };
     static void wire(Wiring wiring);
 
@@ -53,5 +56,6 @@ private:
     void Timer1_Timer();
 
     bool StartPending = false;
+    bool painted_ = false;
     QPixmap background_;
 };
