@@ -156,6 +156,19 @@ QStringList FrmFengmian::picturesAhead()
     return lastFirst;
 }
 
+void FrmFengmian::formUnload()
+{
+    // The window itself is deleted only once the click that unloads it has
+    // returned, after the run's windows have loaded their pictures; its own
+    // go now, so that the two sets never take memory together.
+    background_ = QPixmap();
+    for (QLabel *l : findChildren<QLabel *>())
+        if (!l->pixmap().isNull())
+            l->setPixmap(QPixmap());
+    for (kvelButton *b : findChildren<kvelButton *>())
+        b->setPicture(QPixmap());
+}
+
 void FrmFengmian::formLoad()
 {
     fnd::decodeAhead(picturesAhead(), fnd::AheadShare::Whole);

@@ -127,6 +127,7 @@ protected:
 private:
     FrmFengmian();
     void formLoad();
+    void formUnload();
     // The controls of each page (constructor) and their set-up.
     void makeUnitsPage();
     void makeHelpPage();

@@ -285,6 +285,13 @@ std::optional<QPixmap> loadPicture(const QString &path)
     if (img.isNull()) {
         QImageReader reader(path);
         reader.setDecideFormatFromContent(true);
+        // Room first: the least recently used pictures go before the new one
+        // is decoded, not after, so the budget is not passed by a picture
+        // (a whole screenshot) while it is decoded.
+        if (const QSize size = reader.size(); size.isValid()) {
+            const std::lock_guard g(p.lock);
+            p.fitCache(imageBytes(size.width(), size.height(), 32));
+        }
         img = decode(reader);
     }
     if (img.isNull())
