@@ -421,6 +421,8 @@ void SceneWindow::buildScene()
     decodeNextPictures();
 }
 
+void SceneWindow::formUnload() { fnd::keepShownPictures({}); }
+
 // The pictures on show stay cached while the steps to come are decoded.
 void SceneWindow::keepShownPictures()
 {

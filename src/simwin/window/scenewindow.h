@@ -70,6 +70,11 @@ public:
     // window) or out of the topmost band (the demonstration).
     void orderWindows();
 
+    // As the window is unloaded (it is deleted later, from the event loop):
+    // its pictures are no longer on show, and the cache may let them go to
+    // what loads next (the cover, at a practice's end).
+    void formUnload();
+
     // ---- Values the scene leaves --------------------------------------------------
     int StepType = 0;
     QString TabLayout;
