@@ -358,7 +358,9 @@ void walkExam(const QString &folder, Walk &walk)
             if (end1[QStringLiteral("modal")].toString() == u"FrmEnd1"
                 && run.send(QStringLiteral("click FrmEnd1/Command1"))[QStringLiteral("modal")].toString() == u"FrmEnd2") {
                 run.answerModals(run.send(QStringLiteral("click FrmEnd2/Command1")));
-                stage += windowNames(run.send(QStringLiteral("windows"))).contains(QStringLiteral("FrmChengji"))
+                // The hand-in runs once the confirmations' loops have
+                // unwound, which a loaded machine may do after the next command.
+                stage += waitForWindow(run, QStringLiteral("FrmChengji"), 4000)
                              ? QStringLiteral(", scored")
                              : QStringLiteral(", no score window");
             } else {
