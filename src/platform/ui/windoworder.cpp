@@ -53,19 +53,23 @@ public:
     }
 
     // The band's shown windows above the others, in their order (when
-    // bandToo), then the open pop-ups.
+    // bandToo), then the open modal windows, which answer before anything
+    // else can be used (a scene built while a confirmation is open must not
+    // cover it), then the open pop-ups.
     void raiseBand(bool bandToo)
     {
-        QList<QWidget *> band, popups;
+        QList<QWidget *> band, modals, popups;
         for (const QPointer<QWidget> &w : order_) {
             if (!w || !w->isVisible())
                 continue;
             if (isPopup(w))
                 popups << w;
+            else if (w->isModal())
+                modals << w;
             else if (bandToo && inTopmostBand(w))
                 band << w;
         }
-        for (QWidget *w : band + popups)
+        for (QWidget *w : band + modals + popups)
             raise(w);
     }
 
