@@ -292,6 +292,21 @@ bool waitForWindow(Run &run, const QString &name, int ms)
     return false;
 }
 
+// Polls a window's controls until the named one shows or the time is up
+// (the question window shows its function buttons on its own timer).
+bool waitForControl(Run &run, const QString &window, const QString &name, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms && !run.faulted()) {
+        const QJsonArray list = run.send(QStringLiteral("widgets ") + window)[QStringLiteral("widgets")].toArray();
+        if (solver::findNamed(list, name).contains(u"w"))
+            return true;
+        run.send(QStringLiteral("wait 100"));
+    }
+    return false;
+}
+
 void walkStart(const QString &folder, Walk &walk)
 {
     Run run({QStringLiteral("app"), folder}, walk, QStringLiteral("start"));
@@ -352,7 +367,8 @@ void walkExam(const QString &folder, Walk &walk)
     if (windowNames(first).contains(QStringLiteral("FrmLogon"))) {
         run.send(QStringLiteral("type FrmLogon/TxtZwh 7"));
         run.answerModals(run.send(QStringLiteral("click FrmLogon/CmdLog")));
-        if (waitForWindow(run, QStringLiteral("FrmTm"), 4000)) {
+        if (waitForWindow(run, QStringLiteral("FrmTm"), 4000)
+            && waitForControl(run, QStringLiteral("FrmTm"), QStringLiteral("CmdGN_8"), 4000)) {
             stage = QStringLiteral("exam");
             const QJsonObject end1 = run.send(QStringLiteral("click FrmTm/CmdGN_8"));
             if (end1[QStringLiteral("modal")].toString() == u"FrmEnd1"
