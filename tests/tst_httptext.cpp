@@ -212,12 +212,13 @@ void TstHttpText::endlessAnswerIsCutOff()
     // on its way).
     QVERIFY2(sent < 32 * 1024 * 1024, qPrintable(QString::number(sent)));
     // Nothing goes on after the call: the connection is closed and the
-    // process idles.
+    // process idles (a transfer still running keeps a processor busy for the
+    // whole wait; the sanitizers on a loaded machine take up to a quarter).
     QTRY_COMPARE(server.openConnections(), 0);
     const std::clock_t cpuStart = std::clock();
     QTest::qWait(500);
     const double cpuMs = double(std::clock() - cpuStart) * 1000.0 / CLOCKS_PER_SEC;
-    QVERIFY2(cpuMs < 100, qPrintable(QStringLiteral("%1 ms of processor in 500 ms").arg(cpuMs)));
+    QVERIFY2(cpuMs < 250, qPrintable(QStringLiteral("%1 ms of processor in 500 ms").arg(cpuMs)));
 }
 
 QTEST_GUILESS_MAIN(TstHttpText)
