@@ -39,7 +39,7 @@ void tellRecordsUnsaved(const QString &folder)
 
 } // namespace
 
-void prepareProcess()
+bool prepareProcess()
 {
 #if defined(__GLIBC__)
     // Pictures are blocks of 0.1 to 8 MB that come and go at every scene
@@ -50,8 +50,10 @@ void prepareProcess()
     // practice grew unit by unit. Fixed thresholds keep every block above
     // them a mapping of its own, returned to the system when freed, and the
     // heap's free top handed back too.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
+    const bool mapped = mallopt(M_MMAP_THRESHOLD, 128 * 1024) == 1;
+    return mallopt(M_TRIM_THRESHOLD, 128 * 1024) == 1 && mapped;
+#else
+    return false;
 #endif
 }
 

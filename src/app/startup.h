@@ -19,8 +19,9 @@ void wire();
 
 // What the process sets up first, before the application object (main()
 // and the probe's app mode call it): the C library's heap hands the memory
-// of freed pictures back to the system.
-void prepareProcess();
+// of freed pictures back to the system. False when the C library took no
+// setting (not glibc, or it refused one).
+bool prepareProcess();
 
 // Runs the program: wire(), the start-up window, then the event loop.
 // Returns the process exit code.
